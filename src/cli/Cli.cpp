@@ -1,0 +1,248 @@
+#include "cli/Cli.h"
+
+#include "catalogue/SatelliteList.h"
+#include "cli/Assignments.h"
+#include "cli/FileIo.h"
+#include "cli/Json.h"
+#include "model/AngleText.h"
+#include "model/MountSettings.h"
+#include "model/SettingsArchive.h"
+
+#include <charconv>
+#include <optional>
+
+namespace zenbelts::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: zenbelts-cli new [--sats FILE] [--lat ARCMIN] [--lon ARCMIN] [--alt METRES] -o OUT.zb\n"
+    "       zenbelts-cli show [--json] FILE.zb\n"
+    "       zenbelts-cli set IN.zb NAME=VALUE... [-o OUT.zb]\n";
+
+// A failure that ends the command: one line on stderr, exit 2.
+struct Failure {
+    std::string message;
+};
+
+[[noreturn]] void Fail(std::string message) { throw Failure{std::move(message)}; }
+
+[[noreturn]] void FailUsage(const std::string& what)
+{
+    Fail("zenbelts-cli: " + what + " (try 'zenbelts-cli --help')");
+}
+
+// The words of one command: options with values, flags and plain arguments.
+class Arguments {
+public:
+    Arguments(const std::vector<std::string>& args, std::size_t first) : args_(args.begin() + first, args.end()) {}
+
+    std::optional<std::string> TakeValue(const std::string& option)
+    {
+        for (std::size_t i = 0; i < args_.size(); ++i) {
+            if (args_[i] != option)
+                continue;
+            if (i + 1 >= args_.size())
+                FailUsage(option + " needs a value");
+            std::string value = args_[i + 1];
+            args_.erase(args_.begin() + i, args_.begin() + i + 2);
+            return value;
+        }
+        return std::nullopt;
+    }
+
+    bool TakeFlag(const std::string& flag)
+    {
+        for (std::size_t i = 0; i < args_.size(); ++i) {
+            if (args_[i] == flag) {
+                args_.erase(args_.begin() + i);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Whatever remains; an unknown option is a usage error.
+    std::vector<std::string> Rest() const
+    {
+        for (const std::string& a : args_) {
+            if (a.size() > 1 && a[0] == '-')
+                FailUsage("unknown option " + a);
+        }
+        return args_;
+    }
+
+private:
+    std::vector<std::string> args_;
+};
+
+int ParseOption(const std::string& option, const std::string& text, int lo, int hi)
+{
+    int value = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end || text.empty())
+        FailUsage(option + " takes a whole number, not '" + text + "'");
+    if (value < lo || value > hi)
+        Fail("zenbelts-cli: " + option + " " + text + " is refused: it must lie in " + std::to_string(lo) + ".."
+             + std::to_string(hi));
+    return value;
+}
+
+MountSettings ReadSettingsFile(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    if (!ReadFileBytes(path, bytes, error))
+        Fail(path + ": " + error);
+    MountSettings settings;
+    try {
+        LoadSettings(bytes, settings);
+    } catch (const ArchiveError& e) {
+        Fail(path + ": not a valid Zenbelt file: " + e.detail());
+    }
+    return settings;
+}
+
+void WriteSettingsFile(const std::string& path, const MountSettings& settings)
+{
+    std::string error;
+    if (!WriteFileAtomically(path, StoreSettings(settings), error))
+        Fail(path + ": " + error);
+}
+
+SatelliteCatalogue ReadCatalogue(Arguments& args, const fs::path& defaultSats)
+{
+    const std::string path = args.TakeValue("--sats").value_or(defaultSats.string());
+    SatelliteCatalogue catalogue;
+    if (!LoadSatelliteListFile(path, catalogue))
+        Fail(path + ": " + SatelliteListLoadError);
+    return catalogue;
+}
+
+int CommandNew(Arguments args, const fs::path& defaultSats, std::ostream&)
+{
+    const auto output = args.TakeValue("-o");
+    const auto lat = args.TakeValue("--lat");
+    const auto lon = args.TakeValue("--lon");
+    const auto alt = args.TakeValue("--alt");
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    if (!args.Rest().empty())
+        FailUsage("new takes no file name but -o OUT.zb");
+    if (!output)
+        FailUsage("new needs -o OUT.zb");
+
+    MountSettings settings;
+    settings.LoadFactoryDefaults(catalogue);
+    if (lat || lon || alt) {
+        if (lat)
+            settings.latitude = ParseOption("--lat", *lat, LatitudeMin, LatitudeMax);
+        if (lon)
+            settings.longitude = ParseOption("--lon", *lon, LongitudeMin, LongitudeMax);
+        if (alt)
+            settings.altitude = ParseOption("--alt", *alt, AltitudeMin, AltitudeMax);
+        settings.Recalculate(true);
+    }
+    WriteSettingsFile(*output, settings);
+    return ExitOk;
+}
+
+std::string LimitsText(const MountSettings& s, const AdjustmentInfo& a)
+{
+    return FormatTenths(a.Lower(s), a.positive, a.negative) + " .. "
+        + FormatTenths(a.Upper(s), a.positive, a.negative);
+}
+
+void PrintListing(const MountSettings& s, std::ostream& out)
+{
+    static constexpr const char* Captions[] = {"Pole N/S:", "Pole E/W:", "Motor azimuth:",
+                                               "Motor elevation:", "Dish azimuth:",
+                                               "Dish declination:"};
+    const auto line = [&out](const std::string& caption, const std::string& text) {
+        out << caption << std::string(caption.size() < 19 ? 19 - caption.size() : 1, ' ') << text
+            << '\n';
+    };
+    line("Location:", FormatLocation(s.latitude, s.longitude) + "; Alt: "
+                          + std::to_string(s.altitude) + " m");
+    for (std::size_t i = 0; i < Adjustments.size(); ++i) {
+        const AdjustmentInfo& a = Adjustments[i];
+        std::string value = FormatTenths(s.*(a.value), a.positive, a.negative);
+        value.resize(value.size() < 10 ? 10 : value.size(), ' ');
+        std::string text = value + "limits " + LimitsText(s, a);
+        if (a.automatic)
+            text += " (auto " + FormatTenths(s.*(a.automatic), a.positive, a.negative) + ")";
+        line(Captions[i], text);
+    }
+    line("Auto declination:", s.autoDeclination ? "on" : "off");
+    line("Lock satellites:", s.lockSatellites ? "on" : "off");
+    std::string chosen;
+    int count = 0;
+    for (int p = 0; p < PositionCount; ++p) {
+        if (s.chosenSatellites.Test(p)) {
+            chosen += (count++ ? ", " : "") + FormatSatelliteLabel(p);
+        }
+    }
+    line("Chosen satellites:", std::to_string(count) + (count ? ": " + chosen : ""));
+}
+
+int CommandShow(Arguments args, std::ostream& out)
+{
+    const bool json = args.TakeFlag("--json");
+    const std::vector<std::string> files = args.Rest();
+    if (files.size() != 1)
+        FailUsage("show takes one file");
+    const MountSettings settings = ReadSettingsFile(files[0]);
+    if (json)
+        out << SettingsToJson(settings) << '\n';
+    else
+        PrintListing(settings, out);
+    return ExitOk;
+}
+
+int CommandSet(Arguments args)
+{
+    const auto output = args.TakeValue("-o");
+    const std::vector<std::string> rest = args.Rest();
+    if (rest.empty())
+        FailUsage("set needs a file and assignments");
+    const std::string& input = rest[0];
+    MountSettings settings = ReadSettingsFile(input);
+    for (std::size_t i = 1; i < rest.size(); ++i) {
+        const std::string why = ApplyAssignment(settings, rest[i]);
+        if (!why.empty())
+            Fail(input + ": " + rest[i] + " is refused: " + why);
+    }
+    WriteSettingsFile(output.value_or(input), settings);
+    return ExitOk;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, const fs::path& defaultSats, std::ostream& out,
+           std::ostream& err)
+{
+    try {
+        if (args.empty())
+            FailUsage("no command given");
+        const std::string& command = args[0];
+        if (command == "--help" || command == "-h" || command == "help") {
+            out << Usage;
+            return ExitOk;
+        }
+        Arguments rest(args, 1);
+        if (command == "new")
+            return CommandNew(rest, defaultSats, out);
+        if (command == "show")
+            return CommandShow(rest, out);
+        if (command == "set")
+            return CommandSet(rest);
+        FailUsage("unknown command '" + command + "'");
+    } catch (const Failure& failure) {
+        err << failure.message << '\n';
+        return ExitFailure;
+    }
+}
+
+}  // namespace zenbelts::cli

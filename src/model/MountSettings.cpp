@@ -1,0 +1,127 @@
+#include "model/MountSettings.h"
+
+#include "geometry/Geodesy.h"
+#include "geometry/MountModel.h"
+
+#include <algorithm>
+
+namespace zenbelts {
+
+const std::array<AdjustmentInfo, 6> Adjustments = {{
+    {"poleNS", "poleNSMin", "poleNSMax", "pole north/south", &MountSettings::poleNS,
+     &MountSettings::poleNSMin, &MountSettings::poleNSMax, nullptr, 'N', 'S'},
+    {"poleEW", "poleEWMin", "poleEWMax", "pole east/west", &MountSettings::poleEW,
+     &MountSettings::poleEWMin, &MountSettings::poleEWMax, nullptr, 'E', 'W'},
+    {"motorAzimuth", "motorAzimuthMin", "motorAzimuthMax", "motor azimuth",
+     &MountSettings::motorAzimuth, &MountSettings::motorAzimuthMin,
+     &MountSettings::motorAzimuthMax, nullptr, 'E', 'W'},
+    {"motorElevation", "motorElevationMin", "motorElevationMax", "motor elevation",
+     &MountSettings::motorElevation, &MountSettings::motorElevationMin,
+     &MountSettings::motorElevationMax, &MountSettings::motorElevationAuto, 'N', 'S'},
+    {"dishAzimuth", "dishAzimuthMin", "dishAzimuthMax", "dish azimuth",
+     &MountSettings::dishAzimuth, &MountSettings::dishAzimuthMin,
+     &MountSettings::dishAzimuthMax, nullptr, 'E', 'W'},
+    {"declination", "declinationMin", "declinationMax", "dish declination",
+     &MountSettings::declination, &MountSettings::declinationMin,
+     &MountSettings::declinationMax, &MountSettings::declinationAuto, 'N', 'S'},
+}};
+
+#define ZB_FIELD(f) IntegerField{#f, &MountSettings::f}
+const std::array<IntegerField, 25> IntegerFields = {{
+    ZB_FIELD(latitude), ZB_FIELD(longitude), ZB_FIELD(altitude),
+    ZB_FIELD(poleNS), ZB_FIELD(poleNSMin), ZB_FIELD(poleNSMax),
+    ZB_FIELD(poleEW), ZB_FIELD(poleEWMin), ZB_FIELD(poleEWMax),
+    ZB_FIELD(motorAzimuth), ZB_FIELD(motorAzimuthMin), ZB_FIELD(motorAzimuthMax),
+    ZB_FIELD(motorElevation), ZB_FIELD(motorElevationAuto), ZB_FIELD(motorElevationMin),
+    ZB_FIELD(motorElevationMax),
+    ZB_FIELD(dishAzimuth), ZB_FIELD(dishAzimuthMin), ZB_FIELD(dishAzimuthMax),
+    ZB_FIELD(declination), ZB_FIELD(declinationAuto), ZB_FIELD(declinationMin),
+    ZB_FIELD(declinationMax),
+    ZB_FIELD(autoDeclination), ZB_FIELD(lockSatellites),
+}};
+#undef ZB_FIELD
+
+bool AdjustmentInfo::LimitsValid(const MountSettings& s) const
+{
+    const int lo = s.*min, hi = s.*max;
+    if (automatic)
+        return lo >= LimitLowest && lo <= -1 && hi >= 1 && hi <= LimitHighest;
+    return lo >= LimitLowest && lo < hi && hi <= LimitHighest;
+}
+
+bool HasValidInputs(const MountSettings& s)
+{
+    if (s.latitude < LatitudeMin || s.latitude > LatitudeMax || s.longitude < LongitudeMin
+        || s.longitude > LongitudeMax || s.altitude < AltitudeMin || s.altitude > AltitudeMax)
+        return false;
+    for (const AdjustmentInfo& a : Adjustments) {
+        const int v = s.*(a.value);
+        if (!a.LimitsValid(s) || v < a.Lower(s) || v > a.Upper(s))
+            return false;
+    }
+    return s.autoDeclination == 0 || s.declination == s.declinationAuto;
+}
+
+void MountSettings::Recalculate(bool relocate)
+{
+    if (relocate) {
+        const double phi = latitude * ArcMinutesToRadians;
+        BuildSiteFrame(phi, longitude * ArcMinutesToRadians, altitude, siteFrame);
+        poleNS = poleEW = motorAzimuth = 0;
+        motorElevationAuto = RoundToTenths(PolarTilt(phi));
+        motorElevation = motorElevationAuto;
+        dishAzimuth = 0;
+    }
+    BuildMountFrame(siteFrame, latitude > 0, poleNS * TenthsToRadians, poleEW * TenthsToRadians,
+                    motorAzimuth * TenthsToRadians, motorElevation * TenthsToRadians,
+                    dishAzimuth * TenthsToRadians, mountFrame);
+    if (relocate || autoDeclination != 0) {
+        double d = BestDeclination(mountFrame);
+        if (latitude < 0)
+            d = -d;
+        declinationAuto = RoundToTenths(d);
+        declination = declinationAuto;
+    }
+}
+
+void MountSettings::LoadFactoryDefaults(const SatelliteCatalogue& catalogue)
+{
+    for (const AdjustmentInfo& a : Adjustments) {
+        this->*(a.min) = -50;
+        this->*(a.max) = 50;
+    }
+    latitude = 2600;
+    longitude = 4620;
+    altitude = 0;
+    poleNS = poleEW = motorAzimuth = dishAzimuth = 0;
+    autoDeclination = 1;
+    Recalculate(true);
+    chosenSatellites.ChooseEveryTenth(catalogue);
+}
+
+void MountSettings::ResetAdjustments()
+{
+    poleNS = poleEW = motorAzimuth = dishAzimuth = 0;
+    for (const AdjustmentInfo& a : Adjustments) {
+        if (this->*(a.min) >= 0)
+            this->*(a.min) = -1;
+        if (this->*(a.max) <= 0)
+            this->*(a.max) = 1;
+    }
+    Recalculate(true);
+}
+
+void ApplyConfirmedProperties(MountSettings& target, const MountSettings& working)
+{
+    const bool relocated = working.latitude != target.latitude
+        || working.longitude != target.longitude || working.altitude != target.altitude;
+    target = working;
+    for (const AdjustmentInfo& a : Adjustments) {
+        // The maximum goes last, so an empty range yields the upper limit.
+        std::int32_t& v = target.*(a.value);
+        v = std::min(std::max(v, a.Lower(target)), a.Upper(target));
+    }
+    target.Recalculate(relocated);
+}
+
+}  // namespace zenbelts

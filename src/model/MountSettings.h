@@ -1,0 +1,104 @@
+#pragma once
+
+#include "catalogue/SatelliteCatalogue.h"
+#include "geometry/Matrix.h"
+
+#include <array>
+#include <cstdint>
+
+namespace zenbelts {
+
+class SettingsArchive;
+
+// One mount set-up: location, the five adjustments and the declination with
+// their limits, the automatic values, two flags, the chosen satellites and the
+// two derived frames. A plain value, always copied whole.
+struct MountSettings {
+    std::int32_t latitude = 0;   // arc-minutes, north positive
+    std::int32_t longitude = 0;  // arc-minutes, east positive
+    std::int32_t altitude = 0;   // metres
+    // Adjustments and limits in tenths of a degree.
+    std::int32_t poleNS = 0;
+    std::int32_t poleNSMin = 0;
+    std::int32_t poleNSMax = 0;
+    std::int32_t poleEW = 0;
+    std::int32_t poleEWMin = 0;
+    std::int32_t poleEWMax = 0;
+    std::int32_t motorAzimuth = 0;
+    std::int32_t motorAzimuthMin = 0;
+    std::int32_t motorAzimuthMax = 0;
+    std::int32_t motorElevation = 0;      // absolute
+    std::int32_t motorElevationAuto = 0;  // derived
+    std::int32_t motorElevationMin = 0;   // relative to motorElevationAuto
+    std::int32_t motorElevationMax = 0;   // relative to motorElevationAuto
+    std::int32_t dishAzimuth = 0;
+    std::int32_t dishAzimuthMin = 0;
+    std::int32_t dishAzimuthMax = 0;
+    std::int32_t declination = 0;      // absolute
+    std::int32_t declinationAuto = 0;  // derived
+    std::int32_t declinationMin = 0;   // relative to declinationAuto
+    std::int32_t declinationMax = 0;   // relative to declinationAuto
+    std::int32_t autoDeclination = 1;  // any non-zero value is on
+    std::int32_t lockSatellites = 0;
+    ChosenSatelliteSet chosenSatellites;
+    Matrix4 siteFrame{};   // derived
+    Matrix4 mountFrame{};  // derived
+
+    // relocate: the location is new, so rebuild the site frame and return every
+    // adjustment to its default. Otherwise only the mount frame and, when
+    // automatic, the declination are brought up to date.
+    void Recalculate(bool relocate);
+    void LoadFactoryDefaults(const SatelliteCatalogue& catalogue);
+    void ResetAdjustments();
+
+    // Stores or loads the 544-byte archive form. Loading throws ArchiveError;
+    // after a failure the record is half-read and must be discarded.
+    void SerializeSettings(SettingsArchive& archive);
+    void Store(SettingsArchive& archive) const;
+    void Load(SettingsArchive& archive);
+
+    bool operator==(const MountSettings&) const = default;
+};
+
+inline constexpr int LatitudeMin = -5400, LatitudeMax = 5400;
+inline constexpr int LongitudeMin = -10799, LongitudeMax = 10800;
+inline constexpr int AltitudeMin = -1000, AltitudeMax = 10000;
+inline constexpr int LimitLowest = -1799, LimitHighest = 1800;
+
+// The six adjustments, in the order the system always visits them.
+struct AdjustmentInfo {
+    const char* name;     // field name of the value
+    const char* minName;  // field names of the limits
+    const char* maxName;
+    const char* caption;  // words for messages: "pole north/south"
+    std::int32_t MountSettings::*value;
+    std::int32_t MountSettings::*min;
+    std::int32_t MountSettings::*max;
+    std::int32_t MountSettings::*automatic;  // null for limits that are absolute
+    char positive;                           // hemisphere letters of the display format
+    char negative;
+
+    int Lower(const MountSettings& s) const { return automatic ? s.*automatic + s.*min : s.*min; }
+    int Upper(const MountSettings& s) const { return automatic ? s.*automatic + s.*max : s.*max; }
+    // Whether the limit pair itself is allowed (the value aside).
+    bool LimitsValid(const MountSettings& s) const;
+};
+
+extern const std::array<AdjustmentInfo, 6> Adjustments;
+
+// Every integer field by name, in the record's order.
+struct IntegerField {
+    const char* name;
+    std::int32_t MountSettings::*member;
+};
+extern const std::array<IntegerField, 25> IntegerFields;
+
+// Invariants of a record that is shown or stored (the derived fields aside).
+bool HasValidInputs(const MountSettings& s);
+
+// Takes over a working copy confirmed in the Properties dialog: copies it,
+// pulls each adjustment inside its limits and recalculates, relocating when
+// the location changed.
+void ApplyConfirmedProperties(MountSettings& target, const MountSettings& working);
+
+}  // namespace zenbelts

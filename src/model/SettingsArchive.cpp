@@ -1,0 +1,65 @@
+#include "model/SettingsArchive.h"
+
+#include "model/MountSettings.h"
+
+#include <cstring>
+
+namespace zenbelts {
+
+ArchiveError::ArchiveError(Cause cause, std::string detail)
+    : std::runtime_error(detail), cause_(cause), detail_(std::move(detail))
+{
+}
+
+void SettingsArchive::WriteInt32(std::int32_t value)
+{
+    const auto u = static_cast<std::uint32_t>(value);
+    const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+                                   static_cast<std::uint8_t>(u >> 16),
+                                   static_cast<std::uint8_t>(u >> 24)};
+    WriteBytes(bytes, 4);
+}
+
+void SettingsArchive::WriteBytes(const void* data, std::size_t size)
+{
+    const auto* p = static_cast<const std::uint8_t*>(data);
+    out_->insert(out_->end(), p, p + size);
+}
+
+std::int32_t SettingsArchive::ReadInt32()
+{
+    if (in_.size() - pos_ < 4)
+        throw ArchiveError(ArchiveError::Cause::EndOfFile, "it ends early");
+    const std::uint8_t* p = in_.data() + pos_;
+    pos_ += 4;
+    const std::uint32_t u = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+    return static_cast<std::int32_t>(u);
+}
+
+std::size_t SettingsArchive::ReadBytes(void* data, std::size_t size)
+{
+    const std::size_t n = std::min(size, in_.size() - pos_);
+    if (n > 0)
+        std::memcpy(data, in_.data() + pos_, n);
+    pos_ += n;
+    return n;
+}
+
+std::vector<std::uint8_t> StoreSettings(const MountSettings& settings)
+{
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(SettingsArchiveSize);
+    auto archive = SettingsArchive::ForStoring(bytes);
+    settings.Store(archive);
+    return bytes;
+}
+
+void LoadSettings(std::span<const std::uint8_t> bytes, MountSettings& target)
+{
+    MountSettings loaded;
+    auto archive = SettingsArchive::ForLoading(bytes);
+    loaded.SerializeSettings(archive);
+    target = loaded;
+}
+
+}  // namespace zenbelts

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace zenbelts {
+
+inline constexpr std::size_t SettingsArchiveSize = 544;
+
+// Why stored bytes were refused. detail names the field or group in plain
+// words, for messages ("the latitude is out of range", "it ends early").
+class ArchiveError : public std::runtime_error {
+public:
+    enum class Cause { BadSchema, EndOfFile };
+
+    ArchiveError(Cause cause, std::string detail);
+
+    Cause cause() const { return cause_; }
+    const std::string& detail() const { return detail_; }
+
+private:
+    Cause cause_;
+    std::string detail_;
+};
+
+// A byte stream that is either storing (appending little-endian values to a
+// buffer) or loading (reading them back from a span of bytes).
+class SettingsArchive {
+public:
+    static SettingsArchive ForStoring(std::vector<std::uint8_t>& buffer)
+    {
+        return SettingsArchive(&buffer, {});
+    }
+    static SettingsArchive ForLoading(std::span<const std::uint8_t> bytes)
+    {
+        return SettingsArchive(nullptr, bytes);
+    }
+
+    bool IsStoring() const { return out_ != nullptr; }
+
+    void WriteInt32(std::int32_t value);
+    void WriteBytes(const void* data, std::size_t size);
+
+    // Throws ArchiveError (end of file) when fewer than 4 bytes remain.
+    std::int32_t ReadInt32();
+    // Reads up to size bytes; returns how many were read.
+    std::size_t ReadBytes(void* data, std::size_t size);
+
+private:
+    SettingsArchive(std::vector<std::uint8_t>* out, std::span<const std::uint8_t> in)
+        : out_(out), in_(in)
+    {
+    }
+
+    std::vector<std::uint8_t>* out_;
+    std::span<const std::uint8_t> in_;
+    std::size_t pos_ = 0;
+};
+
+struct MountSettings;
+
+// The archive form of a set-up as bytes, and back. Loading replaces target
+// only when the bytes are accepted; otherwise it throws ArchiveError.
+std::vector<std::uint8_t> StoreSettings(const MountSettings& settings);
+void LoadSettings(std::span<const std::uint8_t> bytes, MountSettings& target);
+
+}  // namespace zenbelts

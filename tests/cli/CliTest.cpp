@@ -1,0 +1,235 @@
+#include "cli/Cli.h"
+#include "model/MountSettings.h"
+#include "model/SettingsArchive.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace zenbelts::cli {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::HasSubstr;
+using testing::StartsWith;
+
+class Cli : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path()
+            / ("zenbelts-cli-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        std::ofstream(Path("sats.lst")) << "0000=Zero\n0130=Hot\n0770=Here\n1800=Far\n3550=West\n";
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    int Run(std::vector<std::string> args)
+    {
+        out_.str("");
+        err_.str("");
+        return RunCli(args, dir_ / "sats.lst", out_, err_);
+    }
+
+    std::string Bytes(const std::string& name) const
+    {
+        std::ifstream in(Path(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    MountSettings Read(const std::string& name) const
+    {
+        const std::string b = Bytes(name);
+        MountSettings s;
+        LoadSettings(std::span(reinterpret_cast<const std::uint8_t*>(b.data()), b.size()), s);
+        return s;
+    }
+
+    long ErrorLines() const
+    {
+        const std::string text = err_.str();
+        return std::count(text.begin(), text.end(), '\n');
+    }
+
+    fs::path dir_;
+    std::ostringstream out_, err_;
+};
+
+TEST_F(Cli, NewWritesTheFactorySetUpWithEveryTenthEntry)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk) << err_.str();
+    EXPECT_EQ(Bytes("a.zb").size(), 544u);
+    const MountSettings s = Read("a.zb");
+    EXPECT_EQ(s.latitude, 2600);
+    EXPECT_EQ(s.declination, -64);
+    EXPECT_TRUE(s.chosenSatellites.Test(0));
+    EXPECT_FALSE(s.chosenSatellites.Test(130));
+}
+
+TEST_F(Cli, NewAtALocationRelocates)
+{
+    ASSERT_EQ(Run({"new", "--lat", "-2600", "--alt", "250", "-o", Path("s.zb")}), ExitOk) << err_.str();
+    const MountSettings s = Read("s.zb");
+    EXPECT_EQ(s.latitude, -2600);
+    EXPECT_EQ(s.longitude, 4620);
+    EXPECT_EQ(s.altitude, 250);
+    EXPECT_EQ(s.motorElevationAuto, -466);
+    EXPECT_EQ(s.declination, 64);
+}
+
+TEST_F(Cli, ShowJsonHasEveryFieldAndTheFrames)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    ASSERT_EQ(Run({"show", "--json", Path("a.zb")}), ExitOk) << err_.str();
+    const std::string json = out_.str();
+    for (const IntegerField& f : IntegerFields)
+        EXPECT_THAT(json, HasSubstr("\"" + std::string(f.name) + "\": ")) << f.name;
+    EXPECT_THAT(json, HasSubstr("\"motorElevationAuto\": 466"));
+    EXPECT_THAT(json, HasSubstr("\"chosenSatellites\": [0]"));
+    EXPECT_THAT(json, HasSubstr("\"siteFrame\": [0.15464488443217997, "));
+    EXPECT_THAT(json, HasSubstr("\"mountFrame\": ["));
+}
+
+TEST_F(Cli, ShowListsInDisplayFormats)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    ASSERT_EQ(Run({"show", Path("a.zb")}), ExitOk);
+    EXPECT_THAT(out_.str(), HasSubstr("43\u00b020'N, 77\u00b000'E"));
+    EXPECT_THAT(out_.str(), HasSubstr("46.6\u00b0N"));
+    EXPECT_THAT(out_.str(), HasSubstr("6.4\u00b0S"));
+    EXPECT_THAT(out_.str(), HasSubstr("0.0\u00b0"));
+}
+
+TEST_F(Cli, SetAppliesAssignmentsInOrder)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    ASSERT_EQ(Run({"set", Path("a.zb"), "poleNSMin=-200", "poleNSMax=200", "poleNS=150",
+                   "motorAzimuth=-30", "autoDeclination=0", "declination=-150", "lockSatellites=1",
+                   "chosen+=3550", "chosen-=0", "-o", Path("b.zb")}),
+              ExitOk)
+        << err_.str();
+    const MountSettings s = Read("b.zb");
+    EXPECT_EQ(s.poleNS, 150);
+    EXPECT_EQ(s.motorAzimuth, -30);
+    EXPECT_EQ(s.autoDeclination, 0);
+    EXPECT_EQ(s.declination, -150);
+    EXPECT_EQ(s.lockSatellites, 1);
+    EXPECT_TRUE(s.chosenSatellites.Test(3550));
+    EXPECT_FALSE(s.chosenSatellites.Test(0));
+    EXPECT_EQ(Read("a.zb").poleNS, 0) << "the input stays as it was";
+}
+
+TEST_F(Cli, SetNarrowingALimitPullsTheValueIn)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    ASSERT_EQ(Run({"set", Path("a.zb"), "poleEW=40", "poleEWMax=20"}), ExitOk) << err_.str();
+    EXPECT_EQ(Read("a.zb").poleEW, 20);
+}
+
+TEST_F(Cli, SetLocationRelocates)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    ASSERT_EQ(Run({"set", Path("a.zb"), "poleNS=30", "latitude=3000"}), ExitOk) << err_.str();
+    const MountSettings s = Read("a.zb");
+    EXPECT_EQ(s.poleNS, 0);
+    EXPECT_EQ(s.motorElevation, 399);
+    EXPECT_EQ(s.declination, -71);
+}
+
+TEST_F(Cli, RefusedAssignmentsWriteNothing)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    const std::string before = Bytes("a.zb");
+    const struct {
+        const char* assignment;
+        const char* why;
+    } cases[] = {
+        {"poleNS=51", "outside its current range -50..50"},
+        {"declination=-60", "while autoDeclination is on"},
+        {"poleNSMin=50", "must lie below the upper one"},
+        {"motorElevationMax=0", "-1799..-1 and 1..1800"},
+        {"latitude=5401", "-5400..5400"},
+        {"altitude=abc", "not a whole number"},
+        {"chosen+=3600", "0..3599"},
+        {"lockSatellites=2", "0 or 1"},
+        {"declinationAuto=3", "computed"},
+        {"colour=3", "unknown name"},
+        {"poleNS", "NAME=VALUE"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run({"set", Path("a.zb"), "poleNS=10", c.assignment}), ExitFailure) << c.assignment;
+        EXPECT_THAT(err_.str(), StartsWith(Path("a.zb") + ": " + c.assignment + " is refused: "));
+        EXPECT_THAT(err_.str(), HasSubstr(c.why)) << c.assignment;
+        EXPECT_EQ(ErrorLines(), 1);
+        EXPECT_EQ(Bytes("a.zb"), before) << c.assignment;
+    }
+}
+
+TEST_F(Cli, BadFilesAreNamedAndExplained)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    std::string bytes = Bytes("a.zb");
+    std::ofstream(Path("short.zb"), std::ios::binary) << bytes.substr(0, 539);
+    bytes.replace(16, 4, std::string("\x32\0\0\0", 4));  // poleNSMin = poleNSMax = 50
+    std::ofstream(Path("north.zb"), std::ios::binary) << bytes;
+
+    EXPECT_EQ(Run({"show", Path("north.zb")}), ExitFailure);
+    EXPECT_EQ(err_.str(), Path("north.zb")
+                  + ": not a valid Zenbelt file: the pole north/south limits are out of range\n");
+    EXPECT_EQ(Run({"show", Path("short.zb")}), ExitFailure);
+    EXPECT_EQ(err_.str(), Path("short.zb") + ": not a valid Zenbelt file: it ends early\n");
+    EXPECT_EQ(Run({"show", Path("missing.zb")}), ExitFailure);
+    EXPECT_THAT(err_.str(), StartsWith(Path("missing.zb") + ": cannot open it"));
+    EXPECT_EQ(Run({"set", Path("short.zb"), "poleNS=1"}), ExitFailure);
+    EXPECT_EQ(Bytes("short.zb").size(), 539u);
+}
+
+TEST_F(Cli, UsageErrors)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, {"frobnicate"}, {"new"}, {"show"}, {"show", "a", "b"},
+          {"new", "--lat"}, {"new", "--lat", "x", "-o", "a.zb"}, {"show", "--bogus", "a.zb"}}) {
+        EXPECT_EQ(Run(args), ExitFailure);
+        EXPECT_EQ(ErrorLines(), 1) << err_.str();
+    }
+    EXPECT_EQ(Run({"--help"}), ExitOk);
+    EXPECT_THAT(out_.str(), HasSubstr("zenbelts-cli new"));
+}
+
+TEST_F(Cli, NewRefusesAnInvalidLocationAndAMissingList)
+{
+    EXPECT_EQ(Run({"new", "--lon", "-10800", "-o", Path("a.zb")}), ExitFailure);
+    EXPECT_FALSE(fs::exists(Path("a.zb")));
+    EXPECT_EQ(Run({"new", "--sats", Path("none.lst"), "-o", Path("a.zb")}), ExitFailure);
+    EXPECT_THAT(err_.str(), HasSubstr("Unable to load sats.lst"));
+    EXPECT_FALSE(fs::exists(Path("a.zb")));
+}
+
+TEST_F(Cli, AFailedWriteLeavesTheOldFileAndNoTemporary)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    fs::create_directories(dir_ / "ro");
+    ASSERT_EQ(Run({"new", "-o", (dir_ / "ro" / "b.zb").string()}), ExitOk);
+    const std::string before = Bytes("ro/b.zb");
+    fs::permissions(dir_ / "ro", fs::perms::owner_read | fs::perms::owner_exec);
+    // Root may write anyway; the check below holds either way.
+    const int code = Run({"set", Path("a.zb"), "poleNS=20", "-o", (dir_ / "ro" / "b.zb").string()});
+    fs::permissions(dir_ / "ro", fs::perms::owner_all);
+    if (code == ExitFailure) {
+        EXPECT_EQ(Bytes("ro/b.zb"), before);
+        EXPECT_THAT(err_.str(), HasSubstr("cannot write it"));
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "ro"), fs::directory_iterator()), 1);
+    // A target that is a folder cannot be replaced.
+    EXPECT_EQ(Run({"set", Path("a.zb"), "poleNS=20", "-o", dir_.string()}), ExitFailure);
+    EXPECT_TRUE(fs::is_directory(dir_));
+}
+
+}  // namespace
+}  // namespace zenbelts::cli
