@@ -1,44 +1,12 @@
 #include "cli/Json.h"
 
+#include "catalogue/TextEncoding.h"
+
 #include <cstdio>
 
 namespace zenbelts::cli {
 
 namespace {
-
-// Length of the valid UTF-8 sequence at text[i], or 0.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t i)
-{
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char c = byte(i);
-    std::size_t length;
-    unsigned int min;
-    if (c < 0x80)
-        return 1;
-    if ((c & 0xE0) == 0xC0) {
-        length = 2;
-        min = 0x80;
-    } else if ((c & 0xF0) == 0xE0) {
-        length = 3;
-        min = 0x800;
-    } else if ((c & 0xF8) == 0xF0) {
-        length = 4;
-        min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + length > text.size())
-        return 0;
-    unsigned int code = c & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (byte(i + k) & 0x3F);
-    }
-    if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
-}
 
 void AppendMatrix(std::string& out, const Matrix4& m)
 {

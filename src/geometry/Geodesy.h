@@ -24,4 +24,8 @@ double PolarTilt(double latitude);
 
 void GeostationaryPoint(double longitude, Vector4& out);
 
+// Elevation of an earth-centred point above the observer's horizon (the plane
+// normal to the ellipsoid), radians.
+double ElevationAboveHorizon(double latitude, double longitude, double height, const Vector4& point);
+
 }  // namespace zenbelts
