@@ -8,7 +8,18 @@
 #include "model/MountSettings.h"
 #include "model/SettingsArchive.h"
 
+#include "catalogue/TextEncoding.h"
+#include "view/ArcPlotOutput.h"
+#include "view/ArcTable.h"
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
 #include <charconv>
+#include <cstdio>
 #include <optional>
 
 namespace zenbelts::cli {
@@ -20,7 +31,10 @@ namespace {
 constexpr const char* Usage =
     "usage: zenbelts-cli new [--sats FILE] [--lat ARCMIN] [--lon ARCMIN] [--alt METRES] -o OUT.zb\n"
     "       zenbelts-cli show [--json] FILE.zb\n"
-    "       zenbelts-cli set IN.zb NAME=VALUE... [-o OUT.zb]\n";
+    "       zenbelts-cli set IN.zb NAME=VALUE... [-o OUT.zb]\n"
+    "       zenbelts-cli render FILE.zb -o OUT.png [--size WxH] [--sats FILE]\n"
+    "       zenbelts-cli print FILE.zb -o OUT.pdf [--window WxH] [--sats FILE]\n"
+    "       zenbelts-cli arc FILE.zb [--json] [--sats FILE]\n";
 
 // A failure that ends the command: one line on stderr, exit 2.
 struct Failure {
@@ -106,11 +120,49 @@ MountSettings ReadSettingsFile(const std::string& path)
     return settings;
 }
 
-void WriteSettingsFile(const std::string& path, const MountSettings& settings)
+void WriteOutputFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
     std::string error;
-    if (!WriteFileAtomically(path, StoreSettings(settings), error))
+    if (!WriteFileAtomically(path, bytes, error))
         Fail(path + ": " + error);
+}
+
+void WriteSettingsFile(const std::string& path, const MountSettings& settings)
+{
+    WriteOutputFile(path, StoreSettings(settings));
+}
+
+// Drawing needs a GUI application for its fonts; the tool never shows a window.
+void EnsureGuiApplication()
+{
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tool speaks in its own one-line messages only.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    static int argc = 1;
+    static char name[] = "zenbelts-cli";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication* application = new QGuiApplication(argc, argv);
+    (void)application;
+}
+
+QSize ParseSize(const std::string& option, const std::optional<std::string>& text, QSize fallback)
+{
+    if (!text)
+        return fallback;
+    int w = 0, h = 0;
+    char tail = 0;
+    if (std::sscanf(text->c_str(), "%dx%d%c", &w, &h, &tail) != 2 || w <= 0 || h <= 0 || w > 20000
+        || h > 20000)
+        FailUsage(option + " takes WIDTHxHEIGHT in pixels, such as 600x400, not '" + *text + "'");
+    return {w, h};
+}
+
+std::vector<std::uint8_t> ToBytes(const QByteArray& data)
+{
+    return {data.begin(), data.end()};
 }
 
 SatelliteCatalogue ReadCatalogue(Arguments& args, const fs::path& defaultSats)
@@ -218,6 +270,113 @@ int CommandSet(Arguments args)
     return ExitOk;
 }
 
+std::string OneFile(Arguments& args, const char* command)
+{
+    const std::vector<std::string> files = args.Rest();
+    if (files.size() != 1)
+        FailUsage(std::string(command) + " takes one file");
+    return files[0];
+}
+
+int CommandRender(Arguments args, const fs::path& defaultSats)
+{
+    const auto output = args.TakeValue("-o");
+    const QSize size = ParseSize("--size", args.TakeValue("--size"), {600, 400});
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    const std::string input = OneFile(args, "render");
+    if (!output)
+        FailUsage("render needs -o OUT.png");
+    const MountSettings settings = ReadSettingsFile(input);
+
+    EnsureGuiApplication();
+    const QImage image = RenderArcPlotImage(settings, catalogue, size, StandardScreenMetrics(),
+                                            ScreenDrawingObjects(96));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    WriteOutputFile(*output, ToBytes(png));
+    return ExitOk;
+}
+
+int CommandPrint(Arguments args, const fs::path& defaultSats)
+{
+    const auto output = args.TakeValue("-o");
+    const QSize window = ParseSize("--window", args.TakeValue("--window"), {600, 400});
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    const std::string input = OneFile(args, "print");
+    if (!output)
+        FailUsage("print needs -o OUT.pdf");
+    const MountSettings settings = ReadSettingsFile(input);
+
+    EnsureGuiApplication();
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(600);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        writer.setTitle(QString::fromStdString(fs::path(input).filename().string()));
+        writer.setCreator("Zenbelts");
+        QPainter painter(&writer);
+        PrintArcPlotPage(painter, PageMetrics(writer, StandardScreenMetrics()), settings, catalogue,
+                         window);
+    }
+    WriteOutputFile(*output, ToBytes(pdf));
+    return ExitOk;
+}
+
+// Pads UTF-8 text to a width in characters.
+std::string Padded(const std::string& text, std::size_t width)
+{
+    std::size_t characters = 0;
+    for (char c : text)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return text + std::string(characters < width ? width - characters : 1, ' ');
+}
+
+std::string Number(const char* format, double value)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+int CommandArc(Arguments args, const fs::path& defaultSats, std::ostream& out)
+{
+    const bool json = args.TakeFlag("--json");
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    const MountSettings settings = ReadSettingsFile(OneFile(args, "arc"));
+    const std::vector<ArcRow> rows = ComputeArcTable(settings, catalogue);
+    if (json) {
+        out << "[";
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const ArcRow& r = rows[i];
+            out << (i ? ",\n " : "\n ") << "{\"position\": " << r.position
+                << ", \"label\": " << JsonString(r.label) << ", \"name\": " << JsonString(r.name)
+                << ", \"chosen\": " << (r.chosen ? "true" : "false")
+                << ", \"motorAngle\": " << Number("%.17g", r.motorAngle)
+                << ", \"offset\": " << Number("%.17g", r.offset)
+                << ", \"elevation\": " << Number("%.17g", r.elevation) << "}";
+        }
+        out << (rows.empty() ? "]\n" : "\n]\n");
+        return ExitOk;
+    }
+    out << "Pos   Label     Chosen  Motor   Offset  Elevation  Name\n";
+    for (const ArcRow& r : rows) {
+        char position[8];
+        std::snprintf(position, sizeof position, "%04d", r.position);
+        out << Padded(position, 6) << Padded(r.label, 10) << Padded(r.chosen ? "yes" : "", 8)
+            << Padded(Number("%+.2f", r.motorAngle), 8) << Padded(Number("%+.2f", r.offset), 8)
+            << Padded(Number("%.1f", r.elevation), 11) << r.name << "\n";
+    }
+    out << "Motor: degrees the motor turns from its zero, positive to the left of the plot.\n"
+           "Offset: degrees the satellite lies above (+) or below (-) the beam at that turn.\n"
+           "Elevation: degrees above the horizon; below 0 the satellite cannot be seen.\n";
+    return ExitOk;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, const fs::path& defaultSats, std::ostream& out,
@@ -238,6 +397,12 @@ int RunCli(const std::vector<std::string>& args, const fs::path& defaultSats, st
             return CommandShow(rest, out);
         if (command == "set")
             return CommandSet(rest);
+        if (command == "render")
+            return CommandRender(rest, defaultSats);
+        if (command == "print")
+            return CommandPrint(rest, defaultSats);
+        if (command == "arc")
+            return CommandArc(rest, defaultSats, out);
         FailUsage("unknown command '" + command + "'");
     } catch (const Failure& failure) {
         err << failure.message << '\n';

@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -229,6 +231,65 @@ TEST_F(Cli, AFailedWriteLeavesTheOldFileAndNoTemporary)
     // A target that is a folder cannot be replaced.
     EXPECT_EQ(Run({"set", Path("a.zb"), "poleNS=20", "-o", dir_.string()}), ExitFailure);
     EXPECT_TRUE(fs::is_directory(dir_));
+}
+
+TEST_F(Cli, RenderDrawsTheWindowsPlotAsPng)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    ASSERT_EQ(Run({"render", Path("a.zb"), "-o", Path("a.png")}), ExitOk) << err_.str();
+    QImage image(QString::fromStdString(Path("a.png")));
+    ASSERT_EQ(image.size(), QSize(600, 400));
+    EXPECT_EQ(image.pixel(300, 169), qRgb(0, 0, 0)) << "77.0 E, a plain mark";
+    EXPECT_EQ(image.pixel(300, 162), qRgb(255, 192, 192)) << "the beam";
+    EXPECT_EQ(image.pixel(2, 2), qRgb(255, 255, 255));
+
+    ASSERT_EQ(Run({"render", Path("a.zb"), "--size", "1200x300", "-o", Path("b.png")}), ExitOk);
+    EXPECT_EQ(QImage(QString::fromStdString(Path("b.png"))).size(), QSize(1200, 300));
+    EXPECT_EQ(Run({"render", Path("a.zb"), "--size", "0x300", "-o", Path("c.png")}), ExitFailure);
+    EXPECT_EQ(Run({"render", Path("a.zb")}), ExitFailure) << "no output named";
+    EXPECT_FALSE(fs::exists(Path("c.png")));
+}
+
+TEST_F(Cli, PrintWritesOneA4PageWithRealText)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    ASSERT_EQ(Run({"print", Path("a.zb"), "-o", Path("a.pdf")}), ExitOk) << err_.str();
+    const std::string pdf = Bytes("a.pdf");
+    ASSERT_EQ(pdf.rfind("%PDF", 0), 0u);
+    std::size_t pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos; at = pdf.find("/Type /Page\n", at + 1))
+        ++pages;
+    EXPECT_EQ(pages, 1u);
+    EXPECT_NE(pdf.find("/MediaBox [0 0 595"), std::string::npos) << "A4 portrait";
+    // Text is kept as fonts and glyphs, not pixels: the legend's fixed-pitch
+    // face and the labels' face are embedded.
+    EXPECT_NE(pdf.find("Mono"), std::string::npos);
+    EXPECT_NE(pdf.find("/FontFile2"), std::string::npos);
+}
+
+TEST_F(Cli, ArcListsEveryEntryWithItsAngles)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    ASSERT_EQ(Run({"arc", "--json", Path("a.zb")}), ExitOk) << err_.str();
+    const std::string json = out_.str();
+    EXPECT_EQ(std::count(json.begin(), json.end(), '{'), 5);
+    EXPECT_THAT(json, HasSubstr("{\"position\": 0, \"label\": \"0.0\u00b0\", \"name\": \"Zero\", \"chosen\": true"));
+    EXPECT_THAT(json, HasSubstr("\"label\": \"5.0\u00b0W\", \"name\": \"West\", \"chosen\": false"));
+
+    ASSERT_EQ(Run({"arc", Path("a.zb")}), ExitOk);
+    const std::string text = out_.str();
+    // 77.0 E is due south: motor angle 0, a quarter degree below the beam,
+    // about 40 degrees up.
+    EXPECT_THAT(text, HasSubstr("0770  77.0\u00b0E            +0.00   -0.25   40.0"));
+}
+
+TEST_F(Cli, ArcReadsNamesFromEitherPlatform)
+{
+    std::ofstream(Path("sats.lst"), std::ios::binary) << "0130=Caf\xe9 \x80\n0192=Caf\xc3\xa9\n";
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    ASSERT_EQ(Run({"arc", "--json", Path("a.zb")}), ExitOk);
+    EXPECT_THAT(out_.str(), HasSubstr("\"name\": \"Caf\u00e9 \u20ac\""));
+    EXPECT_THAT(out_.str(), HasSubstr("\"name\": \"Caf\u00e9\""));
 }
 
 }  // namespace
