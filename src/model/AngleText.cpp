@@ -38,6 +38,11 @@ std::string FormatLocation(int latitude, int longitude)
     return FormatDegreesMinutes(latitude, 'N', 'S') + ", " + FormatDegreesMinutes(longitude, 'E', 'W');
 }
 
+std::string LocationPaneText(int latitude, int longitude)
+{
+    return " Location: " + FormatLocation(latitude, longitude);
+}
+
 std::string FormatSatelliteLabel(int position)
 {
     const int n = position > 1800 ? position - 3600 : position;

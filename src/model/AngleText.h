@@ -18,6 +18,11 @@ std::string FormatDegreesMinutes(int arcMinutes, char positive, char negative);
 // "43°20'N, 77°00'E"
 std::string FormatLocation(int latitude, int longitude);
 
+// The status bar's location pane: " Location: 43°20'N, 77°00'E".
+std::string LocationPaneText(int latitude, int longitude);
+// The widest text the pane must hold.
+inline constexpr const char* LocationPaneWidest = " Location: 180\u00b0" "00'W, 90\u00b0" "00'S";
+
 // An orbital position 0..3599 as "13.0°E", "5.0°W", or "0.0°" at 0.
 std::string FormatSatelliteLabel(int position);
 

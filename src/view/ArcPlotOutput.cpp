@@ -4,6 +4,9 @@
 
 #include <QPageLayout>
 #include <QPainter>
+#include <QScreen>
+
+#include <cmath>
 
 namespace zenbelts {
 
@@ -14,6 +17,28 @@ DeviceMetrics StandardScreenMetrics()
     m.screenLogPixelsX = m.screenLogPixelsY = 96;
     m.screenHorzSize = m.screenVertSize = 2646;  // millimetres for 10000 pixels
     m.screenHorzRes = m.screenVertRes = 10000;
+    return m;
+}
+
+DeviceMetrics ScreenMetricsOf(const QScreen* screen)
+{
+    DeviceMetrics m = StandardScreenMetrics();
+    if (!screen)
+        return m;
+    const int dpiX = static_cast<int>(std::lround(screen->logicalDotsPerInchX()));
+    const int dpiY = static_cast<int>(std::lround(screen->logicalDotsPerInchY()));
+    if (dpiX > 0 && dpiY > 0) {
+        m.logPixelsX = m.screenLogPixelsX = dpiX;
+        m.logPixelsY = m.screenLogPixelsY = dpiY;
+    }
+    const QSizeF mm = screen->physicalSize();
+    const QSize pixels = screen->size();
+    if (mm.width() >= 1 && mm.height() >= 1 && !pixels.isEmpty()) {
+        m.screenHorzSize = static_cast<int>(std::lround(mm.width()));
+        m.screenVertSize = static_cast<int>(std::lround(mm.height()));
+        m.screenHorzRes = pixels.width();
+        m.screenVertRes = pixels.height();
+    }
     return m;
 }
 

@@ -5,6 +5,7 @@
 #include "view/ArcPlot.h"
 
 #include <QImage>
+class QScreen;
 #include <QPagedPaintDevice>
 #include <QSize>
 
@@ -14,6 +15,9 @@ namespace zenbelts {
 
 // The screen the tool draws for when there is none: 96 dpi, 0.2646 mm a pixel.
 DeviceMetrics StandardScreenMetrics();
+
+// A real screen's metrics; the standard screen's where it reports no size.
+DeviceMetrics ScreenMetricsOf(const QScreen* screen);
 
 // The plot as a window with this client area draws it, on white.
 QImage RenderArcPlotImage(const MountSettings& settings, const SatelliteCatalogue& catalogue,

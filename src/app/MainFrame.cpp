@@ -1,0 +1,585 @@
+#include "app/MainFrame.h"
+
+#include "app/AppTexts.h"
+#include "app/ZenbeltsApp.h"
+#include "model/AngleText.h"
+#include "model/ZenbeltsDoc.h"
+#include "view/ArcPlotOutput.h"
+#include "view/ZenbeltsView.h"
+
+#include <QAbstractSpinBox>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+namespace zenbelts {
+
+namespace {
+
+QString Text(const char* text) { return QString::fromUtf8(text); }
+
+// Icons from the desktop theme where it has them, otherwise our own.
+QIcon Icon(const char* themeName, const char* resource)
+{
+    return QIcon::fromTheme(QString::fromLatin1(themeName),
+                            QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(resource))));
+}
+
+}  // namespace
+
+CChildFrame::CChildFrame(CZenbeltsApp& app, CZenbeltsDoc& doc, QWidget* parent)
+    : QMdiSubWindow(parent), doc_(doc), view_(new CZenbeltsView(app, doc, this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWidget(view_);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/document.svg")));
+}
+
+CMainFrame::CMainFrame(CZenbeltsApp& app) : app_(app), printer_(QPrinter::HighResolution)
+{
+    setWindowTitle(Text(texts::AppName));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zenbelts.svg")));
+    setAcceptDrops(true);
+    mdiArea_ = new QMdiArea(this);
+    setCentralWidget(mdiArea_);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    resize(1000, 700);
+
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::RequestUpdate);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { TrackFocus(now); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::RequestUpdate);
+    // A new screen resolution makes new drawing objects; views use them at their next paint.
+    const auto watchScreen = [this](QScreen* screen) {
+        connect(screen, &QScreen::logicalDotsPerInchChanged, this, [this] {
+            app_.CreateDrawingResources();
+            mdiArea_->viewport()->update();
+        });
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+        watchScreen(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, watchScreen);
+    SetMenus(false);
+}
+
+CMainFrame::~CMainFrame()
+{
+    // Close the windows while the documents they show still exist.
+    mdiArea_->closeAllSubWindows();
+}
+
+void CMainFrame::CreateActions()
+{
+    const auto make = [this](const QString& text, texts::Prompt prompt, auto slot,
+                             QList<QKeySequence> keys = {}, QIcon icon = {}) {
+        auto* action = new QAction(icon, text, this);
+        action->setStatusTip(Text(prompt.status));
+        action->setToolTip(Text(prompt.tip));
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    Actions& a = actions_;
+    a.fileNew = make(tr("&New"), texts::New, [this] { app_.NewDocument(); }, {QKeySequence::New},
+                     Icon("document-new", "new"));
+    a.fileOpen = make(tr("&Open..."), texts::Open, &CMainFrame::OnFileOpen, {QKeySequence::Open},
+                      Icon("document-open", "open"));
+    a.fileClose = make(tr("&Close"), texts::Close, &CMainFrame::OnFileClose);
+    a.fileSave = make(tr("&Save"), texts::Save, &CMainFrame::OnFileSave, {QKeySequence::Save},
+                      Icon("document-save", "save"));
+    a.fileSaveAs = make(tr("Save &As..."), texts::SaveAs, &CMainFrame::OnFileSaveAs);
+    a.filePrint = make(tr("&Print..."), texts::Print, &CMainFrame::OnFilePrint, {QKeySequence::Print},
+                       Icon("document-print", "print"));
+    a.filePrintPreview = make(tr("Print Pre&view"), texts::PrintPreview, &CMainFrame::OnFilePrintPreview);
+    a.filePrintSetup = make(tr("P&rint Setup..."), texts::PrintSetup, &CMainFrame::OnFilePrintSetup);
+    a.fileProperties = make(tr("Pr&operties"), texts::Properties,
+                            [this] {
+                                if (CZenbeltsDoc* doc = ActiveDocument())
+                                    doc->OnProperties();
+                            },
+                            {}, QIcon(QStringLiteral(":/icons/properties.svg")));
+    a.fileExit = make(tr("E&xit"), texts::Exit, &QWidget::close);
+
+    const auto toFocusedEdit = [](auto operation) {
+        return [operation] {
+            if (QLineEdit* edit = FocusedEdit())
+                (edit->*operation)();
+        };
+    };
+    a.editUndo = make(tr("&Undo"), texts::Undo, toFocusedEdit(&QLineEdit::undo),
+                      {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    a.editCut = make(tr("Cu&t"), texts::Cut, toFocusedEdit(&QLineEdit::cut),
+                     {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+                     Icon("edit-cut", "cut"));
+    a.editCopy = make(tr("&Copy"), texts::Copy, toFocusedEdit(&QLineEdit::copy),
+                      {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+                      Icon("edit-copy", "copy"));
+    a.editPaste = make(tr("&Paste"), texts::Paste, toFocusedEdit(&QLineEdit::paste),
+                       {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+                       Icon("edit-paste", "paste"));
+    a.editSetDefaults = make(tr("Set &defaults"), texts::SetDefaults,
+                             [this] {
+                                 if (CZenbeltsDoc* doc = ActiveDocument())
+                                     doc->OnSetDefaults();
+                             },
+                             {}, QIcon(QStringLiteral(":/icons/defaults.svg")));
+    // The edit commands act on whichever text field has the focus, wherever it is.
+    for (QAction* action : {a.editUndo, a.editCut, a.editCopy, a.editPaste})
+        action->setShortcutContext(Qt::ApplicationShortcut);
+
+    a.viewToolbar = make(tr("&Toolbar"), texts::Toolbar, [] {});
+    a.viewStatusBar = make(tr("&Status Bar"), texts::StatusBar,
+                           [this](bool on) { statusBar()->setVisible(on); });
+    a.viewStatusBar->setCheckable(true);
+    a.viewStatusBar->setChecked(true);
+    a.viewShowToolTips = make(tr("Show &tooltips"), texts::ShowToolTips, &CMainFrame::OnViewShowToolTips);
+    a.viewShowToolTips->setCheckable(true);
+
+    a.windowNew = make(tr("&New Window"), texts::NewWindow, &CMainFrame::OnWindowNew);
+    a.windowCascade = make(tr("&Cascade"), texts::Cascade, [this] { mdiArea_->cascadeSubWindows(); });
+    a.windowTile = make(tr("&Tile"), texts::Tile, [this] { mdiArea_->tileSubWindows(); });
+    a.windowArrangeIcons = make(tr("&Arrange Icons"), texts::ArrangeIcons, &CMainFrame::OnWindowArrangeIcons);
+    a.helpAbout = make(tr("&About Zenbelts..."), texts::About, &CMainFrame::OnAbout, {},
+                       Icon("help-about", "about"));
+
+    for (int i = 0; i < 4; ++i) {
+        QAction* recent = make(QString(), texts::RecentFile, [this, i] {
+            if (i < app_.RecentFiles().size())
+                app_.OpenDocumentFile(app_.RecentFiles()[i]);
+        });
+        a.recentFiles.append(recent);
+    }
+    a.recentNone = make(tr("Recent File"), texts::RecentFile, [] {});
+    a.recentNone->setEnabled(false);
+}
+
+void CMainFrame::CreateMenus()
+{
+    const Actions& a = actions_;
+    const auto fileMenu = [&](bool document) {
+        auto* menu = new QMenu(tr("&File"), this);
+        menu->addAction(a.fileNew);
+        menu->addAction(a.fileOpen);
+        if (document) {
+            menu->addAction(a.fileClose);
+            menu->addAction(a.fileSave);
+            menu->addAction(a.fileSaveAs);
+            menu->addSeparator();
+            menu->addAction(a.filePrint);
+            menu->addAction(a.filePrintPreview);
+        } else {
+            menu->addSeparator();
+        }
+        menu->addAction(a.filePrintSetup);
+        menu->addSeparator();
+        menu->addAction(a.recentNone);
+        menu->addActions(a.recentFiles);
+        menu->addSeparator();
+        if (document)
+            menu->addAction(a.fileProperties);
+        menu->addAction(a.fileExit);
+        return menu;
+    };
+    fileMenuEmpty_ = fileMenu(false);
+    fileMenu_ = fileMenu(true);
+
+    editMenu_ = new QMenu(tr("&Edit"), this);
+    editMenu_->addAction(a.editUndo);
+    editMenu_->addSeparator();
+    editMenu_->addAction(a.editCut);
+    editMenu_->addAction(a.editCopy);
+    editMenu_->addAction(a.editPaste);
+    editMenu_->addSeparator();
+    editMenu_->addAction(a.editSetDefaults);
+
+    viewMenuEmpty_ = new QMenu(tr("&View"), this);
+    viewMenuEmpty_->addAction(a.viewToolbar);
+    viewMenuEmpty_->addAction(a.viewStatusBar);
+    viewMenu_ = new QMenu(tr("&View"), this);
+    viewMenu_->addAction(a.viewToolbar);
+    viewMenu_->addAction(a.viewStatusBar);
+    viewMenu_->addSeparator();
+    viewMenu_->addAction(a.viewShowToolTips);
+
+    windowMenu_ = new QMenu(tr("&Window"), this);
+    connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
+    FillWindowMenu();
+
+    helpMenu_ = new QMenu(tr("&Help"), this);
+    helpMenu_->addAction(a.helpAbout);
+}
+
+void CMainFrame::FillWindowMenu()
+{
+    windowMenu_->clear();
+    windowMenu_->addAction(actions_.windowNew);
+    windowMenu_->addAction(actions_.windowCascade);
+    windowMenu_->addAction(actions_.windowTile);
+    windowMenu_->addAction(actions_.windowArrangeIcons);
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    if (!windows.isEmpty())
+        windowMenu_->addSeparator();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        QAction* item = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        item->setCheckable(true);
+        item->setChecked(window == mdiArea_->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, window] { mdiArea_->setActiveSubWindow(window); });
+    }
+}
+
+void CMainFrame::CreateToolBar()
+{
+    const Actions& a = actions_;
+    QToolBar* toolbar = addToolBar(tr("Toolbar"));
+    toolbar->setObjectName(QStringLiteral("Toolbar"));
+    toolbar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+    toolbar->setIconSize(QSize(16, 16));
+    toolbar->addActions({a.fileNew, a.fileOpen, a.fileSave});
+    toolbar->addSeparator();
+    toolbar->addActions({a.editCut, a.editCopy, a.editPaste, a.editSetDefaults, a.fileProperties});
+    toolbar->addSeparator();
+    toolbar->addAction(a.filePrint);
+    toolbar->addSeparator();
+    toolbar->addAction(a.helpAbout);
+    // View > Toolbar is the toolbar's own toggle, kept in step with it.
+    QAction* toggle = toolbar->toggleViewAction();
+    actions_.viewToolbar->setCheckable(true);
+    actions_.viewToolbar->setChecked(true);
+    disconnect(actions_.viewToolbar, &QAction::triggered, nullptr, nullptr);
+    connect(actions_.viewToolbar, &QAction::triggered, toolbar, &QToolBar::setVisible);
+    connect(toggle, &QAction::toggled, actions_.viewToolbar, &QAction::setChecked);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    // The prompt pane: "Ready" when idle; prompts and messages cover it.
+    auto* ready = new QLabel(Text(texts::Ready));
+    statusBar()->addWidget(ready, 1);
+    locationPane_ = new QLabel;
+    locationPane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    locationPane_->setMinimumWidth(locationPane_->fontMetrics().horizontalAdvance(
+                                       QString::fromUtf8(LocationPaneWidest))
+                                   + 8);
+    statusBar()->addPermanentWidget(locationPane_);
+}
+
+void CMainFrame::SetMenus(bool document)
+{
+    if (document == documentMenus_ && !menuBar()->actions().isEmpty())
+        return;
+    documentMenus_ = document;
+    menuBar()->clear();
+    if (document) {
+        for (QMenu* menu : {fileMenu_, editMenu_, viewMenu_, windowMenu_, helpMenu_})
+            menuBar()->addMenu(menu);
+    } else {
+        for (QMenu* menu : {fileMenuEmpty_, viewMenuEmpty_, helpMenu_})
+            menuBar()->addMenu(menu);
+    }
+}
+
+void CMainFrame::UpdateRecentFiles()
+{
+    const QStringList& files = app_.RecentFiles();
+    actions_.recentNone->setVisible(files.isEmpty());
+    for (int i = 0; i < actions_.recentFiles.size(); ++i) {
+        QAction* action = actions_.recentFiles[i];
+        action->setVisible(i < files.size());
+        if (i < files.size())
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
+    }
+}
+
+QLineEdit* CMainFrame::FocusedEdit()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* edit = qobject_cast<QLineEdit*>(focus))
+        return edit;
+    if (qobject_cast<QAbstractSpinBox*>(focus) || qobject_cast<QComboBox*>(focus))
+        return focus->findChild<QLineEdit*>();
+    return nullptr;
+}
+
+void CMainFrame::TrackFocus(QWidget*)
+{
+    // Selection and undo state change without a focus change: follow the field.
+    QLineEdit* edit = FocusedEdit();
+    if (edit != trackedEdit_) {
+        disconnect(trackedSelection_);
+        disconnect(trackedText_);
+        trackedEdit_ = edit;
+        if (edit) {
+            trackedSelection_ = connect(edit, &QLineEdit::selectionChanged, this, &CMainFrame::RequestUpdate);
+            trackedText_ = connect(edit, &QLineEdit::textChanged, this, &CMainFrame::RequestUpdate);
+        }
+    }
+    RequestUpdate();
+}
+
+void CMainFrame::RequestUpdate()
+{
+    if (updatePending_)
+        return;
+    updatePending_ = true;
+    QTimer::singleShot(0, this, &CMainFrame::UpdateCommandUi);
+}
+
+void CMainFrame::UpdateCommandUi()
+{
+    updatePending_ = false;
+    CZenbeltsDoc* doc = ActiveDocument();
+    const bool hasDoc = doc != nullptr;
+    SetMenus(hasDoc);
+
+    const Actions& a = actions_;
+    for (QAction* action : {a.fileClose, a.fileSave, a.fileSaveAs, a.filePrint, a.filePrintPreview,
+                            a.fileProperties, a.editSetDefaults, a.windowNew, a.windowCascade, a.windowTile,
+                            a.windowArrangeIcons})
+        action->setEnabled(hasDoc);
+
+    QLineEdit* edit = FocusedEdit();
+    const bool selection = edit && edit->hasSelectedText();
+    a.editCut->setEnabled(selection && !edit->isReadOnly() && edit->echoMode() == QLineEdit::Normal);
+    a.editCopy->setEnabled(selection && edit->echoMode() == QLineEdit::Normal);
+    a.editPaste->setEnabled(edit != nullptr);
+    a.editUndo->setEnabled(edit && edit->isUndoAvailable());
+
+    a.viewShowToolTips->setEnabled(hasDoc);
+    a.viewShowToolTips->setChecked(app_.ShowToolTips());
+    UpdateRecentFiles();
+
+    locationPane_->setText(hasDoc ? doc->LocationText() : QString());
+}
+
+QList<CChildFrame*> CMainFrame::FramesOf(const CZenbeltsDoc& doc) const
+{
+    QList<CChildFrame*> frames;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        auto* frame = qobject_cast<CChildFrame*>(window);
+        if (frame && &frame->Document() == &doc)
+            frames.append(frame);
+    }
+    return frames;
+}
+
+void CMainFrame::UpdateFrameTitles(const CZenbeltsDoc& doc)
+{
+    const QList<CChildFrame*> frames = FramesOf(doc);
+    for (int i = 0; i < frames.size(); ++i) {
+        frames[i]->setWindowTitle(frames.size() > 1 ? QStringLiteral("%1:%2").arg(doc.Title()).arg(i + 1)
+                                                    : doc.Title());
+    }
+}
+
+void CMainFrame::OpenWindow(CZenbeltsDoc& doc)
+{
+    const bool first = FramesOf(doc).isEmpty();
+    auto* frame = new CChildFrame(app_, doc);
+    mdiArea_->addSubWindow(frame);
+    if (first) {
+        connect(&doc, &CZenbeltsDoc::changed, this, &CMainFrame::RequestUpdate);
+        connect(&doc, &CZenbeltsDoc::titleChanged, this, [this, &doc] { UpdateFrameTitles(doc); });
+    }
+    // The document lives as long as its last window.
+    connect(frame, &QObject::destroyed, this, [this, &doc] {
+        if (FramesOf(doc).isEmpty())
+            doc.deleteLater();
+        else
+            UpdateFrameTitles(doc);
+        RequestUpdate();
+    });
+    UpdateFrameTitles(doc);
+    frame->show();
+    mdiArea_->setActiveSubWindow(frame);
+    RequestUpdate();
+}
+
+void CMainFrame::ActivateDocument(CZenbeltsDoc& doc)
+{
+    const QList<CChildFrame*> frames = FramesOf(doc);
+    if (!frames.isEmpty())
+        mdiArea_->setActiveSubWindow(frames.first());
+}
+
+CZenbeltsDoc* CMainFrame::ActiveDocument() const
+{
+    auto* frame = qobject_cast<CChildFrame*>(mdiArea_->activeSubWindow());
+    if (!frame)
+        frame = qobject_cast<CChildFrame*>(mdiArea_->currentSubWindow());
+    return frame ? &frame->Document() : nullptr;
+}
+
+CZenbeltsView* CMainFrame::ActiveView() const
+{
+    auto* frame = qobject_cast<CChildFrame*>(mdiArea_->activeSubWindow());
+    if (!frame)
+        frame = qobject_cast<CChildFrame*>(mdiArea_->currentSubWindow());
+    return frame ? frame->View() : nullptr;
+}
+
+void CMainFrame::OnFileOpen()
+{
+    const QStringList files =
+        QFileDialog::getOpenFileNames(this, tr("Open"), QString(), Text(texts::FileFilter));
+    for (const QString& file : files)
+        app_.OpenDocumentFile(file);
+}
+
+void CMainFrame::OnFileClose()
+{
+    if (CZenbeltsDoc* doc = ActiveDocument()) {
+        for (CChildFrame* frame : FramesOf(*doc))
+            frame->close();
+    }
+}
+
+bool CMainFrame::OnFileSave()
+{
+    CZenbeltsDoc* doc = ActiveDocument();
+    if (!doc)
+        return false;
+    if (doc->PathName().isEmpty())
+        return OnFileSaveAs();
+    return app_.SaveDocument(*doc, doc->PathName());
+}
+
+bool CMainFrame::OnFileSaveAs()
+{
+    CZenbeltsDoc* doc = ActiveDocument();
+    if (!doc)
+        return false;
+    QFileDialog dialog(this, tr("Save As"), doc->PathName().isEmpty() ? doc->Title() : doc->PathName(),
+                       Text(texts::FileFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(Text(texts::FileExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    return app_.SaveDocument(*doc, dialog.selectedFiles().first());
+}
+
+bool CMainFrame::PrintView(QPrinter& printer, CZenbeltsView& view)
+{
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        app_.ReportError(Text(texts::NoPrinter));
+        return false;
+    }
+    PrintArcPlotPage(painter, PageMetrics(printer, view.ScreenMetrics()), view.Document().Settings(),
+                     app_.Catalogue(), view.size());
+    return painter.end();
+}
+
+void CMainFrame::OnFilePrint()
+{
+    CZenbeltsView* view = ActiveView();
+    if (!view)
+        return;
+    // Every job has exactly one page.
+    printer_.setFromTo(1, 1);
+    QPrintDialog dialog(&printer_, this);
+    dialog.setMinMax(1, 1);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    printer_.setFromTo(1, 1);
+    printer_.setDocName(view->Document().Title());
+    PrintView(printer_, *view);
+}
+
+void CMainFrame::OnFilePrintPreview()
+{
+    CZenbeltsView* view = ActiveView();
+    if (!view)
+        return;
+    QPrintPreviewDialog preview(&printer_, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, view](QPrinter* printer) { PrintView(*printer, *view); });
+    preview.exec();
+}
+
+void CMainFrame::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(&printer_, this);
+    dialog.exec();
+}
+
+void CMainFrame::OnViewShowToolTips()
+{
+    app_.SetShowToolTips(!app_.ShowToolTips());
+    RequestUpdate();
+}
+
+void CMainFrame::OnWindowNew()
+{
+    if (CZenbeltsDoc* doc = ActiveDocument())
+        OpenWindow(*doc);
+}
+
+void CMainFrame::OnWindowArrangeIcons()
+{
+    // Minimised windows in a row along the bottom edge.
+    int x = 0;
+    const int bottom = mdiArea_->viewport()->height();
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        window->move(x, bottom - window->height());
+        x += window->width();
+    }
+}
+
+void CMainFrame::OnAbout()
+{
+    QMessageBox box(this);
+    box.setWindowTitle(Text(texts::AboutTitle));
+    box.setIconPixmap(QIcon(QStringLiteral(":/icons/zenbelts.svg")).pixmap(32, 32));
+    box.setText(Text(texts::AboutVersion));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            app_.OpenDocumentFile(url.toLocalFile());
+    }
+    event->acceptProposedAction();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // Documents are never modified: closing never asks.
+    event->accept();
+}
+
+}  // namespace zenbelts

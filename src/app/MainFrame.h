@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPrinter>
+
+class QLineEdit;
+class QMdiArea;
+class QMenu;
+
+namespace zenbelts {
+
+class CZenbeltsApp;
+class CZenbeltsDoc;
+class CZenbeltsView;
+
+// A document window: one view of one document.
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    CChildFrame(CZenbeltsApp& app, CZenbeltsDoc& doc, QWidget* parent = nullptr);
+    CZenbeltsDoc& Document() const { return doc_; }
+    CZenbeltsView* View() const { return view_; }
+
+private:
+    CZenbeltsDoc& doc_;
+    CZenbeltsView* view_;
+};
+
+// The program's top-level window: documents in an MDI area, menus, toolbar,
+// status bar, and one update pass that brings every command's state from the
+// active document.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CZenbeltsApp& app);
+    ~CMainFrame() override;
+
+    struct Actions {
+        QAction *fileNew, *fileOpen, *fileClose, *fileSave, *fileSaveAs, *filePrint, *filePrintPreview,
+            *filePrintSetup, *fileProperties, *fileExit;
+        QAction *editUndo, *editCut, *editCopy, *editPaste, *editSetDefaults;
+        QAction *viewToolbar, *viewStatusBar, *viewShowToolTips;
+        QAction *windowNew, *windowCascade, *windowTile, *windowArrangeIcons;
+        QAction* helpAbout;
+        QList<QAction*> recentFiles;  // shown in place of recentNone when there are any
+        QAction* recentNone;
+    };
+    const Actions& actions() const { return actions_; }
+
+    void OpenWindow(CZenbeltsDoc& doc);
+    void ActivateDocument(CZenbeltsDoc& doc);
+    CZenbeltsDoc* ActiveDocument() const;
+    CZenbeltsView* ActiveView() const;
+    QList<CChildFrame*> FramesOf(const CZenbeltsDoc& doc) const;
+    QMdiArea* MdiArea() const { return mdiArea_; }
+
+    // The update pass: asked for after every change, activation and focus
+    // change, and run once the events in hand are done.
+    void RequestUpdate();
+    void UpdateCommandUi();
+
+    bool ShowsDocumentMenus() const { return documentMenus_; }
+    QString LocationPane() const { return locationPane_->text(); }
+
+    QPrinter& Printer() { return printer_; }
+    // Draws the active view's page on a printer (real, preview or PDF).
+    bool PrintView(QPrinter& printer, CZenbeltsView& view);
+
+    // The text field that has the keyboard focus, if any.
+    static QLineEdit* FocusedEdit();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void SetMenus(bool document);
+    void UpdateRecentFiles();
+    void UpdateFrameTitles(const CZenbeltsDoc& doc);
+    void FillWindowMenu();
+    void TrackFocus(QWidget* now);
+
+    void OnFileOpen();
+    void OnFileClose();
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    void OnViewShowToolTips();
+    void OnWindowNew();
+    void OnWindowArrangeIcons();
+    void OnAbout();
+
+    CZenbeltsApp& app_;
+    QMdiArea* mdiArea_;
+    Actions actions_{};
+    QMenu *fileMenuEmpty_, *fileMenu_, *editMenu_, *viewMenuEmpty_, *viewMenu_, *windowMenu_, *helpMenu_;
+    QLabel* locationPane_;
+    QPointer<QLineEdit> trackedEdit_;
+    QMetaObject::Connection trackedSelection_, trackedText_;
+    QPrinter printer_;
+    bool documentMenus_ = false;
+    bool updatePending_ = false;
+};
+
+}  // namespace zenbelts

@@ -1,0 +1,282 @@
+#include "app/ZenbeltsApp.h"
+
+#include "app/AppTexts.h"
+#include "app/MainFrame.h"
+#include "app/SettingsKeys.h"
+#include "catalogue/SatelliteList.h"
+#include "model/SettingsArchive.h"
+#include "model/ZenbeltsDoc.h"
+#include "view/ArcPlotOutput.h"
+#include "view/ZenbeltsView.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QSettings>
+#include <QTimer>
+
+#include <cmath>
+
+namespace zenbelts {
+
+CZenbeltsApp::CZenbeltsApp(AppOptions options) : options_(std::move(options))
+{
+    screenObjects_ = ScreenDrawingObjects(96);
+}
+
+CZenbeltsApp::~CZenbeltsApp()
+{
+    // Windows first: they refer to the documents.
+    mainFrame_.reset();
+    catalogue_.Clear();
+}
+
+std::unique_ptr<QSettings> CZenbeltsApp::OpenSettingsStore() const
+{
+    if (!options_.settingsFile.isEmpty())
+        return std::make_unique<QSettings>(options_.settingsFile, QSettings::IniFormat);
+    return std::make_unique<QSettings>(keys::Organization, keys::Application);
+}
+
+QString CZenbeltsApp::SatelliteListBesideProgram()
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString beside = QDir(dir).filePath(QStringLiteral("sats.lst"));
+    // An installed build keeps its data under share/zenbelts.
+    const QString shared = QDir(dir).filePath(QStringLiteral("../share/zenbelts/sats.lst"));
+    if (!QFileInfo::exists(beside) && QFileInfo::exists(shared))
+        return QDir::cleanPath(shared);
+    return beside;
+}
+
+bool CZenbeltsApp::LoadCatalogue()
+{
+    const QString path = options_.satelliteList.isEmpty() ? SatelliteListBesideProgram()
+                                                          : options_.satelliteList;
+    catalogue_.Clear();
+    if (LoadSatelliteListFile(QFile::encodeName(path).toStdString(), catalogue_))
+        return true;
+    ReportError(QString::fromLatin1(SatelliteListLoadError));
+    return false;
+}
+
+void CZenbeltsApp::LoadStoredSettings()
+{
+    const auto store = OpenSettingsStore();
+    showToolTips_ = store->value(keys::ShowToolTips, 0).toInt() != 0;
+
+    store->beginGroup(keys::RecentFileGroup);
+    recentFiles_.clear();
+    for (int i = 1; i <= keys::RecentFileCount; ++i) {
+        const QString file = store->value(QStringLiteral("File%1").arg(i)).toString();
+        if (!file.isEmpty())
+            recentFiles_.append(file);
+    }
+    store->endGroup();
+
+    storedSetUpLoaded_ = false;
+    const QByteArray bytes = store->value(keys::DefaultSetUp).toByteArray();
+    try {
+        if (bytes.isEmpty())
+            throw ArchiveError(ArchiveError::Cause::EndOfFile, "nothing stored");
+        LoadSettings(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                               static_cast<std::size_t>(bytes.size())),
+                     defaultSettings_);
+        storedSetUpLoaded_ = true;
+    } catch (const ArchiveError&) {
+        defaultSettings_ = MountSettings();
+        defaultSettings_.LoadFactoryDefaults(catalogue_);
+    }
+}
+
+void CZenbeltsApp::CreateDrawingResources()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int dpiY = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInchY())) : 96;
+    screenObjects_ = ScreenDrawingObjects(dpiY > 0 ? dpiY : 96);
+}
+
+bool CZenbeltsApp::InitInstance(const QStringList& arguments)
+{
+    if (!LoadCatalogue())
+        return false;
+    LoadStoredSettings();
+    CreateDrawingResources();
+    RegisterDocumentType();
+
+    mainFrame_ = std::make_unique<CMainFrame>(*this);
+
+    const QStringList files = arguments.filter(QRegularExpression(QStringLiteral("^[^-]")));
+    if (files.isEmpty()) {
+        if (!NewDocument())
+            return false;
+    } else {
+        for (const QString& file : files) {
+            if (!OpenDocumentFile(file))
+                return false;
+        }
+    }
+
+    mainFrame_->show();
+    mainFrame_->UpdateCommandUi();
+    if (!storedSetUpLoaded_) {
+        // After the main window has shown itself.
+        QTimer::singleShot(0, this, &CZenbeltsApp::RunFirstRunStep);
+    }
+    return true;
+}
+
+void CZenbeltsApp::RunFirstRunStep()
+{
+    DoProperties(defaultSettings_);
+    for (CZenbeltsDoc* doc : Documents()) {
+        doc->Settings() = defaultSettings_;
+        doc->UpdateAllViews();
+    }
+}
+
+void CZenbeltsApp::ExitInstance()
+{
+    const std::vector<std::uint8_t> bytes = StoreSettings(defaultSettings_);
+    const auto store = OpenSettingsStore();
+    store->setValue(keys::DefaultSetUp,
+                    QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    store->setValue(keys::ShowToolTips, showToolTips_ ? 1 : 0);
+    store->beginGroup(keys::RecentFileGroup);
+    store->remove(QString());
+    for (int i = 0; i < recentFiles_.size(); ++i)
+        store->setValue(QStringLiteral("File%1").arg(i + 1), recentFiles_[i]);
+    store->endGroup();
+    store->sync();
+}
+
+bool CZenbeltsApp::DoProperties(MountSettings& settings)
+{
+    return propertiesDialog ? propertiesDialog(settings) : false;
+}
+
+void CZenbeltsApp::ReportError(const QString& text)
+{
+    if (errorSink) {
+        errorSink(text);
+        return;
+    }
+    QMessageBox::critical(mainFrame_ ? mainFrame_.get() : nullptr, QString::fromLatin1(texts::AppName), text);
+}
+
+QList<CZenbeltsDoc*> CZenbeltsApp::Documents() const
+{
+    return findChildren<CZenbeltsDoc*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+CZenbeltsDoc* CZenbeltsApp::NewDocument()
+{
+    auto* doc = new CZenbeltsDoc(*this, this);
+    if (!doc->OnNewDocument()) {
+        delete doc;
+        return nullptr;
+    }
+    doc->SetTitle(QString::fromLatin1(texts::UntitledBase) + QString::number(++untitledCount_));
+    if (mainFrame_)
+        mainFrame_->OpenWindow(*doc);
+    return doc;
+}
+
+CZenbeltsDoc* CZenbeltsApp::OpenDocumentFile(const QString& path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    for (CZenbeltsDoc* doc : Documents()) {
+        if (!canonical.isEmpty() && QFileInfo(doc->PathName()).canonicalFilePath() == canonical) {
+            if (mainFrame_)
+                mainFrame_->ActivateDocument(*doc);
+            AddRecentFile(path);
+            return doc;
+        }
+    }
+    auto* doc = new CZenbeltsDoc(*this, this);
+    QString error;
+    if (!doc->OnOpenDocument(path, error)) {
+        delete doc;
+        ReportError(QString::fromLatin1(texts::OpenFailed).arg(QFileInfo(path).fileName(), error));
+        return nullptr;
+    }
+    AddRecentFile(path);
+    if (mainFrame_)
+        mainFrame_->OpenWindow(*doc);
+    return doc;
+}
+
+bool CZenbeltsApp::SaveDocument(CZenbeltsDoc& doc, const QString& path)
+{
+    QString error;
+    if (!doc.OnSaveDocument(path, error)) {
+        ReportError(QString::fromLatin1(texts::SaveFailed).arg(QFileInfo(path).fileName(), error));
+        return false;
+    }
+    AddRecentFile(path);
+    return true;
+}
+
+void CZenbeltsApp::AddRecentFile(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    recentFiles_.removeAll(absolute);
+    recentFiles_.prepend(absolute);
+    while (recentFiles_.size() > keys::RecentFileCount)
+        recentFiles_.removeLast();
+    if (mainFrame_)
+        mainFrame_->RequestUpdate();
+}
+
+int CZenbeltsApp::PrintFileDirectly(const QString& path)
+{
+    if (!LoadCatalogue())
+        return 1;
+    CZenbeltsDoc doc(*this);
+    QString error;
+    if (!doc.OnOpenDocument(path, error)) {
+        ReportError(QString::fromLatin1(texts::OpenFailed).arg(QFileInfo(path).fileName(), error));
+        return 1;
+    }
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        ReportError(QString::fromLatin1(texts::NoPrinter));
+        return 1;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QFileInfo(path).fileName());
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        ReportError(QString::fromLatin1(texts::NoPrinter));
+        return 1;
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    PrintArcPlotPage(painter, PageMetrics(printer, ScreenMetricsOf(screen)), doc.Settings(), catalogue_,
+                     CZenbeltsView::DefaultSize());
+    painter.end();
+    return 0;
+}
+
+void CZenbeltsApp::RegisterDocumentType()
+{
+#ifdef Q_OS_WIN
+    // The ".zb" type under the current user's classes, at every start.
+    const QString exe = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
+    QSettings classes(QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes"), QSettings::NativeFormat);
+    classes.setValue(QStringLiteral(".zb/."), QStringLiteral("Zenbelts.Document"));
+    classes.setValue(QStringLiteral("Zenbelts.Document/."), QStringLiteral("Zenbelt Document"));
+    classes.setValue(QStringLiteral("Zenbelts.Document/DefaultIcon/."), QStringLiteral("\"%1\",0").arg(exe));
+    classes.setValue(QStringLiteral("Zenbelts.Document/shell/open/command/."),
+                     QStringLiteral("\"%1\" \"%2\"").arg(exe, QStringLiteral("%1")));
+    classes.setValue(QStringLiteral("Zenbelts.Document/shell/print/command/."),
+                     QStringLiteral("\"%1\" --print \"%2\"").arg(exe, QStringLiteral("%1")));
+#endif
+}
+
+}  // namespace zenbelts
