@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The display formats of the numeric fields and how typed text reads back.
+// Texts are UTF-8; reading never depends on the user's locale.
+
+namespace zenbelts::numeric {
+
+// "%d"
+std::string FormatInteger(int value);
+// "%d", negative values shown as 0
+std::string FormatUnsigned(int value);
+// "45°", negative values shown as 0
+std::string FormatDegrees(int value);
+// "07'", negative values shown as 0
+std::string FormatMinutes(int value);
+// Tenths as "12.5°N", "0.5°S", "0.0°" (no letter for 0)
+std::string FormatNorthSouth(int tenths);
+std::string FormatEastWest(int tenths);
+
+// A whole number in the manner of strtol (leading blanks, sign, digits),
+// limited to the int range; end: where reading stopped.
+int ParseInteger(std::string_view text, std::size_t* end = nullptr);
+// As ParseInteger; a negative result reads as 0.
+int ParseUnsigned(std::string_view text, std::size_t* end = nullptr);
+// A number of degrees in the manner of strtod, as tenths: halves upward, out
+// of the conversion's range 0, beyond the int range limited to it.
+int ParseTenths(std::string_view text, std::size_t* end = nullptr);
+// Tenths, then an optional degree sign; S or s (W or w) negates. end: at the
+// letter, which is not consumed.
+int ParseNorthSouth(std::string_view text, std::size_t* end = nullptr);
+int ParseEastWest(std::string_view text, std::size_t* end = nullptr);
+
+// A program-set text read in the manner of atoi.
+int ParseWhole(std::string_view text);
+
+}  // namespace zenbelts::numeric
