@@ -2,7 +2,9 @@
 
 #include "app/AppTexts.h"
 #include "app/ZenbeltsApp.h"
+#include "controls/AdjustmentBar.h"
 #include "model/AngleText.h"
+#include "model/ControlIds.h"
 #include "model/ZenbeltsDoc.h"
 #include "view/ArcPlotOutput.h"
 #include "view/ZenbeltsView.h"
@@ -67,6 +69,7 @@ CMainFrame::CMainFrame(CZenbeltsApp& app) : app_(app), printer_(QPrinter::HighRe
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    CreateAdjustmentBar();
     resize(1000, 700);
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::RequestUpdate);
@@ -87,8 +90,22 @@ CMainFrame::CMainFrame(CZenbeltsApp& app) : app_(app), printer_(QPrinter::HighRe
 
 CMainFrame::~CMainFrame()
 {
-    // Close the windows while the documents they show still exist.
-    mdiArea_->closeAllSubWindows();
+    // Nothing may reach this frame while its parts are torn down.
+    qApp->disconnect(this);
+    disconnect(trackedSelection_);
+    disconnect(trackedText_);
+    QGuiApplication::clipboard()->disconnect(this);
+    for (QScreen* screen : QGuiApplication::screens())
+        screen->disconnect(this);
+    mdiArea_->disconnect(this);
+    adjustmentBar_->disconnect(this);
+    for (CZenbeltsDoc* doc : app_.Documents())
+        doc->disconnect(this);
+    // The windows go while the documents they show still exist.
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    for (QMdiSubWindow* window : windows)
+        window->disconnect(this);
+    qDeleteAll(windows);
 }
 
 void CMainFrame::CreateActions()
@@ -287,6 +304,26 @@ void CMainFrame::CreateStatusBar()
     statusBar()->addPermanentWidget(locationPane_);
 }
 
+void CMainFrame::CreateAdjustmentBar()
+{
+    adjustmentBar_ = new CAdjustmentBar(this);
+    addDockWidget(Qt::RightDockWidgetArea, adjustmentBar_);
+    adjustmentBar_->EnableToolTips(app_.ShowToolTips());
+    adjustmentBar_->hide();
+    connect(adjustmentBar_, &CAdjustmentBar::adjustmentChanged, this, [this](const NMADJUST& nm) {
+        if (panelDocument_)
+            panelDocument_->OnAdjustmentChanged(nm);
+    });
+    connect(adjustmentBar_, &CAdjustmentBar::command, this, [this](int id) {
+        if (!panelDocument_)
+            return;
+        if (id == IDC_AUTO_DECLINATION)
+            panelDocument_->OnAutoDeclination();
+        else if (id == IDC_LOCK_SATELLITES)
+            panelDocument_->OnLockSatellites();
+    });
+}
+
 void CMainFrame::SetMenus(bool document)
 {
     if (document == documentMenus_ && !menuBar()->actions().isEmpty())
@@ -368,8 +405,12 @@ void CMainFrame::UpdateCommandUi()
     a.editPaste->setEnabled(edit != nullptr);
     a.editUndo->setEnabled(edit && edit->isUndoAvailable());
 
-    a.viewShowToolTips->setEnabled(hasDoc);
-    a.viewShowToolTips->setChecked(app_.ShowToolTips());
+    adjustmentBar_->setVisible(hasDoc);
+    panelDocument_ = doc;
+    if (doc)
+        adjustmentBar_->UpdateFrom(*doc);
+    a.viewShowToolTips->setEnabled(!adjustmentBar_->isHidden());
+    a.viewShowToolTips->setChecked(adjustmentBar_->ToolTipsEnabled());
     UpdateRecentFiles();
 
     locationPane_->setText(hasDoc ? doc->LocationText() : QString());
@@ -398,6 +439,7 @@ void CMainFrame::UpdateFrameTitles(const CZenbeltsDoc& doc)
 void CMainFrame::OpenWindow(CZenbeltsDoc& doc)
 {
     const bool first = FramesOf(doc).isEmpty();
+    adjustmentBar_->show();
     auto* frame = new CChildFrame(app_, doc);
     mdiArea_->addSubWindow(frame);
     if (first) {
@@ -528,7 +570,9 @@ void CMainFrame::OnFilePrintSetup()
 
 void CMainFrame::OnViewShowToolTips()
 {
-    app_.SetShowToolTips(!app_.ShowToolTips());
+    const bool on = !adjustmentBar_->ToolTipsEnabled();
+    app_.SetShowToolTips(on);
+    adjustmentBar_->EnableToolTips(on);
     RequestUpdate();
 }
 

@@ -12,6 +12,7 @@ class QMenu;
 
 namespace zenbelts {
 
+class CAdjustmentBar;
 class CZenbeltsApp;
 class CZenbeltsDoc;
 class CZenbeltsView;
@@ -56,6 +57,7 @@ public:
     CZenbeltsView* ActiveView() const;
     QList<CChildFrame*> FramesOf(const CZenbeltsDoc& doc) const;
     QMdiArea* MdiArea() const { return mdiArea_; }
+    CAdjustmentBar* AdjustmentBar() const { return adjustmentBar_; }
 
     // The update pass: asked for after every change, activation and focus
     // change, and run once the events in hand are done.
@@ -82,6 +84,7 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    void CreateAdjustmentBar();
     void SetMenus(bool document);
     void UpdateRecentFiles();
     void UpdateFrameTitles(const CZenbeltsDoc& doc);
@@ -105,6 +108,9 @@ private:
     Actions actions_{};
     QMenu *fileMenuEmpty_, *fileMenu_, *editMenu_, *viewMenuEmpty_, *viewMenu_, *windowMenu_, *helpMenu_;
     QLabel* locationPane_;
+    CAdjustmentBar* adjustmentBar_;
+    // The document whose values the panel shows; its movements go there.
+    QPointer<CZenbeltsDoc> panelDocument_;
     QPointer<QLineEdit> trackedEdit_;
     QMetaObject::Connection trackedSelection_, trackedText_;
     QPrinter printer_;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "view/ArcPlot.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QRect>
+
+namespace zenbelts {
+
+// Dialog-template units turned into pixels through a font's metrics, so that
+// a layout reads the same at any screen resolution: x in quarters of the
+// font's average character width, y in eighths of its height.
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font)
+    {
+        const QFontMetrics metrics(font);
+        const int alphabet = metrics.horizontalAdvance(
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        baseX_ = (alphabet / 26 + 1) / 2;
+        baseY_ = metrics.height();
+    }
+
+    int X(int units) const { return MulDiv(units, baseX_, 4); }
+    int Y(int units) const { return MulDiv(units, baseY_, 8); }
+    QRect Rect(int x, int y, int width, int height) const
+    {
+        return QRect(X(x), Y(y), X(width), Y(height));
+    }
+
+private:
+    int baseX_;
+    int baseY_;
+};
+
+}  // namespace zenbelts
