@@ -3,6 +3,7 @@
 // to the first painted window, beside a bare main window's.
 
 #include "app/MainFrame.h"
+#include "controls/AdjustmentBar.h"
 #include "app/ZenbeltsApp.h"
 #include "model/ControlIds.h"
 #include "model/SettingsArchive.h"
@@ -72,6 +73,37 @@ void AdjustmentToRepaint(benchmark::State& state)
     }
 }
 BENCHMARK(AdjustmentToRepaint)->Unit(benchmark::kMillisecond);
+
+// A drag of the motor azimuth slider across 100 steps, each step stored,
+// recalculated and the full-HD view repainted before the next: the time per
+// step is a hundredth of the time reported.
+void SliderDrag100Steps(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    auto app = StartProgram(dir);
+    CZenbeltsDoc* doc = app->MainFrame()->ActiveDocument();
+    for (const SatelliteEntry& e : app->Catalogue())
+        doc->Settings().chosenSatellites.Set(e.position);
+    doc->Settings().motorAzimuthMin = -100;
+    doc->Settings().motorAzimuthMax = 100;
+    CZenbeltsView* view = app->MainFrame()->ActiveView();
+    auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget());
+    app->MainFrame()->resize(2400, 1500);
+    frame->resize(frame->size() + (QSize(1920, 1080) - view->size()));
+    app->MainFrame()->UpdateCommandUi();
+    QCoreApplication::processEvents();
+    CAdjustmentSlider* slider = app->MainFrame()->AdjustmentBar()->Slider(IDC_MOTOR_AZIMUTH_SLIDER);
+    for (auto _ : state) {
+        slider->setSliderDown(true);
+        for (int step = -50; step < 50; ++step) {
+            slider->setSliderPosition(step);
+            view->repaint();
+        }
+        slider->setSliderDown(false);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(SliderDrag100Steps)->Unit(benchmark::kMillisecond);
 
 // Runs this program again as a child that starts, paints once and leaves.
 void ColdStart(benchmark::State& state, const char* what)
