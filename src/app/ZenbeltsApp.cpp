@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "app/SettingsKeys.h"
 #include "catalogue/SatelliteList.h"
+#include "dialogs/PropertiesDialog.h"
 #include "model/SettingsArchive.h"
 #include "model/ZenbeltsDoc.h"
 #include "view/ArcPlotOutput.h"
@@ -159,7 +160,9 @@ void CZenbeltsApp::ExitInstance()
 
 bool CZenbeltsApp::DoProperties(MountSettings& settings)
 {
-    return propertiesDialog ? propertiesDialog(settings) : false;
+    if (propertiesDialog)
+        return propertiesDialog(settings);
+    return DoPropertiesDialog(mainFrame_.get(), catalogue_, settings);
 }
 
 void CZenbeltsApp::ReportError(const QString& text)

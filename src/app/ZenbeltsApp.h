@@ -49,6 +49,7 @@ public:
 
     // The Properties dialog on a set-up: true when confirmed and taken over.
     bool DoProperties(MountSettings& settings);
+    // Stands in for the dialog where set (tests of what surrounds it).
     std::function<bool(MountSettings&)> propertiesDialog;
 
     // Shows an error to the user; tests catch it instead.

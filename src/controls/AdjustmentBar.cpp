@@ -89,7 +89,8 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
     setAllowedAreas(Qt::RightDockWidgetArea);
 
     auto* panel = new QWidget(this);
-    const DialogUnits du(QApplication::font());
+    setFont(TemplateFont());
+    const DialogUnits du(font());
     panel->setFixedSize(du.X(95), du.Y(286));
 
     for (const LabelPlace& l : Labels) {

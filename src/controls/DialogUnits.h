@@ -2,11 +2,20 @@
 
 #include "view/ArcPlot.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QRect>
 
 namespace zenbelts {
+
+// The face of the desktop at the templates' 8 points.
+inline QFont TemplateFont()
+{
+    QFont font = QApplication::font();
+    font.setPointSize(8);
+    return font;
+}
 
 // Dialog-template units turned into pixels through a font's metrics, so that
 // a layout reads the same at any screen resolution: x in quarters of the

@@ -1,0 +1,67 @@
+#include "dialogs/PropertiesDialog.h"
+
+#include "dialogs/GeneralPage.h"
+#include "dialogs/SatellitesPage.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace zenbelts {
+
+CPropertiesDialog::CPropertiesDialog(const SatelliteCatalogue& catalogue, MountSettings& working, QWidget* parent)
+    : QDialog(parent), tabs_(new QTabWidget(this)), general_(new CGeneralPage),
+      satellites_(new CSatellitesPage(catalogue, working))
+{
+    setWindowTitle(tr("Properties"));
+    general_->m_pSettings = &working;
+    tabs_->addTab(general_, tr("General"));
+    tabs_->addTab(satellites_, tr("Satellites"));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(tabs_, &QTabWidget::currentChanged, this, &CPropertiesDialog::PageShown);
+    tabs_->setCurrentIndex(0);
+    PageShown(0);
+}
+
+void CPropertiesDialog::PageShown(int index)
+{
+    if (index == 0 && !generalShown_) {
+        generalShown_ = true;
+        general_->OnInitDialog();
+    } else if (index == 1 && !satellitesShown_) {
+        satellitesShown_ = true;
+        satellites_->OnInitDialog();
+    }
+}
+
+void CPropertiesDialog::accept()
+{
+    if (generalShown_)
+        general_->OnOK();
+    if (satellitesShown_)
+        satellites_->OnOK();
+    QDialog::accept();
+}
+
+bool DoPropertiesDialog(QWidget* parent, const SatelliteCatalogue& catalogue, MountSettings& settings)
+{
+    MountSettings working = settings;
+    CPropertiesDialog dialog(catalogue, working, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    ApplyConfirmedProperties(settings, working);
+    return true;
+}
+
+}  // namespace zenbelts

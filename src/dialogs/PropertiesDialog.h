@@ -1,0 +1,43 @@
+#pragma once
+
+#include "catalogue/SatelliteCatalogue.h"
+#include "model/MountSettings.h"
+
+#include <QDialog>
+
+class QTabWidget;
+
+namespace zenbelts {
+
+class CGeneralPage;
+class CSatellitesPage;
+
+// "Properties": the General and Satellites pages over one working copy. A
+// page is filled when it is first shown, and only a page that was shown
+// writes back when the user confirms.
+class CPropertiesDialog : public QDialog {
+    Q_OBJECT
+public:
+    CPropertiesDialog(const SatelliteCatalogue& catalogue, MountSettings& working, QWidget* parent = nullptr);
+
+    CGeneralPage* GeneralPage() const { return general_; }
+    CSatellitesPage* SatellitesPage() const { return satellites_; }
+    QTabWidget* Tabs() const { return tabs_; }
+
+    void accept() override;
+
+private:
+    void PageShown(int index);
+
+    QTabWidget* tabs_;
+    CGeneralPage* general_;
+    CSatellitesPage* satellites_;
+    bool generalShown_ = false;
+    bool satellitesShown_ = false;
+};
+
+// Runs the dialog on a set-up; on OK takes the working copy over (limits
+// applied, recalculated, relocated when the location changed). True when confirmed.
+bool DoPropertiesDialog(QWidget* parent, const SatelliteCatalogue& catalogue, MountSettings& settings);
+
+}  // namespace zenbelts
