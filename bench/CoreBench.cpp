@@ -3,6 +3,7 @@
 
 #include "catalogue/SatelliteList.h"
 #include "model/MountSettings.h"
+#include "model/OptimiseMount.h"
 #include "model/SettingsArchive.h"
 
 #include <benchmark/benchmark.h>
@@ -73,6 +74,20 @@ void ReadFullSatelliteList(benchmark::State& state)
     }
 }
 BENCHMARK(ReadFullSatelliteList);
+
+// The widest limits the format allows: 3,600 motor elevations to try.
+void OptimiseWidestLimits(benchmark::State& state)
+{
+    const SatelliteCatalogue none;
+    MountSettings start = Factory();
+    start.motorElevationMin = start.declinationMin = LimitLowest;
+    start.motorElevationMax = start.declinationMax = LimitHighest;
+    for (auto _ : state) {
+        MountSettings s = start;
+        benchmark::DoNotOptimize(OptimiseMount(s, none, true));
+    }
+}
+BENCHMARK(OptimiseWidestLimits)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zenbelts

@@ -6,6 +6,7 @@
 #include "cli/Json.h"
 #include "model/AngleText.h"
 #include "model/MountSettings.h"
+#include "model/OptimiseMount.h"
 #include "model/SettingsArchive.h"
 
 #include "catalogue/TextEncoding.h"
@@ -34,7 +35,8 @@ constexpr const char* Usage =
     "       zenbelts-cli set IN.zb NAME=VALUE... [-o OUT.zb]\n"
     "       zenbelts-cli render FILE.zb -o OUT.png [--size WxH] [--sats FILE]\n"
     "       zenbelts-cli print FILE.zb -o OUT.pdf [--window WxH] [--sats FILE]\n"
-    "       zenbelts-cli arc FILE.zb [--json] [--sats FILE]\n";
+    "       zenbelts-cli arc FILE.zb [--json] [--sats FILE]\n"
+    "       zenbelts-cli optimise FILE.zb [-o OUT.zb] [--ring] [--sats FILE]\n";
 
 // A failure that ends the command: one line on stderr, exit 2.
 struct Failure {
@@ -377,6 +379,36 @@ int CommandArc(Arguments args, const fs::path& defaultSats, std::ostream& out)
     return ExitOk;
 }
 
+std::string WhereText(const ArcTarget& where)
+{
+    return (where.satellite ? "at the satellite at " : "at the ring point at ") + FormatSatelliteLabel(where.position);
+}
+
+int CommandOptimise(Arguments args, const fs::path& defaultSats, std::ostream& out)
+{
+    const auto output = args.TakeValue("-o");
+    const bool ring = args.TakeFlag("--ring");
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    const std::string input = OneFile(args, "optimise");
+    MountSettings settings = ReadSettingsFile(input);
+    const OptimiseResult r = OptimiseMount(settings, catalogue, ring);
+    if (!r.optimised)
+        Fail(input + ": nothing to optimise: fewer than two points of the arc stand 5° above the horizon");
+    WriteSettingsFile(output.value_or(input), settings);
+
+    out << "Optimised over " << r.targets << (r.ring ? " points of the ring" : " chosen satellites")
+        << " at least 5° above the horizon.\n";
+    const auto line = [&out](const char* when, int elevation, int declination, const WorstMiss& worst) {
+        out << when << "motor elevation " << FormatTenths(elevation, 'N', 'S') << ", declination "
+            << FormatTenths(declination, 'N', 'S') << ", worst miss " << Number("%.3f", worst.degrees)
+            << "° " << WhereText(worst.where) << "\n";
+    };
+    line("Before: ", r.motorElevationBefore, r.declinationBefore, r.before);
+    line("After:  ", settings.motorElevation, settings.declination, r.after);
+    out << "Auto declination is now off, so the declination stays where it is.\n";
+    return ExitOk;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, const fs::path& defaultSats, std::ostream& out,
@@ -403,6 +435,8 @@ int RunCli(const std::vector<std::string>& args, const fs::path& defaultSats, st
             return CommandPrint(rest, defaultSats);
         if (command == "arc")
             return CommandArc(rest, defaultSats, out);
+        if (command == "optimise" || command == "optimize")
+            return CommandOptimise(rest, defaultSats, out);
         FailUsage("unknown command '" + command + "'");
     } catch (const Failure& failure) {
         err << failure.message << '\n';

@@ -106,6 +106,17 @@ bool WithinEightyDegrees(double x, double y)
 
 }  // namespace
 
+MountAngle MountAngles(const Matrix4& viewMatrix, int latitude, int declination, int ringTenths)
+{
+    Vector4 w;
+    TransformVector(viewMatrix, RingPointAtTenths(ringTenths), w);
+    const double a = std::atan2(w.y(), w.x());
+    const double e = std::atan2(w.z(), std::hypot(w.y(), w.x()));
+    const double d = declination * TenthsToRadians;
+    // The hemisphere test of the plot: at latitude 0 the southern rule.
+    return {a, latitude > 0 ? e - d : e + d};
+}
+
 double BestDeclination(const Matrix4& mountFrame)
 {
     Matrix4 inverse;

@@ -22,6 +22,18 @@ void BuildMountFrame(const Matrix4& site, bool north, double ns, double ew, doub
 // of the mount's zero direction, radians; 0 when none qualifies.
 double BestDeclination(const Matrix4& mountFrame);
 
+// Where a ring point lies for the dish: a, its azimuth about the motor axis
+// (the motor angle that turns the beam to it), and b, its offset from the
+// beam once the declination is applied. Radians.
+struct MountAngle {
+    double a;
+    double b;
+};
+
+// viewMatrix: the inverse of the mount frame. latitude in arc-minutes,
+// declination and ringTenths (0..3600) in tenths of a degree.
+MountAngle MountAngles(const Matrix4& viewMatrix, int latitude, int declination, int ringTenths);
+
 // The ring point at a whole number of tenths (0..3600), the same value that
 // GeostationaryPoint computes, taken from a table built once.
 const Vector4& RingPointAtTenths(int tenths);

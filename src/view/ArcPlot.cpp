@@ -48,16 +48,6 @@ Point ProjectPoint(const PlotProjection& p, double a, double b)
             static_cast<int>(p.centreY + 0.5 - r * std::cos(theta))};
 }
 
-MountAngle MountAngles(const Matrix4& viewMatrix, int latitude, int declination, int ringTenths)
-{
-    Vector4 w;
-    TransformVector(viewMatrix, RingPointAtTenths(ringTenths), w);
-    const double a = std::atan2(w.y(), w.x());
-    const double e = std::atan2(w.z(), std::hypot(w.y(), w.x()));
-    const double d = declination * TenthsToRadians;
-    return {a, latitude > 0 ? e - d : e + d};
-}
-
 DrawingObjects ScreenDrawingObjects(int screenLogPixelsY)
 {
     return {{"Arial", -MulDiv(8, screenLogPixelsY, 72), 400},

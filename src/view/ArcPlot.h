@@ -2,6 +2,7 @@
 
 #include "catalogue/SatelliteCatalogue.h"
 #include "geometry/Matrix.h"
+#include "geometry/MountModel.h"
 #include "model/MountSettings.h"
 #include "view/DrawingSurface.h"
 
@@ -28,15 +29,6 @@ PlotProjection ComputeProjection(const Rect& plot);
 
 // a: motor angle, b: offset, both radians.
 Point ProjectPoint(const PlotProjection& projection, double a, double b);
-
-struct MountAngle {
-    double a;  // azimuth about the motor axis, radians, east positive in the north
-    double b;  // offset from the beam, radians
-};
-
-// viewMatrix: the inverse of the mount frame. latitude in arc-minutes,
-// declination and ringTenths (0..3600) in tenths of a degree.
-MountAngle MountAngles(const Matrix4& viewMatrix, int latitude, int declination, int ringTenths);
 
 // The label font and the two pens.
 struct DrawingObjects {

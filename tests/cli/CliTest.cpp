@@ -283,6 +283,23 @@ TEST_F(Cli, ArcListsEveryEntryWithItsAngles)
     EXPECT_THAT(text, HasSubstr("0770  77.0\u00b0E            +0.00   -0.25   40.0"));
 }
 
+TEST_F(Cli, OptimiseWritesTheBetterMountAndReportsBeforeAndAfter)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    ASSERT_EQ(Run({"optimise", Path("a.zb"), "--ring", "-o", Path("b.zb")}), ExitOk) << err_.str();
+    EXPECT_THAT(out_.str(), HasSubstr("Before: motor elevation 46.6\u00b0N, declination 6.4\u00b0S, worst miss 0.314\u00b0"));
+    EXPECT_THAT(out_.str(), HasSubstr("After:  motor elevation 45.8\u00b0N, declination 5.9\u00b0S, worst miss 0.050\u00b0"));
+    const MountSettings s = Read("b.zb");
+    EXPECT_EQ(s.motorElevation, 458);
+    EXPECT_EQ(s.declination, -59);
+    EXPECT_EQ(s.autoDeclination, 0);
+    EXPECT_EQ(Read("a.zb").motorElevation, 466);
+
+    ASSERT_EQ(Run({"new", "--lat", "5300", "-o", Path("pole.zb")}), ExitOk);
+    EXPECT_EQ(Run({"optimise", Path("pole.zb")}), ExitFailure);
+    EXPECT_THAT(err_.str(), HasSubstr("nothing to optimise"));
+}
+
 TEST_F(Cli, ArcReadsNamesFromEitherPlatform)
 {
     std::ofstream(Path("sats.lst"), std::ios::binary) << "0130=Caf\xe9 \x80\n0192=Caf\xc3\xa9\n";
