@@ -7,6 +7,7 @@
 #include "model/ControlIds.h"
 #include "model/ZenbeltsDoc.h"
 #include "view/ArcPlotOutput.h"
+#include "view/MissTable.h"
 #include "view/ZenbeltsView.h"
 
 #include <QAbstractSpinBox>
@@ -99,6 +100,7 @@ CMainFrame::~CMainFrame()
         screen->disconnect(this);
     mdiArea_->disconnect(this);
     adjustmentBar_->disconnect(this);
+    missTable_->disconnect(this);
     for (CZenbeltsDoc* doc : app_.Documents())
         doc->disconnect(this);
     // The windows go while the documents they show still exist.
@@ -163,6 +165,8 @@ void CMainFrame::CreateActions()
                                      doc->OnSetDefaults();
                              },
                              {}, QIcon(QStringLiteral(":/icons/defaults.svg")));
+    a.editOptimise = make(tr("&Optimise"), texts::Optimise, &CMainFrame::OnEditOptimise, {},
+                          QIcon(QStringLiteral(":/icons/optimise.svg")));
     // The edit commands act on whichever text field has the focus, wherever it is.
     for (QAction* action : {a.editUndo, a.editCut, a.editCopy, a.editPaste})
         action->setShortcutContext(Qt::ApplicationShortcut);
@@ -174,6 +178,12 @@ void CMainFrame::CreateActions()
     a.viewStatusBar->setChecked(true);
     a.viewShowToolTips = make(tr("Show &tooltips"), texts::ShowToolTips, &CMainFrame::OnViewShowToolTips);
     a.viewShowToolTips->setCheckable(true);
+    a.viewMisses = make(tr("&Misses"), texts::Misses, [this](bool on) {
+        missesWanted_ = on;
+        RequestUpdate();
+    });
+    a.viewMisses->setCheckable(true);
+    a.viewMisses->setChecked(true);
 
     a.windowNew = make(tr("&New Window"), texts::NewWindow, &CMainFrame::OnWindowNew);
     a.windowCascade = make(tr("&Cascade"), texts::Cascade, [this] { mdiArea_->cascadeSubWindows(); });
@@ -231,6 +241,7 @@ void CMainFrame::CreateMenus()
     editMenu_->addAction(a.editPaste);
     editMenu_->addSeparator();
     editMenu_->addAction(a.editSetDefaults);
+    editMenu_->addAction(a.editOptimise);
 
     viewMenuEmpty_ = new QMenu(tr("&View"), this);
     viewMenuEmpty_->addAction(a.viewToolbar);
@@ -240,6 +251,7 @@ void CMainFrame::CreateMenus()
     viewMenu_->addAction(a.viewStatusBar);
     viewMenu_->addSeparator();
     viewMenu_->addAction(a.viewShowToolTips);
+    viewMenu_->addAction(a.viewMisses);
 
     windowMenu_ = new QMenu(tr("&Window"), this);
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
@@ -277,7 +289,7 @@ void CMainFrame::CreateToolBar()
     toolbar->setIconSize(QSize(16, 16));
     toolbar->addActions({a.fileNew, a.fileOpen, a.fileSave});
     toolbar->addSeparator();
-    toolbar->addActions({a.editCut, a.editCopy, a.editPaste, a.editSetDefaults, a.fileProperties});
+    toolbar->addActions({a.editCut, a.editCopy, a.editPaste, a.editSetDefaults, a.fileProperties, a.editOptimise});
     toolbar->addSeparator();
     toolbar->addAction(a.filePrint);
     toolbar->addSeparator();
@@ -310,6 +322,10 @@ void CMainFrame::CreateAdjustmentBar()
     addDockWidget(Qt::RightDockWidgetArea, adjustmentBar_);
     adjustmentBar_->EnableToolTips(app_.ShowToolTips());
     adjustmentBar_->hide();
+    missTable_ = new CMissTable(this);
+    addDockWidget(Qt::RightDockWidgetArea, missTable_);
+    splitDockWidget(adjustmentBar_, missTable_, Qt::Vertical);
+    missTable_->hide();
     connect(adjustmentBar_, &CAdjustmentBar::adjustmentChanged, this, [this](const NMADJUST& nm) {
         if (panelDocument_)
             panelDocument_->OnAdjustmentChanged(nm);
@@ -394,7 +410,7 @@ void CMainFrame::UpdateCommandUi()
 
     const Actions& a = actions_;
     for (QAction* action : {a.fileClose, a.fileSave, a.fileSaveAs, a.filePrint, a.filePrintPreview,
-                            a.fileProperties, a.editSetDefaults, a.windowNew, a.windowCascade, a.windowTile,
+                            a.fileProperties, a.editSetDefaults, a.editOptimise, a.windowNew, a.windowCascade, a.windowTile,
                             a.windowArrangeIcons})
         action->setEnabled(hasDoc);
 
@@ -409,6 +425,10 @@ void CMainFrame::UpdateCommandUi()
     panelDocument_ = doc;
     if (doc)
         adjustmentBar_->UpdateFrom(*doc);
+    missTable_->setVisible(hasDoc && missesWanted_);
+    if (doc && missesWanted_)
+        missTable_->UpdateFrom(*doc, app_.Catalogue());
+    a.viewMisses->setEnabled(hasDoc);
     a.viewShowToolTips->setEnabled(!adjustmentBar_->isHidden());
     a.viewShowToolTips->setChecked(adjustmentBar_->ToolTipsEnabled());
     UpdateRecentFiles();
@@ -574,6 +594,23 @@ void CMainFrame::OnViewShowToolTips()
     app_.SetShowToolTips(on);
     adjustmentBar_->EnableToolTips(on);
     RequestUpdate();
+}
+
+void CMainFrame::OnEditOptimise()
+{
+    CZenbeltsDoc* doc = ActiveDocument();
+    if (!doc)
+        return;
+    const OptimiseResult r = doc->OnOptimise();
+    if (!r.optimised) {
+        statusBar()->showMessage(Text(texts::OptimiseNothing));
+        return;
+    }
+    const QString where = QString::fromStdString(FormatSatelliteLabel(r.after.where.position));
+    statusBar()->showMessage(Text(texts::OptimiseDone)
+                                 .arg(r.before.degrees, 0, 'f', 3)
+                                 .arg(r.after.degrees, 0, 'f', 3)
+                                 .arg(where));
 }
 
 void CMainFrame::OnWindowNew()

@@ -13,6 +13,7 @@ class QMenu;
 namespace zenbelts {
 
 class CAdjustmentBar;
+class CMissTable;
 class CZenbeltsApp;
 class CZenbeltsDoc;
 class CZenbeltsView;
@@ -42,8 +43,8 @@ public:
     struct Actions {
         QAction *fileNew, *fileOpen, *fileClose, *fileSave, *fileSaveAs, *filePrint, *filePrintPreview,
             *filePrintSetup, *fileProperties, *fileExit;
-        QAction *editUndo, *editCut, *editCopy, *editPaste, *editSetDefaults;
-        QAction *viewToolbar, *viewStatusBar, *viewShowToolTips;
+        QAction *editUndo, *editCut, *editCopy, *editPaste, *editSetDefaults, *editOptimise;
+        QAction *viewToolbar, *viewStatusBar, *viewShowToolTips, *viewMisses;
         QAction *windowNew, *windowCascade, *windowTile, *windowArrangeIcons;
         QAction* helpAbout;
         QList<QAction*> recentFiles;  // shown in place of recentNone when there are any
@@ -58,6 +59,7 @@ public:
     QList<CChildFrame*> FramesOf(const CZenbeltsDoc& doc) const;
     QMdiArea* MdiArea() const { return mdiArea_; }
     CAdjustmentBar* AdjustmentBar() const { return adjustmentBar_; }
+    CMissTable* MissTable() const { return missTable_; }
 
     // The update pass: asked for after every change, activation and focus
     // change, and run once the events in hand are done.
@@ -99,6 +101,7 @@ private:
     void OnFilePrintPreview();
     void OnFilePrintSetup();
     void OnViewShowToolTips();
+    void OnEditOptimise();
     void OnWindowNew();
     void OnWindowArrangeIcons();
     void OnAbout();
@@ -109,6 +112,8 @@ private:
     QMenu *fileMenuEmpty_, *fileMenu_, *editMenu_, *viewMenuEmpty_, *viewMenu_, *windowMenu_, *helpMenu_;
     QLabel* locationPane_;
     CAdjustmentBar* adjustmentBar_;
+    CMissTable* missTable_;
+    bool missesWanted_ = true;
     // The document whose values the panel shows; its movements go there.
     QPointer<CZenbeltsDoc> panelDocument_;
     QPointer<QLineEdit> trackedEdit_;

@@ -112,6 +112,14 @@ void CZenbeltsDoc::OnProperties()
         UpdateAllViews();
 }
 
+OptimiseResult CZenbeltsDoc::OnOptimise()
+{
+    const OptimiseResult result = OptimiseMount(settings_, app_.Catalogue());
+    if (result.optimised)
+        UpdateAllViews();
+    return result;
+}
+
 ControlState CZenbeltsDoc::UpdateState(int id) const
 {
     ControlState state;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MountSettings.h"
+#include "model/OptimiseMount.h"
 
 #include <QObject>
 #include <QString>
@@ -61,6 +62,8 @@ public:
     void OnLockSatellites();
     void OnSetDefaults();
     void OnProperties();
+    // The smallest worst miss across the arc; "Auto declination" goes off.
+    OptimiseResult OnOptimise();
 
     // The update pass asks for each control's state by identifier.
     ControlState UpdateState(int controlId) const;
