@@ -40,28 +40,21 @@ CGeneralPage::CGeneralPage(QWidget* parent) : QWidget(parent)
         w->setObjectName(QString::fromLatin1(name));
         return w;
     };
-    const auto hemisphere = [&](const char* first, const char* second) {
-        auto* combo = new QComboBox(this);
-        combo->addItems({QString::fromLatin1(first), QString::fromLatin1(second)});
-        return combo;
+    // Degrees, minutes and hemisphere of one coordinate, in the template's tab order.
+    const auto coordinate = [&](const QString& caption, int y, const char* name, const char* first,
+                                const char* second, CDegreesEdit*& degrees, CMinutesEdit*& minutes,
+                                QComboBox*& hemisphere) {
+        label(caption, 15, y, 40);
+        degrees = new CDegreesEdit(this);
+        place(degrees, 55, y, 40, 12, (std::string(name) + "Degrees").c_str());
+        minutes = new CMinutesEdit(this);
+        place(minutes, 100, y, 40, 12, (std::string(name) + "Minutes").c_str());
+        hemisphere = new QComboBox(this);
+        hemisphere->addItems({QString::fromLatin1(first), QString::fromLatin1(second)});
+        place(hemisphere, 145, y, 35, 12, first[0] == 'S' ? "northSouth" : "eastWest");
     };
-
-    // Created in the template's tab order.
-    label(tr("Latitude:"), 15, 17, 40);
-    latitudeDegrees_ = new CDegreesEdit(this);
-    place(latitudeDegrees_, 55, 17, 40, 12, "latitudeDegrees");
-    latitudeMinutes_ = new CMinutesEdit(this);
-    place(latitudeMinutes_, 100, 17, 40, 12, "latitudeMinutes");
-    northSouth_ = hemisphere("S", "N");
-    place(northSouth_, 145, 17, 35, 12, "northSouth");
-
-    label(tr("Longitude:"), 15, 30, 40);
-    longitudeDegrees_ = new CDegreesEdit(this);
-    place(longitudeDegrees_, 55, 30, 40, 12, "longitudeDegrees");
-    longitudeMinutes_ = new CMinutesEdit(this);
-    place(longitudeMinutes_, 100, 30, 40, 12, "longitudeMinutes");
-    eastWest_ = hemisphere("W", "E");
-    place(eastWest_, 145, 30, 35, 12, "eastWest");
+    coordinate(tr("Latitude:"), 17, "latitude", "S", "N", latitudeDegrees_, latitudeMinutes_, northSouth_);
+    coordinate(tr("Longitude:"), 30, "longitude", "W", "E", longitudeDegrees_, longitudeMinutes_, eastWest_);
 
     label(tr("Altitude (m):"), 15, 43, 40);
     altitude_ = new CIntegerEdit(this);

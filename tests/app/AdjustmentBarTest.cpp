@@ -16,11 +16,7 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
-        MountSettings stored;
-        stored.LoadFactoryDefaults({});
-        StoreDefault(Bytes(stored));
-        ASSERT_TRUE(app_->InitInstance({}));
-        Settle();
+        StartWithStoredDefault();
         frame_ = app_->MainFrame();
         bar_ = frame_->AdjustmentBar();
         QApplication::setActiveWindow(frame_);

@@ -46,6 +46,17 @@ CZenbeltsApp& AppFixture::Restart()
     return *app_;
 }
 
+void AppFixture::StartWithStoredDefault(std::initializer_list<int> chosen)
+{
+    MountSettings stored;
+    stored.LoadFactoryDefaults({});
+    for (int p : chosen)
+        stored.chosenSatellites.Set(p);
+    StoreDefault(Bytes(stored));
+    ASSERT_TRUE(app_->InitInstance({}));
+    Settle();
+}
+
 void AppFixture::StoreDefault(const QByteArray& bytes) const
 {
     QSettings store(Path(QStringLiteral("settings.ini")), QSettings::IniFormat);

@@ -27,6 +27,9 @@ protected:
 
     // A fresh program over the same folder, as after a restart.
     CZenbeltsApp& Restart();
+    // Starts the program over a stored factory set-up (no first-run dialog);
+    // chosen: positions chosen in it.
+    void StartWithStoredDefault(std::initializer_list<int> chosen = {});
     // Stores a set-up in the settings file as the default.
     void StoreDefault(const QByteArray& bytes) const;
     QByteArray StoredDefault() const;

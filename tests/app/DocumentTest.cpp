@@ -11,11 +11,7 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
-        MountSettings stored;
-        stored.LoadFactoryDefaults(app_->Catalogue());
-        StoreDefault(Bytes(stored));
-        ASSERT_TRUE(app_->InitInstance({}));
-        Settle();
+        StartWithStoredDefault();
     }
 
     QString WriteSetUp(const QString& name, int latitude)

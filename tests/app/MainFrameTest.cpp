@@ -20,11 +20,7 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
-        MountSettings stored;
-        stored.LoadFactoryDefaults(app_->Catalogue());
-        StoreDefault(Bytes(stored));
-        ASSERT_TRUE(app_->InitInstance({}));
-        Settle();
+        StartWithStoredDefault();
         frame_ = app_->MainFrame();
     }
 

@@ -17,13 +17,7 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
-        MountSettings stored;
-        stored.LoadFactoryDefaults({});
-        for (int p : {130, 192, 770, 1000, 3550})
-            stored.chosenSatellites.Set(p);
-        StoreDefault(Bytes(stored));
-        ASSERT_TRUE(app_->InitInstance({}));
-        Settle();
+        StartWithStoredDefault({130, 192, 770, 1000, 3550});
         frame_ = app_->MainFrame();
         doc_ = frame_->ActiveDocument();
         table_ = frame_->MissTable()->Table();

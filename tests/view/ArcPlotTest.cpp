@@ -10,19 +10,6 @@ namespace {
 
 using testing_support::RecordingSurface;
 
-// A 96-dpi screen reporting 320 x 240 mm for 1280 x 960 pixels.
-DeviceMetrics Screen96()
-{
-    DeviceMetrics m{};
-    m.logPixelsX = m.logPixelsY = 96;
-    m.screenLogPixelsX = m.screenLogPixelsY = 96;
-    m.screenHorzSize = 320;
-    m.screenVertSize = 240;
-    m.screenHorzRes = 1280;
-    m.screenVertRes = 960;
-    return m;
-}
-
 SatelliteCatalogue Catalogue(std::initializer_list<int> positions)
 {
     SatelliteCatalogue c;
@@ -43,7 +30,7 @@ MountSettings FactoryAt(int latitude, const SatelliteCatalogue& catalogue)
 RecordingSurface Draw(const MountSettings& s, const SatelliteCatalogue& c, int width, int height)
 {
     RecordingSurface surface;
-    DrawArcPlot(surface, {s, c, width, height, false, Screen96(), ScreenDrawingObjects(96)});
+    DrawArcPlot(surface, {s, c, width, height, false, testing_support::WorkedScreen(), ScreenDrawingObjects(96)});
     return surface;
 }
 

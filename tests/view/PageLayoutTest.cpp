@@ -9,22 +9,16 @@ namespace {
 
 using testing_support::RecordingSurface;
 
-// The worked printer: 600 dpi, A4 with a 100-dot unprintable border; the
-// screen reports 320 x 240 mm for 1280 x 960 pixels at 96 dpi.
+// The worked printer: 600 dpi, A4 with a 100-dot unprintable border.
 DeviceMetrics Printer600()
 {
-    DeviceMetrics m{};
+    DeviceMetrics m = testing_support::WorkedScreen();
     m.logPixelsX = m.logPixelsY = 600;
     m.physicalWidth = 4960;
     m.physicalHeight = 7016;
     m.physicalOffsetX = m.physicalOffsetY = 100;
     m.horzRes = 4760;
     m.vertRes = 6816;
-    m.screenLogPixelsX = m.screenLogPixelsY = 96;
-    m.screenHorzSize = 320;
-    m.screenVertSize = 240;
-    m.screenHorzRes = 1280;
-    m.screenVertRes = 960;
     return m;
 }
 

@@ -16,6 +16,22 @@ QImage Render(const MountSettings& s, const SatelliteCatalogue& c, QSize size = 
 
 QRgb Rgb(int r, int g, int b) { return qRgb(r, g, b); }
 
+// A white image of the size, painted through the surface by draw.
+template <typename Draw>
+QImage Painted(int width, int height, Draw draw)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    {
+        QPainterSurface surface(painter);
+        surface.SetPen({1, Black});
+        draw(surface);
+    }
+    painter.end();
+    return image;
+}
+
 class PaintedPlot : public testing::Test {
 protected:
     void SetUp() override
@@ -84,15 +100,10 @@ TEST_F(PaintedPlot, LabelIsBlackTextBelowRightOfTheMark)
 
 TEST(QPainterSurface, AngleArcDrawsALineToItsStartThenCounterclockwise)
 {
-    QImage image(100, 100, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        QPainterSurface surface(painter);
-        surface.SetPen({1, Black});
+    const QImage image = Painted(100, 100, [](DrawingSurface& surface) {
         surface.MoveTo({90, 90});
         surface.AngleArc({50, 50}, 30, 0.0f, 90.0f);  // from (80, 50) up to (50, 20)
-    }
+    });
     EXPECT_EQ(image.pixel(85, 70), Rgb(0, 0, 0)) << "the line to the start";
     EXPECT_EQ(image.pixel(50, 20), Rgb(0, 0, 0)) << "the arc's end at the top";
     EXPECT_EQ(image.pixel(50, 80), Rgb(255, 255, 255)) << "not clockwise through the bottom";
@@ -106,14 +117,7 @@ TEST(QPainterSurface, AngleArcDrawsALineToItsStartThenCounterclockwise)
 
 TEST(QPainterSurface, EllipseIsFilledDarkGreyInsideItsBox)
 {
-    QImage image(40, 40, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        QPainterSurface surface(painter);
-        surface.SetPen({1, Black});
-        surface.Ellipse({10, 10, 29, 29});
-    }
+    const QImage image = Painted(40, 40, [](DrawingSurface& surface) { surface.Ellipse({10, 10, 29, 29}); });
     EXPECT_EQ(image.pixel(19, 19), Rgb(64, 64, 64));
     EXPECT_EQ(image.pixel(19, 10), Rgb(0, 0, 0)) << "outline on the top edge";
     EXPECT_EQ(image.pixel(19, 29), Rgb(255, 255, 255)) << "the bottom edge is outside";
@@ -121,15 +125,11 @@ TEST(QPainterSurface, EllipseIsFilledDarkGreyInsideItsBox)
 
 TEST(QPainterSurface, SetPixelSetsOnePixelInsideTheClipOnly)
 {
-    QImage image(10, 10, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        QPainterSurface surface(painter);
+    const QImage image = Painted(10, 10, [](DrawingSurface& surface) {
         surface.SetClip({2, 2, 5, 5});
         surface.SetPixel({3, 3}, {10, 20, 30});
         surface.SetPixel({5, 5}, {10, 20, 30});  // right and bottom edges are outside
-    }
+    });
     EXPECT_EQ(image.pixel(3, 3), Rgb(10, 20, 30));
     EXPECT_EQ(image.pixel(5, 5), Rgb(255, 255, 255));
     EXPECT_EQ(image.pixel(4, 3), Rgb(255, 255, 255));

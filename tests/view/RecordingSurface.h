@@ -96,4 +96,17 @@ private:
     FontSpec font_{};
 };
 
+// The worked examples' screen: 96 dpi, 320 x 240 mm for 1280 x 960 pixels.
+inline DeviceMetrics WorkedScreen()
+{
+    DeviceMetrics m{};
+    m.logPixelsX = m.logPixelsY = 96;
+    m.screenLogPixelsX = m.screenLogPixelsY = 96;
+    m.screenHorzSize = 320;
+    m.screenVertSize = 240;
+    m.screenHorzRes = 1280;
+    m.screenVertRes = 960;
+    return m;
+}
+
 }  // namespace zenbelts::testing_support
