@@ -3,6 +3,7 @@
 #include "controls/NumericText.h"
 #include "model/ControlIds.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -125,6 +126,11 @@ void CNumericEdit::keyPressEvent(QKeyEvent* event)
 
 void CNumericEdit::focusOutEvent(QFocusEvent* event)
 {
+    // A menu or the field's own context menu opening: the user is still here.
+    if (event->reason() == Qt::PopupFocusReason) {
+        QAbstractSpinBox::focusOutEvent(event);
+        return;
+    }
     Reformat();
     if (handOver_) {
         // A value inside the range is taken over; otherwise the last one shows again.

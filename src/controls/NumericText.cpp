@@ -137,6 +137,4 @@ int ParseNorthSouth(std::string_view text, std::size_t* end) { return ParseHemis
 
 int ParseEastWest(std::string_view text, std::size_t* end) { return ParseHemisphere(text, end, 'W'); }
 
-int ParseWhole(std::string_view text) { return ParseInteger(text); }
-
 }  // namespace zenbelts::numeric

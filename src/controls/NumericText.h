@@ -34,7 +34,4 @@ int ParseTenths(std::string_view text, std::size_t* end = nullptr);
 int ParseNorthSouth(std::string_view text, std::size_t* end = nullptr);
 int ParseEastWest(std::string_view text, std::size_t* end = nullptr);
 
-// A program-set text read in the manner of atoi.
-int ParseWhole(std::string_view text);
-
 }  // namespace zenbelts::numeric

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -66,6 +67,16 @@ TEST_F(NumericEdit, ValueInsideTheRangeIsHandedOverOnLeaving)
     EXPECT_EQ(edit_->Position(), -35);
     ASSERT_EQ(scrolled.count(), 1);
     EXPECT_EQ(scrolled.at(0).at(0).toUInt(), SB_ENDSCROLL);
+}
+
+TEST_F(NumericEdit, AMenuOpeningOverTheFieldCommitsNothing)
+{
+    QSignalSpy scrolled(edit_, &CNumericEdit::scrolled);
+    Type(QStringLiteral("3.5 s"));
+    QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+    QApplication::sendEvent(edit_, &popup);
+    EXPECT_EQ(edit_->DisplayedText(), QStringLiteral("3.5 s"));
+    EXPECT_EQ(scrolled.count(), 0);
 }
 
 TEST_F(NumericEdit, EnterReformatsAndReadingThePositionTakesTheTypedValue)
