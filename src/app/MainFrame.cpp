@@ -487,19 +487,22 @@ void CMainFrame::ActivateDocument(CZenbeltsDoc& doc)
         mdiArea_->setActiveSubWindow(frames.first());
 }
 
+CChildFrame* CMainFrame::ActiveFrame() const
+{
+    // While the main window itself is inactive, the current window stands in.
+    auto* frame = qobject_cast<CChildFrame*>(mdiArea_->activeSubWindow());
+    return frame ? frame : qobject_cast<CChildFrame*>(mdiArea_->currentSubWindow());
+}
+
 CZenbeltsDoc* CMainFrame::ActiveDocument() const
 {
-    auto* frame = qobject_cast<CChildFrame*>(mdiArea_->activeSubWindow());
-    if (!frame)
-        frame = qobject_cast<CChildFrame*>(mdiArea_->currentSubWindow());
+    CChildFrame* frame = ActiveFrame();
     return frame ? &frame->Document() : nullptr;
 }
 
 CZenbeltsView* CMainFrame::ActiveView() const
 {
-    auto* frame = qobject_cast<CChildFrame*>(mdiArea_->activeSubWindow());
-    if (!frame)
-        frame = qobject_cast<CChildFrame*>(mdiArea_->currentSubWindow());
+    CChildFrame* frame = ActiveFrame();
     return frame ? frame->View() : nullptr;
 }
 

@@ -82,6 +82,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    CChildFrame* ActiveFrame() const;
     void CreateActions();
     void CreateMenus();
     void CreateToolBar();

@@ -241,13 +241,18 @@ void PrintListing(const MountSettings& s, std::ostream& out)
     line("Chosen satellites:", std::to_string(count) + (count ? ": " + chosen : ""));
 }
 
+std::string OneFile(Arguments& args, const char* command)
+{
+    const std::vector<std::string> files = args.Rest();
+    if (files.size() != 1)
+        FailUsage(std::string(command) + " takes one file");
+    return files[0];
+}
+
 int CommandShow(Arguments args, std::ostream& out)
 {
     const bool json = args.TakeFlag("--json");
-    const std::vector<std::string> files = args.Rest();
-    if (files.size() != 1)
-        FailUsage("show takes one file");
-    const MountSettings settings = ReadSettingsFile(files[0]);
+    const MountSettings settings = ReadSettingsFile(OneFile(args, "show"));
     if (json)
         out << SettingsToJson(settings) << '\n';
     else
@@ -270,14 +275,6 @@ int CommandSet(Arguments args)
     }
     WriteSettingsFile(output.value_or(input), settings);
     return ExitOk;
-}
-
-std::string OneFile(Arguments& args, const char* command)
-{
-    const std::vector<std::string> files = args.Rest();
-    if (files.size() != 1)
-        FailUsage(std::string(command) + " takes one file");
-    return files[0];
 }
 
 int CommandRender(Arguments args, const fs::path& defaultSats)
