@@ -62,26 +62,50 @@ bool HasValidInputs(const MountSettings& s)
     return s.autoDeclination == 0 || s.declination == s.declinationAuto;
 }
 
+namespace {
+
+// The value nearest 0 that the limits allow: where a relocated mount starts.
+int NearestToZero(int lo, int hi)
+{
+    if (lo > 0)
+        return lo;
+    if (hi < 0)
+        return hi;
+    return 0;
+}
+
+}  // namespace
+
 void MountSettings::Recalculate(bool relocate)
 {
     if (relocate) {
         const double phi = latitude * ArcMinutesToRadians;
         BuildSiteFrame(phi, longitude * ArcMinutesToRadians, altitude, siteFrame);
-        poleNS = poleEW = motorAzimuth = 0;
+        // A narrowed limit may exclude 0: every adjustment stays inside its limits.
+        for (const AdjustmentInfo& a : Adjustments) {
+            if (!a.automatic)
+                this->*(a.value) = NearestToZero(this->*(a.min), this->*(a.max));
+        }
         motorElevationAuto = RoundToTenths(PolarTilt(phi));
         motorElevation = motorElevationAuto;
-        dishAzimuth = 0;
     }
     BuildMountFrame(siteFrame, latitude > 0, poleNS * TenthsToRadians, poleEW * TenthsToRadians,
                     motorAzimuth * TenthsToRadians, motorElevation * TenthsToRadians,
                     dishAzimuth * TenthsToRadians, mountFrame);
-    if (relocate || autoDeclination != 0) {
-        double d = BestDeclination(mountFrame);
-        if (latitude < 0)
-            d = -d;
-        declinationAuto = RoundToTenths(d);
+    // The automatic value always follows the mount, as a stored file's reader
+    // recomputes it; a declination set by hand keeps inside the window around it.
+    declinationAuto = AutomaticDeclination(mountFrame, latitude);
+    if (relocate || autoDeclination != 0)
         declination = declinationAuto;
-    }
+    else
+        declination = std::clamp(declination, declinationAuto + declinationMin,
+                                 std::max(declinationAuto + declinationMin, declinationAuto + declinationMax));
+}
+
+int AutomaticDeclination(const Matrix4& mountFrame, std::int32_t latitude)
+{
+    const double d = BestDeclination(mountFrame);
+    return RoundToTenths(latitude < 0 ? -d : d);
 }
 
 void MountSettings::LoadFactoryDefaults(const SatelliteCatalogue& catalogue)

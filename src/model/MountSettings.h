@@ -45,8 +45,10 @@ struct MountSettings {
     Matrix4 mountFrame{};  // derived
 
     // relocate: the location is new, so rebuild the site frame and return every
-    // adjustment to its default. Otherwise only the mount frame and, when
-    // automatic, the declination are brought up to date.
+    // adjustment to its default (the value nearest 0 its limits allow).
+    // Otherwise the mount frame and the automatic declination are brought up
+    // to date; the declination follows it when automatic, else is kept inside
+    // its window around it.
     void Recalculate(bool relocate);
     void LoadFactoryDefaults(const SatelliteCatalogue& catalogue);
     void ResetAdjustments();
@@ -92,6 +94,9 @@ struct IntegerField {
     std::int32_t MountSettings::*member;
 };
 extern const std::array<IntegerField, 25> IntegerFields;
+
+// The automatic declination of a mount frame at a latitude (arc-minutes), tenths.
+int AutomaticDeclination(const Matrix4& mountFrame, std::int32_t latitude);
 
 // Invariants of a record that is shown or stored (the derived fields aside).
 bool HasValidInputs(const MountSettings& s);

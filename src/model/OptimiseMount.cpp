@@ -95,41 +95,96 @@ OptimiseResult OptimiseMount(MountSettings& s, const SatelliteCatalogue& catalog
     const bool north = s.latitude > 0;
     const int elevationLo = s.motorElevationAuto + s.motorElevationMin;
     const int elevationHi = s.motorElevationAuto + s.motorElevationMax;
-    const int declinationLo = s.declinationAuto + s.declinationMin;
-    const int declinationHi = s.declinationAuto + s.declinationMax;
 
-    double bestWorst = std::numeric_limits<double>::infinity();
-    int bestElevation = s.motorElevation, bestDeclination = s.declination;
-    long bestDistance = std::numeric_limits<long>::max();
-    for (int elevation = elevationLo; elevation <= elevationHi; ++elevation) {
+    // First pass: per elevation, the extreme target elevations and the worst
+    // miss with the declination free. Clamping the declination into its
+    // window can only make that worse, so it bounds the true worst from below.
+    struct Candidate {
+        double eHigh, eLow, bound;
         Matrix4 frame;
+    };
+    std::vector<Candidate> candidates;
+    candidates.reserve(static_cast<std::size_t>(std::max(0, elevationHi - elevationLo + 1)));
+    for (int elevation = elevationLo; elevation <= elevationHi; ++elevation) {
+        Candidate c;
         BuildMountFrame(s.siteFrame, north, s.poleNS * TenthsToRadians, s.poleEW * TenthsToRadians,
                         s.motorAzimuth * TenthsToRadians, elevation * TenthsToRadians,
-                        s.dishAzimuth * TenthsToRadians, frame);
-        const double zx = frame.at(0, 2), zy = frame.at(1, 2), zz = frame.at(2, 2);
+                        s.dishAzimuth * TenthsToRadians, c.frame);
+        const double zx = c.frame.at(0, 2), zy = c.frame.at(1, 2), zz = c.frame.at(2, 2);
         double high = -2.0, low = 2.0;
         for (const Direction& d : directions) {
-            const double c = zx * d.x + zy * d.y + zz * d.z;
-            high = std::max(high, c);
-            low = std::min(low, c);
+            const double dot = zx * d.x + zy * d.y + zz * d.z;
+            high = std::max(high, dot);
+            low = std::min(low, dot);
         }
-        const double eHigh = std::asin(std::min(1.0, high)), eLow = std::asin(std::max(-1.0, low));
+        c.eHigh = std::asin(std::min(1.0, high));
+        c.eLow = std::asin(std::max(-1.0, low));
         // The declination shifts every offset alike: the best one sits midway.
-        const double middle = sign * (eHigh + eLow) / 2 * RadiansToTenths;
+        c.bound = (c.eHigh - c.eLow) / 2;
+        candidates.push_back(c);
+    }
+
+    // The best declination within the window of one elevation's mount (the
+    // automatic declination is costly, so it is computed only where needed).
+    struct Choice {
+        double worst;
+        int declination;
+        long distance;
+    };
+    const auto choose = [&](int index) {
+        const Candidate& c = candidates[static_cast<std::size_t>(index)];
+        const int elevation = elevationLo + index;
+        // The declination's window sits around the automatic value of this
+        // elevation's mount, as the stored record recomputes it.
+        const int declinationAuto = AutomaticDeclination(c.frame, s.latitude);
+        const int declinationLo = declinationAuto + s.declinationMin;
+        const int declinationHi = declinationAuto + s.declinationMax;
+        const double middle = sign * (c.eHigh + c.eLow) / 2 * RadiansToTenths;
         const int below = static_cast<int>(std::floor(middle));
+        Choice best{std::numeric_limits<double>::infinity(), 0, 0};
         for (int declination : {below, below + 1}) {
             declination = std::clamp(declination, declinationLo, declinationHi);
             const double shift = sign * declination * TenthsToRadians;
-            const double worst = std::max(eHigh - shift, shift - eLow);
-            const long distance =
-                std::labs(static_cast<long>(elevation) - s.motorElevation) + std::labs(static_cast<long>(declination) - s.declination);
-            if (worst < bestWorst - TieTolerance
-                || (worst <= bestWorst + TieTolerance && distance < bestDistance)) {
-                bestWorst = std::min(worst, bestWorst);
-                bestElevation = elevation;
-                bestDeclination = declination;
-                bestDistance = distance;
-            }
+            const double worst = std::max(c.eHigh - shift, shift - c.eLow);
+            const long distance = std::labs(static_cast<long>(elevation) - s.motorElevation)
+                + std::labs(static_cast<long>(declination) - s.declination);
+            if (worst < best.worst - TieTolerance
+                || (worst <= best.worst + TieTolerance && distance < best.distance))
+                best = {std::min(worst, best.worst), declination, distance};
+        }
+        return best;
+    };
+
+    // Visit elevations from the smallest bound until no bound can reach the
+    // best worst found; everything within the tie tolerance is kept.
+    std::vector<int> order(candidates.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        return candidates[static_cast<std::size_t>(a)].bound < candidates[static_cast<std::size_t>(b)].bound;
+    });
+    std::vector<std::pair<int, Choice>> evaluated;
+    double bestWorst = std::numeric_limits<double>::infinity();
+    for (int index : order) {
+        if (candidates[static_cast<std::size_t>(index)].bound > bestWorst + TieTolerance)
+            break;
+        const Choice c = choose(index);
+        bestWorst = std::min(bestWorst, c.worst);
+        evaluated.emplace_back(index, c);
+    }
+    // Among the best (within the tolerance): the closest to the present
+    // values, then the lowest elevation.
+    int bestElevation = s.motorElevation, bestDeclination = s.declination;
+    long bestDistance = std::numeric_limits<long>::max();
+    int bestIndex = std::numeric_limits<int>::max();
+    for (const auto& [index, c] : evaluated) {
+        if (c.worst > bestWorst + TieTolerance)
+            continue;
+        if (c.distance < bestDistance || (c.distance == bestDistance && index < bestIndex)) {
+            bestDistance = c.distance;
+            bestIndex = index;
+            bestElevation = elevationLo + index;
+            bestDeclination = c.declination;
         }
     }
 

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AutoCase{"SouthPole", -5400, 0, 0, 0, 86}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Recalculate, WithoutAutoDeclinationKeepsTheDeclination)
+TEST(Recalculate, WithoutAutoDeclinationKeepsTheDeclinationWhileTheWindowFollows)
 {
     MountSettings s = Factory();
     s.autoDeclination = 0;
@@ -101,14 +101,64 @@ TEST(Recalculate, WithoutAutoDeclinationKeepsTheDeclination)
     const Matrix4 before = s.mountFrame;
     s.Recalculate(false);
     EXPECT_EQ(s.declination, -64);
-    EXPECT_EQ(s.declinationAuto, -64);
+    EXPECT_NE(s.declinationAuto, -64) << "the automatic value follows the mount";
     EXPECT_NE(s.mountFrame.m[0], before.m[0]);
+    const int followed = s.declinationAuto;
 
     s.autoDeclination = 1;
     s.Recalculate(false);
-    EXPECT_NE(s.declinationAuto, -64);
+    EXPECT_EQ(s.declinationAuto, followed);
     EXPECT_EQ(s.declination, s.declinationAuto);
 }
+
+TEST(Recalculate, ADeclinationLeftOutsideItsMovedWindowIsBroughtInside)
+{
+    MountSettings s = Factory();
+    s.autoDeclination = 0;
+    s.declinationMin = -1;
+    s.declinationMax = 1;
+    s.declination = s.declinationAuto + 1;
+    s.Recalculate(false);
+    ASSERT_EQ(s.declination, -63);
+    // Turning the motor far east moves the automatic value by more than a tenth.
+    s.motorAzimuth = 50;
+    s.Recalculate(false);
+    ASSERT_NE(s.declinationAuto, -64);
+    EXPECT_GE(s.declination, s.declinationAuto - 1);
+    EXPECT_LE(s.declination, s.declinationAuto + 1);
+    EXPECT_TRUE(HasValidInputs(s));
+}
+
+struct RelocationCase {
+    const char* name;
+    int lo, hi, expected;
+};
+
+class RelocationWithLimits : public testing::TestWithParam<RelocationCase> {};
+
+TEST_P(RelocationWithLimits, ResetsEachAdjustmentToTheValueNearestZeroItsLimitsAllow)
+{
+    const RelocationCase& c = GetParam();
+    for (const AdjustmentInfo& a : Adjustments) {
+        if (a.automatic)
+            continue;
+        SCOPED_TRACE(a.name);
+        MountSettings s = Factory();
+        s.*(a.min) = c.lo;
+        s.*(a.max) = c.hi;
+        s.altitude = 20;
+        s.Recalculate(true);
+        EXPECT_EQ(s.*(a.value), c.expected);
+        EXPECT_TRUE(HasValidInputs(s));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Recalculate, RelocationWithLimits,
+    testing::Values(RelocationCase{"AroundZero", -50, 50, 0}, RelocationCase{"AllAbove", 10, 30, 10},
+                    RelocationCase{"AllBelow", -30, -10, -10}, RelocationCase{"TouchingZero", 0, 5, 0},
+                    RelocationCase{"FarEnds", -1799, -1798, -1798}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Recalculate, NeverTouchesLimitsFlagsOrChoice)
 {
