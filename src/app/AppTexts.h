@@ -47,6 +47,7 @@ inline constexpr Prompt About{"Display program information, version number and c
 
 inline constexpr const char* OpenFailed = "Cannot open %1: %2";
 inline constexpr const char* SaveFailed = "Cannot save %1: %2";
+inline constexpr const char* SaveChanges = "Save changes to %1?";
 inline constexpr const char* OptimiseDone = "Worst miss %1\u00b0 before, %2\u00b0 after (%3)";
 inline constexpr const char* OptimiseNothing =
     "Nothing to optimise: fewer than two points of the arc stand 5\u00b0 above the horizon";

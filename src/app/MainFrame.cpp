@@ -51,11 +51,21 @@ QIcon Icon(const char* themeName, const char* resource)
 }  // namespace
 
 CChildFrame::CChildFrame(CZenbeltsApp& app, CZenbeltsDoc& doc, QWidget* parent)
-    : QMdiSubWindow(parent), doc_(doc), view_(new CZenbeltsView(app, doc, this))
+    : QMdiSubWindow(parent), app_(app), doc_(doc), view_(new CZenbeltsView(app, doc, this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     setWindowIcon(QIcon(QStringLiteral(":/icons/document.svg")));
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event)
+{
+    CMainFrame* frame = app_.MainFrame();
+    if (frame && !frame->CanCloseFrame(*this)) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
 }
 
 CMainFrame::CMainFrame(CZenbeltsApp& app) : app_(app), printer_(QPrinter::HighResolution)
@@ -273,7 +283,7 @@ void CMainFrame::FillWindowMenu()
         windowMenu_->addSeparator();
     for (int i = 0; i < windows.size(); ++i) {
         QMdiSubWindow* window = windows[i];
-        QAction* item = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        QAction* item = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(ShownTitle(*window)));
         item->setCheckable(true);
         item->setChecked(window == mdiArea_->activeSubWindow());
         connect(item, &QAction::triggered, this, [this, window] { mdiArea_->setActiveSubWindow(window); });
@@ -434,6 +444,44 @@ void CMainFrame::UpdateCommandUi()
     UpdateRecentFiles();
 
     locationPane_->setText(hasDoc ? doc->LocationText() : QString());
+    UpdateCaption(ActiveFrame());
+}
+
+void CMainFrame::UpdateCaption(const CChildFrame* active)
+{
+    const QString name = Text(texts::AppName);
+    if (!active) {
+        setWindowTitle(name);
+    } else if (!active->isMaximized()) {
+        setWindowTitle(QStringLiteral("%1 - %2").arg(name, active->windowTitle()));
+    } else if (!windowTitle().startsWith(name + QStringLiteral(" - ["))) {
+        // A maximised window adds its own title to the caption it finds:
+        // give it the bare name to add to.
+        setWindowTitle(name);
+    }
+    setWindowModified(active && active->isWindowModified());
+}
+
+QString CMainFrame::ShownTitle(const QWidget& window)
+{
+    // As the window system shows it: a single "[*]" becomes "*" while
+    // modified and goes otherwise; "[*][*]" stands for a literal "[*]".
+    const QString placeholder = QStringLiteral("[*]");
+    const QString title = window.windowTitle();
+    QString shown;
+    int from = 0;
+    for (int at = title.indexOf(placeholder); at >= 0; at = title.indexOf(placeholder, from)) {
+        shown += title.mid(from, at - from);
+        if (title.mid(at + placeholder.size(), placeholder.size()) == placeholder) {
+            shown += placeholder;
+            from = at + 2 * placeholder.size();
+        } else {
+            if (window.isWindowModified())
+                shown += QLatin1Char('*');
+            from = at + placeholder.size();
+        }
+    }
+    return shown + title.mid(from);
 }
 
 QList<CChildFrame*> CMainFrame::FramesOf(const CZenbeltsDoc& doc) const
@@ -449,11 +497,15 @@ QList<CChildFrame*> CMainFrame::FramesOf(const CZenbeltsDoc& doc) const
 
 void CMainFrame::UpdateFrameTitles(const CZenbeltsDoc& doc)
 {
+    // A "[*]" in a file name is not the placeholder.
+    const QString title = QString(doc.Title()).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
     const QList<CChildFrame*> frames = FramesOf(doc);
     for (int i = 0; i < frames.size(); ++i) {
-        frames[i]->setWindowTitle(frames.size() > 1 ? QStringLiteral("%1:%2").arg(doc.Title()).arg(i + 1)
-                                                    : doc.Title());
+        frames[i]->setWindowTitle(frames.size() > 1 ? QStringLiteral("%1:%2[*]").arg(title).arg(i + 1)
+                                                    : title + QStringLiteral("[*]"));
+        frames[i]->setWindowModified(doc.IsModified());
     }
+    RequestUpdate();
 }
 
 void CMainFrame::OpenWindow(CZenbeltsDoc& doc)
@@ -465,7 +517,10 @@ void CMainFrame::OpenWindow(CZenbeltsDoc& doc)
     if (first) {
         connect(&doc, &CZenbeltsDoc::changed, this, &CMainFrame::RequestUpdate);
         connect(&doc, &CZenbeltsDoc::titleChanged, this, [this, &doc] { UpdateFrameTitles(doc); });
+        connect(&doc, &CZenbeltsDoc::modifiedChanged, this, [this, &doc] { UpdateFrameTitles(doc); });
     }
+    // Maximising or restoring changes what the caption shows.
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::RequestUpdate);
     // The document lives as long as its last window.
     connect(frame, &QObject::destroyed, this, [this, &doc] {
         if (FramesOf(doc).isEmpty())
@@ -516,34 +571,61 @@ void CMainFrame::OnFileOpen()
 
 void CMainFrame::OnFileClose()
 {
-    if (CZenbeltsDoc* doc = ActiveDocument()) {
-        for (CChildFrame* frame : FramesOf(*doc))
-            frame->close();
-    }
+    CZenbeltsDoc* doc = ActiveDocument();
+    // Asked once for the document, before any of its windows goes.
+    if (!doc || !SaveModified(*doc))
+        return;
+    closeConfirmed_ = doc;
+    for (CChildFrame* frame : FramesOf(*doc))
+        frame->close();
+    closeConfirmed_ = nullptr;
 }
 
 bool CMainFrame::OnFileSave()
 {
     CZenbeltsDoc* doc = ActiveDocument();
-    if (!doc)
-        return false;
-    if (doc->PathName().isEmpty())
-        return OnFileSaveAs();
-    return app_.SaveDocument(*doc, doc->PathName());
+    return doc && SaveDocument(*doc, false);
 }
 
 bool CMainFrame::OnFileSaveAs()
 {
     CZenbeltsDoc* doc = ActiveDocument();
-    if (!doc)
-        return false;
-    QFileDialog dialog(this, tr("Save As"), doc->PathName().isEmpty() ? doc->Title() : doc->PathName(),
-                       Text(texts::FileFilter));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(Text(texts::FileExtension));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    return app_.SaveDocument(*doc, dialog.selectedFiles().first());
+    return doc && SaveDocument(*doc, true);
+}
+
+bool CMainFrame::SaveDocument(CZenbeltsDoc& doc, bool saveAs)
+{
+    // Ctrl+S while typing saves the typed value, not the one before it.
+    adjustmentBar_->CommitPendingEdits();
+    QString path = doc.PathName();
+    if (saveAs || path.isEmpty()) {
+        path = app_.AskSaveFileName(path.isEmpty() ? doc.Title() : path);
+        if (path.isEmpty())
+            return false;
+    }
+    return app_.SaveDocument(doc, path);
+}
+
+bool CMainFrame::SaveModified(CZenbeltsDoc& doc)
+{
+    // A value still being typed counts as a change.
+    adjustmentBar_->CommitPendingEdits();
+    if (!doc.IsModified())
+        return true;
+    ActivateDocument(doc);
+    switch (app_.AskSaveChanges(doc)) {
+    case QMessageBox::Save: return SaveDocument(doc, false);
+    case QMessageBox::Discard: return true;
+    default: return false;
+    }
+}
+
+bool CMainFrame::CanCloseFrame(CChildFrame& frame)
+{
+    CZenbeltsDoc& doc = frame.Document();
+    if (closeConfirmed_ == &doc || FramesOf(doc).size() > 1)
+        return true;
+    return SaveModified(doc);
 }
 
 bool CMainFrame::PrintView(QPrinter& printer, CZenbeltsView& view)
@@ -662,7 +744,19 @@ void CMainFrame::dropEvent(QDropEvent* event)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    // Documents are never modified: closing never asks.
+    // Each modified document in turn, in the order its window opened; a
+    // cancel keeps everything open.
+    QList<CZenbeltsDoc*> asked;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        auto* frame = qobject_cast<CChildFrame*>(window);
+        if (!frame || asked.contains(&frame->Document()))
+            continue;
+        asked.append(&frame->Document());
+        if (!SaveModified(frame->Document())) {
+            event->ignore();
+            return;
+        }
+    }
     event->accept();
 }
 

@@ -26,7 +26,12 @@ public:
     CZenbeltsDoc& Document() const { return doc_; }
     CZenbeltsView* View() const { return view_; }
 
+protected:
+    // The last window of a modified document asks before it goes.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    CZenbeltsApp& app_;
     CZenbeltsDoc& doc_;
     CZenbeltsView* view_;
 };
@@ -66,6 +71,18 @@ public:
     void RequestUpdate();
     void UpdateCommandUi();
 
+    // Asks "Save changes?" for a modified document and saves when told to:
+    // false when the user cancelled or the save failed.
+    bool SaveModified(CZenbeltsDoc& doc);
+    // Save (Save As for an untitled document or when asked for), after the
+    // panel has handed over a value still being typed.
+    bool SaveDocument(CZenbeltsDoc& doc, bool saveAs);
+    // Whether a document window may close now (asks when it is the last).
+    bool CanCloseFrame(CChildFrame& frame);
+
+    // A window title as shown: the "[*]" placeholder resolved.
+    static QString ShownTitle(const QWidget& window);
+
     bool ShowsDocumentMenus() const { return documentMenus_; }
     QString LocationPane() const { return locationPane_->text(); }
 
@@ -91,6 +108,7 @@ private:
     void SetMenus(bool document);
     void UpdateRecentFiles();
     void UpdateFrameTitles(const CZenbeltsDoc& doc);
+    void UpdateCaption(const CChildFrame* active);
     void FillWindowMenu();
     void TrackFocus(QWidget* now);
 
@@ -122,6 +140,8 @@ private:
     QPrinter printer_;
     bool documentMenus_ = false;
     bool updatePending_ = false;
+    // The document whose windows close without asking again (File > Close).
+    QPointer<CZenbeltsDoc> closeConfirmed_;
 };
 
 }  // namespace zenbelts

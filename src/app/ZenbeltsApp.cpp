@@ -5,6 +5,7 @@
 #include "app/SettingsKeys.h"
 #include "catalogue/SatelliteList.h"
 #include "dialogs/PropertiesDialog.h"
+#include "model/FileAccess.h"
 #include "model/SettingsArchive.h"
 #include "model/ZenbeltsDoc.h"
 #include "view/ArcPlotOutput.h"
@@ -12,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -26,6 +28,16 @@
 #include <cmath>
 
 namespace zenbelts {
+
+namespace {
+
+// A file name for a one-line message: control characters would break the line.
+QString PrintableName(const QString& name)
+{
+    return QString::fromStdString(PrintableText(name.toStdString()));
+}
+
+}  // namespace
 
 CZenbeltsApp::CZenbeltsApp(AppOptions options) : options_(std::move(options))
 {
@@ -62,9 +74,11 @@ bool CZenbeltsApp::LoadCatalogue()
     const QString path = options_.satelliteList.isEmpty() ? SatelliteListBesideProgram()
                                                           : options_.satelliteList;
     catalogue_.Clear();
-    if (LoadSatelliteListFile(QFile::encodeName(path).toStdString(), catalogue_))
+    const SatelliteListResult loaded = LoadSatelliteListFile(QFile::encodeName(path).toStdString(), catalogue_);
+    if (loaded)
         return true;
-    ReportError(QString::fromLatin1(SatelliteListLoadError));
+    ReportError(QString::fromLatin1(SatelliteListLoadError) + QStringLiteral(": ")
+                + QString::fromStdString(loaded.reason));
     return false;
 }
 
@@ -136,8 +150,12 @@ bool CZenbeltsApp::InitInstance(const QStringList& arguments)
 
 void CZenbeltsApp::RunFirstRunStep()
 {
+    // The dialog works on the default set-up; only untitled documents made
+    // from it follow. A document read from a file keeps that file's set-up.
     DoProperties(defaultSettings_);
     for (CZenbeltsDoc* doc : Documents()) {
+        if (!doc->PathName().isEmpty() || doc->IsModified())
+            continue;
         doc->Settings() = defaultSettings_;
         doc->UpdateAllViews();
     }
@@ -150,12 +168,17 @@ void CZenbeltsApp::ExitInstance()
     store->setValue(keys::DefaultSetUp,
                     QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
     store->setValue(keys::ShowToolTips, showToolTips_ ? 1 : 0);
-    store->beginGroup(keys::RecentFileGroup);
-    store->remove(QString());
-    for (int i = 0; i < recentFiles_.size(); ++i)
-        store->setValue(QStringLiteral("File%1").arg(i + 1), recentFiles_[i]);
-    store->endGroup();
+    StoreRecentFiles(*store);
     store->sync();
+}
+
+void CZenbeltsApp::StoreRecentFiles(QSettings& store) const
+{
+    store.beginGroup(keys::RecentFileGroup);
+    store.remove(QString());
+    for (int i = 0; i < recentFiles_.size(); ++i)
+        store.setValue(QStringLiteral("File%1").arg(i + 1), recentFiles_[i]);
+    store.endGroup();
 }
 
 bool CZenbeltsApp::DoProperties(MountSettings& settings)
@@ -172,6 +195,29 @@ void CZenbeltsApp::ReportError(const QString& text)
         return;
     }
     QMessageBox::critical(mainFrame_ ? mainFrame_.get() : nullptr, QString::fromLatin1(texts::AppName), text);
+}
+
+QMessageBox::StandardButton CZenbeltsApp::AskSaveChanges(const CZenbeltsDoc& doc)
+{
+    const QString question = tr(texts::SaveChanges).arg(PrintableName(doc.Title()));
+    if (saveChangesPrompt)
+        return saveChangesPrompt(question);
+    return QMessageBox::question(mainFrame_ ? mainFrame_.get() : nullptr, QString::fromLatin1(texts::AppName),
+                                 question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                 QMessageBox::Save);
+}
+
+QString CZenbeltsApp::AskSaveFileName(const QString& suggested)
+{
+    if (saveFileNamePrompt)
+        return saveFileNamePrompt(suggested);
+    QFileDialog dialog(mainFrame_ ? mainFrame_.get() : nullptr, tr("Save As"), suggested,
+                       QString::fromLatin1(texts::FileFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromLatin1(texts::FileExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
 }
 
 QList<CZenbeltsDoc*> CZenbeltsApp::Documents() const
@@ -207,7 +253,8 @@ CZenbeltsDoc* CZenbeltsApp::OpenDocumentFile(const QString& path)
     QString error;
     if (!doc->OnOpenDocument(path, error)) {
         delete doc;
-        ReportError(QString::fromLatin1(texts::OpenFailed).arg(QFileInfo(path).fileName(), error));
+        RemoveRecentFile(path);
+        ReportError(QString::fromLatin1(texts::OpenFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
         return nullptr;
     }
     AddRecentFile(path);
@@ -220,7 +267,7 @@ bool CZenbeltsApp::SaveDocument(CZenbeltsDoc& doc, const QString& path)
 {
     QString error;
     if (!doc.OnSaveDocument(path, error)) {
-        ReportError(QString::fromLatin1(texts::SaveFailed).arg(QFileInfo(path).fileName(), error));
+        ReportError(QString::fromLatin1(texts::SaveFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
         return false;
     }
     AddRecentFile(path);
@@ -238,6 +285,19 @@ void CZenbeltsApp::AddRecentFile(const QString& path)
         mainFrame_->RequestUpdate();
 }
 
+void CZenbeltsApp::RemoveRecentFile(const QString& path)
+{
+    // Stored at once: the program may end before ExitInstance (a bad file
+    // on the command line), and the list must not offer the file again.
+    if (recentFiles_.removeAll(QFileInfo(path).absoluteFilePath()) == 0)
+        return;
+    const auto store = OpenSettingsStore();
+    StoreRecentFiles(*store);
+    store->sync();
+    if (mainFrame_)
+        mainFrame_->RequestUpdate();
+}
+
 int CZenbeltsApp::PrintFileDirectly(const QString& path)
 {
     if (!LoadCatalogue())
@@ -245,7 +305,7 @@ int CZenbeltsApp::PrintFileDirectly(const QString& path)
     CZenbeltsDoc doc(*this);
     QString error;
     if (!doc.OnOpenDocument(path, error)) {
-        ReportError(QString::fromLatin1(texts::OpenFailed).arg(QFileInfo(path).fileName(), error));
+        ReportError(QString::fromLatin1(texts::OpenFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
         return 1;
     }
     if (QPrinterInfo::defaultPrinter().isNull()) {

@@ -5,6 +5,7 @@
 #include "view/ArcPlot.h"
 
 #include <QList>
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -56,6 +57,15 @@ public:
     void ReportError(const QString& text);
     std::function<void(const QString&)> errorSink;
 
+    // "Save changes to <title>?": Save, Discard or Cancel. Tests answer
+    // through saveChangesPrompt, which is given the question.
+    QMessageBox::StandardButton AskSaveChanges(const CZenbeltsDoc& doc);
+    std::function<QMessageBox::StandardButton(const QString&)> saveChangesPrompt;
+    // The file to save a document as; empty when cancelled. suggested: the
+    // document's file or title. Tests answer through saveFileNamePrompt.
+    QString AskSaveFileName(const QString& suggested);
+    std::function<QString(const QString&)> saveFileNamePrompt;
+
     CMainFrame* MainFrame() const { return mainFrame_.get(); }
     CZenbeltsDoc* NewDocument();
     // Opens a file, or activates the window of a document that holds it already.
@@ -74,6 +84,8 @@ private:
     bool LoadCatalogue();
     void LoadStoredSettings();
     void AddRecentFile(const QString& path);
+    void RemoveRecentFile(const QString& path);
+    void StoreRecentFiles(QSettings& store) const;
     void RunFirstRunStep();
     void RegisterDocumentType();
 

@@ -2,19 +2,36 @@
 
 #include "catalogue/SatelliteCatalogue.h"
 
+#include <cstddef>
 #include <istream>
 #include <string>
 
 namespace zenbelts {
 
+// A list has a few hundred short lines; anything far past that is not a list.
+inline constexpr std::size_t SatelliteListMaxBytes = std::size_t{8} << 20;
+inline constexpr std::size_t SatelliteListMaxLineBytes = 8192;
+
+// Whether a list was read, and if not why, in plain words ("no such file",
+// "it is not a regular file", "line 3 is longer than 8 KiB").
+struct SatelliteListResult {
+    bool ok = true;
+    std::string reason;
+    explicit operator bool() const { return ok; }
+};
+
 // Reads every entry line ("0130=Name") of a satellite list into the catalogue;
-// other lines are skipped. Returns false when the stream fails while reading.
-[[nodiscard]] bool ReadSatelliteList(std::istream& in, SatelliteCatalogue& catalogue);
+// other lines are skipped. Fails when the stream fails while reading or a line
+// is longer than maxLineBytes (its line end aside); the catalogue then keeps
+// the entries read before.
+[[nodiscard]] SatelliteListResult ReadSatelliteList(std::istream& in, SatelliteCatalogue& catalogue,
+                                                    std::size_t maxLineBytes = SatelliteListMaxLineBytes);
 
-// Opens and reads a list file; false when it cannot be opened or read.
-[[nodiscard]] bool LoadSatelliteListFile(const std::string& path, SatelliteCatalogue& catalogue);
+// Reads a list file: only a regular file of at most SatelliteListMaxBytes. On
+// failure the catalogue is left as it was.
+[[nodiscard]] SatelliteListResult LoadSatelliteListFile(const std::string& path, SatelliteCatalogue& catalogue);
 
-// The failure text of start-up.
+// The failure text of start-up, followed by the reason.
 inline constexpr const char* SatelliteListLoadError = "Unable to load sats.lst";
 
 }  // namespace zenbelts

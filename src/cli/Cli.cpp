@@ -2,9 +2,9 @@
 
 #include "catalogue/SatelliteList.h"
 #include "cli/Assignments.h"
-#include "cli/FileIo.h"
 #include "cli/Json.h"
 #include "model/AngleText.h"
+#include "model/FileAccess.h"
 #include "model/MountSettings.h"
 #include "model/OptimiseMount.h"
 #include "model/SettingsArchive.h"
@@ -44,6 +44,10 @@ struct Failure {
 };
 
 [[noreturn]] void Fail(std::string message) { throw Failure{std::move(message)}; }
+
+// A file name or argument as it may appear in a message: on one line, without
+// control bytes.
+std::string Shown(const std::string& text) { return PrintableText(text); }
 
 [[noreturn]] void FailUsage(const std::string& what)
 {
@@ -85,7 +89,7 @@ public:
     {
         for (const std::string& a : args_) {
             if (a.size() > 1 && a[0] == '-')
-                FailUsage("unknown option " + a);
+                FailUsage("unknown option " + Shown(a));
         }
         return args_;
     }
@@ -100,9 +104,9 @@ int ParseOption(const std::string& option, const std::string& text, int lo, int 
     const char* end = text.data() + text.size();
     auto [ptr, ec] = std::from_chars(text.data(), end, value);
     if (ec != std::errc() || ptr != end || text.empty())
-        FailUsage(option + " takes a whole number, not '" + text + "'");
+        FailUsage(option + " takes a whole number, not '" + Shown(text) + "'");
     if (value < lo || value > hi)
-        Fail("zenbelts-cli: " + option + " " + text + " is refused: it must lie in " + std::to_string(lo) + ".."
+        Fail("zenbelts-cli: " + option + " " + Shown(text) + " is refused: it must lie in " + std::to_string(lo) + ".."
              + std::to_string(hi));
     return value;
 }
@@ -111,13 +115,14 @@ MountSettings ReadSettingsFile(const std::string& path)
 {
     std::vector<std::uint8_t> bytes;
     std::string error;
-    if (!ReadFileBytes(path, bytes, error))
-        Fail(path + ": " + error);
+    ReadProblem problem = ReadProblem::None;
+    if (!ReadRegularFile(path, SetUpFileMaxBytes, bytes, error, &problem))
+        Fail(Shown(path) + ": " + (problem == ReadProblem::Missing ? "cannot open it: " : "") + error);
     MountSettings settings;
     try {
         LoadSettings(bytes, settings);
     } catch (const ArchiveError& e) {
-        Fail(path + ": not a valid Zenbelt file: " + e.detail());
+        Fail(Shown(path) + ": not a valid Zenbelt file: " + e.detail());
     }
     return settings;
 }
@@ -125,8 +130,15 @@ MountSettings ReadSettingsFile(const std::string& path)
 void WriteOutputFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
     std::string error;
-    if (!WriteFileAtomically(path, bytes, error))
-        Fail(path + ": " + error);
+    if (!WriteFileSafely(path, bytes, error))
+        Fail(Shown(path) + ": " + error);
+}
+
+// Drawing over the very file it draws would lose the set-up.
+void RefuseOutputOverInput(const std::string& output, const std::string& input)
+{
+    if (output == input || IsSameFile(output, input))
+        Fail(Shown(output) + ": refused as the output: it is the input file");
 }
 
 void WriteSettingsFile(const std::string& path, const MountSettings& settings)
@@ -150,15 +162,27 @@ void EnsureGuiApplication()
     (void)application;
 }
 
+// One side of WIDTHxHEIGHT: digits only, 1..MaxSide.
+bool ParseSide(std::string_view text, int& value)
+{
+    constexpr int MaxSide = 20000;
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return false;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && value >= 1 && value <= MaxSide;
+}
+
 QSize ParseSize(const std::string& option, const std::optional<std::string>& text, QSize fallback)
 {
     if (!text)
         return fallback;
+    const std::string_view whole = *text;
+    const std::size_t x = whole.find('x');
     int w = 0, h = 0;
-    char tail = 0;
-    if (std::sscanf(text->c_str(), "%dx%d%c", &w, &h, &tail) != 2 || w <= 0 || h <= 0 || w > 20000
-        || h > 20000)
-        FailUsage(option + " takes WIDTHxHEIGHT in pixels, such as 600x400, not '" + *text + "'");
+    if (x == std::string_view::npos || !ParseSide(whole.substr(0, x), w) || !ParseSide(whole.substr(x + 1), h))
+        FailUsage(option + " takes WIDTHxHEIGHT in pixels, each 1..20000, such as 600x400, not '"
+                  + Shown(*text) + "'");
     return {w, h};
 }
 
@@ -171,8 +195,9 @@ SatelliteCatalogue ReadCatalogue(Arguments& args, const fs::path& defaultSats)
 {
     const std::string path = args.TakeValue("--sats").value_or(defaultSats.string());
     SatelliteCatalogue catalogue;
-    if (!LoadSatelliteListFile(path, catalogue))
-        Fail(path + ": " + SatelliteListLoadError);
+    const SatelliteListResult loaded = LoadSatelliteListFile(path, catalogue);
+    if (!loaded)
+        Fail(Shown(path) + ": " + SatelliteListLoadError + ": " + loaded.reason);
     return catalogue;
 }
 
@@ -271,7 +296,7 @@ int CommandSet(Arguments args)
     for (std::size_t i = 1; i < rest.size(); ++i) {
         const std::string why = ApplyAssignment(settings, rest[i]);
         if (!why.empty())
-            Fail(input + ": " + rest[i] + " is refused: " + why);
+            Fail(Shown(input) + ": " + Shown(rest[i]) + " is refused: " + why);
     }
     WriteSettingsFile(output.value_or(input), settings);
     return ExitOk;
@@ -285,15 +310,20 @@ int CommandRender(Arguments args, const fs::path& defaultSats)
     const std::string input = OneFile(args, "render");
     if (!output)
         FailUsage("render needs -o OUT.png");
+    RefuseOutputOverInput(*output, input);
     const MountSettings settings = ReadSettingsFile(input);
 
     EnsureGuiApplication();
     const QImage image = RenderArcPlotImage(settings, catalogue, size, StandardScreenMetrics(),
                                             ScreenDrawingObjects(96));
+    if (image.isNull())
+        Fail(Shown(*output) + ": cannot draw it: no memory for an image of " + std::to_string(size.width())
+             + "x" + std::to_string(size.height()) + " pixels");
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    if (!image.save(&buffer, "PNG") || png.isEmpty())
+        Fail(Shown(*output) + ": cannot write it: the image could not be encoded as PNG");
     WriteOutputFile(*output, ToBytes(png));
     return ExitOk;
 }
@@ -306,6 +336,7 @@ int CommandPrint(Arguments args, const fs::path& defaultSats)
     const std::string input = OneFile(args, "print");
     if (!output)
         FailUsage("print needs -o OUT.pdf");
+    RefuseOutputOverInput(*output, input);
     const MountSettings settings = ReadSettingsFile(input);
 
     EnsureGuiApplication();
@@ -319,9 +350,13 @@ int CommandPrint(Arguments args, const fs::path& defaultSats)
         writer.setTitle(QString::fromStdString(fs::path(input).filename().string()));
         writer.setCreator("Zenbelts");
         QPainter painter(&writer);
+        if (!painter.isActive())
+            Fail(Shown(*output) + ": cannot write it: the page could not be started");
         PrintArcPlotPage(painter, PageMetrics(writer, StandardScreenMetrics()), settings, catalogue,
                          window);
     }
+    if (pdf.isEmpty())
+        Fail(Shown(*output) + ": cannot write it: the page came out empty");
     WriteOutputFile(*output, ToBytes(pdf));
     return ExitOk;
 }
@@ -368,7 +403,7 @@ int CommandArc(Arguments args, const fs::path& defaultSats, std::ostream& out)
         std::snprintf(position, sizeof position, "%04d", r.position);
         out << Padded(position, 6) << Padded(r.label, 10) << Padded(r.chosen ? "yes" : "", 8)
             << Padded(Number("%+.2f", r.motorAngle), 8) << Padded(Number("%+.2f", r.offset), 8)
-            << Padded(Number("%.1f", r.elevation), 11) << r.name << "\n";
+            << Padded(Number("%.1f", r.elevation), 11) << PrintableText(r.name) << "\n";
     }
     out << "Motor: degrees the motor turns from its zero, positive to the left of the plot.\n"
            "Offset: degrees the satellite lies above (+) or below (-) the beam at that turn.\n"
@@ -390,7 +425,7 @@ int CommandOptimise(Arguments args, const fs::path& defaultSats, std::ostream& o
     MountSettings settings = ReadSettingsFile(input);
     const OptimiseResult r = OptimiseMount(settings, catalogue, ring);
     if (!r.optimised)
-        Fail(input + ": nothing to optimise: fewer than two points of the arc stand 5° above the horizon");
+        Fail(Shown(input) + ": nothing to optimise: fewer than two points of the arc stand 5° above the horizon");
     WriteSettingsFile(output.value_or(input), settings);
 
     out << "Optimised over " << r.targets << (r.ring ? " points of the ring" : " chosen satellites")
@@ -434,7 +469,7 @@ int RunCli(const std::vector<std::string>& args, const fs::path& defaultSats, st
             return CommandArc(rest, defaultSats, out);
         if (command == "optimise" || command == "optimize")
             return CommandOptimise(rest, defaultSats, out);
-        FailUsage("unknown command '" + command + "'");
+        FailUsage("unknown command '" + Shown(command) + "'");
     } catch (const Failure& failure) {
         err << failure.message << '\n';
         return ExitFailure;

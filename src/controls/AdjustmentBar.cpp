@@ -213,6 +213,14 @@ void CAdjustmentBar::UpdateFrom(const CZenbeltsDoc& doc)
     checkBoxes_.at(IDC_LOCK_SATELLITES)->setChecked(doc.UpdateState(IDC_LOCK_SATELLITES).checked);
 }
 
+void CAdjustmentBar::CommitPendingEdits()
+{
+    for (const auto& [spinId, edit] : edits_) {
+        if (edit->isEnabled() && edit->HasPendingText())
+            edit->HandOverText();
+    }
+}
+
 void CAdjustmentBar::EnableToolTips(bool on)
 {
     toolTips_ = on;

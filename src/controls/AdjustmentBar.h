@@ -32,6 +32,9 @@ public:
     // Ranges, positions, enabled states and check marks from the document;
     // a field being typed in is left alone.
     void UpdateFrom(const CZenbeltsDoc& doc);
+    // Hands a value still being typed (no Enter, focus still in the field
+    // or on a menu) to the document, as Enter would.
+    void CommitPendingEdits();
 
     void EnableToolTips(bool on);
     bool ToolTipsEnabled() const { return toolTips_; }

@@ -78,6 +78,17 @@ void CNumericEdit::Reformat()
     ShowText(FromUtf8(FormatValue(ParseText(text, &end))));
 }
 
+bool CNumericEdit::HasPendingText() const
+{
+    return lineEdit()->text() != FromUtf8(FormatValue(position_));
+}
+
+void CNumericEdit::HandOverText()
+{
+    Reformat();
+    emit scrolled(SB_ENDSCROLL);
+}
+
 void CNumericEdit::stepBy(int steps)
 {
     TakeOverText();

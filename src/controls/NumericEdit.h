@@ -31,6 +31,11 @@ public:
     void Reformat();
     // Whether leaving the field hands the typed value over.
     void SetHandOver(bool on) { handOver_ = on; }
+    // Typed text that does not show the position yet.
+    bool HasPendingText() const;
+    // What Enter does, for a command that must not miss the typed value:
+    // the text shows in display form, then the end of the movement.
+    void HandOverText();
     // Digits only, as the altitude field: negative values are reached with the arrows.
     void SetDigitsOnly(bool on) { digitsOnly_ = on; }
 

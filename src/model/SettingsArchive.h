@@ -10,6 +10,9 @@
 namespace zenbelts {
 
 inline constexpr std::size_t SettingsArchiveSize = 544;
+// A set-up file is 544 bytes; one far larger is something else, refused
+// rather than read in part.
+inline constexpr std::size_t SetUpFileMaxBytes = 64 * 1024;
 
 // Why stored bytes were refused. detail names the field or group in plain
 // words, for messages ("the latitude is out of range", "it ends early").

@@ -5,44 +5,50 @@
 #include "model/ControlIds.h"
 #include "model/SettingsArchive.h"
 
+#include "model/FileAccess.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace zenbelts {
 
 CZenbeltsDoc::CZenbeltsDoc(CZenbeltsApp& app, QObject* parent) : QObject(parent), app_(app) {}
 
+namespace {
+
+std::filesystem::path FileSystemPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+}  // namespace
+
 bool CZenbeltsDoc::OnNewDocument()
 {
     pathName_.clear();
     settings_ = app_.DefaultSettings();
+    SetModifiedFlag(false);
     return true;
 }
 
 bool CZenbeltsDoc::OnOpenDocument(const QString& path, QString& error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString();
-        return false;
-    }
-    // A set-up is 544 bytes; a larger file is read no further than that.
-    const QByteArray bytes = file.read(4096);
-    if (file.error() != QFileDevice::NoError) {
-        error = file.errorString();
+    // Only a regular file: a FIFO or a device would block or never end.
+    std::vector<std::uint8_t> bytes;
+    std::string why;
+    if (!ReadRegularFile(FileSystemPath(path), SetUpFileMaxBytes, bytes, why)) {
+        error = QString::fromStdString(PrintableText(why));
         return false;
     }
     try {
-        LoadSettings(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                               static_cast<std::size_t>(bytes.size())),
-                     settings_);
+        LoadSettings(bytes, settings_);
     } catch (const ArchiveError& e) {
-        error = QStringLiteral("not a valid Zenbelt file: ") + QString::fromStdString(e.detail());
+        error = QStringLiteral("not a valid Zenbelt file: ") + QString::fromStdString(PrintableText(e.detail()));
         return false;
     }
     pathName_ = path;
     SetTitle(QFileInfo(path).fileName());
+    SetModifiedFlag(false);
     app_.DefaultSettings() = settings_;
     return true;
 }
@@ -50,17 +56,14 @@ bool CZenbeltsDoc::OnOpenDocument(const QString& path, QString& error)
 bool CZenbeltsDoc::OnSaveDocument(const QString& path, QString& error)
 {
     const std::vector<std::uint8_t> bytes = StoreSettings(settings_);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()))
-            != static_cast<qint64>(bytes.size())
-        || !file.commit()) {
-        error = file.errorString();
-        file.cancelWriting();
+    std::string why;
+    if (!WriteFileSafely(FileSystemPath(path), bytes, why)) {
+        error = QString::fromStdString(PrintableText(why));
         return false;
     }
     pathName_ = path;
     SetTitle(QFileInfo(path).fileName());
+    SetModifiedFlag(false);
     app_.DefaultSettings() = settings_;
     return true;
 }
@@ -73,6 +76,20 @@ void CZenbeltsDoc::SetTitle(const QString& title)
     emit titleChanged();
 }
 
+void CZenbeltsDoc::SetModifiedFlag(bool modified)
+{
+    if (modified == modified_)
+        return;
+    modified_ = modified;
+    emit modifiedChanged(modified_);
+}
+
+void CZenbeltsDoc::NoteChange(const MountSettings& before)
+{
+    if (settings_ != before)
+        SetModifiedFlag(true);
+}
+
 long CZenbeltsDoc::OnAdjustmentChanged(const NMADJUST& nm)
 {
     const AdjustmentControlSet* set = FindAdjustmentControl(static_cast<int>(nm.idFrom));
@@ -80,8 +97,11 @@ long CZenbeltsDoc::OnAdjustmentChanged(const NMADJUST& nm)
         || (static_cast<int>(nm.idFrom) != set->slider && static_cast<int>(nm.idFrom) != set->spin))
         return 0;
     // The control's range, set by the update pass, keeps the value inside its limits.
+    const MountSettings before = settings_;
     settings_.*(Adjustments[set->adjustment].value) = nm.pScrollBar->Position();
     settings_.Recalculate(false);
+    // Leaving a field or releasing a slider hands over the same value again.
+    NoteChange(before);
     UpdateAllViews();
     return 0;
 }
@@ -90,6 +110,7 @@ void CZenbeltsDoc::OnAutoDeclination()
 {
     settings_.autoDeclination = settings_.autoDeclination == 0 ? 1 : 0;
     settings_.Recalculate(false);
+    SetModifiedFlag(true);
     UpdateAllViews();
 }
 
@@ -97,26 +118,35 @@ void CZenbeltsDoc::OnLockSatellites()
 {
     // Only the presentation changes: nothing to recalculate.
     settings_.lockSatellites = settings_.lockSatellites == 0 ? 1 : 0;
+    SetModifiedFlag(true);
     UpdateAllViews();
 }
 
 void CZenbeltsDoc::OnSetDefaults()
 {
+    const MountSettings before = settings_;
     settings_.ResetAdjustments();
+    NoteChange(before);
     UpdateAllViews();
 }
 
 void CZenbeltsDoc::OnProperties()
 {
-    if (app_.DoProperties(settings_))
+    const MountSettings before = settings_;
+    if (app_.DoProperties(settings_)) {
+        NoteChange(before);
         UpdateAllViews();
+    }
 }
 
 OptimiseResult CZenbeltsDoc::OnOptimise()
 {
+    const MountSettings before = settings_;
     const OptimiseResult result = OptimiseMount(settings_, app_.Catalogue());
-    if (result.optimised)
+    if (result.optimised) {
+        NoteChange(before);
         UpdateAllViews();
+    }
     return result;
 }
 

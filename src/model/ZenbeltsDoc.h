@@ -36,7 +36,7 @@ struct ControlState {
 };
 
 // One mount set-up opened in the program. Every change follows one path:
-// store the value, recalculate, redraw all views. Never marked modified.
+// store the value, recalculate, mark the document modified, redraw all views.
 class CZenbeltsDoc : public QObject {
     Q_OBJECT
 public:
@@ -47,10 +47,17 @@ public:
 
     // A new, untitled document: a copy of the default set-up.
     bool OnNewDocument();
-    // Reads a file; on success its set-up becomes the default. error: why not.
+    // Reads a regular file (a FIFO or device is refused, not waited on); on
+    // success its set-up becomes the default. error: why not, on one line.
     bool OnOpenDocument(const QString& path, QString& error);
-    // Writes the whole file or nothing; on success the set-up becomes the default.
+    // Writes the whole file or nothing, through a symbolic link, keeping the
+    // file's permissions; on success the set-up becomes the default.
     bool OnSaveDocument(const QString& path, QString& error);
+
+    // Differs from its file, or was changed and never saved. Opening and
+    // saving clear it.
+    bool IsModified() const { return modified_; }
+    void SetModifiedFlag(bool modified = true);
 
     const QString& PathName() const { return pathName_; }
     const QString& Title() const { return title_; }
@@ -75,12 +82,17 @@ signals:
     // The set-up changed: views repaint, the panel and status bar follow.
     void changed();
     void titleChanged();
+    void modifiedChanged(bool modified);
 
 private:
+    // Marks the document modified when the set-up differs from before.
+    void NoteChange(const MountSettings& before);
+
     CZenbeltsApp& app_;
     MountSettings settings_;
     QString pathName_;
     QString title_;
+    bool modified_ = false;
 };
 
 }  // namespace zenbelts

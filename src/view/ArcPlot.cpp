@@ -210,6 +210,12 @@ void DrawArcPlot(DrawingSurface& surface, const ArcPlotRequest& request)
         return;
     surface.SetClip(rect);
     const Rect plot{rect.left + 4, rect.top + 4, rect.right - 4, rect.bottom - 4};
+    // The projection divides by the plot's height and needs some width: with
+    // neither there is nothing to draw but the background.
+    if (plot.Width() <= 0 || plot.Height() <= 0) {
+        surface.ClearClip();
+        return;
+    }
 
     const DrawingObjects objects = request.printing
         ? PrintDrawingObjects(dm.logPixelsX, dm.screenLogPixelsX)

@@ -46,6 +46,8 @@ QImage RenderArcPlotImage(const MountSettings& settings, const SatelliteCatalogu
                           QSize client, const DeviceMetrics& screen, const DrawingObjects& objects)
 {
     QImage image(client, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;  // too large to allocate: the caller says so
     image.fill(Qt::white);
     QPainter painter(&image);
     QPainterSurface surface(painter);

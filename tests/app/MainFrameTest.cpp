@@ -36,7 +36,7 @@ protected:
     {
         QStringList titles;
         for (QMdiSubWindow* window : frame_->MdiArea()->subWindowList(QMdiArea::CreationOrder))
-            titles.append(window->windowTitle());
+            titles.append(CMainFrame::ShownTitle(*window));
         return titles;
     }
 

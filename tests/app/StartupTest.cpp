@@ -79,7 +79,7 @@ TEST_F(Startup, MissingSatelliteListEndsTheProgramWithItsMessage)
 {
     QFile::remove(Path(QStringLiteral("sats.lst")));
     EXPECT_FALSE(app_->InitInstance({}));
-    EXPECT_EQ(errors_, QStringList{QStringLiteral("Unable to load sats.lst")});
+    EXPECT_EQ(errors_, QStringList{QStringLiteral("Unable to load sats.lst: no such file")});
     EXPECT_EQ(app_->MainFrame(), nullptr);
 }
 

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <utility>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace zenbelts {
 namespace {
@@ -98,6 +102,109 @@ TEST(SatelliteList, FileWithoutEntriesIsAnEmptyCatalogueNotAnError)
     EXPECT_TRUE(LoadSatelliteListFile(path.string(), catalogue));
     EXPECT_TRUE(catalogue.empty());
     std::filesystem::remove(path);
+}
+
+struct LimitCase {
+    const char* name;
+    std::string text;
+    std::string reason;  // empty: read
+    Entries expected;
+};
+
+TEST(SatelliteList, LinesPastTheLimitRefuseTheList)
+{
+    const std::string ten = "0130=" + std::string(5, 'n');  // 10 bytes
+    const LimitCase cases[] = {
+        {"AtTheLimit", ten + "\n", "", {{130, "nnnnn"}}},
+        {"AtTheLimitWithCrLf", ten + "\r\n", "", {{130, "nnnnn"}}},
+        {"AtTheLimitAtTheEnd", ten, "", {{130, "nnnnn"}}},
+        {"OneOver", "0192=B\n" + ten + "x\n", "line 2 is longer than 10 bytes", {{192, "B"}}},
+        {"OneOverAtTheEnd", ten + "x", "line 1 is longer than 10 bytes", {}},
+        {"CrWithoutLfCounts", ten + "\r", "line 1 is longer than 10 bytes", {}},
+        {"FarOverInAComment", "0192=B\n\n" + std::string(100000, '#'), "line 3 is longer than 10 bytes",
+         {{192, "B"}}},
+        {"NoLineEndsAtAll", std::string(1 << 20, '0'), "line 1 is longer than 10 bytes", {}},
+    };
+    for (const LimitCase& c : cases) {
+        std::istringstream in(c.text);
+        SatelliteCatalogue catalogue;
+        const SatelliteListResult result = ReadSatelliteList(in, catalogue, 10);
+        EXPECT_EQ(result.ok, c.reason.empty()) << c.name;
+        EXPECT_EQ(result.reason, c.reason) << c.name;
+        Entries read;
+        for (const SatelliteEntry& e : catalogue)
+            read.emplace_back(e.position, e.name);
+        EXPECT_EQ(read, c.expected) << c.name;
+    }
+}
+
+TEST(SatelliteList, DefaultLineLimit)
+{
+    const std::string longest = "0130=" + std::string(SatelliteListMaxLineBytes - 5, 'x');
+    EXPECT_EQ(Read(longest + "\n"), (Entries{{130, longest.substr(5)}}));
+    std::istringstream in(longest + "x\n");
+    SatelliteCatalogue catalogue;
+    const SatelliteListResult result = ReadSatelliteList(in, catalogue);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.reason, "line 1 is longer than 8 KiB");
+}
+
+class SatelliteListFile : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "zenbelts-list-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::string Path(const char* name) const { return (dir_ / name).string(); }
+
+    std::filesystem::path dir_;
+};
+
+TEST_F(SatelliteListFile, RefusalsSayWhyAndLeaveTheCatalogue)
+{
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+    std::ofstream(Path("huge")).close();
+    std::filesystem::resize_file(Path("huge"), SatelliteListMaxBytes + 1);
+    std::ofstream(Path("long-line")) << "0130=New\n" << std::string(SatelliteListMaxLineBytes + 1, 'x') << "\n";
+    const struct {
+        const char* name;
+        std::string path;
+        std::string reason;
+    } cases[] = {
+        {"Missing", Path("none.lst"), "no such file"},
+        {"Folder", dir_.string(), "it is a folder, not a file"},
+        {"Fifo", Path("fifo"), "it is not a regular file"},
+        {"EndlessDevice", "/dev/zero", "it is not a regular file"},
+        {"TooLarge", Path("huge"), "it is larger than 8 MiB"},
+        {"LongLine", Path("long-line"), "line 2 is longer than 8 KiB"},
+    };
+    for (const auto& c : cases) {
+        SatelliteCatalogue catalogue;
+        catalogue.InsertOrRename(192, "Kept");
+        const auto start = std::chrono::steady_clock::now();
+        const SatelliteListResult result = LoadSatelliteListFile(c.path, catalogue);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << c.name;
+        EXPECT_FALSE(result) << c.name;
+        EXPECT_EQ(result.reason, c.reason) << c.name;
+        ASSERT_EQ(catalogue.size(), 1u) << c.name;
+        EXPECT_EQ(catalogue.begin()->name, "Kept") << c.name;
+    }
+}
+
+TEST_F(SatelliteListFile, ListAtTheSizeLimitIsRead)
+{
+    std::string text = "0130=Alpha\n";
+    const std::string filler = std::string(99, '#') + '\n';
+    while (text.size() + filler.size() <= SatelliteListMaxBytes)
+        text += filler;
+    text.resize(SatelliteListMaxBytes, '#');
+    std::ofstream(Path("full"), std::ios::binary) << text;
+    SatelliteCatalogue catalogue;
+    EXPECT_TRUE(LoadSatelliteListFile(Path("full"), catalogue));
+    EXPECT_EQ(catalogue.size(), 1u);
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+
 namespace zenbelts::cli {
 namespace {
 
@@ -307,6 +309,181 @@ TEST_F(Cli, ArcReadsNamesFromEitherPlatform)
     ASSERT_EQ(Run({"arc", "--json", Path("a.zb")}), ExitOk);
     EXPECT_THAT(out_.str(), HasSubstr("\"name\": \"Caf\u00e9 \u20ac\""));
     EXPECT_THAT(out_.str(), HasSubstr("\"name\": \"Caf\u00e9\""));
+}
+
+TEST_F(Cli, SizeTakesTwoPlainPositiveNumbers)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    const struct {
+        const char* size;
+        bool accepted;
+    } cases[] = {
+        {"600x400", true},        {"1x1", true},           {"20000x12", true},
+        {"12x20000", true},       {" 600x400", false},     {"600x400 ", false},
+        {"600 x400", false},      {"+600x+400", false},    {"600x+400", false},
+        {"-600x400", false},      {"4294967896x400", false}, {"600x4294967696", false},
+        {"0x5", false},           {"5x0", false},          {"20001x400", false},
+        {"600x20001", false},     {"600X400", false},      {"600x", false},
+        {"x400", false},          {"600x400x2", false},    {"6e2x400", false},
+        {"600.0x400", false},     {"", false},             {"600\nx400", false},
+    };
+    for (const auto& c : cases) {
+        fs::remove(Path("out.png"));
+        const int code = Run({"render", Path("a.zb"), "--size", c.size, "-o", Path("out.png")});
+        EXPECT_EQ(code, c.accepted ? ExitOk : ExitFailure) << "'" << c.size << "' " << err_.str();
+        EXPECT_EQ(fs::exists(Path("out.png")), c.accepted) << "'" << c.size << "'";
+        if (!c.accepted) {
+            EXPECT_EQ(ErrorLines(), 1) << "'" << c.size << "'";
+            EXPECT_THAT(err_.str(), HasSubstr("--size takes WIDTHxHEIGHT")) << "'" << c.size << "'";
+        }
+    }
+    EXPECT_EQ(Run({"print", Path("a.zb"), "--window", "600x400 ", "-o", Path("a.pdf")}), ExitFailure);
+    EXPECT_THAT(err_.str(), HasSubstr("--window takes WIDTHxHEIGHT"));
+    EXPECT_FALSE(fs::exists(Path("a.pdf")));
+}
+
+TEST_F(Cli, TinyWindowsRenderTheBackgroundOnly)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    for (const char* size : {"600x11", "600x16", "16x400", "12x11"}) {
+        ASSERT_EQ(Run({"render", Path("a.zb"), "--size", size, "-o", Path("t.png")}), ExitOk) << size;
+        const QImage image(QString::fromStdString(Path("t.png")));
+        ASSERT_FALSE(image.isNull()) << size;
+        int drawn = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                drawn += image.pixel(x, y) != qRgb(255, 255, 255);
+        }
+        EXPECT_EQ(drawn, 0) << size;
+    }
+    // The flattest plot that is drawn at all.
+    ASSERT_EQ(Run({"render", Path("a.zb"), "--size", "20000x17", "-o", Path("t.png")}), ExitOk);
+    EXPECT_EQ(QImage(QString::fromStdString(Path("t.png"))).size(), QSize(20000, 17));
+}
+
+TEST_F(Cli, RenderAndPrintRefuseToReplaceTheirInput)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    const std::string before = Bytes("a.zb");
+    fs::create_symlink("a.zb", dir_ / "link.zb");
+    fs::create_directories(dir_ / "sub");
+    for (const char* command : {"render", "print"}) {
+        for (const std::string& output :
+             {Path("a.zb"), Path("link.zb"), (dir_ / "sub" / ".." / "a.zb").string()}) {
+            EXPECT_EQ(Run({command, Path("a.zb"), "-o", output}), ExitFailure) << command << " " << output;
+            EXPECT_EQ(err_.str(), output + ": refused as the output: it is the input file\n");
+            EXPECT_EQ(Bytes("a.zb"), before) << command << " " << output;
+        }
+    }
+    EXPECT_TRUE(fs::is_symlink(dir_ / "link.zb"));
+}
+
+TEST_F(Cli, UnusableSatelliteListsAreRefusedWithTheReason)
+{
+    ASSERT_EQ(::mkfifo(Path("fifo.lst").c_str(), 0600), 0);
+    fs::create_directories(dir_ / "folder.lst");
+    std::ofstream(Path("huge.lst")).close();
+    fs::resize_file(Path("huge.lst"), (8u << 20) + 1);
+    std::ofstream(Path("long.lst")) << "0130=A\n0192=" << std::string(10000, 'b') << "\n";
+    const struct {
+        const char* file;
+        const char* reason;
+    } cases[] = {
+        {"none.lst", "no such file"},
+        {"fifo.lst", "it is not a regular file"},
+        {"folder.lst", "it is a folder, not a file"},
+        {"huge.lst", "it is larger than 8 MiB"},
+        {"long.lst", "line 2 is longer than 8 KiB"},
+    };
+    for (const auto& c : cases) {
+        for (const char* command : {"new", "arc"}) {
+            const std::vector<std::string> args = std::string(command) == "new"
+                ? std::vector<std::string>{"new", "--sats", Path(c.file), "-o", Path("n.zb")}
+                : std::vector<std::string>{"arc", "--sats", Path(c.file), Path("n.zb")};
+            EXPECT_EQ(Run(args), ExitFailure) << c.file << " " << command;
+            EXPECT_EQ(err_.str(), Path(c.file) + ": Unable to load sats.lst: " + c.reason + "\n") << command;
+        }
+        EXPECT_FALSE(fs::exists(Path("n.zb")));
+    }
+    // The list beside the tool is held to the same rules.
+    fs::remove(Path("sats.lst"));
+    ASSERT_EQ(::mkfifo(Path("sats.lst").c_str(), 0600), 0);
+    EXPECT_EQ(Run({"new", "-o", Path("n.zb")}), ExitFailure);
+    EXPECT_EQ(err_.str(), Path("sats.lst") + ": Unable to load sats.lst: it is not a regular file\n");
+}
+
+TEST_F(Cli, SetUpsThatAreNoFilesOrFarTooLargeAreRefused)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    std::string bytes = Bytes("a.zb");
+    std::ofstream(Path("padded.zb"), std::ios::binary) << bytes << std::string(1000, '\0');
+    std::ofstream(Path("huge.zb"), std::ios::binary) << bytes << std::string(64 * 1024, '\0');
+    ASSERT_EQ(::mkfifo(Path("fifo.zb").c_str(), 0600), 0);
+    EXPECT_EQ(Run({"show", Path("padded.zb")}), ExitOk) << "the first 544 bytes count";
+    const struct {
+        const char* file;
+        const char* error;
+    } cases[] = {
+        {"huge.zb", "it is larger than 64 KiB"},
+        {"fifo.zb", "it is not a regular file"},
+        {"none.zb", "cannot open it: no such file"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run({"show", Path(c.file)}), ExitFailure) << c.file;
+        EXPECT_EQ(err_.str(), Path(c.file) + ": " + c.error + "\n");
+    }
+    EXPECT_EQ(Run({"show", dir_.string()}), ExitFailure);
+    EXPECT_EQ(err_.str(), dir_.string() + ": it is a folder, not a file\n");
+}
+
+TEST_F(Cli, ControlBytesInNamesAndArgumentsStayOnOneLine)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    const std::string bad = Path("bad\nname\x1b[2J.zb");
+    const std::vector<std::string> commands[] = {
+        {"show", bad},
+        {"new", "--sats", bad, "-o", Path("n.zb")},
+        {"set", Path("a.zb"), "poleNS=1\n2"},
+        {"set", Path("a.zb"), "chosen+=\x1b"},
+        {"render", Path("a.zb"), "--size", "600x\n400", "-o", Path("o.png")},
+        {"new", "--lat", "1\r2", "-o", Path("n.zb")},
+        {"show", "--\x1b[31m", Path("a.zb")},
+        {"frob\x07nicate"},
+    };
+    for (const auto& args : commands) {
+        EXPECT_EQ(Run(args), ExitFailure) << args[0];
+        const std::string text = err_.str();
+        EXPECT_EQ(ErrorLines(), 1) << text;
+        EXPECT_EQ(text.back(), '\n');
+        EXPECT_TRUE(std::none_of(text.begin(), text.end() - 1,
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+            << text;
+    }
+    EXPECT_EQ(Run({"show", bad}), ExitFailure);
+    EXPECT_THAT(err_.str(), StartsWith(Path("bad?name?[2J.zb: cannot open it")));
+}
+
+TEST_F(Cli, ArcTextPassesNoControlBytesFromNames)
+{
+    std::ofstream(Path("sats.lst"), std::ios::binary)
+        << "0130=Evil\x1b]0;title\x07" "End\n0192=Del\x7f" "C1\xc2\x9b" "2J\n0770=Fine\n";
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    ASSERT_EQ(Run({"arc", Path("a.zb")}), ExitOk) << err_.str();
+    const std::string text = out_.str();
+    EXPECT_EQ(text.find('\x1b'), std::string::npos);
+    EXPECT_EQ(text.find('\x07'), std::string::npos);
+    EXPECT_EQ(text.find('\x7f'), std::string::npos);
+    EXPECT_EQ(text.find("\xc2\x9b"), std::string::npos);
+    EXPECT_THAT(text, HasSubstr("Evil?]0;title?End\n"));
+    EXPECT_THAT(text, HasSubstr("Del?C1?2J\n"));
+    EXPECT_THAT(text, HasSubstr("Fine\n"));
+
+    ASSERT_EQ(Run({"arc", "--json", Path("a.zb")}), ExitOk);
+    const std::string json = out_.str();
+    EXPECT_EQ(json.find('\x1b'), std::string::npos);
+    EXPECT_EQ(json.find("\xc2\x9b"), std::string::npos);
+    EXPECT_THAT(json, HasSubstr(R"("name": "Evil\u001b]0;title\u0007End")"));
+    EXPECT_THAT(json, HasSubstr(R"("name": "Del\u007fC1\u009b2J")"));
 }
 
 }  // namespace

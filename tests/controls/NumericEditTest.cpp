@@ -89,6 +89,32 @@ TEST_F(NumericEdit, EnterReformatsAndReadingThePositionTakesTheTypedValue)
     EXPECT_EQ(edit_->Position(), -25);
 }
 
+TEST_F(NumericEdit, PendingTextIsHandedOverOnRequestWithoutLeaving)
+{
+    const struct {
+        const char* typed;
+        const char* shown;  // after the hand-over
+        int position;
+    } cases[] = {
+        {"2.0 n", "2.0°N", 20},  // the same value in other words
+        {"3.5 s", "3.5°S", -35},
+        {"7.5", "7.5°N", 20},  // outside the range: kept in view, not taken
+    };
+    for (const auto& c : cases) {
+        edit_->SetPosition(20);
+        EXPECT_FALSE(edit_->HasPendingText()) << c.typed;
+        Type(QString::fromLatin1(c.typed));
+        EXPECT_TRUE(edit_->HasPendingText()) << c.typed;
+        QSignalSpy scrolled(edit_, &CNumericEdit::scrolled);
+        edit_->HandOverText();
+        ASSERT_EQ(scrolled.count(), 1) << c.typed;
+        EXPECT_EQ(scrolled.at(0).at(0).toUInt(), SB_ENDSCROLL) << c.typed;
+        EXPECT_EQ(edit_->DisplayedText(), QString::fromUtf8(c.shown)) << c.typed;
+        EXPECT_EQ(edit_->Position(), c.position) << c.typed;
+        EXPECT_TRUE(edit_->hasFocus()) << c.typed;
+    }
+}
+
 TEST_F(NumericEdit, ArrowsStepOneUnitWithinTheRangeWithoutWrapping)
 {
     QSignalSpy scrolled(edit_, &CNumericEdit::scrolled);

@@ -46,17 +46,23 @@ TEST(NumericText, HemisphereReadingStopsAtTheLetter)
     EXPECT_EQ(end, 0u);
 }
 
-TEST(NumericText, ReadingIgnoresTheLocale)
+TEST(NumericText, ReadingIgnoresADecimalCommaLocale)
 {
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = previous ? previous : "C";
-    // A decimal comma, where the machine has such a locale.
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") || std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
-        EXPECT_EQ(ParseTenths("12.5"), 125);
-        EXPECT_EQ(FormatNorthSouth(125), "12.5\u00b0N");
-    }
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
+        GTEST_SKIP() << "this machine has no locale with a decimal comma (de_DE.UTF-8, fr_FR.UTF-8)";
+    const int parsed = ParseTenths("12.5");
+    const std::string formatted = FormatNorthSouth(125);
     std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(parsed, 125);
+    EXPECT_EQ(formatted, "12.5\u00b0N");
+}
+
+TEST(NumericText, ReadingInTheClassicLocale)
+{
     EXPECT_EQ(ParseTenths("12.5"), 125);
+    EXPECT_EQ(FormatNorthSouth(125), "12.5\u00b0N");
 }
 
 TEST(NumericText, WholeNumbers)

@@ -213,6 +213,40 @@ TEST(DrawArcPlot, SizeGuardsLeaveTheWindowBlank)
     EXPECT_EQ(smallest.clips[0], (Rect{4, 4, 8, 7}));
 }
 
+TEST(DrawArcPlot, PlotsWithoutHeightOrWidthDrawOnlyTheBackground)
+{
+    const SatelliteCatalogue c = Catalogue({0, 770, 1000, 1800, 3550});
+    MountSettings s = FactoryAt(2600, c);
+    for (const int locked : {0, 1}) {
+        s.lockSatellites = locked;
+        for (const int width : {11, 12, 16, 17, 100, 600, 20000}) {
+            for (int height = 1; height <= 20; ++height) {
+                const RecordingSurface r = Draw(s, c, width, height);
+                const std::string name = std::to_string(width) + "x" + std::to_string(height)
+                    + (locked ? " locked" : "");
+                if (width < 12 || height < 11) {
+                    EXPECT_TRUE(r.Empty()) << name;
+                    continue;
+                }
+                // The plot lies 8 pixels inside the client area on every side.
+                const bool blank = width - 16 <= 0 || height - 16 <= 0;
+                EXPECT_EQ(r.clips.size(), 1u) << name;
+                if (blank) {
+                    EXPECT_EQ(r.calls, std::vector<std::string>{"ClearClip"}) << name;
+                    continue;
+                }
+                ASSERT_EQ(r.lines.size(), 4u) << name;
+                EXPECT_EQ(r.arcs.size(), locked ? 10u : 11u) << name;
+                for (const auto& arc : r.arcs) {
+                    EXPECT_GE(arc.radius, 0) << name;
+                    EXPECT_EQ(arc.centre.x, width / 2) << name;
+                }
+                EXPECT_FALSE(r.pixels.empty()) << name;
+            }
+        }
+    }
+}
+
 TEST(DrawArcPlot, ChosenPositionWithoutCatalogueEntryDrawsNothing)
 {
     const SatelliteCatalogue c = Catalogue({770});

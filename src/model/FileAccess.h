@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Whole-file reading and writing for everything the programs keep: set-ups,
+// satellite lists, images and pages. Plain C++ and POSIX, no Qt.
+
+namespace zenbelts {
+
+// Why a file could not be read, for messages and for the caller to decide.
+enum class ReadProblem {
+    None,
+    Missing,      // no such file
+    NotReadable,  // it exists, but opening or reading it failed
+    NotRegular,   // a folder, a device, a FIFO, a socket
+    TooLarge,     // more than maxBytes
+};
+
+// Reads a regular file whole, never blocking on a FIFO or device, and never
+// holding more than maxBytes + 1 bytes even when the file grows meanwhile. On
+// failure returns false, leaves bytes empty and says why in plain words ("no
+// such file", "it is not a regular file", "it is larger than 4 MiB").
+bool ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes,
+                     std::vector<std::uint8_t>& bytes, std::string& error,
+                     ReadProblem* problem = nullptr);
+
+// Replaces a file whole or not at all: writes a temporary file beside the
+// target, flushes it and the folder to disk, and renames it over the target.
+// A symbolic link is written through (its target is replaced, the link
+// stays); an existing file keeps its permission bits; a target that exists
+// and is not a regular file is refused without being opened. A new file gets
+// the permissions any new file would. Returns false with the error in plain
+// words ("cannot write it: ...") and leaves any old file as it was.
+bool WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
+                     std::string& error);
+
+// Whether two paths name the same existing file (after links).
+bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Text from outside (file names, satellite names) made safe for a one-line
+// message or a terminal: control bytes (below 0x20, 0x7F, and U+0080..U+009F
+// written in UTF-8) become '?', other bytes stay.
+std::string PrintableText(std::string_view text);
+
+}  // namespace zenbelts
