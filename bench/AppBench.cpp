@@ -76,8 +76,7 @@ void AdjustmentToRepaint(benchmark::State& state)
     int step = 0;
     for (auto _ : state) {
         slider.position = (step++ % 101) - 50;
-        doc->OnAdjustmentChanged({nullptr, IDC_MOTOR_AZIMUTH_SLIDER, AdjustmentChanged, 5,
-                                  static_cast<unsigned>(slider.position), &slider});
+        doc->OnAdjustmentChanged(Adjustment::MotorAzimuth, slider.position);
         view->repaint();
     }
 }

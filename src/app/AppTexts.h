@@ -7,7 +7,7 @@ namespace zenbelts::texts {
 
 inline constexpr const char* AppName = "Zenbelts";
 inline constexpr const char* AboutTitle = "About Zenbelts";
-inline constexpr const char* AboutVersion = "Zenbelts Version 1.0.2";
+inline constexpr const char* AboutVersion = "Zenbelts Version %1";
 inline constexpr const char* Ready = "Ready";
 inline constexpr const char* UntitledBase = "Zenbelt";  // Zenbelt1, Zenbelt2...
 inline constexpr const char* FileFilter = "Zenbelt Files (*.zb)";
@@ -50,7 +50,7 @@ inline constexpr const char* SaveFailed = "Cannot save %1: %2";
 inline constexpr const char* SaveChanges = "Save changes to %1?";
 inline constexpr const char* OptimiseDone = "Worst miss %1\u00b0 before, %2\u00b0 after (%3)";
 inline constexpr const char* OptimiseNothing =
-    "Nothing to optimise: fewer than two points of the arc stand 5\u00b0 above the horizon";
+    "Nothing to optimise: fewer than two points of the arc stand %1 above the horizon";
 inline constexpr const char* NoPrinter = "No printer is available.";
 
 }  // namespace zenbelts::texts

@@ -4,6 +4,7 @@
 #include "app/ZenbeltsApp.h"
 #include "controls/AdjustmentBar.h"
 #include "model/AngleText.h"
+#include "model/Version.h"
 #include "model/ControlIds.h"
 #include "model/ZenbeltsDoc.h"
 #include "view/ArcPlotOutput.h"
@@ -21,6 +22,7 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -32,8 +34,11 @@
 #include <QPrintPreviewDialog>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace zenbelts {
 
@@ -81,7 +86,9 @@ CMainFrame::CMainFrame(CZenbeltsApp& app) : app_(app), printer_(QPrinter::HighRe
     CreateToolBar();
     CreateStatusBar();
     CreateAdjustmentBar();
-    resize(1000, 700);
+    // No larger than the screen it starts on, a small one included.
+    const QSize wanted(1000, 700);
+    resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size()) : wanted);
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::RequestUpdate);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { TrackFocus(now); });
@@ -512,8 +519,20 @@ void CMainFrame::OpenWindow(CZenbeltsDoc& doc)
 {
     const bool first = FramesOf(doc).isEmpty();
     adjustmentBar_->show();
+    // The docks as the update pass will show them, so that the free area is
+    // known now: the Misses table may widen the column it shares with the panel.
+    if (missesWanted_) {
+        missTable_->UpdateFrom(doc, app_.Catalogue());
+        missTable_->show();
+    }
+    layout()->activate();
     auto* frame = new CChildFrame(app_, doc);
+    const int earlier = static_cast<int>(mdiArea_->subWindowList().size());
     mdiArea_->addSubWindow(frame);
+    if (isVisible())
+        PlaceNewWindow(*frame, earlier);
+    else
+        QTimer::singleShot(0, frame, [this, frame, earlier] { PlaceNewWindow(*frame, earlier); });
     if (first) {
         connect(&doc, &CZenbeltsDoc::changed, this, &CMainFrame::RequestUpdate);
         connect(&doc, &CZenbeltsDoc::titleChanged, this, [this, &doc] { UpdateFrameTitles(doc); });
@@ -533,6 +552,24 @@ void CMainFrame::OpenWindow(CZenbeltsDoc& doc)
     frame->show();
     mdiArea_->setActiveSubWindow(frame);
     RequestUpdate();
+}
+
+void CMainFrame::PlaceNewWindow(QMdiSubWindow& frame, int earlier)
+{
+    // Not before the area has its size.
+    if (!isVisible())
+        return;
+    // A good part of the free area and no less than the view's own size
+    // where there is room; each window a title bar's height below and right
+    // of the one before, back at the corner once the next step would leave
+    // the area, so that none reaches under the panel.
+    const QRect area = mdiArea_->viewport()->rect();
+    const QSize size =
+        (area.size() * 2 / 3).expandedTo(frame.sizeHint()).expandedTo(frame.minimumSizeHint()).boundedTo(area.size());
+    const int step = std::max(1, frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &frame));
+    const int steps = std::min(area.width() - size.width(), area.height() - size.height()) / step + 1;
+    const int offset = step * (std::max(0, earlier) % std::max(1, steps));
+    frame.setGeometry(QRect(area.topLeft() + QPoint(offset, offset), size));
 }
 
 void CMainFrame::ActivateDocument(CZenbeltsDoc& doc)
@@ -688,7 +725,7 @@ void CMainFrame::OnEditOptimise()
         return;
     const OptimiseResult r = doc->OnOptimise();
     if (!r.optimised) {
-        statusBar()->showMessage(Text(texts::OptimiseNothing));
+        statusBar()->showMessage(Text(texts::OptimiseNothing).arg(QString::fromUtf8(MinimumElevationText)));
         return;
     }
     const QString where = QString::fromStdString(FormatSatelliteLabel(r.after.where.position));
@@ -722,7 +759,7 @@ void CMainFrame::OnAbout()
     QMessageBox box(this);
     box.setWindowTitle(Text(texts::AboutTitle));
     box.setIconPixmap(QIcon(QStringLiteral(":/icons/zenbelts.svg")).pixmap(32, 32));
-    box.setText(Text(texts::AboutVersion));
+    box.setText(Text(texts::AboutVersion).arg(QString::fromLatin1(ZenbeltsVersion)));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

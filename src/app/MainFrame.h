@@ -105,6 +105,9 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void CreateAdjustmentBar();
+    // Gives a new document window its size and place in the free area;
+    // earlier: how many windows were open before it.
+    void PlaceNewWindow(QMdiSubWindow& frame, int earlier);
     void SetMenus(bool document);
     void UpdateRecentFiles();
     void UpdateFrameTitles(const CZenbeltsDoc& doc);

@@ -60,13 +60,8 @@ std::unique_ptr<QSettings> CZenbeltsApp::OpenSettingsStore() const
 
 QString CZenbeltsApp::SatelliteListBesideProgram()
 {
-    const QString dir = QCoreApplication::applicationDirPath();
-    const QString beside = QDir(dir).filePath(QStringLiteral("sats.lst"));
-    // An installed build keeps its data under share/zenbelts.
-    const QString shared = QDir(dir).filePath(QStringLiteral("../share/zenbelts/sats.lst"));
-    if (!QFileInfo::exists(beside) && QFileInfo::exists(shared))
-        return QDir::cleanPath(shared);
-    return beside;
+    const std::filesystem::path dir(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    return QFile::decodeName(QByteArray::fromStdString(FindSatelliteList(dir).string()));
 }
 
 bool CZenbeltsApp::LoadCatalogue()
@@ -156,8 +151,8 @@ void CZenbeltsApp::RunFirstRunStep()
     for (CZenbeltsDoc* doc : Documents()) {
         if (!doc->PathName().isEmpty() || doc->IsModified())
             continue;
-        doc->Settings() = defaultSettings_;
-        doc->UpdateAllViews();
+        doc->SetSettings(defaultSettings_);
+        doc->SetModifiedFlag(false);
     }
 }
 
@@ -225,10 +220,19 @@ QList<CZenbeltsDoc*> CZenbeltsApp::Documents() const
     return findChildren<CZenbeltsDoc*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+CZenbeltsDoc* CZenbeltsApp::CreateDocument()
+{
+    auto* doc = new CZenbeltsDoc(catalogue_, this);
+    doc->propertiesRequest = [this](MountSettings& settings) { return DoProperties(settings); };
+    // Opened or saved, a set-up is the one new documents start from.
+    connect(doc, &CZenbeltsDoc::kept, this, [this, doc] { defaultSettings_ = doc->Settings(); });
+    return doc;
+}
+
 CZenbeltsDoc* CZenbeltsApp::NewDocument()
 {
-    auto* doc = new CZenbeltsDoc(*this, this);
-    if (!doc->OnNewDocument()) {
+    auto* doc = CreateDocument();
+    if (!doc->OnNewDocument(defaultSettings_)) {
         delete doc;
         return nullptr;
     }
@@ -249,7 +253,7 @@ CZenbeltsDoc* CZenbeltsApp::OpenDocumentFile(const QString& path)
             return doc;
         }
     }
-    auto* doc = new CZenbeltsDoc(*this, this);
+    auto* doc = CreateDocument();
     QString error;
     if (!doc->OnOpenDocument(path, error)) {
         delete doc;
@@ -302,7 +306,7 @@ int CZenbeltsApp::PrintFileDirectly(const QString& path)
 {
     if (!LoadCatalogue())
         return 1;
-    CZenbeltsDoc doc(*this);
+    CZenbeltsDoc doc(catalogue_);
     QString error;
     if (!doc.OnOpenDocument(path, error)) {
         ReportError(QString::fromLatin1(texts::OpenFailed).arg(PrintableName(QFileInfo(path).fileName()), error));

@@ -81,6 +81,7 @@ public:
 
 private:
     std::unique_ptr<QSettings> OpenSettingsStore() const;
+    CZenbeltsDoc* CreateDocument();
     bool LoadCatalogue();
     void LoadStoredSettings();
     void AddRecentFile(const QString& path);

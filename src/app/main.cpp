@@ -1,5 +1,6 @@
 #include "app/AppTexts.h"
 #include "app/ZenbeltsApp.h"
+#include "model/Version.h"
 
 #include <QApplication>
 
@@ -7,7 +8,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(zenbelts::texts::AppName));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.2"));
+    QApplication::setApplicationVersion(QString::fromLatin1(zenbelts::ZenbeltsVersion));
 
     const QStringList arguments = application.arguments().mid(1);
     zenbelts::CZenbeltsApp app;

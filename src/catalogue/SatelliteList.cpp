@@ -83,3 +83,18 @@ SatelliteListResult LoadSatelliteListFile(const std::string& path, SatelliteCata
 }
 
 }  // namespace zenbelts
+
+namespace zenbelts {
+
+std::filesystem::path FindSatelliteList(const std::filesystem::path& executableDir)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path beside = executableDir / "sats.lst";
+    if (fs::exists(beside, ec))
+        return beside;
+    const fs::path shared = (executableDir / ".." / "share" / "zenbelts" / "sats.lst").lexically_normal();
+    return fs::exists(shared, ec) ? shared : beside;
+}
+
+}  // namespace zenbelts

@@ -3,6 +3,7 @@
 #include "catalogue/SatelliteCatalogue.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <istream>
 #include <string>
 
@@ -30,6 +31,11 @@ struct SatelliteListResult {
 // Reads a list file: only a regular file of at most SatelliteListMaxBytes. On
 // failure the catalogue is left as it was.
 [[nodiscard]] SatelliteListResult LoadSatelliteListFile(const std::string& path, SatelliteCatalogue& catalogue);
+
+// Where the shipped list lies for a program in executableDir: beside it (a
+// build tree), else under ../share/zenbelts (an installation); the first
+// place when neither has one, so that the message names it.
+std::filesystem::path FindSatelliteList(const std::filesystem::path& executableDir);
 
 // The failure text of start-up, followed by the reason.
 inline constexpr const char* SatelliteListLoadError = "Unable to load sats.lst";

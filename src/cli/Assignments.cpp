@@ -1,17 +1,10 @@
 #include "cli/Assignments.h"
 
-#include <charconv>
+#include "controls/NumericText.h"
 
 namespace zenbelts::cli {
 
 namespace {
-
-bool ParseInteger(std::string_view text, int& value)
-{
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end && !text.empty();
-}
 
 std::string Range(int lo, int hi)
 {
@@ -124,7 +117,7 @@ std::string ApplyAssignment(MountSettings& settings, std::string_view assignment
     const std::string_view name = assignment.substr(0, nameEnd);
     const std::string_view op = assignment.substr(nameEnd, eq + 1 - nameEnd);
     int value = 0;
-    if (!ParseInteger(assignment.substr(eq + 1), value))
+    if (!numeric::ParseWholeNumber(assignment.substr(eq + 1), value))
         return "the value is not a whole number";
     return Apply(settings, name, op, value);
 }

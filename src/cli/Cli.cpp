@@ -1,13 +1,16 @@
 #include "cli/Cli.h"
 
 #include "catalogue/SatelliteList.h"
+#include "cli/Arguments.h"
 #include "cli/Assignments.h"
 #include "cli/Json.h"
+#include "controls/NumericText.h"
 #include "model/AngleText.h"
 #include "model/FileAccess.h"
 #include "model/MountSettings.h"
 #include "model/OptimiseMount.h"
 #include "model/SettingsArchive.h"
+#include "model/Version.h"
 
 #include "catalogue/TextEncoding.h"
 #include "view/ArcPlotOutput.h"
@@ -36,80 +39,11 @@ constexpr const char* Usage =
     "       zenbelts-cli render FILE.zb -o OUT.png [--size WxH] [--sats FILE]\n"
     "       zenbelts-cli print FILE.zb -o OUT.pdf [--window WxH] [--sats FILE]\n"
     "       zenbelts-cli arc FILE.zb [--json] [--sats FILE]\n"
-    "       zenbelts-cli optimise FILE.zb [-o OUT.zb] [--ring] [--sats FILE]\n";
+    "       zenbelts-cli optimise FILE.zb [-o OUT.zb] [--ring] [--sats FILE]\n"
+    "       zenbelts-cli --version\n";
 
-// A failure that ends the command: one line on stderr, exit 2.
-struct Failure {
-    std::string message;
-};
 
-[[noreturn]] void Fail(std::string message) { throw Failure{std::move(message)}; }
 
-// A file name or argument as it may appear in a message: on one line, without
-// control bytes.
-std::string Shown(const std::string& text) { return PrintableText(text); }
-
-[[noreturn]] void FailUsage(const std::string& what)
-{
-    Fail("zenbelts-cli: " + what + " (try 'zenbelts-cli --help')");
-}
-
-// The words of one command: options with values, flags and plain arguments.
-class Arguments {
-public:
-    Arguments(const std::vector<std::string>& args, std::size_t first) : args_(args.begin() + first, args.end()) {}
-
-    std::optional<std::string> TakeValue(const std::string& option)
-    {
-        for (std::size_t i = 0; i < args_.size(); ++i) {
-            if (args_[i] != option)
-                continue;
-            if (i + 1 >= args_.size())
-                FailUsage(option + " needs a value");
-            std::string value = args_[i + 1];
-            args_.erase(args_.begin() + i, args_.begin() + i + 2);
-            return value;
-        }
-        return std::nullopt;
-    }
-
-    bool TakeFlag(const std::string& flag)
-    {
-        for (std::size_t i = 0; i < args_.size(); ++i) {
-            if (args_[i] == flag) {
-                args_.erase(args_.begin() + i);
-                return true;
-            }
-        }
-        return false;
-    }
-
-    // Whatever remains; an unknown option is a usage error.
-    std::vector<std::string> Rest() const
-    {
-        for (const std::string& a : args_) {
-            if (a.size() > 1 && a[0] == '-')
-                FailUsage("unknown option " + Shown(a));
-        }
-        return args_;
-    }
-
-private:
-    std::vector<std::string> args_;
-};
-
-int ParseOption(const std::string& option, const std::string& text, int lo, int hi)
-{
-    int value = 0;
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end || text.empty())
-        FailUsage(option + " takes a whole number, not '" + Shown(text) + "'");
-    if (value < lo || value > hi)
-        Fail("zenbelts-cli: " + option + " " + Shown(text) + " is refused: it must lie in " + std::to_string(lo) + ".."
-             + std::to_string(hi));
-    return value;
-}
 
 MountSettings ReadSettingsFile(const std::string& path)
 {
@@ -162,29 +96,7 @@ void EnsureGuiApplication()
     (void)application;
 }
 
-// One side of WIDTHxHEIGHT: digits only, 1..MaxSide.
-bool ParseSide(std::string_view text, int& value)
-{
-    constexpr int MaxSide = 20000;
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
-        return false;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end && value >= 1 && value <= MaxSide;
-}
 
-QSize ParseSize(const std::string& option, const std::optional<std::string>& text, QSize fallback)
-{
-    if (!text)
-        return fallback;
-    const std::string_view whole = *text;
-    const std::size_t x = whole.find('x');
-    int w = 0, h = 0;
-    if (x == std::string_view::npos || !ParseSide(whole.substr(0, x), w) || !ParseSide(whole.substr(x + 1), h))
-        FailUsage(option + " takes WIDTHxHEIGHT in pixels, each 1..20000, such as 600x400, not '"
-                  + Shown(*text) + "'");
-    return {w, h};
-}
 
 std::vector<std::uint8_t> ToBytes(const QByteArray& data)
 {
@@ -236,23 +148,18 @@ std::string LimitsText(const MountSettings& s, const AdjustmentInfo& a)
 
 void PrintListing(const MountSettings& s, std::ostream& out)
 {
-    static constexpr const char* Captions[] = {"Pole N/S:", "Pole E/W:", "Motor azimuth:",
-                                               "Motor elevation:", "Dish azimuth:",
-                                               "Dish declination:"};
     const auto line = [&out](const std::string& caption, const std::string& text) {
         out << caption << std::string(caption.size() < 19 ? 19 - caption.size() : 1, ' ') << text
             << '\n';
     };
-    line("Location:", FormatLocation(s.latitude, s.longitude) + "; Alt: "
-                          + std::to_string(s.altitude) + " m");
-    for (std::size_t i = 0; i < Adjustments.size(); ++i) {
-        const AdjustmentInfo& a = Adjustments[i];
+    line("Location:", FormatSite(s.latitude, s.longitude, s.altitude));
+    for (const AdjustmentInfo& a : Adjustments) {
         std::string value = FormatTenths(s.*(a.value), a.positive, a.negative);
         value.resize(value.size() < 10 ? 10 : value.size(), ' ');
         std::string text = value + "limits " + LimitsText(s, a);
         if (a.automatic)
             text += " (auto " + FormatTenths(s.*(a.automatic), a.positive, a.negative) + ")";
-        line(Captions[i], text);
+        line(std::string(a.title) + ":", text);
     }
     line("Auto declination:", s.autoDeclination ? "on" : "off");
     line("Lock satellites:", s.lockSatellites ? "on" : "off");
@@ -305,7 +212,8 @@ int CommandSet(Arguments args)
 int CommandRender(Arguments args, const fs::path& defaultSats)
 {
     const auto output = args.TakeValue("-o");
-    const QSize size = ParseSize("--size", args.TakeValue("--size"), {600, 400});
+    const PixelSize pixels = ParseSize("--size", args.TakeValue("--size"), {600, 400});
+    const QSize size(pixels.width, pixels.height);
     const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
     const std::string input = OneFile(args, "render");
     if (!output)
@@ -331,7 +239,8 @@ int CommandRender(Arguments args, const fs::path& defaultSats)
 int CommandPrint(Arguments args, const fs::path& defaultSats)
 {
     const auto output = args.TakeValue("-o");
-    const QSize window = ParseSize("--window", args.TakeValue("--window"), {600, 400});
+    const PixelSize pixels = ParseSize("--window", args.TakeValue("--window"), {600, 400});
+    const QSize window(pixels.width, pixels.height);
     const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
     const std::string input = OneFile(args, "print");
     if (!output)
@@ -425,11 +334,12 @@ int CommandOptimise(Arguments args, const fs::path& defaultSats, std::ostream& o
     MountSettings settings = ReadSettingsFile(input);
     const OptimiseResult r = OptimiseMount(settings, catalogue, ring);
     if (!r.optimised)
-        Fail(Shown(input) + ": nothing to optimise: fewer than two points of the arc stand 5° above the horizon");
+        Fail(Shown(input) + ": nothing to optimise: fewer than two points of the arc stand " + MinimumElevationText
+             + " above the horizon");
     WriteSettingsFile(output.value_or(input), settings);
 
     out << "Optimised over " << r.targets << (r.ring ? " points of the ring" : " chosen satellites")
-        << " at least 5° above the horizon.\n";
+        << " at least " << MinimumElevationText << " above the horizon.\n";
     const auto line = [&out](const char* when, int elevation, int declination, const WorstMiss& worst) {
         out << when << "motor elevation " << FormatTenths(elevation, 'N', 'S') << ", declination "
             << FormatTenths(declination, 'N', 'S') << ", worst miss " << Number("%.3f", worst.degrees)
@@ -450,6 +360,10 @@ int RunCli(const std::vector<std::string>& args, const fs::path& defaultSats, st
         if (args.empty())
             FailUsage("no command given");
         const std::string& command = args[0];
+        if (command == "--version") {
+            out << "zenbelts-cli " << ZenbeltsVersion << "\n";
+            return ExitOk;
+        }
         if (command == "--help" || command == "-h" || command == "help") {
             out << Usage;
             return ExitOk;

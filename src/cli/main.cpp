@@ -1,3 +1,4 @@
+#include "catalogue/SatelliteList.h"
 #include "cli/Cli.h"
 
 #include <filesystem>
@@ -15,12 +16,7 @@ fs::path DefaultSatelliteList(const char* argv0)
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec)
         exe = fs::absolute(argv0, ec);
-    const fs::path dir = exe.parent_path();
-    const fs::path beside = dir / "sats.lst";
-    if (fs::exists(beside, ec))
-        return beside;
-    const fs::path shared = dir.parent_path() / "share" / "zenbelts" / "sats.lst";
-    return fs::exists(shared, ec) ? shared : beside;
+    return zenbelts::FindSatelliteList(exe.parent_path());
 }
 
 }  // namespace

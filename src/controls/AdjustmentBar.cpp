@@ -6,7 +6,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QLabel>
+
+#include <utility>
+#include <vector>
 
 namespace zenbelts {
 
@@ -37,44 +41,30 @@ unsigned ScrollCodeOf(int action)
     }
 }
 
-// Where each control stands in the panel, in dialog units (x, y, width, height).
-struct Placement {
-    int id;
-    int x, y, w, h;
-};
+// The panel's measures in dialog units, as it was first drawn: what the
+// controls prefer at the template font. The layout grows them with the font
+// and with longer texts.
+constexpr int Margin = 5;
+constexpr int LabelColumn = 13;         // "NS:" and the like
+constexpr int LabelGap = 3;
+constexpr int SliderThickness = 15;
+constexpr int SliderGap = 4;            // between the vertical sliders
+constexpr int SliderIndent = 6;         // the first vertical slider from the margin
+constexpr int VerticalSliderLength = 80;
+constexpr int VerticalSliderShortest = 30;  // on a low screen they give way first
+constexpr int HorizontalSliderLength = 75;
+constexpr int EditWidth = 54;
+constexpr int RowHeight = 14;
+constexpr int RowGap = 1;
 
-constexpr Placement SliderPlaces[] = {
-    {IDC_POLE_NS_SLIDER, 11, 15, 15, 80},       {IDC_MOTOR_ELEVATION_SLIDER, 30, 15, 15, 80},
-    {IDC_DECLINATION_SLIDER, 49, 15, 15, 80},   {IDC_POLE_EW_SLIDER, 20, 175, 75, 15},
-    {IDC_MOTOR_AZIMUTH_SLIDER, 20, 190, 75, 15}, {IDC_DISH_AZIMUTH_SLIDER, 20, 205, 75, 15},
+// Room between the groups of rows: it shrinks before any control does.
+enum Gap : int {
+    BelowVerticalSliders = 6,
+    AboveAutoDeclination = 6,
+    AboveHorizontalSliders = 14,
+    BelowHorizontalSliders = 5,
+    AboveLockSatellites = 6,
 };
-
-// The edit and its arrows together take the edit's place.
-constexpr Placement EditPlaces[] = {
-    {IDC_POLE_NS_EDIT, 21, 101, 54, 14},    {IDC_MOTOR_ELEVATION_EDIT, 21, 116, 54, 14},
-    {IDC_DECLINATION_EDIT, 21, 131, 54, 14}, {IDC_POLE_EW_EDIT, 21, 225, 54, 14},
-    {IDC_MOTOR_AZIMUTH_EDIT, 21, 240, 54, 14}, {IDC_DISH_AZIMUTH_EDIT, 21, 255, 54, 14},
-};
-
-struct LabelPlace {
-    const char* text;
-    int x, y, w, h;
-};
-
-constexpr LabelPlace Labels[] = {
-    {"NS", 14, 5, 10, 8},    {"EL", 33, 5, 10, 8},    {"DC", 52, 5, 10, 8},    {"NS:", 5, 101, 13, 8},
-    {"EL:", 5, 116, 12, 8},  {"DC:", 5, 131, 13, 8},  {"EW", 5, 175, 13, 8},   {"MA", 5, 190, 12, 8},
-    {"DA", 5, 205, 11, 8},   {"EW:", 5, 225, 15, 8},  {"MA:", 5, 240, 14, 8},  {"DA:", 5, 255, 13, 8},
-};
-
-const Placement& PlaceOf(const Placement (&places)[6], int id)
-{
-    for (const Placement& p : places) {
-        if (p.id == id)
-            return p;
-    }
-    return places[0];
-}
 
 constexpr const char* AutoDeclinationPrompt = "Auto-calculate best dish declination";
 constexpr const char* AutoDeclinationTip = "Auto decl.";
@@ -90,20 +80,45 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
 
     auto* panel = new QWidget(this);
     setFont(TemplateFont());
-    const DialogUnits du(font());
-    panel->setFixedSize(du.X(95), du.Y(286));
+    // Shrinks towards its minimum on a low screen but never takes more than
+    // it needs: the Misses table below gets the rest.
+    panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
-    for (const LabelPlace& l : Labels) {
-        auto* label = new QLabel(QString::fromLatin1(l.text), panel);
-        label->setGeometry(du.Rect(l.x, l.y, l.w + 4, l.h + 2));
-    }
+    // Column 0 the labels, column 1 the controls; the vertical sliders stand
+    // in a grid of their own in the first row. Column 2 takes any spare width
+    // so that the controls keep their place whatever the panel's width.
+    auto* grid = new QGridLayout(panel);
+    auto* columns = new QGridLayout;
+    grid->addLayout(columns, 0, 0, 1, 3);
+    grid->setColumnStretch(2, 1);
+    auto* verticalLength = new QSpacerItem(0, 0);
+    columns->addItem(verticalLength, 1, 3);
+    columns->setColumnStretch(4, 1);
+
+    int row = 1;
+    std::vector<std::pair<QSpacerItem*, int>> gaps;
+    const auto addGap = [&](Gap units) {
+        auto* gap = new QSpacerItem(0, 0);
+        grid->addItem(gap, row++, 0);
+        gaps.emplace_back(gap, units);
+    };
+    const auto rowLabel = [&](const QString& text) {
+        grid->addWidget(new QLabel(text, panel), row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    };
 
     // In the template's tab order: the three vertical sliders, their fields,
     // "Auto declination", the horizontal sliders, their fields, "Lock satellites".
     const auto makeSlider = [&](const AdjustmentControlSet& set) {
+        const QString label = QString::fromLatin1(set.label);
         auto* slider = new CAdjustmentSlider(set.vertical ? Qt::Vertical : Qt::Horizontal, panel);
-        const Placement& p = PlaceOf(SliderPlaces, set.slider);
-        slider->setGeometry(du.Rect(p.x, p.y, p.w, p.h));
+        if (set.vertical) {
+            const int column = static_cast<int>(sliders_.size());
+            columns->addWidget(new QLabel(label, panel), 0, column, Qt::AlignHCenter | Qt::AlignBottom);
+            columns->addWidget(slider, 1, column, Qt::AlignHCenter);
+        } else {
+            rowLabel(label);
+            grid->addWidget(slider, row++, 1, Qt::AlignLeft | Qt::AlignVCenter);
+        }
         slider->setTickPosition(QSlider::NoTicks);
         slider->setSingleStep(1);
         slider->setTracking(true);
@@ -117,19 +132,19 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
         ConnectSlider(slider, set.slider);
     };
     const auto makeEdit = [&](const AdjustmentControlSet& set) {
+        rowLabel(QString::fromLatin1(set.label) + QLatin1Char(':'));
         CNumericEdit* edit = set.northSouth ? static_cast<CNumericEdit*>(new CNorthSouthEdit(panel))
                                             : static_cast<CNumericEdit*>(new CEastWestEdit(panel));
-        const Placement& p = PlaceOf(EditPlaces, set.edit);
-        edit->setGeometry(du.Rect(p.x, p.y, p.w, p.h));
+        grid->addWidget(edit, row++, 1, Qt::AlignLeft | Qt::AlignVCenter);
         edit->SetHandOver(true);
         edit->Reformat();
         edit->setStatusTip(QString::fromLatin1(set.prompt));
         edits_[set.spin] = edit;
         ConnectEdit(edit, set.spin);
     };
-    const auto makeCheckBox = [&](int id, const char* text, int x, int y, int w, int h, const char* prompt) {
+    const auto makeCheckBox = [&](int id, const char* text, const char* prompt) {
         auto* box = new QCheckBox(QString::fromLatin1(text), panel);
-        box->setGeometry(du.Rect(x, y, w + 10, h + 2));
+        grid->addWidget(box, row++, 0, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
         if (prompt)
             box->setStatusTip(QString::fromLatin1(prompt));
         connect(box, &QCheckBox::clicked, this, [this, id] { emit command(id); });
@@ -138,14 +153,44 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
 
     for (int i = 0; i < 3; ++i)
         makeSlider(AdjustmentControlSets[i]);
+    addGap(BelowVerticalSliders);
     for (int i = 0; i < 3; ++i)
         makeEdit(AdjustmentControlSets[i]);
-    makeCheckBox(IDC_AUTO_DECLINATION, "Auto declination", 5, 151, 67, 10, AutoDeclinationPrompt);
+    addGap(AboveAutoDeclination);
+    makeCheckBox(IDC_AUTO_DECLINATION, "Auto declination", AutoDeclinationPrompt);
+    addGap(AboveHorizontalSliders);
     for (int i = 3; i < 6; ++i)
         makeSlider(AdjustmentControlSets[i]);
+    addGap(BelowHorizontalSliders);
     for (int i = 3; i < 6; ++i)
         makeEdit(AdjustmentControlSets[i]);
-    makeCheckBox(IDC_LOCK_SATELLITES, "Lock satellites", 5, 275, 61, 10, nullptr);
+    addGap(AboveLockSatellites);
+    makeCheckBox(IDC_LOCK_SATELLITES, "Lock satellites", nullptr);
+
+    // Every size in dialog units, again whenever the font changes. The
+    // fields are as wide for any value, so the panel keeps its width.
+    new FontFollower(panel, [this, panel, grid, columns, verticalLength, gaps] {
+        const DialogUnits du(panel->font());
+        grid->setContentsMargins(du.X(Margin), du.Y(Margin), du.X(2), du.Y(1));
+        grid->setHorizontalSpacing(du.X(LabelGap));
+        grid->setVerticalSpacing(du.Y(RowGap));
+        grid->setColumnMinimumWidth(0, du.X(LabelColumn));
+        columns->setContentsMargins(du.X(SliderIndent), 0, 0, 0);
+        columns->setHorizontalSpacing(du.X(SliderGap));
+        columns->setVerticalSpacing(du.Y(2));
+        verticalLength->changeSize(0, du.Y(VerticalSliderLength), QSizePolicy::Fixed, QSizePolicy::Preferred);
+        for (const auto& [gap, units] : gaps)
+            gap->changeSize(0, du.Y(units - RowGap), QSizePolicy::Fixed, QSizePolicy::Preferred);
+        for (const AdjustmentControlSet& set : AdjustmentControlSets) {
+            CAdjustmentSlider* slider = sliders_.at(set.slider);
+            if (set.vertical)
+                slider->setMinimumSize(du.X(SliderThickness), du.Y(VerticalSliderShortest));
+            else
+                slider->setMinimumSize(du.X(HorizontalSliderLength), du.Y(RowHeight));
+            edits_.at(set.spin)->setMinimumSize(du.X(EditWidth), du.Y(RowHeight));
+        }
+        grid->invalidate();
+    });
 
     // Tab order follows creation; make it explicit all the same.
     QWidget* previous = nullptr;

@@ -3,9 +3,14 @@
 #include "view/ArcPlot.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QRect>
+#include <QWidget>
+
+#include <functional>
+#include <utility>
 
 namespace zenbelts {
 
@@ -41,6 +46,27 @@ public:
 private:
     int baseX_;
     int baseY_;
+};
+
+// Runs apply now and again whenever the watched widget's font changes, so
+// that sizes in dialog units follow a larger font. Owned by the widget.
+class FontFollower : public QObject {
+public:
+    FontFollower(QWidget* watched, std::function<void()> apply) : QObject(watched), apply_(std::move(apply))
+    {
+        apply_();
+        watched->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange)
+            apply_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> apply_;
 };
 
 }  // namespace zenbelts

@@ -99,6 +99,13 @@ int ParseInteger(std::string_view text, std::size_t* end)
     return static_cast<int>(value);
 }
 
+bool ParseWholeNumber(std::string_view text, int& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return !text.empty() && ec == std::errc() && ptr == end;
+}
+
 int ParseUnsigned(std::string_view text, std::size_t* end)
 {
     const int value = ParseInteger(text, end);

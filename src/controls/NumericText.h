@@ -21,6 +21,10 @@ std::string FormatMinutes(int value);
 std::string FormatNorthSouth(int tenths);
 std::string FormatEastWest(int tenths);
 
+// The whole text as a plain decimal integer (an optional '-', digits, nothing
+// else) within the int range: how values on a command line or in a file read.
+bool ParseWholeNumber(std::string_view text, int& value);
+
 // A whole number in the manner of strtol (leading blanks, sign, digits),
 // limited to the int range; end: where reading stopped.
 int ParseInteger(std::string_view text, std::size_t* end = nullptr);

@@ -6,67 +6,96 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGridLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace zenbelts {
 
 namespace {
 
 constexpr const char* RowLabels[6] = {"Pole N/S", "Pole E/W", "Motor Az", "Motor Elv", "Dish Az", "Dish Decl"};
-constexpr int RowTop[6] = {80, 95, 110, 125, 140, 155};
+
+// The page's measures in dialog units, as it was first drawn: what the
+// controls prefer at the template font. The layouts grow them with the font
+// and with longer texts.
+constexpr int Margin = 5;
+constexpr int GroupIndent = 10;          // the rows from a group's edge
+constexpr int CaptionWidth = 35;         // "Latitude:", "Pole N/S"
+constexpr int CoordinateWidth = 40;      // degrees, minutes, altitude
+constexpr int HemisphereWidth = 35;
+constexpr int CoordinateHeight = 12;
+constexpr int LimitWidth = 45;
+constexpr int LimitHeight = 14;
+constexpr int FromWidth = 17;
+constexpr int ToWidth = 10;
+constexpr int MarkWidth = 15;            // "(*)"
 
 }  // namespace
 
 CGeneralPage::CGeneralPage(QWidget* parent) : QWidget(parent)
 {
     setFont(TemplateFont());
-    const DialogUnits du(font());
-    setFixedSize(du.X(212), du.Y(201));
 
+    auto* page = new QVBoxLayout(this);
     auto* location = new QGroupBox(tr("Location"), this);
-    location->setGeometry(du.Rect(5, 5, 200, 55));
     auto* limits = new QGroupBox(tr("Limits"), this);
-    limits->setGeometry(du.Rect(5, 65, 200, 130));
+    auto* locationGrid = new QGridLayout(location);
+    auto* limitsGrid = new QGridLayout(limits);
+    page->addWidget(location);
+    page->addWidget(limits);
+    page->addStretch(1);
 
-    const auto label = [&](const QString& text, int x, int y, int w) {
+    struct Sized {
+        QWidget* widget;
+        int width, height;  // dialog units
+    };
+    std::vector<Sized> sized;
+    const auto label = [&](QGridLayout* grid, const QString& text, int row, int column) {
         auto* l = new QLabel(text, this);
-        l->setGeometry(du.Rect(x, y, w, 10));
+        grid->addWidget(l, row, column, Qt::AlignLeft | Qt::AlignVCenter);
         return l;
     };
-    const auto place = [&](QWidget* w, int x, int y, int width, int height, const char* name) {
-        w->setGeometry(du.Rect(x, y, width, height));
+    const auto place = [&](QGridLayout* grid, QWidget* w, int row, int column, const char* name, int width,
+                           int height) {
+        grid->addWidget(w, row, column, Qt::AlignLeft | Qt::AlignVCenter);
         w->setObjectName(QString::fromLatin1(name));
-        return w;
+        sized.push_back({w, width, height});
     };
     // Degrees, minutes and hemisphere of one coordinate, in the template's tab order.
-    const auto coordinate = [&](const QString& caption, int y, const char* name, const char* first,
+    const auto coordinate = [&](const QString& caption, int row, const char* name, const char* first,
                                 const char* second, CDegreesEdit*& degrees, CMinutesEdit*& minutes,
                                 QComboBox*& hemisphere) {
-        label(caption, 15, y, 40);
+        label(locationGrid, caption, row, 0);
         degrees = new CDegreesEdit(this);
-        place(degrees, 55, y, 40, 12, (std::string(name) + "Degrees").c_str());
+        place(locationGrid, degrees, row, 1, (std::string(name) + "Degrees").c_str(), CoordinateWidth,
+              CoordinateHeight);
         minutes = new CMinutesEdit(this);
-        place(minutes, 100, y, 40, 12, (std::string(name) + "Minutes").c_str());
+        place(locationGrid, minutes, row, 2, (std::string(name) + "Minutes").c_str(), CoordinateWidth,
+              CoordinateHeight);
         hemisphere = new QComboBox(this);
         hemisphere->addItems({QString::fromLatin1(first), QString::fromLatin1(second)});
-        place(hemisphere, 145, y, 35, 12, first[0] == 'S' ? "northSouth" : "eastWest");
+        place(locationGrid, hemisphere, row, 3, first[0] == 'S' ? "northSouth" : "eastWest", HemisphereWidth,
+              CoordinateHeight);
     };
-    coordinate(tr("Latitude:"), 17, "latitude", "S", "N", latitudeDegrees_, latitudeMinutes_, northSouth_);
-    coordinate(tr("Longitude:"), 30, "longitude", "W", "E", longitudeDegrees_, longitudeMinutes_, eastWest_);
+    coordinate(tr("Latitude:"), 0, "latitude", "S", "N", latitudeDegrees_, latitudeMinutes_, northSouth_);
+    coordinate(tr("Longitude:"), 1, "longitude", "W", "E", longitudeDegrees_, longitudeMinutes_, eastWest_);
 
-    label(tr("Altitude (m):"), 15, 43, 40);
+    label(locationGrid, tr("Altitude (m):"), 2, 0);
     altitude_ = new CIntegerEdit(this);
     altitude_->SetDigitsOnly(true);
-    place(altitude_, 55, 43, 40, 12, "altitude");
+    place(locationGrid, altitude_, 2, 1, "altitude", CoordinateWidth, CoordinateHeight);
+    locationGrid->setColumnStretch(4, 1);
 
     for (int i = 0; i < 6; ++i) {
         const AdjustmentInfo& a = Adjustments[i];
-        const int y = RowTop[i];
-        label(tr(RowLabels[i]), 15, y, 40);
-        label(tr("from:"), 55, y, 20);
-        label(tr("to:"), 125, y, 11);
+        label(limitsGrid, tr(RowLabels[i]), i, 0);
+        label(limitsGrid, tr("from:"), i, 1);
+        label(limitsGrid, tr("to:"), i, 3);
         const auto makeEdit = [&]() -> CNumericEdit* {
             if (a.positive == 'N')
                 return new CNorthSouthEdit(this);
@@ -74,17 +103,41 @@ CGeneralPage::CGeneralPage(QWidget* parent) : QWidget(parent)
         };
         LimitRow& row = limits_[i];
         row.lower = makeEdit();
-        row.lower->setGeometry(du.Rect(75, y, 45, 14));
-        row.lower->setObjectName(QString::fromLatin1(a.minName));
+        place(limitsGrid, row.lower, i, 2, a.minName, LimitWidth, LimitHeight);
         row.upper = makeEdit();
-        row.upper->setGeometry(du.Rect(136, y, 44, 14));
-        row.upper->setObjectName(QString::fromLatin1(a.maxName));
+        place(limitsGrid, row.upper, i, 4, a.maxName, LimitWidth, LimitHeight);
         if (a.automatic)
-            label(QStringLiteral("(*)"), 185, y, 15);
+            label(limitsGrid, QStringLiteral("(*)"), i, 5);
         connect(row.lower, &CNumericEdit::scrolled, this, [this, i] { KeepOrder(limits_[i], true); });
         connect(row.upper, &CNumericEdit::scrolled, this, [this, i] { KeepOrder(limits_[i], false); });
     }
-    label(tr("(*) - relative to autocalculated values"), 15, 175, 180);
+    limitsGrid->addWidget(new QLabel(tr("(*) - relative to autocalculated values"), this), 7, 0, 1, 6,
+                          Qt::AlignLeft | Qt::AlignVCenter);
+    limitsGrid->setColumnStretch(6, 1);
+
+    // Every size in dialog units, again whenever the font changes.
+    new FontFollower(this, [this, page, location, locationGrid, limitsGrid, sized] {
+        const DialogUnits du(font());
+        page->setContentsMargins(du.X(Margin), du.Y(Margin), du.X(Margin), du.Y(Margin));
+        page->setSpacing(du.Y(Margin));
+        for (QGridLayout* grid : {locationGrid, limitsGrid}) {
+            // The group's frame already stands between its edge and the grid.
+            grid->setContentsMargins(std::max(0, du.X(GroupIndent) - location->contentsMargins().left()), du.Y(2),
+                                     du.X(Margin), du.Y(Margin));
+            grid->setVerticalSpacing(du.Y(1));
+            grid->setColumnMinimumWidth(0, du.X(CaptionWidth));
+        }
+        locationGrid->setHorizontalSpacing(du.X(5));
+        limitsGrid->setHorizontalSpacing(du.X(3));
+        limitsGrid->setColumnMinimumWidth(0, du.X(CaptionWidth + 2));
+        limitsGrid->setColumnMinimumWidth(1, du.X(FromWidth));
+        limitsGrid->setColumnMinimumWidth(3, du.X(ToWidth));
+        limitsGrid->setColumnMinimumWidth(5, du.X(MarkWidth));
+        // A gap above the note as under the last row of the template.
+        limitsGrid->setRowMinimumHeight(6, du.Y(4));
+        for (const Sized& s : sized)
+            s.widget->setMinimumSize(du.X(s.width), du.Y(s.height));
+    });
 }
 
 void CGeneralPage::OnInitDialog()

@@ -38,6 +38,11 @@ std::string FormatLocation(int latitude, int longitude)
     return FormatDegreesMinutes(latitude, 'N', 'S') + ", " + FormatDegreesMinutes(longitude, 'E', 'W');
 }
 
+std::string FormatSite(int latitude, int longitude, int altitude)
+{
+    return FormatLocation(latitude, longitude) + "; Alt: " + std::to_string(altitude) + " m";
+}
+
 std::string LocationPaneText(int latitude, int longitude)
 {
     return " Location: " + FormatLocation(latitude, longitude);

@@ -18,6 +18,9 @@ std::string FormatDegreesMinutes(int arcMinutes, char positive, char negative);
 // "43°20'N, 77°00'E"
 std::string FormatLocation(int latitude, int longitude);
 
+// A set-up's site on one line: "43°20'N, 77°00'E; Alt: 120 m".
+std::string FormatSite(int latitude, int longitude, int altitude);
+
 // The status bar's location pane: " Location: 43°20'N, 77°00'E".
 std::string LocationPaneText(int latitude, int longitude);
 // The widest text the pane must hold.

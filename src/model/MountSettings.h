@@ -68,11 +68,21 @@ inline constexpr int AltitudeMin = -1000, AltitudeMax = 10000;
 inline constexpr int LimitLowest = -1799, LimitHighest = 1800;
 
 // The six adjustments, in the order the system always visits them.
+enum class Adjustment { PoleNS, PoleEW, MotorAzimuth, MotorElevation, DishAzimuth, Declination };
+
+// Everything the parts of the system need to know of one adjustment: its
+// fields, its words and its range rule.
 struct AdjustmentInfo {
-    const char* name;     // field name of the value
+    Adjustment id;
+    const char* name;     // field name of the value, the tool's key
     const char* minName;  // field names of the limits
     const char* maxName;
-    const char* caption;  // words for messages: "pole north/south"
+    const char* caption;     // words for messages: "pole north/south"
+    const char* title;       // as listed: "Pole N/S", "Motor azimuth"
+    const char* shortTitle;  // as a row of limits: "Motor Az"
+    const char* label;       // the panel's letters: "NS"
+    const char* prompt;      // the panel's status text
+    const char* tip;         // the panel's tooltip
     std::int32_t MountSettings::*value;
     std::int32_t MountSettings::*min;
     std::int32_t MountSettings::*max;
@@ -80,6 +90,8 @@ struct AdjustmentInfo {
     char positive;                           // hemisphere letters of the display format
     char negative;
 
+    // The range of the value, which the controls offer: the limits, around
+    // the automatic value where there is one.
     int Lower(const MountSettings& s) const { return automatic ? s.*automatic + s.*min : s.*min; }
     int Upper(const MountSettings& s) const { return automatic ? s.*automatic + s.*max : s.*max; }
     // Whether the limit pair itself is allowed (the value aside).
@@ -87,6 +99,11 @@ struct AdjustmentInfo {
 };
 
 extern const std::array<AdjustmentInfo, 6> Adjustments;
+
+inline const AdjustmentInfo& InfoOf(Adjustment a)
+{
+    return Adjustments[static_cast<std::size_t>(a)];
+}
 
 // Every integer field by name, in the record's order.
 struct IntegerField {

@@ -12,6 +12,8 @@
 namespace zenbelts {
 
 inline constexpr double MinimumElevationDegrees = 5.0;
+// The same in texts: "5°".
+inline constexpr const char* MinimumElevationText = "5\u00b0";
 
 // A point the beam should pass: a chosen satellite, or a point of the ring.
 struct ArcTarget {

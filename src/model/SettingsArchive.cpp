@@ -32,8 +32,7 @@ std::int32_t SettingsArchive::ReadInt32()
         throw ArchiveError(ArchiveError::Cause::EndOfFile, "it ends early");
     const std::uint8_t* p = in_.data() + pos_;
     pos_ += 4;
-    const std::uint32_t u = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-    return static_cast<std::int32_t>(u);
+    return static_cast<std::int32_t>(ReadLittleEndian32(p));
 }
 
 std::size_t SettingsArchive::ReadBytes(void* data, std::size_t size)

@@ -64,6 +64,12 @@ private:
     std::size_t pos_ = 0;
 };
 
+// Four bytes, least significant first, as the format stores every word.
+inline std::uint32_t ReadLittleEndian32(const std::uint8_t* p)
+{
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
 struct MountSettings;
 
 // The archive form of a set-up as bytes, and back. Loading replaces target

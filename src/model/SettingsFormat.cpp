@@ -51,10 +51,8 @@ void LoadWords(SettingsArchive& ar, ChosenSatelliteSet::Words& words)
     std::uint8_t bytes[ChosenBytes];
     if (ar.ReadBytes(bytes, ChosenBytes) < ChosenBytes)
         throw ArchiveError(ArchiveError::Cause::EndOfFile, "it ends early");
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::uint8_t* p = bytes + 4 * i;
-        words[i] = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-    }
+    for (std::size_t i = 0; i < words.size(); ++i)
+        words[i] = ReadLittleEndian32(bytes + 4 * i);
 }
 
 }  // namespace

@@ -1,18 +1,21 @@
 #include "model/ZenbeltsDoc.h"
 
-#include "app/ZenbeltsApp.h"
 #include "model/AngleText.h"
 #include "model/ControlIds.h"
-#include "model/SettingsArchive.h"
-
 #include "model/FileAccess.h"
+#include "model/SettingsArchive.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace zenbelts {
 
-CZenbeltsDoc::CZenbeltsDoc(CZenbeltsApp& app, QObject* parent) : QObject(parent), app_(app) {}
+CZenbeltsDoc::CZenbeltsDoc(const SatelliteCatalogue& catalogue, QObject* parent)
+    : QObject(parent), catalogue_(catalogue)
+{
+}
 
 namespace {
 
@@ -23,10 +26,10 @@ std::filesystem::path FileSystemPath(const QString& path)
 
 }  // namespace
 
-bool CZenbeltsDoc::OnNewDocument()
+bool CZenbeltsDoc::OnNewDocument(const MountSettings& defaults)
 {
     pathName_.clear();
-    settings_ = app_.DefaultSettings();
+    settings_ = defaults;
     SetModifiedFlag(false);
     return true;
 }
@@ -49,7 +52,7 @@ bool CZenbeltsDoc::OnOpenDocument(const QString& path, QString& error)
     pathName_ = path;
     SetTitle(QFileInfo(path).fileName());
     SetModifiedFlag(false);
-    app_.DefaultSettings() = settings_;
+    emit kept();
     return true;
 }
 
@@ -64,7 +67,7 @@ bool CZenbeltsDoc::OnSaveDocument(const QString& path, QString& error)
     pathName_ = path;
     SetTitle(QFileInfo(path).fileName());
     SetModifiedFlag(false);
-    app_.DefaultSettings() = settings_;
+    emit kept();
     return true;
 }
 
@@ -84,26 +87,18 @@ void CZenbeltsDoc::SetModifiedFlag(bool modified)
     emit modifiedChanged(modified_);
 }
 
-void CZenbeltsDoc::NoteChange(const MountSettings& before)
+void CZenbeltsDoc::OnAdjustmentChanged(Adjustment which, int position)
 {
-    if (settings_ != before)
-        SetModifiedFlag(true);
-}
-
-long CZenbeltsDoc::OnAdjustmentChanged(const NMADJUST& nm)
-{
-    const AdjustmentControlSet* set = FindAdjustmentControl(static_cast<int>(nm.idFrom));
-    if (!set || nm.code != AdjustmentChanged || !nm.pScrollBar
-        || (static_cast<int>(nm.idFrom) != set->slider && static_cast<int>(nm.idFrom) != set->spin))
-        return 0;
-    // The control's range, set by the update pass, keeps the value inside its limits.
-    const MountSettings before = settings_;
-    settings_.*(Adjustments[set->adjustment].value) = nm.pScrollBar->Position();
-    settings_.Recalculate(false);
+    const AdjustmentInfo& a = InfoOf(which);
     // Leaving a field or releasing a slider hands over the same value again.
-    NoteChange(before);
+    if (settings_.*(a.value) == position)
+        return;
+    // The control's range keeps the value inside its limits; a stray value
+    // is pulled inside all the same, so no record breaks its own rules.
+    settings_.*(a.value) = std::clamp(position, a.Lower(settings_), std::max(a.Lower(settings_), a.Upper(settings_)));
+    settings_.Recalculate(false);
+    SetModifiedFlag(true);
     UpdateAllViews();
-    return 0;
 }
 
 void CZenbeltsDoc::OnAutoDeclination()
@@ -124,50 +119,66 @@ void CZenbeltsDoc::OnLockSatellites()
 
 void CZenbeltsDoc::OnSetDefaults()
 {
-    const MountSettings before = settings_;
-    settings_.ResetAdjustments();
-    NoteChange(before);
-    UpdateAllViews();
+    MountSettings next = settings_;
+    next.ResetAdjustments();
+    SetSettings(next);
 }
 
 void CZenbeltsDoc::OnProperties()
 {
-    const MountSettings before = settings_;
-    if (app_.DoProperties(settings_)) {
-        NoteChange(before);
-        UpdateAllViews();
-    }
+    MountSettings working = settings_;
+    if (propertiesRequest && propertiesRequest(working))
+        SetSettings(working);
 }
 
 OptimiseResult CZenbeltsDoc::OnOptimise()
 {
-    const MountSettings before = settings_;
-    const OptimiseResult result = OptimiseMount(settings_, app_.Catalogue());
-    if (result.optimised) {
-        NoteChange(before);
-        UpdateAllViews();
-    }
+    MountSettings next = settings_;
+    const OptimiseResult result = OptimiseMount(next, catalogue_);
+    if (result.optimised)
+        SetSettings(next);
     return result;
+}
+
+void CZenbeltsDoc::SetSettings(const MountSettings& settings)
+{
+    if (settings == settings_)
+        return;
+    settings_ = settings;
+    SetModifiedFlag(true);
+    UpdateAllViews();
+}
+
+AdjustmentState CZenbeltsDoc::StateOf(Adjustment which) const
+{
+    const AdjustmentInfo& a = InfoOf(which);
+    AdjustmentState state;
+    state.minimum = a.Lower(settings_);
+    state.maximum = a.Upper(settings_);
+    state.position = settings_.*(a.value);
+    // The declination follows its automatic value while that is on.
+    state.enabled = which != Adjustment::Declination || settings_.autoDeclination == 0;
+    return state;
+}
+
+long CZenbeltsDoc::OnAdjustmentChanged(const NMADJUST& nm)
+{
+    const AdjustmentControlSet* set = FindAdjustmentControl(static_cast<int>(nm.idFrom));
+    if (set && nm.pScrollBar)
+        OnAdjustmentChanged(Adjustments[set->adjustment].id, nm.pScrollBar->Position());
+    return 0;
 }
 
 ControlState CZenbeltsDoc::UpdateState(int id) const
 {
     ControlState state;
-    if (id == IDC_AUTO_DECLINATION) {
+    if (id == IDC_AUTO_DECLINATION)
         state.checked = settings_.autoDeclination != 0;
-        return state;
-    }
-    if (id == IDC_LOCK_SATELLITES) {
+    else if (id == IDC_LOCK_SATELLITES)
         state.checked = settings_.lockSatellites != 0;
-        return state;
-    }
-    if (const AdjustmentControlSet* set = FindAdjustmentControl(id)) {
-        const AdjustmentInfo& a = Adjustments[set->adjustment];
-        state.minimum = a.Lower(settings_);
-        state.maximum = a.Upper(settings_);
-        state.position = settings_.*(a.value);
-        // The declination follows its automatic value while that is on.
-        state.enabled = set->slider != IDC_DECLINATION_SLIDER || settings_.autoDeclination == 0;
+    else if (const AdjustmentControlSet* set = FindAdjustmentControl(id)) {
+        const AdjustmentState a = StateOf(Adjustments[set->adjustment].id);
+        state = {a.minimum, a.maximum, a.position, a.enabled, false};
     }
     return state;
 }

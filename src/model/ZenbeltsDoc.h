@@ -6,33 +6,36 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 namespace zenbelts {
 
-class CZenbeltsApp;
-
-// A control that reports an adjustment: the receiver reads its position.
+// TRANSITIONAL: the panel's old notification record, until the panel speaks
+// in adjustments.
 class AdjustmentSource {
 public:
     virtual ~AdjustmentSource() = default;
     virtual int Position() const = 0;
 };
-
-// The record sent with AdjustmentChanged.
 struct NMADJUST {
-    QObject* hwndFrom;  // the slider or spin box that changed
-    unsigned idFrom;    // its control identifier
-    unsigned code;      // AdjustmentChanged
-    unsigned nSBCode;   // what moved it; SB_ENDSCROLL for Enter or leaving a field
+    QObject* hwndFrom;
+    unsigned idFrom;
+    unsigned code;
+    unsigned nSBCode;
     unsigned nPos;
-    const AdjustmentSource* pScrollBar;  // the same control, to read its position
+    const AdjustmentSource* pScrollBar;
 };
-
-// What the update pass gives one control: range and position of a slider or
-// spin box, enabled state, check mark.
 struct ControlState {
     int minimum = 0, maximum = 0, position = 0;
     bool enabled = true;
     bool checked = false;
+};
+
+// What the panel shows of one adjustment: its range, its value, and whether
+// the user may move it.
+struct AdjustmentState {
+    int minimum = 0, maximum = 0, position = 0;
+    bool enabled = true;
 };
 
 // One mount set-up opened in the program. Every change follows one path:
@@ -40,18 +43,22 @@ struct ControlState {
 class CZenbeltsDoc : public QObject {
     Q_OBJECT
 public:
-    explicit CZenbeltsDoc(CZenbeltsApp& app, QObject* parent = nullptr);
+    // catalogue: the satellites that Optimise aims at; it outlives the document.
+    explicit CZenbeltsDoc(const SatelliteCatalogue& catalogue, QObject* parent = nullptr);
+
+    // Runs the Properties dialog on a set-up: true when confirmed and taken over.
+    std::function<bool(MountSettings&)> propertiesRequest;
 
     const MountSettings& Settings() const { return settings_; }
     MountSettings& Settings() { return settings_; }
 
     // A new, untitled document: a copy of the default set-up.
-    bool OnNewDocument();
+    bool OnNewDocument(const MountSettings& defaults);
     // Reads a regular file (a FIFO or device is refused, not waited on); on
-    // success its set-up becomes the default. error: why not, on one line.
+    // success emits kept(). error: why not, on one line.
     bool OnOpenDocument(const QString& path, QString& error);
     // Writes the whole file or nothing, through a symbolic link, keeping the
-    // file's permissions; on success the set-up becomes the default.
+    // file's permissions; on success emits kept().
     bool OnSaveDocument(const QString& path, QString& error);
 
     // Differs from its file, or was changed and never saved. Opening and
@@ -63,16 +70,22 @@ public:
     const QString& Title() const { return title_; }
     void SetTitle(const QString& title);
 
-    // Handlers of the adjustment panel and the document's commands.
-    long OnAdjustmentChanged(const NMADJUST& nm);
-    void OnAutoDeclination();
-    void OnLockSatellites();
+    // The adjustment commands: each recalculates once and tells the views
+    // once, and only when something changed.
+    void OnAdjustmentChanged(Adjustment which, int position);
+    void OnAutoDeclination();  // toggles "Auto declination"
+    void OnLockSatellites();   // toggles "Lock satellites"
     void OnSetDefaults();
     void OnProperties();
     // The smallest worst miss across the arc; "Auto declination" goes off.
     OptimiseResult OnOptimise();
+    // Replaces the whole set-up with one already recalculated.
+    void SetSettings(const MountSettings& settings);
 
-    // The update pass asks for each control's state by identifier.
+    AdjustmentState StateOf(Adjustment which) const;
+
+    // TRANSITIONAL
+    long OnAdjustmentChanged(const NMADJUST& nm);
     ControlState UpdateState(int controlId) const;
     QString LocationText() const;
 
@@ -83,12 +96,11 @@ signals:
     void changed();
     void titleChanged();
     void modifiedChanged(bool modified);
+    // Opened or saved: this set-up is the one new documents start from.
+    void kept();
 
 private:
-    // Marks the document modified when the set-up differs from before.
-    void NoteChange(const MountSettings& before);
-
-    CZenbeltsApp& app_;
+    const SatelliteCatalogue& catalogue_;
     MountSettings settings_;
     QString pathName_;
     QString title_;

@@ -10,7 +10,11 @@
 #include <QFontMetrics>
 #include <QPalette>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
+
+#include <algorithm>
+#include <cmath>
 
 namespace zenbelts {
 
@@ -32,6 +36,9 @@ CMissTable::CMissTable(QWidget* parent) : QDockWidget(tr("Misses"), parent), tab
     table_->setFont(compact);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(compact).height() + 4);
+    // The headings and three rows even on a low screen.
+    table_->setMinimumHeight(2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height()
+                             + 3 * table_->verticalHeader()->defaultSectionSize());
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* copy = new QAction(tr("&Copy"), table_);
     connect(copy, &QAction::triggered, this, &CMissTable::CopyToClipboard);
@@ -62,12 +69,40 @@ void CMissTable::UpdateFrom(const CZenbeltsDoc& doc, const SatelliteCatalogue& c
             item->setForeground(r.visible ? table_->palette().color(QPalette::Text) : greyed);
         }
     }
-    table_->resizeColumnsToContents();
-    // Wide enough to read a row whole, within reason: the column it shares
-    // with the adjustment panel widens with it.
-    int width = 2 * table_->frameWidth() + table_->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < table_->columnCount(); ++column)
-        width += table_->columnWidth(column);
+    // The columns as wide as their widest possible text, so that
+    // the table keeps its width as the values change: the column it shares
+    // with the adjustment panel would move the panel otherwise.
+    QFont bold = table_->font();
+    bold.setBold(true);
+    const QFontMetricsF metrics(bold);
+    // The view lays text out in fractions of a pixel: a pixel to spare.
+    const int margins = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1)
+                        + (table_->showGrid() ? 1 : 0) + 1;
+    // Any row may turn bold as the worst miss moves: measure every name so.
+    QStringList names;
+    for (const MissRow& r : rows)
+        names.append(QString::fromStdString(r.name));
+    const QStringList widest[5] = {
+        {QString::fromUtf8("000.0\u00b0W")},
+        names,
+        {QString::fromUtf8("000.0\u00b0W")},
+        {QString::fromUtf8("000.00\u00b0 above"), QString::fromUtf8("000.00\u00b0 below")},
+        {QString::fromUtf8("-00.0\u00b0")},
+    };
+    // Room for the vertical scroll bar whether it shows or not: rows come
+    // and go as windows are switched.
+    int width = 2 * table_->frameWidth() + table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
+    for (int column = 0; column < table_->columnCount(); ++column) {
+        const QAbstractItemView* view = table_;
+        int columnWidth =
+            std::max(view->sizeHintForColumn(column), table_->horizontalHeader()->sectionSizeHint(column));
+        for (const QString& text : widest[column])
+            columnWidth = std::max(columnWidth, static_cast<int>(std::ceil(metrics.horizontalAdvance(text))) + margins);
+        // The last one stretches over whatever is left, never below this.
+        table_->setColumnWidth(column, columnWidth);
+        width += columnWidth;
+    }
+    // Wide enough to read a row whole, within reason.
     table_->setMinimumWidth(std::min(width, 480));
 }
 

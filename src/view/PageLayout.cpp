@@ -48,11 +48,17 @@ PageLayout ComputePageLayout(const DeviceMetrics& m, int widthMm, int heightMm)
 
 namespace {
 
-std::string Padded(const char* caption)
+std::string Padded(std::string caption)
 {
-    std::string text = caption;
-    text.resize(18, ' ');
-    return text;
+    caption.resize(18, ' ');
+    return caption;
+}
+
+// "Motor azimuth:    2.5°E"
+std::string Line(const MountSettings& s, Adjustment which)
+{
+    const AdjustmentInfo& a = InfoOf(which);
+    return Padded(std::string(a.title) + ":") + FormatTenths(s.*(a.value), a.positive, a.negative);
 }
 
 }  // namespace
@@ -60,14 +66,13 @@ std::string Padded(const char* caption)
 std::array<std::string, 6> LegendLines(const MountSettings& s)
 {
     return {
-        Padded("Location:") + FormatLocation(s.latitude, s.longitude) + "; Alt: "
-            + std::to_string(s.altitude) + " m",
+        Padded("Location:") + FormatSite(s.latitude, s.longitude, s.altitude),
         Padded("Mounting pole:") + FormatTenths(s.poleNS, 'N', 'S') + ", "
             + FormatTenths(s.poleEW, 'E', 'W'),
-        Padded("Motor azimuth:") + FormatTenths(s.motorAzimuth, 'E', 'W'),
-        Padded("Motor elevation:") + FormatTenths(s.motorElevation, 'N', 'S'),
-        Padded("Dish azimuth:") + FormatTenths(s.dishAzimuth, 'E', 'W'),
-        Padded("Dish declination:") + FormatTenths(s.declination, 'N', 'S'),
+        Line(s, Adjustment::MotorAzimuth),
+        Line(s, Adjustment::MotorElevation),
+        Line(s, Adjustment::DishAzimuth),
+        Line(s, Adjustment::Declination),
     };
 }
 

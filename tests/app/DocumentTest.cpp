@@ -106,17 +106,17 @@ TEST_F(Documents, AdjustmentChangedStoresRecalculatesAndRedraws)
     FakeControl control;
     control.position = 30;
     const int autoBefore = doc->Settings().declinationAuto;
-    doc->OnAdjustmentChanged({nullptr, IDC_MOTOR_AZIMUTH_SLIDER, AdjustmentChanged, 5, 30, &control});
+    doc->OnAdjustmentChanged(Adjustment::MotorAzimuth, control.position);
     EXPECT_EQ(doc->Settings().motorAzimuth, 30);
     EXPECT_NE(doc->Settings().declinationAuto, autoBefore) << "automatic declination follows";
     EXPECT_EQ(doc->Settings().declination, doc->Settings().declinationAuto);
     EXPECT_EQ(redraws.count(), 1);
 
     control.position = -12;
-    doc->OnAdjustmentChanged({nullptr, IDC_POLE_NS_SPIN, AdjustmentChanged, SB_ENDSCROLL, 0, &control});
+    doc->OnAdjustmentChanged(Adjustment::PoleNS, control.position);
     EXPECT_EQ(doc->Settings().poleNS, -12);
     control.position = doc->Settings().motorElevationAuto + doc->Settings().motorElevationMax;
-    doc->OnAdjustmentChanged({nullptr, IDC_MOTOR_ELEVATION_SLIDER, AdjustmentChanged, 8, 0, &control});
+    doc->OnAdjustmentChanged(Adjustment::MotorElevation, control.position);
     EXPECT_EQ(doc->Settings().motorElevation, 466 + 50);
     EXPECT_EQ(redraws.count(), 3);
     EXPECT_EQ(app_->DefaultSettings(), defaultBefore) << "the default set-up is not touched";
@@ -127,21 +127,21 @@ TEST_F(Documents, CheckBoxesAndDefaults)
     CZenbeltsDoc* doc = app_->Documents()[0];
     doc->OnAutoDeclination();
     EXPECT_EQ(doc->Settings().autoDeclination, 0);
-    EXPECT_TRUE(doc->UpdateState(IDC_DECLINATION_SLIDER).enabled);
+    EXPECT_TRUE(doc->StateOf(Adjustment::Declination).enabled);
     FakeControl control;
     control.position = 30;
-    doc->OnAdjustmentChanged({nullptr, IDC_MOTOR_AZIMUTH_SPIN, AdjustmentChanged, 8, 0, &control});
+    doc->OnAdjustmentChanged(Adjustment::MotorAzimuth, control.position);
     EXPECT_EQ(doc->Settings().declination, -64) << "kept while not automatic";
     doc->OnAutoDeclination();
     EXPECT_EQ(doc->Settings().autoDeclination, 1);
     EXPECT_EQ(doc->Settings().declination, doc->Settings().declinationAuto);
     EXPECT_NE(doc->Settings().declination, -64);
-    EXPECT_FALSE(doc->UpdateState(IDC_DECLINATION_SLIDER).enabled);
-    EXPECT_TRUE(doc->UpdateState(IDC_AUTO_DECLINATION).checked);
+    EXPECT_FALSE(doc->StateOf(Adjustment::Declination).enabled);
+    EXPECT_TRUE((doc->Settings().autoDeclination != 0));
 
     const MountSettings before = doc->Settings();
     doc->OnLockSatellites();
-    EXPECT_TRUE(doc->UpdateState(IDC_LOCK_SATELLITES).checked);
+    EXPECT_TRUE((doc->Settings().lockSatellites != 0));
     doc->OnLockSatellites();
     EXPECT_EQ(doc->Settings(), before);
 
@@ -152,7 +152,7 @@ TEST_F(Documents, CheckBoxesAndDefaults)
     EXPECT_EQ(doc->Settings().poleNS, 0);
     EXPECT_EQ(doc->Settings().poleNSMin, -1);
     EXPECT_EQ(doc->Settings().motorAzimuth, 0);
-    const ControlState ns = doc->UpdateState(IDC_POLE_NS_SPIN);
+    const AdjustmentState ns = doc->StateOf(Adjustment::PoleNS);
     EXPECT_EQ(ns.minimum, -1);
     EXPECT_EQ(ns.maximum, 40);
 }
@@ -160,11 +160,11 @@ TEST_F(Documents, CheckBoxesAndDefaults)
 TEST_F(Documents, UpdateStateGivesRangesAroundTheAutomaticValues)
 {
     CZenbeltsDoc* doc = app_->Documents()[0];
-    const ControlState el = doc->UpdateState(IDC_MOTOR_ELEVATION_SPIN);
+    const AdjustmentState el = doc->StateOf(Adjustment::MotorElevation);
     EXPECT_EQ(el.minimum, 416);
     EXPECT_EQ(el.maximum, 516);
     EXPECT_EQ(el.position, 466);
-    const ControlState dc = doc->UpdateState(IDC_DECLINATION_EDIT);
+    const AdjustmentState dc = doc->StateOf(Adjustment::Declination);
     EXPECT_EQ(dc.minimum, -114);
     EXPECT_EQ(dc.maximum, -14);
     EXPECT_FALSE(dc.enabled);

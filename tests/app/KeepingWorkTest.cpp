@@ -99,14 +99,14 @@ TEST_F(KeepingWork, EveryChangeMarksTheDocumentAndNothingElseDoes)
          [](CZenbeltsDoc& d) {
              FakeControl c;
              c.position = 12;
-             d.OnAdjustmentChanged({nullptr, IDC_POLE_NS_SLIDER, AdjustmentChanged, 5, 12, &c});
+             d.OnAdjustmentChanged(Adjustment::PoleNS, c.position);
          },
          true},
         {"adjustment handing over the same value",
          [](CZenbeltsDoc& d) {
              FakeControl c;
              c.position = d.Settings().poleNS;
-             d.OnAdjustmentChanged({nullptr, IDC_POLE_NS_SPIN, AdjustmentChanged, SB_ENDSCROLL, 0, &c});
+             d.OnAdjustmentChanged(Adjustment::PoleNS, c.position);
          },
          false},
         {"auto declination", [](CZenbeltsDoc& d) { d.OnAutoDeclination(); }, true},

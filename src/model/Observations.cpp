@@ -1,0 +1,215 @@
+#include "model/Observations.h"
+
+#include <charconv>
+#include <cmath>
+#include <iterator>
+
+namespace zenbelts {
+
+ObservationsError::ObservationsError(int line, const std::string& what)
+    : std::runtime_error("line " + std::to_string(line) + ": " + what), line_(line)
+{
+}
+
+namespace {
+
+std::string_view Trimmed(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    // Spreadsheets quote fields now and then.
+    if (s.size() >= 2 && s.front() == '"' && s.back() == '"')
+        s = s.substr(1, s.size() - 2);
+    return s;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::optional<double> ParseNumber(std::string_view s)
+{
+    if (!s.empty() && s.front() == '+')
+        s.remove_prefix(1);
+    if (s.empty() || !(IsDigit(s.front()) || s.front() == '-' || s.front() == '.'))
+        return std::nullopt;  // also keeps "inf" and "nan" out
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::vector<std::string_view> SplitFields(std::string_view line)
+{
+    std::vector<std::string_view> fields;
+    for (;;) {
+        const std::size_t comma = line.find(',');
+        fields.push_back(Trimmed(line.substr(0, comma)));
+        if (comma == std::string_view::npos)
+            return fields;
+        line.remove_prefix(comma + 1);
+    }
+}
+
+void CheckHeader(std::string_view line)
+{
+    static constexpr std::string_view Names[3] = {"position", "motorAngle", "offset"};
+    const std::vector<std::string_view> fields = SplitFields(line);
+    bool ok = fields.size() == 3;
+    for (std::size_t i = 0; ok && i < 3; ++i)
+        ok = EqualsIgnoringCase(fields[i], Names[i]);
+    if (!ok)
+        throw ObservationsError(1, std::string("the header must be ") + ObservationsHeader);
+}
+
+Observation ParseRow(std::string_view line, int number)
+{
+    const std::vector<std::string_view> fields = SplitFields(line);
+    // A row may leave out its empty offset, trailing comma and all.
+    if (fields.size() < 2 || fields.size() > 3)
+        throw ObservationsError(number, "expected 3 fields (position,motorAngle,offset), found "
+                                            + std::to_string(fields.size()));
+    Observation o;
+    if (fields[0].empty())
+        throw ObservationsError(number, "the position is missing");
+    const std::optional<int> position = ParseObservedPosition(fields[0]);
+    if (!position)
+        throw ObservationsError(number, "the position is neither 0 to 3599 tenths nor a label like 19.2E");
+    o.position = *position;
+
+    if (fields[1].empty())
+        throw ObservationsError(number, "the motor angle is missing");
+    const std::optional<double> motor = ParseNumber(fields[1]);
+    if (!motor)
+        throw ObservationsError(number, "the motor angle is not a number");
+    if (*motor < -180.0 || *motor > 180.0)
+        throw ObservationsError(number, "the motor angle is out of range (-180 to 180 degrees)");
+    o.motorAngle = *motor;
+
+    if (fields.size() == 3 && !fields[2].empty()) {
+        const std::optional<double> offset = ParseNumber(fields[2]);
+        if (!offset)
+            throw ObservationsError(number, "the offset is not a number");
+        if (*offset < -90.0 || *offset > 90.0)
+            throw ObservationsError(number, "the offset is out of range (-90 to 90 degrees)");
+        o.offset = offset;
+    }
+    return o;
+}
+
+std::string Shortest(double value)
+{
+    char text[32];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
+    return ec == std::errc() ? std::string(text, end) : std::string("0");
+}
+
+}  // namespace
+
+std::optional<int> ParseObservedPosition(std::string_view s)
+{
+    if (s.empty())
+        return std::nullopt;
+    const char last = s.back();
+    const bool east = last == 'E' || last == 'e';
+    const bool west = last == 'W' || last == 'w';
+    if (!east && !west) {
+        // The program's own number: whole tenths eastward.
+        if (s.size() > 4)
+            return std::nullopt;
+        int value = 0;
+        for (char c : s) {
+            if (!IsDigit(c))
+                return std::nullopt;
+            value = value * 10 + (c - '0');
+        }
+        return value < 3600 ? std::optional<int>(value) : std::nullopt;
+    }
+    s.remove_suffix(1);
+    constexpr std::string_view Degree = "\xC2\xB0";
+    if (s.size() >= Degree.size() && s.substr(s.size() - Degree.size()) == Degree)
+        s.remove_suffix(Degree.size());
+    // Whole degrees, optionally with one decimal: the tenths the list uses.
+    const std::size_t dot = s.find('.');
+    const std::string_view whole = s.substr(0, dot);
+    const std::string_view fraction = dot == std::string_view::npos ? std::string_view() : s.substr(dot + 1);
+    if (whole.empty() || whole.size() > 3 || (dot != std::string_view::npos && fraction.size() != 1))
+        return std::nullopt;
+    int tenths = 0;
+    for (char c : whole) {
+        if (!IsDigit(c))
+            return std::nullopt;
+        tenths = tenths * 10 + (c - '0');
+    }
+    tenths *= 10;
+    if (!fraction.empty()) {
+        if (!IsDigit(fraction.front()))
+            return std::nullopt;
+        tenths += fraction.front() - '0';
+    }
+    if (tenths > 1800)
+        return std::nullopt;
+    return east ? tenths : (3600 - tenths) % 3600;
+}
+
+std::vector<Observation> ParseObservations(std::string_view text)
+{
+    // A byte-order mark from a spreadsheet is not part of the header.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    if (text.empty())
+        throw ObservationsError(1, std::string("the header must be ") + ObservationsHeader);
+    std::vector<Observation> rows;
+    int number = 0;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        ++number;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.size() > ObservationsMaxLineBytes)
+            throw ObservationsError(number, "the line is longer than "
+                                                + std::to_string(ObservationsMaxLineBytes) + " bytes");
+        if (number == 1)
+            CheckHeader(line);
+        else if (!Trimmed(line).empty())
+            rows.push_back(ParseRow(line, number));
+    }
+    return rows;
+}
+
+std::vector<Observation> ReadObservations(std::istream& in)
+{
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return ParseObservations(text);
+}
+
+std::string WriteObservations(const std::vector<Observation>& observations)
+{
+    std::string text = std::string(ObservationsHeader) + "\n";
+    for (const Observation& o : observations) {
+        const int n = o.position > 1800 ? 3600 - o.position : o.position;
+        text += std::to_string(n / 10) + "." + std::to_string(n % 10) + (o.position > 1800 ? "W" : "E");
+        text += "," + Shortest(o.motorAngle) + ",";
+        if (o.offset)
+            text += Shortest(*o.offset);
+        text += "\n";
+    }
+    return text;
+}
+
+}  // namespace zenbelts

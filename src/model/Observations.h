@@ -1,0 +1,51 @@
+#pragma once
+
+#include <istream>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What was found at the dish, one row per satellite: where the signal peaked
+// on the motor and, when measured, how far the satellite lies off the beam.
+// Kept as a small CSV file: "position,motorAngle,offset".
+
+namespace zenbelts {
+
+struct Observation {
+    int position = 0;              // tenths of a degree east, 0..3599
+    double motorAngle = 0.0;       // degrees, as the arc table's motor angle
+    std::optional<double> offset;  // degrees, above (+) or below (-) the beam
+
+    bool operator==(const Observation&) const = default;
+};
+
+inline constexpr const char* ObservationsHeader = "position,motorAngle,offset";
+inline constexpr std::size_t ObservationsMaxLineBytes = 1024;
+
+// Why a file was refused: the message names the line ("line 4: the motor
+// angle is not a number").
+class ObservationsError : public std::runtime_error {
+public:
+    ObservationsError(int line, const std::string& what);
+    int line() const { return line_; }
+
+private:
+    int line_;
+};
+
+// A position as the program writes it (0..3599 tenths east) or as a label:
+// "19.2E", "0.8W", "13.0°E". Null when it is neither.
+std::optional<int> ParseObservedPosition(std::string_view text);
+
+// The header line first (LF or CR LF line ends, blank lines skipped), then
+// one row per observation. Throws ObservationsError.
+std::vector<Observation> ParseObservations(std::string_view text);
+std::vector<Observation> ReadObservations(std::istream& in);
+
+// The CSV text that parses back to the same observations: labels for the
+// positions, the shortest decimals that keep each angle exactly.
+std::string WriteObservations(const std::vector<Observation>& observations);
+
+}  // namespace zenbelts
