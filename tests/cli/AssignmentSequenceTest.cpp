@@ -12,6 +12,8 @@
 #include <random>
 #include <sstream>
 
+#include <unistd.h>
+
 namespace zenbelts::cli {
 namespace {
 
@@ -65,7 +67,7 @@ TEST(AssignmentSequence, WhatApplyAcceptsStoresAndLoadsTheSame)
 
 TEST(AssignmentSequence, FilesWrittenBySetAndOptimiseOpenAgain)
 {
-    const fs::path dir = fs::temp_directory_path() / "zenbelts-assignment-sequence";
+    const fs::path dir = fs::temp_directory_path() / ("zenbelts-assignment-sequence-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     {
