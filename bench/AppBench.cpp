@@ -5,9 +5,9 @@
 #include "app/MainFrame.h"
 #include "controls/AdjustmentBar.h"
 #include "app/ZenbeltsApp.h"
-#include "model/ControlIds.h"
+#include "controls/ControlIds.h"
 #include "model/SettingsArchive.h"
-#include "model/ZenbeltsDoc.h"
+#include "document/ZenbeltsDoc.h"
 #include "view/ZenbeltsView.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 #include "cli/Arguments.h"
 
-#include "model/FileAccess.h"
-#include "controls/NumericText.h"
+#include "io/FileAccess.h"
+#include "text/NumericText.h"
 
 namespace zenbelts::cli {
 

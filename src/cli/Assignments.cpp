@@ -1,6 +1,6 @@
 #include "cli/Assignments.h"
 
-#include "controls/NumericText.h"
+#include "text/NumericText.h"
 
 namespace zenbelts::cli {
 

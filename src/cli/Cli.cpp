@@ -4,9 +4,9 @@
 #include "cli/Arguments.h"
 #include "cli/Assignments.h"
 #include "cli/Json.h"
-#include "controls/NumericText.h"
-#include "model/AngleText.h"
-#include "model/FileAccess.h"
+#include "text/NumericText.h"
+#include "text/AngleText.h"
+#include "io/FileAccess.h"
 #include "model/MountSettings.h"
 #include "model/OptimiseMount.h"
 #include "model/SettingsArchive.h"
@@ -14,7 +14,7 @@
 
 #include "catalogue/TextEncoding.h"
 #include "view/ArcPlotOutput.h"
-#include "view/ArcTable.h"
+#include "plot/ArcTable.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

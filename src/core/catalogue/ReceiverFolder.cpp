@@ -1,0 +1,78 @@
+#include "catalogue/ReceiverFolder.h"
+
+#include "io/FileAccess.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace zenbelts {
+
+namespace {
+
+bool HasIniExtension(const std::string& name)
+{
+    if (name.size() < 5)
+        return false;
+    std::string extension = name.substr(name.size() - 4);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
+    return extension == ".ini";
+}
+
+}  // namespace
+
+bool ListReceiverFolder(const std::filesystem::path& folder, ReceiverFormat format, ReceiverFolder& out,
+                        std::string& error)
+{
+    out = {};
+    std::error_code ec;
+    std::vector<std::filesystem::path> ini, scanTables;
+    std::filesystem::directory_iterator it(folder, ec);
+    if (ec) {
+        error = "cannot list the folder: " + ec.message();
+        return false;
+    }
+    for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        // Links are followed; folders, devices and FIFOs are not files to read.
+        if (!it->is_regular_file(ec))
+            continue;
+        const std::string name = it->path().filename().string();
+        if (HasIniExtension(name))
+            ini.push_back(it->path());
+        else if (ParseScanTableName(name))
+            scanTables.push_back(it->path());
+    }
+    if (ec) {
+        error = "cannot list the folder: " + ec.message();
+        return false;
+    }
+    if (format == ReceiverFormat::Unknown)
+        format = ini.empty() && !scanTables.empty() ? ReceiverFormat::ScanTables : ReceiverFormat::Ini;
+    if (format == ReceiverFormat::Ini)
+        out.files = std::move(ini);
+    else if (format == ReceiverFormat::ScanTables)
+        out.files = std::move(scanTables);
+    out.format = format;
+    std::sort(out.files.begin(), out.files.end(),
+              [](const auto& a, const auto& b) { return a.filename() < b.filename(); });
+    return true;
+}
+
+ImportResult ImportReceiverFolder(const ReceiverFolder& folder, std::size_t maxFileBytes)
+{
+    ImportAccumulator into;
+    for (const std::filesystem::path& path : folder.files) {
+        std::vector<std::uint8_t> bytes;
+        std::string error;
+        // A scan table's position is in its name: its content is not needed.
+        if (folder.format != ReceiverFormat::ScanTables && !ReadRegularFile(path, maxFileBytes, bytes, error)) {
+            into.Skip();
+            continue;
+        }
+        const std::string content(bytes.begin(), bytes.end());
+        ImportInto(folder.format, path.filename().string(), content, into);
+    }
+    return into.Result();
+}
+
+}  // namespace zenbelts

@@ -1,0 +1,100 @@
+#include "catalogue/SatelliteList.h"
+
+#include "io/FileAccess.h"
+
+#include <cstdint>
+#include <sstream>
+#include <vector>
+
+namespace zenbelts {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+void ReadLine(std::string_view line, SatelliteCatalogue& catalogue)
+{
+    if (line.size() < 5 || line[4] != '=')
+        return;
+    int position = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (!IsDigit(line[i]))
+            return;
+        position = position * 10 + (line[i] - '0');
+    }
+    if (position >= PositionCount)
+        return;
+    catalogue.InsertOrRename(position, std::string(line.substr(5)));
+}
+
+std::string BytesText(std::size_t bytes)
+{
+    if (bytes >= 1024 && bytes % 1024 == 0)
+        return std::to_string(bytes / 1024) + " KiB";
+    return std::to_string(bytes) + " bytes";
+}
+
+SatelliteListResult Failed(std::string reason) { return {false, std::move(reason)}; }
+
+}  // namespace
+
+SatelliteListResult ReadSatelliteList(std::istream& in, SatelliteCatalogue& catalogue, std::size_t maxLineBytes)
+{
+    // Room for the longest line, a CR before its LF and the terminating NUL;
+    // a longer line fills it and fails the stream without being held whole.
+    std::vector<char> buffer(maxLineBytes + 3);
+    const auto size = static_cast<std::streamsize>(buffer.size());
+    for (std::size_t number = 1;; ++number) {
+        in.getline(buffer.data(), size);
+        const auto extracted = static_cast<std::size_t>(in.gcount());
+        if (in.bad())
+            return Failed("cannot read it");
+        if (in.fail() && !in.eof())
+            return Failed("line " + std::to_string(number) + " is longer than " + BytesText(maxLineBytes));
+        if (extracted == 0 && in.eof())
+            break;
+        // The delimiter counts in gcount but is not stored.
+        const bool ended = !in.eof();
+        std::string_view line(buffer.data(), extracted - (ended ? 1 : 0));
+        // A CR right before the LF belongs to the line end.
+        if (ended && !line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.size() > maxLineBytes)
+            return Failed("line " + std::to_string(number) + " is longer than " + BytesText(maxLineBytes));
+        ReadLine(line, catalogue);
+        if (!ended)
+            break;
+    }
+    return {};
+}
+
+SatelliteListResult LoadSatelliteListFile(const std::string& path, SatelliteCatalogue& catalogue)
+{
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    if (!ReadRegularFile(path, SatelliteListMaxBytes, bytes, error))
+        return Failed(error);
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    SatelliteCatalogue loaded = catalogue;
+    SatelliteListResult result = ReadSatelliteList(in, loaded);
+    if (result)
+        catalogue = std::move(loaded);
+    return result;
+}
+
+}  // namespace zenbelts
+
+namespace zenbelts {
+
+std::filesystem::path FindSatelliteList(const std::filesystem::path& executableDir)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path beside = executableDir / "sats.lst";
+    if (fs::exists(beside, ec))
+        return beside;
+    const fs::path shared = (executableDir / ".." / "share" / "zenbelts" / "sats.lst").lexically_normal();
+    return fs::exists(shared, ec) ? shared : beside;
+}
+
+}  // namespace zenbelts

@@ -1,0 +1,352 @@
+#include "io/FileAccess.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+#ifdef _WIN32
+#include <fstream>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace zenbelts {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ErrnoText(int code)
+{
+    std::string text = std::strerror(code);
+    if (!text.empty())
+        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
+std::string SizeText(std::size_t bytes)
+{
+    constexpr std::size_t KiB = 1024, MiB = 1024 * 1024;
+    if (bytes >= MiB && bytes % MiB == 0)
+        return std::to_string(bytes / MiB) + " MiB";
+    if (bytes >= KiB && bytes % KiB == 0)
+        return std::to_string(bytes / KiB) + " KiB";
+    return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+}
+
+bool Refuse(ReadProblem why, std::string text, std::vector<std::uint8_t>& bytes, std::string& error,
+            ReadProblem* problem)
+{
+    bytes.clear();
+    error = std::move(text);
+    if (problem)
+        *problem = why;
+    return false;
+}
+
+// A name no other writer picks: the target's own name, hidden, with a random tail.
+fs::path TemporaryBeside(const fs::path& target)
+{
+    thread_local std::mt19937_64 random{std::random_device{}()};
+    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    // Short enough for any file system's name limit.
+    std::string name = "." + target.filename().string().substr(0, 200) + ".";
+    for (int i = 0; i < 8; ++i)
+        name += Letters[random() % (sizeof Letters - 1)];
+    return target.parent_path() / (name + ".tmp");
+}
+
+}  // namespace
+
+std::string PrintableText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F) {
+            out += '?';
+        } else if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80
+                   && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            // U+0080..U+009F in UTF-8: terminals take these as controls too.
+            out += '?';
+            ++i;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
+bool IsSameFile(const fs::path& a, const fs::path& b)
+{
+    std::error_code ec;
+    if (!fs::exists(a, ec) || !fs::exists(b, ec))
+        return false;
+    const bool same = fs::equivalent(a, b, ec);
+    return same && !ec;
+}
+
+#ifndef _WIN32
+
+namespace {
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
+    // Closes now, so that a failing close can be reported.
+    int Close()
+    {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        return result;
+    }
+
+private:
+    int fd_;
+};
+
+int OpenRetrying(const char* path, int flags, mode_t mode = 0)
+{
+    int fd;
+    do {
+        fd = ::open(path, flags, mode);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Follows a chain of symbolic links to the file that is really meant, which
+// need not exist yet. Sets errno and returns false on a loop or a bad path.
+bool FinalTarget(fs::path& path, struct stat& info, bool& exists)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        if (::lstat(path.c_str(), &info) != 0) {
+            if (errno != ENOENT)
+                return false;
+            exists = false;
+            return true;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            exists = true;
+            return true;
+        }
+        std::error_code ec;
+        const fs::path next = fs::read_symlink(path, ec);
+        if (ec) {
+            errno = ec.value();
+            return false;
+        }
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    errno = ELOOP;
+    return false;
+}
+
+}  // namespace
+
+bool ReadRegularFile(const fs::path& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
+                     std::string& error, ReadProblem* problem)
+{
+    bytes.clear();
+    if (problem)
+        *problem = ReadProblem::None;
+    // Non-blocking, so that opening a FIFO returns at once; it is refused below.
+    const Descriptor file(OpenRetrying(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.get() < 0) {
+        const int code = errno;
+        if (code == ENOENT)
+            return Refuse(ReadProblem::Missing, "no such file", bytes, error, problem);
+        return Refuse(ReadProblem::NotReadable, "cannot open it: " + ErrnoText(code), bytes, error, problem);
+    }
+    struct stat info;
+    if (::fstat(file.get(), &info) != 0)
+        return Refuse(ReadProblem::NotReadable, "cannot read it: " + ErrnoText(errno), bytes, error, problem);
+    if (S_ISDIR(info.st_mode))
+        return Refuse(ReadProblem::NotRegular, "it is a folder, not a file", bytes, error, problem);
+    if (!S_ISREG(info.st_mode))
+        return Refuse(ReadProblem::NotRegular, "it is not a regular file", bytes, error, problem);
+    const std::string tooLarge = "it is larger than " + SizeText(maxBytes);
+    if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+        return Refuse(ReadProblem::TooLarge, tooLarge, bytes, error, problem);
+
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
+    std::uint8_t buffer[65536];
+    // The file may grow while it is read: one byte past the limit is enough to know.
+    while (bytes.size() <= maxBytes) {
+        const std::size_t want = std::min(sizeof buffer, maxBytes + 1 - bytes.size());
+        const ssize_t n = ::read(file.get(), buffer, want);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return Refuse(ReadProblem::NotReadable, "cannot read it: " + ErrnoText(errno), bytes, error,
+                          problem);
+        }
+        if (n == 0)
+            break;
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    if (bytes.size() > maxBytes)
+        return Refuse(ReadProblem::TooLarge, tooLarge, bytes, error, problem);
+    return true;
+}
+
+bool WriteFileSafely(const fs::path& path, std::span<const std::uint8_t> bytes, std::string& error)
+{
+    const auto fail = [&error](const std::string& why) {
+        error = "cannot write it: " + why;
+        return false;
+    };
+    if (path.empty() || !path.has_filename())
+        return fail(path.empty() ? "no file name" : "it is a folder, not a file");
+
+    fs::path target = path;
+    struct stat old;
+    bool exists = false;
+    if (!FinalTarget(target, old, exists))
+        return fail(ErrnoText(errno));
+    // Never open a device, a FIFO or a socket, and never replace a folder.
+    if (exists && S_ISDIR(old.st_mode))
+        return fail("it is a folder, not a file");
+    if (exists && !S_ISREG(old.st_mode))
+        return fail("it is not a regular file");
+
+    // Created like any new file (0666 less the umask), so a new target gets
+    // the usual permissions; an old one's are copied below.
+    fs::path temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = TemporaryBeside(target);
+        fd = OpenRetrying(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return fail(ErrnoText(errno));
+    }
+    if (fd < 0)
+        return fail(ErrnoText(EEXIST));
+    Descriptor file(fd);
+
+    const auto discard = [&](int code) {
+        if (file.get() >= 0)
+            file.Close();
+        ::unlink(temporary.c_str());
+        return fail(ErrnoText(code));
+    };
+    if (exists) {
+        // Best effort: when root saves someone's file, it stays theirs.
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+            (void)::fchown(file.get(), old.st_uid, old.st_gid);
+        if (::fchmod(file.get(), old.st_mode & 0777) != 0)
+            return discard(errno);
+    }
+    if (!WriteAll(file.get(), bytes.data(), bytes.size()))
+        return discard(errno);
+    if (::fsync(file.get()) != 0)
+        return discard(errno);
+    if (file.Close() != 0)
+        return discard(errno);
+    if (::rename(temporary.c_str(), target.c_str()) != 0)
+        return discard(errno);
+
+    // The new file is complete on disk; syncing the folder makes the rename
+    // last. Some file systems cannot sync a folder, and the file is already
+    // replaced, so a failure here is not reported.
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    const Descriptor dir(OpenRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0)
+        (void)::fsync(dir.get());
+    return true;
+}
+
+#else  // _WIN32: no FIFOs to fear and no folders to sync.
+
+bool ReadRegularFile(const fs::path& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
+                     std::string& error, ReadProblem* problem)
+{
+    bytes.clear();
+    if (problem)
+        *problem = ReadProblem::None;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (!fs::exists(status))
+        return Refuse(ReadProblem::Missing, "no such file", bytes, error, problem);
+    if (fs::is_directory(status))
+        return Refuse(ReadProblem::NotRegular, "it is a folder, not a file", bytes, error, problem);
+    if (!fs::is_regular_file(status))
+        return Refuse(ReadProblem::NotRegular, "it is not a regular file", bytes, error, problem);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return Refuse(ReadProblem::NotReadable, "cannot open it: " + ErrnoText(errno), bytes, error, problem);
+    char buffer[65536];
+    while (bytes.size() <= maxBytes && in) {
+        in.read(buffer, static_cast<std::streamsize>(std::min(sizeof buffer, maxBytes + 1 - bytes.size())));
+        bytes.insert(bytes.end(), buffer, buffer + in.gcount());
+    }
+    if (in.bad())
+        return Refuse(ReadProblem::NotReadable, "cannot read it", bytes, error, problem);
+    if (bytes.size() > maxBytes)
+        return Refuse(ReadProblem::TooLarge, "it is larger than " + SizeText(maxBytes), bytes, error, problem);
+    return true;
+}
+
+bool WriteFileSafely(const fs::path& path, std::span<const std::uint8_t> bytes, std::string& error)
+{
+    std::error_code ec;
+    fs::path target = fs::is_symlink(path, ec) ? fs::weakly_canonical(path, ec) : path;
+    const fs::file_status status = fs::status(target, ec);
+    if (fs::is_directory(status)) {
+        error = "cannot write it: it is a folder, not a file";
+        return false;
+    }
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        error = "cannot write it: it is not a regular file";
+        return false;
+    }
+    const fs::path temporary = TemporaryBeside(target);
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            fs::remove(temporary, ec);
+            error = "cannot write it: " + ErrnoText(errno);
+            return false;
+        }
+    }
+    fs::rename(temporary, target, ec);
+    if (ec) {
+        error = "cannot write it: " + ec.message();
+        fs::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+#endif
+
+}  // namespace zenbelts

@@ -1,0 +1,233 @@
+#include "plot/ArcPlot.h"
+
+#include "geometry/MountModel.h"
+#include "text/AngleText.h"
+#include "plot/PageLayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace zenbelts {
+
+int MulDiv(int n, int m, int d)
+{
+    if (d == 0)
+        return -1;
+    const long long product = static_cast<long long>(n) * m;
+    const long long magnitude = (std::llabs(product) + std::llabs(static_cast<long long>(d)) / 2)
+        / std::llabs(static_cast<long long>(d));
+    return static_cast<int>(((product < 0) != (d < 0)) ? -magnitude : magnitude);
+}
+
+PlotProjection ComputeProjection(const Rect& plot)
+{
+    const double w = plot.right - plot.left;
+    const double h = plot.bottom - plot.top;
+    const double s = h * 0.3333333333333333;
+    const double half = w * 0.5;
+    // The circle through the top centre and through both side edges a third lower.
+    double r = (half * half + s * s) / (s + s);
+    if (r < h * 1.5)
+        r = h * 1.5;
+    const int m = (plot.bottom + plot.top) / 2;
+    PlotProjection p;
+    p.halfAngle = std::asin(half / r);
+    p.centreX = (plot.right + plot.left) / 2;
+    p.centreY = static_cast<int>(m - s * 1.5 + r);
+    p.baseRadius = r - s * 1.2;
+    p.radiusPerDegree = s * 0.24;
+    return p;
+}
+
+Point ProjectPoint(const PlotProjection& p, double a, double b)
+{
+    const double theta = a * 0.6366197723675814 * p.halfAngle;
+    const double r = b * RadiansToDegrees * p.radiusPerDegree + p.baseRadius;
+    return {static_cast<int>(p.centreX + 0.5 - r * std::sin(theta)),
+            static_cast<int>(p.centreY + 0.5 - r * std::cos(theta))};
+}
+
+DrawingObjects ScreenDrawingObjects(int screenLogPixelsY)
+{
+    return {{"Arial", -MulDiv(8, screenLogPixelsY, 72), 400},
+            {1, {192, 192, 192}},
+            {3, {255, 192, 192}}};
+}
+
+DrawingObjects PrintDrawingObjects(int d, int s)
+{
+    return {{"Arial", -MulDiv(8, d, 72), 400},
+            {1, {192, 192, 192}},
+            {std::max(1, 3 * d / s), {255, 192, 192}}};
+}
+
+namespace {
+
+constexpr double FiveDegrees = 0.08726646259971647;
+constexpr double SeventyDegrees = 1.2217304763960306;
+
+struct ArcAngles {
+    float start, sweep;  // degrees, counterclockwise from the right end
+};
+
+ArcAngles ArcAnglesOf(const PlotProjection& p)
+{
+    return {static_cast<float>(p.halfAngle * -1 * RadiansToDegrees + 90),
+            static_cast<float>(p.halfAngle * 114.59155902616465)};
+}
+
+void DrawGrid(DrawingSurface& surface, const PlotProjection& p, const PenSpec& pen)
+{
+    surface.SetPen(pen);
+    const Point centre{p.centreX, p.centreY};
+    for (double a : {HalfPi, SeventyDegrees, -SeventyDegrees, -HalfPi}) {
+        surface.MoveTo(centre);
+        surface.LineTo(ProjectPoint(p, a, FiveDegrees));
+    }
+    const ArcAngles angles = ArcAnglesOf(p);
+    for (int n : {-50, -40, -30, -20, -10, 10, 20, 30, 40, 50}) {
+        const double e = n * TenthsToRadians;
+        surface.MoveTo(ProjectPoint(p, -HalfPi, e));
+        surface.AngleArc(centre, static_cast<int>(e * RadiansToDegrees * p.radiusPerDegree + p.baseRadius),
+                         angles.start, angles.sweep);
+    }
+}
+
+void DrawBeam(DrawingSurface& surface, const PlotProjection& p, const PenSpec& pen,
+              const MountSettings& s, const Matrix4& view)
+{
+    surface.SetPen(pen);
+    if (s.lockSatellites == 0) {
+        const ArcAngles angles = ArcAnglesOf(p);
+        surface.MoveTo(ProjectPoint(p, -HalfPi, 0.0));
+        surface.AngleArc({p.centreX, p.centreY}, static_cast<int>(p.radiusPerDegree * 0.0 + p.baseRadius),
+                         angles.start, angles.sweep);
+        return;
+    }
+    // The satellites stay on the offset-0 line and the path moves against
+    // them, mirrored so that it passes above or below each satellite by the
+    // angle the beam does in the other presentation.
+    const auto mirrored = [&](int ring) {
+        const MountAngle m = MountAngles(view, s.latitude, s.declination, ring);
+        return ProjectPoint(p, m.a, -m.b);
+    };
+    bool previousValid = false;
+    Point previous{0, 0};
+    for (int ring = 0; ring <= 3600; ring += 10) {
+        const MountAngle m = MountAngles(view, s.latitude, s.declination, ring);
+        const bool valid = std::fabs(m.a) < HalfPi && std::fabs(m.b) < HalfPi;
+        const Point here = ProjectPoint(p, m.a, -m.b);
+        if (valid && previousValid) {
+            const Point segment[4] = {previous, mirrored(ring - 7), mirrored(ring - 3), here};
+            surface.PolyBezier(segment);
+        }
+        previous = here;
+        previousValid = valid;
+    }
+}
+
+void DrawChosenMark(DrawingSurface& surface, Point c, bool printing, int d, int s)
+{
+    if (printing) {
+        const int j = std::max(1, 3 * d / s), k = j / 2;
+        surface.Ellipse({c.x - k, c.y - k, c.x - k + j + 1, c.y - k + j + 1});
+        return;
+    }
+    static constexpr Rgb Shade[3][3] = {{{128, 128, 128}, {64, 64, 64}, {128, 128, 128}},
+                                        {{64, 64, 64}, {0, 0, 0}, {64, 64, 64}},
+                                        {{128, 128, 128}, {64, 64, 64}, {128, 128, 128}}};
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx)
+            surface.SetPixel({c.x + dx, c.y + dy}, Shade[dy + 1][dx + 1]);
+    }
+}
+
+void DrawPlainMark(DrawingSurface& surface, Point c, bool printing, int d, int s)
+{
+    if (printing) {
+        const int j = std::max(1, d / s), k = j / 2;
+        surface.Ellipse({c.x - k, c.y - k, c.x - k + j + 1, c.y - k + j + 1});
+        return;
+    }
+    surface.SetPixel(c, Black);
+}
+
+void DrawSatellites(DrawingSurface& surface, const PlotProjection& p, const ArcPlotRequest& request,
+                    const FontSpec& font, const Matrix4& view)
+{
+    const MountSettings& s = request.settings;
+    const int d = request.metrics.logPixelsX;
+    const int screen = request.metrics.screenLogPixelsX;
+    const int labelOffset = std::max(1, 2 * d / screen);
+    surface.SetFont(font);
+    surface.SetPen(BlackPen);
+    for (const SatelliteEntry& entry : request.catalogue) {
+        const MountAngle m = MountAngles(view, s.latitude, s.declination, entry.position);
+        const Point at = ProjectPoint(p, m.a, s.lockSatellites != 0 ? 0.0 : m.b);
+        if (s.chosenSatellites.Test(entry.position)) {
+            DrawChosenMark(surface, at, request.printing, d, screen);
+            surface.TextOut({at.x + labelOffset, at.y + labelOffset},
+                            FormatSatelliteLabel(entry.position));
+        } else {
+            DrawPlainMark(surface, at, request.printing, d, screen);
+        }
+    }
+}
+
+void DrawLegend(DrawingSurface& surface, const MountSettings& s, const PageLayout& page,
+                int printerLogPixelsY)
+{
+    surface.SetFont(LegendFont(printerLogPixelsY));
+    Point at = page.legendTopLeft;
+    for (const std::string& line : LegendLines(s)) {
+        surface.TextOut(at, line);
+        at.y += page.legendLineSpacing;
+    }
+}
+
+}  // namespace
+
+void DrawArcPlot(DrawingSurface& surface, const ArcPlotRequest& request)
+{
+    const DeviceMetrics& dm = request.metrics;
+    if (request.clientWidth < 12 || request.clientHeight < 11)
+        return;
+    const int widthMm = MulDiv(request.clientWidth - 8, dm.screenHorzSize, dm.screenHorzRes);
+    const int heightMm = MulDiv(request.clientHeight - 8, dm.screenVertSize, dm.screenVertRes);
+    if (widthMm <= 0 || heightMm <= 0)
+        return;
+
+    Rect rect{4, 4, request.clientWidth - 4, request.clientHeight - 4};
+    if (request.printing) {
+        const PageLayout page = ComputePageLayout(dm, widthMm, heightMm);
+        if (page.blank)
+            return;
+        DrawLegend(surface, request.settings, page, dm.logPixelsY);
+        rect = page.clip;
+    }
+    if (rect.Width() < 4 || rect.Height() < 3)
+        return;
+    surface.SetClip(rect);
+    const Rect plot{rect.left + 4, rect.top + 4, rect.right - 4, rect.bottom - 4};
+    // The projection divides by the plot's height and needs some width: with
+    // neither there is nothing to draw but the background.
+    if (plot.Width() <= 0 || plot.Height() <= 0) {
+        surface.ClearClip();
+        return;
+    }
+
+    const DrawingObjects objects = request.printing
+        ? PrintDrawingObjects(dm.logPixelsX, dm.screenLogPixelsX)
+        : request.screenObjects;
+    const PlotProjection projection = ComputeProjection(plot);
+    DrawGrid(surface, projection, objects.gridPen);
+
+    Matrix4 view;
+    MatrixAdjugate(request.settings.mountFrame, view);
+    DrawBeam(surface, projection, objects.highlightPen, request.settings, view);
+    DrawSatellites(surface, projection, request, objects.labelFont, view);
+    surface.ClearClip();
+}
+
+}  // namespace zenbelts

@@ -1,0 +1,147 @@
+#include "text/NumericText.h"
+
+#include "text/AngleText.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace zenbelts::numeric {
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::size_t SkipBlanks(std::string_view text, std::size_t i)
+{
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    return i;
+}
+
+std::string Hemisphere(int tenths, char positive, char negative)
+{
+    const long magnitude = std::labs(static_cast<long>(tenths));
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%ld.%ld%s", magnitude / 10, magnitude % 10, DegreeSign);
+    std::string text = buffer;
+    if (tenths != 0)
+        text += tenths > 0 ? positive : negative;
+    return text;
+}
+
+int ParseHemisphere(std::string_view text, std::size_t* end, char negativeUpper)
+{
+    std::size_t i = 0;
+    int value = ParseTenths(text, &i);
+    i = SkipBlanks(text, i);
+    const std::size_t signLength = std::strlen(DegreeSign);
+    if (text.substr(i, signLength) == DegreeSign)
+        i = SkipBlanks(text, i + signLength);
+    if (i < text.size() && (text[i] == negativeUpper || text[i] == negativeUpper + ('a' - 'A')))
+        value = value == INT_MIN ? INT_MAX : -value;
+    if (end)
+        *end = i;
+    return value;
+}
+
+}  // namespace
+
+std::string FormatInteger(int value) { return std::to_string(value); }
+
+std::string FormatUnsigned(int value) { return std::to_string(value < 0 ? 0 : value); }
+
+std::string FormatDegrees(int value) { return FormatUnsigned(value) + DegreeSign; }
+
+std::string FormatMinutes(int value)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02d'", value < 0 ? 0 : value);
+    return buffer;
+}
+
+std::string FormatNorthSouth(int tenths) { return Hemisphere(tenths, 'N', 'S'); }
+
+std::string FormatEastWest(int tenths) { return Hemisphere(tenths, 'E', 'W'); }
+
+int ParseInteger(std::string_view text, std::size_t* end)
+{
+    std::size_t i = SkipBlanks(text, 0);
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    const std::size_t digitsStart = i;
+    long long value = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+        if (value <= static_cast<long long>(INT_MAX) + 1)
+            value = value * 10 + (text[i] - '0');
+        ++i;
+    }
+    if (i == digitsStart) {
+        if (end)
+            *end = 0;
+        return 0;
+    }
+    if (end)
+        *end = i;
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+bool ParseWholeNumber(std::string_view text, int& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+int ParseUnsigned(std::string_view text, std::size_t* end)
+{
+    const int value = ParseInteger(text, end);
+    return value < 0 ? 0 : value;
+}
+
+int ParseTenths(std::string_view text, std::size_t* end)
+{
+    std::size_t i = SkipBlanks(text, 0);
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    // from_chars takes no sign of its own and ignores the locale.
+    double number = 0.0;
+    const char* first = text.data() + i;
+    const char* last = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(first, last, number, std::chars_format::general);
+    if (ptr == first || (ec != std::errc() && ec != std::errc::result_out_of_range)) {
+        if (end)
+            *end = 0;
+        return 0;
+    }
+    if (end)
+        *end = static_cast<std::size_t>(ptr - text.data());
+    if (ec == std::errc::result_out_of_range || std::isnan(number))
+        return 0;
+    const double tenths = std::floor((negative ? -number : number) * 10 + 0.5);
+    if (tenths >= 2147483647.0)
+        return INT_MAX;
+    if (tenths <= -2147483648.0)
+        return INT_MIN;
+    return static_cast<int>(tenths);
+}
+
+int ParseNorthSouth(std::string_view text, std::size_t* end) { return ParseHemisphere(text, end, 'S'); }
+
+int ParseEastWest(std::string_view text, std::size_t* end) { return ParseHemisphere(text, end, 'W'); }
+
+}  // namespace zenbelts::numeric

@@ -1,0 +1,800 @@
+#include "app/MainFrame.h"
+
+#include "app/AppTexts.h"
+#include "app/ZenbeltsApp.h"
+#include "controls/AdjustmentBar.h"
+#include "text/AngleText.h"
+#include "model/Version.h"
+#include "controls/ControlIds.h"
+#include "document/ZenbeltsDoc.h"
+#include "view/ArcPlotOutput.h"
+#include "view/MissTable.h"
+#include "view/ZenbeltsView.h"
+
+#include <QAbstractSpinBox>
+#include <QActionGroup>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace zenbelts {
+
+namespace {
+
+QString Text(const char* text) { return QString::fromUtf8(text); }
+
+// Icons from the desktop theme where it has them, otherwise our own.
+QIcon Icon(const char* themeName, const char* resource)
+{
+    return QIcon::fromTheme(QString::fromLatin1(themeName),
+                            QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(resource))));
+}
+
+}  // namespace
+
+CChildFrame::CChildFrame(CZenbeltsApp& app, CZenbeltsDoc& doc, QWidget* parent)
+    : QMdiSubWindow(parent), app_(app), doc_(doc), view_(new CZenbeltsView(app.ScreenObjects(), doc, this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWidget(view_);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/document.svg")));
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event)
+{
+    CMainFrame* frame = app_.MainFrame();
+    if (frame && !frame->CanCloseFrame(*this)) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+}
+
+CMainFrame::CMainFrame(CZenbeltsApp& app) : app_(app), printer_(QPrinter::HighResolution)
+{
+    setWindowTitle(Text(texts::AppName));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/zenbelts.svg")));
+    setAcceptDrops(true);
+    mdiArea_ = new QMdiArea(this);
+    setCentralWidget(mdiArea_);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    CreateAdjustmentBar();
+    // No larger than the screen it starts on, a small one included.
+    const QSize wanted(1000, 700);
+    resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size()) : wanted);
+
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::RequestUpdate);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { TrackFocus(now); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::RequestUpdate);
+    // A new screen resolution makes new drawing objects; views use them at their next paint.
+    const auto watchScreen = [this](QScreen* screen) {
+        connect(screen, &QScreen::logicalDotsPerInchChanged, this, [this] {
+            app_.CreateDrawingResources();
+            mdiArea_->viewport()->update();
+        });
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+        watchScreen(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, watchScreen);
+    SetMenus(false);
+}
+
+CMainFrame::~CMainFrame()
+{
+    // Nothing may reach this frame while its parts are torn down.
+    qApp->disconnect(this);
+    disconnect(trackedSelection_);
+    disconnect(trackedText_);
+    QGuiApplication::clipboard()->disconnect(this);
+    for (QScreen* screen : QGuiApplication::screens())
+        screen->disconnect(this);
+    mdiArea_->disconnect(this);
+    adjustmentBar_->disconnect(this);
+    missTable_->disconnect(this);
+    for (CZenbeltsDoc* doc : app_.Documents())
+        doc->disconnect(this);
+    // The windows go while the documents they show still exist.
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    for (QMdiSubWindow* window : windows)
+        window->disconnect(this);
+    qDeleteAll(windows);
+}
+
+void CMainFrame::CreateActions()
+{
+    const auto make = [this](const QString& text, texts::Prompt prompt, auto slot,
+                             QList<QKeySequence> keys = {}, QIcon icon = {}) {
+        auto* action = new QAction(icon, text, this);
+        action->setStatusTip(Text(prompt.status));
+        action->setToolTip(Text(prompt.tip));
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    Actions& a = actions_;
+    a.fileNew = make(tr("&New"), texts::New, [this] { app_.NewDocument(); }, {QKeySequence::New},
+                     Icon("document-new", "new"));
+    a.fileOpen = make(tr("&Open..."), texts::Open, &CMainFrame::OnFileOpen, {QKeySequence::Open},
+                      Icon("document-open", "open"));
+    a.fileClose = make(tr("&Close"), texts::Close, &CMainFrame::OnFileClose);
+    a.fileSave = make(tr("&Save"), texts::Save, &CMainFrame::OnFileSave, {QKeySequence::Save},
+                      Icon("document-save", "save"));
+    a.fileSaveAs = make(tr("Save &As..."), texts::SaveAs, &CMainFrame::OnFileSaveAs);
+    a.filePrint = make(tr("&Print..."), texts::Print, &CMainFrame::OnFilePrint, {QKeySequence::Print},
+                       Icon("document-print", "print"));
+    a.filePrintPreview = make(tr("Print Pre&view"), texts::PrintPreview, &CMainFrame::OnFilePrintPreview);
+    a.filePrintSetup = make(tr("P&rint Setup..."), texts::PrintSetup, &CMainFrame::OnFilePrintSetup);
+    a.fileProperties = make(tr("Pr&operties"), texts::Properties,
+                            [this] {
+                                if (CZenbeltsDoc* doc = ActiveDocument())
+                                    doc->OnProperties();
+                            },
+                            {}, QIcon(QStringLiteral(":/icons/properties.svg")));
+    a.fileExit = make(tr("E&xit"), texts::Exit, &QWidget::close);
+
+    const auto toFocusedEdit = [](auto operation) {
+        return [operation] {
+            if (QLineEdit* edit = FocusedEdit())
+                (edit->*operation)();
+        };
+    };
+    a.editUndo = make(tr("&Undo"), texts::Undo, toFocusedEdit(&QLineEdit::undo),
+                      {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    a.editCut = make(tr("Cu&t"), texts::Cut, toFocusedEdit(&QLineEdit::cut),
+                     {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+                     Icon("edit-cut", "cut"));
+    a.editCopy = make(tr("&Copy"), texts::Copy, toFocusedEdit(&QLineEdit::copy),
+                      {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+                      Icon("edit-copy", "copy"));
+    a.editPaste = make(tr("&Paste"), texts::Paste, toFocusedEdit(&QLineEdit::paste),
+                       {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+                       Icon("edit-paste", "paste"));
+    a.editSetDefaults = make(tr("Set &defaults"), texts::SetDefaults,
+                             [this] {
+                                 if (CZenbeltsDoc* doc = ActiveDocument())
+                                     doc->OnSetDefaults();
+                             },
+                             {}, QIcon(QStringLiteral(":/icons/defaults.svg")));
+    a.editOptimise = make(tr("&Optimise"), texts::Optimise, &CMainFrame::OnEditOptimise, {},
+                          QIcon(QStringLiteral(":/icons/optimise.svg")));
+    // The edit commands act on whichever text field has the focus, wherever it is.
+    for (QAction* action : {a.editUndo, a.editCut, a.editCopy, a.editPaste})
+        action->setShortcutContext(Qt::ApplicationShortcut);
+
+    a.viewToolbar = make(tr("&Toolbar"), texts::Toolbar, [] {});
+    a.viewStatusBar = make(tr("&Status Bar"), texts::StatusBar,
+                           [this](bool on) { statusBar()->setVisible(on); });
+    a.viewStatusBar->setCheckable(true);
+    a.viewStatusBar->setChecked(true);
+    a.viewShowToolTips = make(tr("Show &tooltips"), texts::ShowToolTips, &CMainFrame::OnViewShowToolTips);
+    a.viewShowToolTips->setCheckable(true);
+    a.viewMisses = make(tr("&Misses"), texts::Misses, [this](bool on) {
+        missesWanted_ = on;
+        RequestUpdate();
+    });
+    a.viewMisses->setCheckable(true);
+    a.viewMisses->setChecked(true);
+
+    a.windowNew = make(tr("&New Window"), texts::NewWindow, &CMainFrame::OnWindowNew);
+    a.windowCascade = make(tr("&Cascade"), texts::Cascade, [this] { mdiArea_->cascadeSubWindows(); });
+    a.windowTile = make(tr("&Tile"), texts::Tile, [this] { mdiArea_->tileSubWindows(); });
+    a.windowArrangeIcons = make(tr("&Arrange Icons"), texts::ArrangeIcons, &CMainFrame::OnWindowArrangeIcons);
+    a.helpAbout = make(tr("&About Zenbelts..."), texts::About, &CMainFrame::OnAbout, {},
+                       Icon("help-about", "about"));
+
+    for (int i = 0; i < 4; ++i) {
+        QAction* recent = make(QString(), texts::RecentFile, [this, i] {
+            if (i < app_.RecentFiles().size())
+                app_.OpenDocumentFile(app_.RecentFiles()[i]);
+        });
+        a.recentFiles.append(recent);
+    }
+    a.recentNone = make(tr("Recent File"), texts::RecentFile, [] {});
+    a.recentNone->setEnabled(false);
+}
+
+void CMainFrame::CreateMenus()
+{
+    const Actions& a = actions_;
+    const auto fileMenu = [&](bool document) {
+        auto* menu = new QMenu(tr("&File"), this);
+        menu->addAction(a.fileNew);
+        menu->addAction(a.fileOpen);
+        if (document) {
+            menu->addAction(a.fileClose);
+            menu->addAction(a.fileSave);
+            menu->addAction(a.fileSaveAs);
+            menu->addSeparator();
+            menu->addAction(a.filePrint);
+            menu->addAction(a.filePrintPreview);
+        } else {
+            menu->addSeparator();
+        }
+        menu->addAction(a.filePrintSetup);
+        menu->addSeparator();
+        menu->addAction(a.recentNone);
+        menu->addActions(a.recentFiles);
+        menu->addSeparator();
+        if (document)
+            menu->addAction(a.fileProperties);
+        menu->addAction(a.fileExit);
+        return menu;
+    };
+    fileMenuEmpty_ = fileMenu(false);
+    fileMenu_ = fileMenu(true);
+
+    editMenu_ = new QMenu(tr("&Edit"), this);
+    editMenu_->addAction(a.editUndo);
+    editMenu_->addSeparator();
+    editMenu_->addAction(a.editCut);
+    editMenu_->addAction(a.editCopy);
+    editMenu_->addAction(a.editPaste);
+    editMenu_->addSeparator();
+    editMenu_->addAction(a.editSetDefaults);
+    editMenu_->addAction(a.editOptimise);
+
+    viewMenuEmpty_ = new QMenu(tr("&View"), this);
+    viewMenuEmpty_->addAction(a.viewToolbar);
+    viewMenuEmpty_->addAction(a.viewStatusBar);
+    viewMenu_ = new QMenu(tr("&View"), this);
+    viewMenu_->addAction(a.viewToolbar);
+    viewMenu_->addAction(a.viewStatusBar);
+    viewMenu_->addSeparator();
+    viewMenu_->addAction(a.viewShowToolTips);
+    viewMenu_->addAction(a.viewMisses);
+
+    windowMenu_ = new QMenu(tr("&Window"), this);
+    connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
+    FillWindowMenu();
+
+    helpMenu_ = new QMenu(tr("&Help"), this);
+    helpMenu_->addAction(a.helpAbout);
+}
+
+void CMainFrame::FillWindowMenu()
+{
+    windowMenu_->clear();
+    windowMenu_->addAction(actions_.windowNew);
+    windowMenu_->addAction(actions_.windowCascade);
+    windowMenu_->addAction(actions_.windowTile);
+    windowMenu_->addAction(actions_.windowArrangeIcons);
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
+    if (!windows.isEmpty())
+        windowMenu_->addSeparator();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        QAction* item = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(ShownTitle(*window)));
+        item->setCheckable(true);
+        item->setChecked(window == mdiArea_->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, window] { mdiArea_->setActiveSubWindow(window); });
+    }
+}
+
+void CMainFrame::CreateToolBar()
+{
+    const Actions& a = actions_;
+    QToolBar* toolbar = addToolBar(tr("Toolbar"));
+    toolbar->setObjectName(QStringLiteral("Toolbar"));
+    toolbar->setAllowedAreas(Qt::TopToolBarArea | Qt::BottomToolBarArea);
+    toolbar->setIconSize(QSize(16, 16));
+    toolbar->addActions({a.fileNew, a.fileOpen, a.fileSave});
+    toolbar->addSeparator();
+    toolbar->addActions({a.editCut, a.editCopy, a.editPaste, a.editSetDefaults, a.fileProperties, a.editOptimise});
+    toolbar->addSeparator();
+    toolbar->addAction(a.filePrint);
+    toolbar->addSeparator();
+    toolbar->addAction(a.helpAbout);
+    // View > Toolbar is the toolbar's own toggle, kept in step with it.
+    QAction* toggle = toolbar->toggleViewAction();
+    actions_.viewToolbar->setCheckable(true);
+    actions_.viewToolbar->setChecked(true);
+    disconnect(actions_.viewToolbar, &QAction::triggered, nullptr, nullptr);
+    connect(actions_.viewToolbar, &QAction::triggered, toolbar, &QToolBar::setVisible);
+    connect(toggle, &QAction::toggled, actions_.viewToolbar, &QAction::setChecked);
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    // The prompt pane: "Ready" when idle; prompts and messages cover it.
+    auto* ready = new QLabel(Text(texts::Ready));
+    statusBar()->addWidget(ready, 1);
+    locationPane_ = new QLabel;
+    locationPane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    locationPane_->setMinimumWidth(locationPane_->fontMetrics().horizontalAdvance(
+                                       QString::fromUtf8(LocationPaneWidest))
+                                   + 8);
+    statusBar()->addPermanentWidget(locationPane_);
+}
+
+void CMainFrame::CreateAdjustmentBar()
+{
+    adjustmentBar_ = new CAdjustmentBar(this);
+    addDockWidget(Qt::RightDockWidgetArea, adjustmentBar_);
+    adjustmentBar_->EnableToolTips(app_.ShowToolTips());
+    adjustmentBar_->hide();
+    missTable_ = new CMissTable(this);
+    addDockWidget(Qt::RightDockWidgetArea, missTable_);
+    splitDockWidget(adjustmentBar_, missTable_, Qt::Vertical);
+    missTable_->hide();
+    connect(adjustmentBar_, &CAdjustmentBar::adjustmentChanged, this, [this](const NMADJUST& nm) {
+        if (panelDocument_)
+            panelDocument_->OnAdjustmentChanged(nm);
+    });
+    connect(adjustmentBar_, &CAdjustmentBar::command, this, [this](int id) {
+        if (!panelDocument_)
+            return;
+        if (id == IDC_AUTO_DECLINATION)
+            panelDocument_->OnAutoDeclination();
+        else if (id == IDC_LOCK_SATELLITES)
+            panelDocument_->OnLockSatellites();
+    });
+}
+
+void CMainFrame::SetMenus(bool document)
+{
+    if (document == documentMenus_ && !menuBar()->actions().isEmpty())
+        return;
+    documentMenus_ = document;
+    menuBar()->clear();
+    if (document) {
+        for (QMenu* menu : {fileMenu_, editMenu_, viewMenu_, windowMenu_, helpMenu_})
+            menuBar()->addMenu(menu);
+    } else {
+        for (QMenu* menu : {fileMenuEmpty_, viewMenuEmpty_, helpMenu_})
+            menuBar()->addMenu(menu);
+    }
+}
+
+void CMainFrame::UpdateRecentFiles()
+{
+    const QStringList& files = app_.RecentFiles();
+    actions_.recentNone->setVisible(files.isEmpty());
+    for (int i = 0; i < actions_.recentFiles.size(); ++i) {
+        QAction* action = actions_.recentFiles[i];
+        action->setVisible(i < files.size());
+        if (i < files.size())
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
+    }
+}
+
+QLineEdit* CMainFrame::FocusedEdit()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* edit = qobject_cast<QLineEdit*>(focus))
+        return edit;
+    if (qobject_cast<QAbstractSpinBox*>(focus) || qobject_cast<QComboBox*>(focus))
+        return focus->findChild<QLineEdit*>();
+    return nullptr;
+}
+
+void CMainFrame::TrackFocus(QWidget*)
+{
+    // Selection and undo state change without a focus change: follow the field.
+    QLineEdit* edit = FocusedEdit();
+    if (edit != trackedEdit_) {
+        disconnect(trackedSelection_);
+        disconnect(trackedText_);
+        trackedEdit_ = edit;
+        if (edit) {
+            trackedSelection_ = connect(edit, &QLineEdit::selectionChanged, this, &CMainFrame::RequestUpdate);
+            trackedText_ = connect(edit, &QLineEdit::textChanged, this, &CMainFrame::RequestUpdate);
+        }
+    }
+    RequestUpdate();
+}
+
+void CMainFrame::RequestUpdate()
+{
+    if (updatePending_)
+        return;
+    updatePending_ = true;
+    QTimer::singleShot(0, this, &CMainFrame::UpdateCommandUi);
+}
+
+void CMainFrame::UpdateCommandUi()
+{
+    updatePending_ = false;
+    CZenbeltsDoc* doc = ActiveDocument();
+    const bool hasDoc = doc != nullptr;
+    SetMenus(hasDoc);
+
+    const Actions& a = actions_;
+    for (QAction* action : {a.fileClose, a.fileSave, a.fileSaveAs, a.filePrint, a.filePrintPreview,
+                            a.fileProperties, a.editSetDefaults, a.editOptimise, a.windowNew, a.windowCascade, a.windowTile,
+                            a.windowArrangeIcons})
+        action->setEnabled(hasDoc);
+
+    QLineEdit* edit = FocusedEdit();
+    const bool selection = edit && edit->hasSelectedText();
+    a.editCut->setEnabled(selection && !edit->isReadOnly() && edit->echoMode() == QLineEdit::Normal);
+    a.editCopy->setEnabled(selection && edit->echoMode() == QLineEdit::Normal);
+    a.editPaste->setEnabled(edit != nullptr);
+    a.editUndo->setEnabled(edit && edit->isUndoAvailable());
+
+    adjustmentBar_->setVisible(hasDoc);
+    panelDocument_ = doc;
+    if (doc)
+        adjustmentBar_->UpdateFrom(*doc);
+    missTable_->setVisible(hasDoc && missesWanted_);
+    if (doc && missesWanted_)
+        missTable_->UpdateFrom(*doc, app_.Catalogue());
+    a.viewMisses->setEnabled(hasDoc);
+    a.viewShowToolTips->setEnabled(!adjustmentBar_->isHidden());
+    a.viewShowToolTips->setChecked(adjustmentBar_->ToolTipsEnabled());
+    UpdateRecentFiles();
+
+    locationPane_->setText(hasDoc ? doc->LocationText() : QString());
+    UpdateCaption(ActiveFrame());
+}
+
+void CMainFrame::UpdateCaption(const CChildFrame* active)
+{
+    const QString name = Text(texts::AppName);
+    if (!active) {
+        setWindowTitle(name);
+    } else if (!active->isMaximized()) {
+        setWindowTitle(QStringLiteral("%1 - %2").arg(name, active->windowTitle()));
+    } else if (!windowTitle().startsWith(name + QStringLiteral(" - ["))) {
+        // A maximised window adds its own title to the caption it finds:
+        // give it the bare name to add to.
+        setWindowTitle(name);
+    }
+    setWindowModified(active && active->isWindowModified());
+}
+
+QString CMainFrame::ShownTitle(const QWidget& window)
+{
+    // As the window system shows it: a single "[*]" becomes "*" while
+    // modified and goes otherwise; "[*][*]" stands for a literal "[*]".
+    const QString placeholder = QStringLiteral("[*]");
+    const QString title = window.windowTitle();
+    QString shown;
+    int from = 0;
+    for (int at = title.indexOf(placeholder); at >= 0; at = title.indexOf(placeholder, from)) {
+        shown += title.mid(from, at - from);
+        if (title.mid(at + placeholder.size(), placeholder.size()) == placeholder) {
+            shown += placeholder;
+            from = at + 2 * placeholder.size();
+        } else {
+            if (window.isWindowModified())
+                shown += QLatin1Char('*');
+            from = at + placeholder.size();
+        }
+    }
+    return shown + title.mid(from);
+}
+
+QList<CChildFrame*> CMainFrame::FramesOf(const CZenbeltsDoc& doc) const
+{
+    QList<CChildFrame*> frames;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        auto* frame = qobject_cast<CChildFrame*>(window);
+        if (frame && &frame->Document() == &doc)
+            frames.append(frame);
+    }
+    return frames;
+}
+
+void CMainFrame::UpdateFrameTitles(const CZenbeltsDoc& doc)
+{
+    // A "[*]" in a file name is not the placeholder.
+    const QString title = QString(doc.Title()).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    const QList<CChildFrame*> frames = FramesOf(doc);
+    for (int i = 0; i < frames.size(); ++i) {
+        frames[i]->setWindowTitle(frames.size() > 1 ? QStringLiteral("%1:%2[*]").arg(title).arg(i + 1)
+                                                    : title + QStringLiteral("[*]"));
+        frames[i]->setWindowModified(doc.IsModified());
+    }
+    RequestUpdate();
+}
+
+void CMainFrame::OpenWindow(CZenbeltsDoc& doc)
+{
+    const bool first = FramesOf(doc).isEmpty();
+    adjustmentBar_->show();
+    // The docks as the update pass will show them, so that the free area is
+    // known now: the Misses table may widen the column it shares with the panel.
+    if (missesWanted_) {
+        missTable_->UpdateFrom(doc, app_.Catalogue());
+        missTable_->show();
+    }
+    layout()->activate();
+    auto* frame = new CChildFrame(app_, doc);
+    const int earlier = static_cast<int>(mdiArea_->subWindowList().size());
+    mdiArea_->addSubWindow(frame);
+    if (isVisible())
+        PlaceNewWindow(*frame, earlier);
+    else
+        QTimer::singleShot(0, frame, [this, frame, earlier] { PlaceNewWindow(*frame, earlier); });
+    if (first) {
+        connect(&doc, &CZenbeltsDoc::changed, this, &CMainFrame::RequestUpdate);
+        connect(&doc, &CZenbeltsDoc::titleChanged, this, [this, &doc] { UpdateFrameTitles(doc); });
+        connect(&doc, &CZenbeltsDoc::modifiedChanged, this, [this, &doc] { UpdateFrameTitles(doc); });
+    }
+    // Maximising or restoring changes what the caption shows.
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::RequestUpdate);
+    // The document lives as long as its last window.
+    connect(frame, &QObject::destroyed, this, [this, &doc] {
+        if (FramesOf(doc).isEmpty())
+            doc.deleteLater();
+        else
+            UpdateFrameTitles(doc);
+        RequestUpdate();
+    });
+    UpdateFrameTitles(doc);
+    frame->show();
+    mdiArea_->setActiveSubWindow(frame);
+    RequestUpdate();
+}
+
+void CMainFrame::PlaceNewWindow(QMdiSubWindow& frame, int earlier)
+{
+    // Not before the area has its size.
+    if (!isVisible())
+        return;
+    // A good part of the free area and no less than the view's own size
+    // where there is room; each window a title bar's height below and right
+    // of the one before, back at the corner once the next step would leave
+    // the area, so that none reaches under the panel.
+    const QRect area = mdiArea_->viewport()->rect();
+    const QSize size =
+        (area.size() * 2 / 3).expandedTo(frame.sizeHint()).expandedTo(frame.minimumSizeHint()).boundedTo(area.size());
+    const int step = std::max(1, frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &frame));
+    const int steps = std::min(area.width() - size.width(), area.height() - size.height()) / step + 1;
+    const int offset = step * (std::max(0, earlier) % std::max(1, steps));
+    frame.setGeometry(QRect(area.topLeft() + QPoint(offset, offset), size));
+}
+
+void CMainFrame::ActivateDocument(CZenbeltsDoc& doc)
+{
+    const QList<CChildFrame*> frames = FramesOf(doc);
+    if (!frames.isEmpty())
+        mdiArea_->setActiveSubWindow(frames.first());
+}
+
+CChildFrame* CMainFrame::ActiveFrame() const
+{
+    // While the main window itself is inactive, the current window stands in.
+    auto* frame = qobject_cast<CChildFrame*>(mdiArea_->activeSubWindow());
+    return frame ? frame : qobject_cast<CChildFrame*>(mdiArea_->currentSubWindow());
+}
+
+CZenbeltsDoc* CMainFrame::ActiveDocument() const
+{
+    CChildFrame* frame = ActiveFrame();
+    return frame ? &frame->Document() : nullptr;
+}
+
+CZenbeltsView* CMainFrame::ActiveView() const
+{
+    CChildFrame* frame = ActiveFrame();
+    return frame ? frame->View() : nullptr;
+}
+
+void CMainFrame::OnFileOpen()
+{
+    const QStringList files =
+        QFileDialog::getOpenFileNames(this, tr("Open"), QString(), Text(texts::FileFilter));
+    for (const QString& file : files)
+        app_.OpenDocumentFile(file);
+}
+
+void CMainFrame::OnFileClose()
+{
+    CZenbeltsDoc* doc = ActiveDocument();
+    // Asked once for the document, before any of its windows goes.
+    if (!doc || !SaveModified(*doc))
+        return;
+    closeConfirmed_ = doc;
+    for (CChildFrame* frame : FramesOf(*doc))
+        frame->close();
+    closeConfirmed_ = nullptr;
+}
+
+bool CMainFrame::OnFileSave()
+{
+    CZenbeltsDoc* doc = ActiveDocument();
+    return doc && SaveDocument(*doc, false);
+}
+
+bool CMainFrame::OnFileSaveAs()
+{
+    CZenbeltsDoc* doc = ActiveDocument();
+    return doc && SaveDocument(*doc, true);
+}
+
+bool CMainFrame::SaveDocument(CZenbeltsDoc& doc, bool saveAs)
+{
+    // Ctrl+S while typing saves the typed value, not the one before it.
+    adjustmentBar_->CommitPendingEdits();
+    QString path = doc.PathName();
+    if (saveAs || path.isEmpty()) {
+        path = app_.AskSaveFileName(path.isEmpty() ? doc.Title() : path);
+        if (path.isEmpty())
+            return false;
+    }
+    return app_.SaveDocument(doc, path);
+}
+
+bool CMainFrame::SaveModified(CZenbeltsDoc& doc)
+{
+    // A value still being typed counts as a change.
+    adjustmentBar_->CommitPendingEdits();
+    if (!doc.IsModified())
+        return true;
+    ActivateDocument(doc);
+    switch (app_.AskSaveChanges(doc)) {
+    case QMessageBox::Save: return SaveDocument(doc, false);
+    case QMessageBox::Discard: return true;
+    default: return false;
+    }
+}
+
+bool CMainFrame::CanCloseFrame(CChildFrame& frame)
+{
+    CZenbeltsDoc& doc = frame.Document();
+    if (closeConfirmed_ == &doc || FramesOf(doc).size() > 1)
+        return true;
+    return SaveModified(doc);
+}
+
+bool CMainFrame::PrintView(QPrinter& printer, CZenbeltsView& view)
+{
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        app_.ReportError(Text(texts::NoPrinter));
+        return false;
+    }
+    PrintArcPlotPage(painter, PageMetrics(printer, view.ScreenMetrics()), view.Document().Settings(),
+                     app_.Catalogue(), view.size());
+    return painter.end();
+}
+
+void CMainFrame::OnFilePrint()
+{
+    CZenbeltsView* view = ActiveView();
+    if (!view)
+        return;
+    // Every job has exactly one page.
+    printer_.setFromTo(1, 1);
+    QPrintDialog dialog(&printer_, this);
+    dialog.setMinMax(1, 1);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    printer_.setFromTo(1, 1);
+    printer_.setDocName(view->Document().Title());
+    PrintView(printer_, *view);
+}
+
+void CMainFrame::OnFilePrintPreview()
+{
+    CZenbeltsView* view = ActiveView();
+    if (!view)
+        return;
+    QPrintPreviewDialog preview(&printer_, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, view](QPrinter* printer) { PrintView(*printer, *view); });
+    preview.exec();
+}
+
+void CMainFrame::OnFilePrintSetup()
+{
+    QPageSetupDialog dialog(&printer_, this);
+    dialog.exec();
+}
+
+void CMainFrame::OnViewShowToolTips()
+{
+    const bool on = !adjustmentBar_->ToolTipsEnabled();
+    app_.SetShowToolTips(on);
+    adjustmentBar_->EnableToolTips(on);
+    RequestUpdate();
+}
+
+void CMainFrame::OnEditOptimise()
+{
+    CZenbeltsDoc* doc = ActiveDocument();
+    if (!doc)
+        return;
+    const OptimiseResult r = doc->OnOptimise();
+    if (!r.optimised) {
+        statusBar()->showMessage(Text(texts::OptimiseNothing).arg(QString::fromUtf8(MinimumElevationText)));
+        return;
+    }
+    const QString where = QString::fromStdString(FormatSatelliteLabel(r.after.where.position));
+    statusBar()->showMessage(Text(texts::OptimiseDone)
+                                 .arg(r.before.degrees, 0, 'f', 3)
+                                 .arg(r.after.degrees, 0, 'f', 3)
+                                 .arg(where));
+}
+
+void CMainFrame::OnWindowNew()
+{
+    if (CZenbeltsDoc* doc = ActiveDocument())
+        OpenWindow(*doc);
+}
+
+void CMainFrame::OnWindowArrangeIcons()
+{
+    // Minimised windows in a row along the bottom edge.
+    int x = 0;
+    const int bottom = mdiArea_->viewport()->height();
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        window->move(x, bottom - window->height());
+        x += window->width();
+    }
+}
+
+void CMainFrame::OnAbout()
+{
+    QMessageBox box(this);
+    box.setWindowTitle(Text(texts::AboutTitle));
+    box.setIconPixmap(QIcon(QStringLiteral(":/icons/zenbelts.svg")).pixmap(32, 32));
+    box.setText(Text(texts::AboutVersion).arg(QString::fromLatin1(ZenbeltsVersion)));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            app_.OpenDocumentFile(url.toLocalFile());
+    }
+    event->acceptProposedAction();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    // Each modified document in turn, in the order its window opened; a
+    // cancel keeps everything open.
+    QList<CZenbeltsDoc*> asked;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        auto* frame = qobject_cast<CChildFrame*>(window);
+        if (!frame || asked.contains(&frame->Document()))
+            continue;
+        asked.append(&frame->Document());
+        if (!SaveModified(frame->Document())) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+}  // namespace zenbelts

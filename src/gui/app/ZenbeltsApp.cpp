@@ -1,0 +1,349 @@
+#include "app/ZenbeltsApp.h"
+
+#include "app/AppTexts.h"
+#include "app/MainFrame.h"
+#include "app/SettingsKeys.h"
+#include "catalogue/SatelliteList.h"
+#include "dialogs/PropertiesDialog.h"
+#include "io/FileAccess.h"
+#include "model/SettingsArchive.h"
+#include "document/ZenbeltsDoc.h"
+#include "view/ArcPlotOutput.h"
+#include "view/ZenbeltsView.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QSettings>
+#include <QTimer>
+
+#include <cmath>
+
+namespace zenbelts {
+
+namespace {
+
+// A file name for a one-line message: control characters would break the line.
+QString PrintableName(const QString& name)
+{
+    return QString::fromStdString(PrintableText(name.toStdString()));
+}
+
+}  // namespace
+
+CZenbeltsApp::CZenbeltsApp(AppOptions options) : options_(std::move(options))
+{
+    screenObjects_ = ScreenDrawingObjects(96);
+}
+
+CZenbeltsApp::~CZenbeltsApp()
+{
+    // Windows first: they refer to the documents.
+    mainFrame_.reset();
+    catalogue_.Clear();
+}
+
+std::unique_ptr<QSettings> CZenbeltsApp::OpenSettingsStore() const
+{
+    if (!options_.settingsFile.isEmpty())
+        return std::make_unique<QSettings>(options_.settingsFile, QSettings::IniFormat);
+    return std::make_unique<QSettings>(keys::Organization, keys::Application);
+}
+
+QString CZenbeltsApp::SatelliteListBesideProgram()
+{
+    const std::filesystem::path dir(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    return QFile::decodeName(QByteArray::fromStdString(FindSatelliteList(dir).string()));
+}
+
+bool CZenbeltsApp::LoadCatalogue()
+{
+    const QString path = options_.satelliteList.isEmpty() ? SatelliteListBesideProgram()
+                                                          : options_.satelliteList;
+    catalogue_.Clear();
+    const SatelliteListResult loaded = LoadSatelliteListFile(QFile::encodeName(path).toStdString(), catalogue_);
+    if (loaded)
+        return true;
+    ReportError(QString::fromLatin1(SatelliteListLoadError) + QStringLiteral(": ")
+                + QString::fromStdString(loaded.reason));
+    return false;
+}
+
+void CZenbeltsApp::LoadStoredSettings()
+{
+    const auto store = OpenSettingsStore();
+    showToolTips_ = store->value(keys::ShowToolTips, 0).toInt() != 0;
+
+    store->beginGroup(keys::RecentFileGroup);
+    recentFiles_.clear();
+    for (int i = 1; i <= keys::RecentFileCount; ++i) {
+        const QString file = store->value(QStringLiteral("File%1").arg(i)).toString();
+        if (!file.isEmpty())
+            recentFiles_.append(file);
+    }
+    store->endGroup();
+
+    storedSetUpLoaded_ = false;
+    const QByteArray bytes = store->value(keys::DefaultSetUp).toByteArray();
+    try {
+        if (bytes.isEmpty())
+            throw ArchiveError(ArchiveError::Cause::EndOfFile, "nothing stored");
+        LoadSettings(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                               static_cast<std::size_t>(bytes.size())),
+                     defaultSettings_);
+        storedSetUpLoaded_ = true;
+    } catch (const ArchiveError&) {
+        defaultSettings_ = MountSettings();
+        defaultSettings_.LoadFactoryDefaults(catalogue_);
+    }
+}
+
+void CZenbeltsApp::CreateDrawingResources()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int dpiY = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInchY())) : 96;
+    screenObjects_ = ScreenDrawingObjects(dpiY > 0 ? dpiY : 96);
+}
+
+bool CZenbeltsApp::InitInstance(const QStringList& arguments)
+{
+    if (!LoadCatalogue())
+        return false;
+    LoadStoredSettings();
+    CreateDrawingResources();
+    RegisterDocumentType();
+
+    mainFrame_ = std::make_unique<CMainFrame>(*this);
+
+    const QStringList files = arguments.filter(QRegularExpression(QStringLiteral("^[^-]")));
+    if (files.isEmpty()) {
+        if (!NewDocument())
+            return false;
+    } else {
+        for (const QString& file : files) {
+            if (!OpenDocumentFile(file))
+                return false;
+        }
+    }
+
+    mainFrame_->show();
+    mainFrame_->UpdateCommandUi();
+    if (!storedSetUpLoaded_) {
+        // After the main window has shown itself.
+        QTimer::singleShot(0, this, &CZenbeltsApp::RunFirstRunStep);
+    }
+    return true;
+}
+
+void CZenbeltsApp::RunFirstRunStep()
+{
+    // The dialog works on the default set-up; only untitled documents made
+    // from it follow. A document read from a file keeps that file's set-up.
+    DoProperties(defaultSettings_);
+    for (CZenbeltsDoc* doc : Documents()) {
+        if (!doc->PathName().isEmpty() || doc->IsModified())
+            continue;
+        doc->SetSettings(defaultSettings_);
+        doc->SetModifiedFlag(false);
+    }
+}
+
+void CZenbeltsApp::ExitInstance()
+{
+    const std::vector<std::uint8_t> bytes = StoreSettings(defaultSettings_);
+    const auto store = OpenSettingsStore();
+    store->setValue(keys::DefaultSetUp,
+                    QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    store->setValue(keys::ShowToolTips, showToolTips_ ? 1 : 0);
+    StoreRecentFiles(*store);
+    store->sync();
+}
+
+void CZenbeltsApp::StoreRecentFiles(QSettings& store) const
+{
+    store.beginGroup(keys::RecentFileGroup);
+    store.remove(QString());
+    for (int i = 0; i < recentFiles_.size(); ++i)
+        store.setValue(QStringLiteral("File%1").arg(i + 1), recentFiles_[i]);
+    store.endGroup();
+}
+
+bool CZenbeltsApp::DoProperties(MountSettings& settings)
+{
+    if (propertiesDialog)
+        return propertiesDialog(settings);
+    return DoPropertiesDialog(mainFrame_.get(), catalogue_, settings);
+}
+
+void CZenbeltsApp::ReportError(const QString& text)
+{
+    if (errorSink) {
+        errorSink(text);
+        return;
+    }
+    QMessageBox::critical(mainFrame_ ? mainFrame_.get() : nullptr, QString::fromLatin1(texts::AppName), text);
+}
+
+QMessageBox::StandardButton CZenbeltsApp::AskSaveChanges(const CZenbeltsDoc& doc)
+{
+    const QString question = tr(texts::SaveChanges).arg(PrintableName(doc.Title()));
+    if (saveChangesPrompt)
+        return saveChangesPrompt(question);
+    return QMessageBox::question(mainFrame_ ? mainFrame_.get() : nullptr, QString::fromLatin1(texts::AppName),
+                                 question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                 QMessageBox::Save);
+}
+
+QString CZenbeltsApp::AskSaveFileName(const QString& suggested)
+{
+    if (saveFileNamePrompt)
+        return saveFileNamePrompt(suggested);
+    QFileDialog dialog(mainFrame_ ? mainFrame_.get() : nullptr, tr("Save As"), suggested,
+                       QString::fromLatin1(texts::FileFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QString::fromLatin1(texts::FileExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+QList<CZenbeltsDoc*> CZenbeltsApp::Documents() const
+{
+    return findChildren<CZenbeltsDoc*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+CZenbeltsDoc* CZenbeltsApp::CreateDocument()
+{
+    auto* doc = new CZenbeltsDoc(catalogue_, this);
+    doc->propertiesRequest = [this](MountSettings& settings) { return DoProperties(settings); };
+    // Opened or saved, a set-up is the one new documents start from.
+    connect(doc, &CZenbeltsDoc::kept, this, [this, doc] { defaultSettings_ = doc->Settings(); });
+    return doc;
+}
+
+CZenbeltsDoc* CZenbeltsApp::NewDocument()
+{
+    auto* doc = CreateDocument();
+    if (!doc->OnNewDocument(defaultSettings_)) {
+        delete doc;
+        return nullptr;
+    }
+    doc->SetTitle(QString::fromLatin1(texts::UntitledBase) + QString::number(++untitledCount_));
+    if (mainFrame_)
+        mainFrame_->OpenWindow(*doc);
+    return doc;
+}
+
+CZenbeltsDoc* CZenbeltsApp::OpenDocumentFile(const QString& path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    for (CZenbeltsDoc* doc : Documents()) {
+        if (!canonical.isEmpty() && QFileInfo(doc->PathName()).canonicalFilePath() == canonical) {
+            if (mainFrame_)
+                mainFrame_->ActivateDocument(*doc);
+            AddRecentFile(path);
+            return doc;
+        }
+    }
+    auto* doc = CreateDocument();
+    QString error;
+    if (!doc->OnOpenDocument(path, error)) {
+        delete doc;
+        RemoveRecentFile(path);
+        ReportError(QString::fromLatin1(texts::OpenFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
+        return nullptr;
+    }
+    AddRecentFile(path);
+    if (mainFrame_)
+        mainFrame_->OpenWindow(*doc);
+    return doc;
+}
+
+bool CZenbeltsApp::SaveDocument(CZenbeltsDoc& doc, const QString& path)
+{
+    QString error;
+    if (!doc.OnSaveDocument(path, error)) {
+        ReportError(QString::fromLatin1(texts::SaveFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
+        return false;
+    }
+    AddRecentFile(path);
+    return true;
+}
+
+void CZenbeltsApp::AddRecentFile(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    recentFiles_.removeAll(absolute);
+    recentFiles_.prepend(absolute);
+    while (recentFiles_.size() > keys::RecentFileCount)
+        recentFiles_.removeLast();
+    if (mainFrame_)
+        mainFrame_->RequestUpdate();
+}
+
+void CZenbeltsApp::RemoveRecentFile(const QString& path)
+{
+    // Stored at once: the program may end before ExitInstance (a bad file
+    // on the command line), and the list must not offer the file again.
+    if (recentFiles_.removeAll(QFileInfo(path).absoluteFilePath()) == 0)
+        return;
+    const auto store = OpenSettingsStore();
+    StoreRecentFiles(*store);
+    store->sync();
+    if (mainFrame_)
+        mainFrame_->RequestUpdate();
+}
+
+int CZenbeltsApp::PrintFileDirectly(const QString& path)
+{
+    if (!LoadCatalogue())
+        return 1;
+    CZenbeltsDoc doc(catalogue_);
+    QString error;
+    if (!doc.OnOpenDocument(path, error)) {
+        ReportError(QString::fromLatin1(texts::OpenFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
+        return 1;
+    }
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        ReportError(QString::fromLatin1(texts::NoPrinter));
+        return 1;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QFileInfo(path).fileName());
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        ReportError(QString::fromLatin1(texts::NoPrinter));
+        return 1;
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    PrintArcPlotPage(painter, PageMetrics(printer, ScreenMetricsOf(screen)), doc.Settings(), catalogue_,
+                     CZenbeltsView::DefaultSize());
+    painter.end();
+    return 0;
+}
+
+void CZenbeltsApp::RegisterDocumentType()
+{
+#ifdef Q_OS_WIN
+    // The ".zb" type under the current user's classes, at every start.
+    const QString exe = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
+    QSettings classes(QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes"), QSettings::NativeFormat);
+    classes.setValue(QStringLiteral(".zb/."), QStringLiteral("Zenbelts.Document"));
+    classes.setValue(QStringLiteral("Zenbelts.Document/."), QStringLiteral("Zenbelt Document"));
+    classes.setValue(QStringLiteral("Zenbelts.Document/DefaultIcon/."), QStringLiteral("\"%1\",0").arg(exe));
+    classes.setValue(QStringLiteral("Zenbelts.Document/shell/open/command/."),
+                     QStringLiteral("\"%1\" \"%2\"").arg(exe, QStringLiteral("%1")));
+    classes.setValue(QStringLiteral("Zenbelts.Document/shell/print/command/."),
+                     QStringLiteral("\"%1\" --print \"%2\"").arg(exe, QStringLiteral("%1")));
+#endif
+}
+
+}  // namespace zenbelts

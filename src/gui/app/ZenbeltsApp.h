@@ -1,0 +1,104 @@
+#pragma once
+
+#include "catalogue/SatelliteCatalogue.h"
+#include "model/MountSettings.h"
+#include "plot/ArcPlot.h"
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class QSettings;
+
+namespace zenbelts {
+
+class CMainFrame;
+class CZenbeltsDoc;
+
+struct AppOptions {
+    QString settingsFile;   // an INI file instead of the user's settings store
+    QString satelliteList;  // instead of the sats.lst found beside the program
+};
+
+// Owns what all documents share: the catalogue, the default set-up, the
+// tooltip preference and the screen's drawing objects; runs start-up and exit.
+class CZenbeltsApp : public QObject {
+    Q_OBJECT
+public:
+    explicit CZenbeltsApp(AppOptions options = {});
+    ~CZenbeltsApp() override;
+
+    // Start-up; false ends the program. arguments: the command line less the program.
+    bool InitInstance(const QStringList& arguments);
+    // Writes the default set-up and the preferences back.
+    void ExitInstance();
+
+    const SatelliteCatalogue& Catalogue() const { return catalogue_; }
+    MountSettings& DefaultSettings() { return defaultSettings_; }
+    bool StoredSetUpLoaded() const { return storedSetUpLoaded_; }
+    bool ShowToolTips() const { return showToolTips_; }
+    void SetShowToolTips(bool show) { showToolTips_ = show; }
+
+    const DrawingObjects& ScreenObjects() const { return screenObjects_; }
+    void CreateDrawingResources();
+
+    // The Properties dialog on a set-up: true when confirmed and taken over.
+    bool DoProperties(MountSettings& settings);
+    // Stands in for the dialog where set (tests of what surrounds it).
+    std::function<bool(MountSettings&)> propertiesDialog;
+
+    // Shows an error to the user; tests catch it instead.
+    void ReportError(const QString& text);
+    std::function<void(const QString&)> errorSink;
+
+    // "Save changes to <title>?": Save, Discard or Cancel. Tests answer
+    // through saveChangesPrompt, which is given the question.
+    QMessageBox::StandardButton AskSaveChanges(const CZenbeltsDoc& doc);
+    std::function<QMessageBox::StandardButton(const QString&)> saveChangesPrompt;
+    // The file to save a document as; empty when cancelled. suggested: the
+    // document's file or title. Tests answer through saveFileNamePrompt.
+    QString AskSaveFileName(const QString& suggested);
+    std::function<QString(const QString&)> saveFileNamePrompt;
+
+    CMainFrame* MainFrame() const { return mainFrame_.get(); }
+    CZenbeltsDoc* NewDocument();
+    // Opens a file, or activates the window of a document that holds it already.
+    CZenbeltsDoc* OpenDocumentFile(const QString& path);
+    bool SaveDocument(CZenbeltsDoc& doc, const QString& path);
+    QList<CZenbeltsDoc*> Documents() const;
+    const QStringList& RecentFiles() const { return recentFiles_; }
+
+    // Prints a file on the default printer, with no window: exit code.
+    int PrintFileDirectly(const QString& path);
+
+    static QString SatelliteListBesideProgram();
+
+private:
+    std::unique_ptr<QSettings> OpenSettingsStore() const;
+    CZenbeltsDoc* CreateDocument();
+    bool LoadCatalogue();
+    void LoadStoredSettings();
+    void AddRecentFile(const QString& path);
+    void RemoveRecentFile(const QString& path);
+    void StoreRecentFiles(QSettings& store) const;
+    void RunFirstRunStep();
+    void RegisterDocumentType();
+
+    AppOptions options_;
+    SatelliteCatalogue catalogue_;
+    MountSettings defaultSettings_;
+    bool showToolTips_ = false;
+    bool storedSetUpLoaded_ = false;
+    DrawingObjects screenObjects_;
+    QStringList recentFiles_;
+    int untitledCount_ = 0;
+    std::unique_ptr<CMainFrame> mainFrame_;
+};
+
+}  // namespace zenbelts

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "catalogue/SatelliteCatalogue.h"
+#include "model/MountSettings.h"
+#include "plot/ArcPlot.h"
+
+#include <QImage>
+class QScreen;
+#include <QPagedPaintDevice>
+#include <QSize>
+
+// The plot on Qt's devices: a window-sized image and a printed page.
+
+namespace zenbelts {
+
+// The screen the tool draws for when there is none: 96 dpi, 0.2646 mm a pixel.
+DeviceMetrics StandardScreenMetrics();
+
+// A real screen's metrics; the standard screen's where it reports no size.
+DeviceMetrics ScreenMetricsOf(const QScreen* screen);
+
+// The plot as a window with this client area draws it, on white.
+QImage RenderArcPlotImage(const MountSettings& settings, const SatelliteCatalogue& catalogue,
+                          QSize client, const DeviceMetrics& screen, const DrawingObjects& objects);
+
+// A page's metrics in its own dots, from its layout and resolution, with the
+// screen's fields taken from screen.
+DeviceMetrics PageMetrics(const QPagedPaintDevice& device, const DeviceMetrics& screen);
+
+// Draws the one printed page on a painter that is active on a paged device
+// (printer, preview or PDF). window: the document window's client area.
+void PrintArcPlotPage(QPainter& painter, const DeviceMetrics& page, const MountSettings& settings,
+                      const SatelliteCatalogue& catalogue, QSize window);
+
+}  // namespace zenbelts

@@ -1,0 +1,36 @@
+#include "view/ZenbeltsView.h"
+
+#include "document/ZenbeltsDoc.h"
+#include "plot/ArcPlot.h"
+#include "view/ArcPlotOutput.h"
+#include "view/QPainterSurface.h"
+
+#include <QPainter>
+#include <QScreen>
+
+namespace zenbelts {
+
+CZenbeltsView::CZenbeltsView(const DrawingObjects& objects, CZenbeltsDoc& doc, QWidget* parent)
+    : QWidget(parent), objects_(objects), doc_(doc)
+{
+    // The platform erases the background in the window colour before each paint.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setMinimumSize(1, 1);
+    connect(&doc_, &CZenbeltsDoc::changed, this, qOverload<>(&QWidget::update));
+}
+
+DeviceMetrics CZenbeltsView::ScreenMetrics() const
+{
+    return ScreenMetricsOf(screen());
+}
+
+void CZenbeltsView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QPainterSurface surface(painter);
+    DrawArcPlot(surface, {doc_.Settings(), doc_.Catalogue(), width(), height(), false, ScreenMetrics(), objects_});
+}
+
+}  // namespace zenbelts

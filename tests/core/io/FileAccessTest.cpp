@@ -1,0 +1,333 @@
+#include "io/FileAccess.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <string_view>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace zenbelts {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ToBytes(std::string_view text) { return {text.begin(), text.end()}; }
+
+class FileAccess : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "zenbelts-files-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override
+    {
+        std::error_code ec;
+        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(dir_, ec);
+    }
+
+    fs::path Path(const std::string& name) const { return dir_ / name; }
+
+    void Put(const std::string& name, std::string_view text) const
+    {
+        std::ofstream(Path(name), std::ios::binary) << text;
+    }
+
+    std::string Contents(const fs::path& path) const
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    // Every name in the folder, so a left-over temporary shows.
+    std::vector<std::string> Names(const fs::path& folder) const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    static mode_t ModeOf(const fs::path& path)
+    {
+        struct stat info;
+        EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+        return info.st_mode & 07777;
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(FileAccess, NewFileGetsTheUsualPermissionsAndNoTemporaryStays)
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    std::string error;
+    ASSERT_TRUE(WriteFileSafely(Path("new.zb"), ToBytes("fresh"), error)) << error;
+    EXPECT_EQ(Contents(Path("new.zb")), "fresh");
+    EXPECT_EQ(ModeOf(Path("new.zb")), 0666 & ~mask);
+    EXPECT_EQ(Names(dir_), std::vector<std::string>{"new.zb"});
+}
+
+TEST_F(FileAccess, ReplacingKeepsThePermissionBits)
+{
+    for (const mode_t mode : {0640, 0600, 0604, 0400, 0755}) {
+        Put("old.zb", "old contents");
+        ASSERT_EQ(::chmod(Path("old.zb").c_str(), mode), 0);
+        std::string error;
+        ASSERT_TRUE(WriteFileSafely(Path("old.zb"), ToBytes("new"), error)) << std::oct << mode << ": " << error;
+        EXPECT_EQ(Contents(Path("old.zb")), "new") << std::oct << mode;
+        EXPECT_EQ(ModeOf(Path("old.zb")), mode) << std::oct << mode;
+        EXPECT_EQ(Names(dir_), std::vector<std::string>{"old.zb"}) << std::oct << mode;
+    }
+}
+
+TEST_F(FileAccess, WritesThroughAChainOfLinks)
+{
+    fs::create_directories(Path("real"));
+    Put("real/target.zb", "old");
+    ::chmod(Path("real/target.zb").c_str(), 0640);
+    // A relative link resolved from its own folder, then an absolute one.
+    fs::create_symlink("real/target.zb", Path("middle"));
+    fs::create_symlink(Path("middle"), Path("outer"));
+
+    std::string error;
+    ASSERT_TRUE(WriteFileSafely(Path("outer"), ToBytes("through"), error)) << error;
+    EXPECT_TRUE(fs::is_symlink(Path("outer")));
+    EXPECT_TRUE(fs::is_symlink(Path("middle")));
+    EXPECT_EQ(fs::read_symlink(Path("middle")), fs::path("real/target.zb"));
+    EXPECT_EQ(Contents(Path("real/target.zb")), "through");
+    EXPECT_EQ(ModeOf(Path("real/target.zb")), 0640u);
+    EXPECT_EQ(Names(Path("real")), std::vector<std::string>{"target.zb"});
+    EXPECT_EQ(Names(dir_), (std::vector<std::string>{"middle", "outer", "real"}));
+}
+
+TEST_F(FileAccess, DanglingLinkCreatesTheFileItNames)
+{
+    fs::create_symlink("named.zb", Path("link"));
+    std::string error;
+    ASSERT_TRUE(WriteFileSafely(Path("link"), ToBytes("made"), error)) << error;
+    EXPECT_TRUE(fs::is_symlink(Path("link")));
+    EXPECT_EQ(Contents(Path("named.zb")), "made");
+}
+
+TEST_F(FileAccess, LinkLoopIsRefused)
+{
+    fs::create_symlink("b", Path("a"));
+    fs::create_symlink("a", Path("b"));
+    std::string error;
+    EXPECT_FALSE(WriteFileSafely(Path("a"), ToBytes("x"), error));
+    EXPECT_EQ(error.rfind("cannot write it: ", 0), 0u) << error;
+    EXPECT_EQ(Names(dir_), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST_F(FileAccess, TargetsThatAreNotRegularFilesAreLeftAlone)
+{
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+    fs::create_directories(Path("folder"));
+    Put("folder/inside", "kept");
+    fs::create_symlink("fifo", Path("to-fifo"));
+    fs::create_symlink("folder", Path("to-folder"));
+    const struct {
+        const char* name;
+        const char* why;
+    } cases[] = {
+        {"fifo", "it is not a regular file"},
+        {"folder", "it is a folder, not a file"},
+        {"to-fifo", "it is not a regular file"},
+        {"to-folder", "it is a folder, not a file"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        // Opening the FIFO for writing would block here: it must not be opened.
+        EXPECT_FALSE(WriteFileSafely(Path(c.name), ToBytes("x"), error)) << c.name;
+        EXPECT_EQ(error, std::string("cannot write it: ") + c.why) << c.name;
+    }
+    EXPECT_TRUE(fs::is_fifo(Path("fifo")));
+    EXPECT_EQ(Names(Path("folder")), std::vector<std::string>{"inside"});
+    EXPECT_EQ(Names(dir_), (std::vector<std::string>{"fifo", "folder", "to-fifo", "to-folder"}));
+}
+
+TEST_F(FileAccess, AFailedWriteLeavesTheOldFileAndNoTemporary)
+{
+    Put("old.zb", "old contents");
+    // A file size limit fails the write even for root.
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit small = previous;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string error;
+    const bool written = WriteFileSafely(Path("old.zb"), Bytes(5000, 'x'), error);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(error, "cannot write it: file too large");
+    EXPECT_EQ(Contents(Path("old.zb")), "old contents");
+    EXPECT_EQ(Names(dir_), std::vector<std::string>{"old.zb"});
+}
+
+TEST_F(FileAccess, AReadOnlyFolderRefusesTheWrite)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    fs::create_directories(Path("ro"));
+    Put("ro/old.zb", "old");
+    fs::permissions(Path("ro"), fs::perms::owner_read | fs::perms::owner_exec);
+    std::string error;
+    EXPECT_FALSE(WriteFileSafely(Path("ro/old.zb"), ToBytes("new"), error));
+    fs::permissions(Path("ro"), fs::perms::owner_all);
+    EXPECT_EQ(error, "cannot write it: permission denied");
+    EXPECT_EQ(Contents(Path("ro/old.zb")), "old");
+    EXPECT_EQ(Names(Path("ro")), std::vector<std::string>{"old.zb"});
+}
+
+TEST_F(FileAccess, MissingFolderIsAnError)
+{
+    std::string error;
+    EXPECT_FALSE(WriteFileSafely(Path("none/a.zb"), ToBytes("x"), error));
+    EXPECT_EQ(error, "cannot write it: no such file or directory");
+    EXPECT_FALSE(WriteFileSafely("", ToBytes("x"), error));
+}
+
+struct ReadCase {
+    const char* name;
+    std::size_t size;  // bytes in the file
+    std::size_t maxBytes;
+    ReadProblem problem;
+    const char* error;
+};
+
+TEST_F(FileAccess, ReadsUpToTheLimitAndNoFurther)
+{
+    const ReadCase cases[] = {
+        {"Empty", 0, 10, ReadProblem::None, ""},
+        {"AtTheLimit", 4096, 4096, ReadProblem::None, ""},
+        {"OneByteOver", 4097, 4096, ReadProblem::TooLarge, "it is larger than 4 KiB"},
+        {"MiB", (1u << 20) + 1, 1u << 20, ReadProblem::TooLarge, "it is larger than 1 MiB"},
+        {"OddLimit", 101, 100, ReadProblem::TooLarge, "it is larger than 100 bytes"},
+        {"BigBuffer", 200000, 300000, ReadProblem::None, ""},
+    };
+    for (const ReadCase& c : cases) {
+        std::string text(c.size, '\0');
+        for (std::size_t i = 0; i < c.size; ++i)
+            text[i] = static_cast<char>(i * 7);
+        Put("f", text);
+        Bytes bytes{1, 2, 3};
+        std::string error;
+        ReadProblem problem = ReadProblem::Missing;
+        const bool read = ReadRegularFile(Path("f"), c.maxBytes, bytes, error, &problem);
+        EXPECT_EQ(read, c.problem == ReadProblem::None) << c.name;
+        EXPECT_EQ(problem, c.problem) << c.name;
+        if (read) {
+            EXPECT_EQ(std::string(bytes.begin(), bytes.end()), text) << c.name;
+        } else {
+            EXPECT_EQ(error, c.error) << c.name;
+            EXPECT_TRUE(bytes.empty()) << c.name;
+        }
+    }
+}
+
+TEST_F(FileAccess, RefusesWhatIsNotARegularFileAtOnce)
+{
+    ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+    fs::create_symlink("fifo", Path("to-fifo"));
+    const struct {
+        const char* name;
+        fs::path path;
+        ReadProblem problem;
+        const char* error;
+    } cases[] = {
+        {"Missing", Path("none"), ReadProblem::Missing, "no such file"},
+        {"MissingFolder", Path("none/f"), ReadProblem::Missing, "no such file"},
+        {"Folder", dir_, ReadProblem::NotRegular, "it is a folder, not a file"},
+        {"Fifo", Path("fifo"), ReadProblem::NotRegular, "it is not a regular file"},
+        {"LinkToFifo", Path("to-fifo"), ReadProblem::NotRegular, "it is not a regular file"},
+        {"EndlessDevice", "/dev/zero", ReadProblem::NotRegular, "it is not a regular file"},
+    };
+    for (const auto& c : cases) {
+        const auto start = std::chrono::steady_clock::now();
+        Bytes bytes{1};
+        std::string error;
+        ReadProblem problem = ReadProblem::None;
+        EXPECT_FALSE(ReadRegularFile(c.path, 1000, bytes, error, &problem)) << c.name;
+        EXPECT_EQ(problem, c.problem) << c.name;
+        EXPECT_EQ(error, c.error) << c.name;
+        EXPECT_TRUE(bytes.empty()) << c.name;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << c.name;
+    }
+}
+
+TEST_F(FileAccess, UnreadableFileSaysWhy)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads files without read permission";
+    Put("secret", "x");
+    ::chmod(Path("secret").c_str(), 0);
+    Bytes bytes;
+    std::string error;
+    ReadProblem problem = ReadProblem::None;
+    EXPECT_FALSE(ReadRegularFile(Path("secret"), 10, bytes, error, &problem));
+    EXPECT_EQ(problem, ReadProblem::NotReadable);
+    EXPECT_EQ(error, "cannot open it: permission denied");
+}
+
+TEST_F(FileAccess, SameFileThroughLinksButNotWhenMissing)
+{
+    Put("a", "1");
+    Put("b", "1");
+    fs::create_symlink("a", Path("link"));
+    fs::create_hard_link(Path("a"), Path("hard"));
+    fs::create_directories(Path("sub"));
+    const struct {
+        fs::path x, y;
+        bool same;
+    } cases[] = {
+        {Path("a"), Path("a"), true},
+        {Path("a"), Path("link"), true},
+        {Path("a"), Path("hard"), true},
+        {Path("a"), Path("sub/../a"), true},
+        {Path("a"), Path("b"), false},
+        {Path("a"), Path("none"), false},
+        {Path("none"), Path("none"), false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsSameFile(c.x, c.y), c.same) << c.x << " " << c.y;
+}
+
+TEST(PrintableText, ReplacesControlBytesOnly)
+{
+    const struct {
+        std::string_view in;
+        std::string out;
+    } cases[] = {
+        {"plain name.zb", "plain name.zb"},
+        {"two\nlines", "two?lines"},
+        {"\x1b[2Jclear", "?[2Jclear"},
+        {"tab\there\r", "tab?here?"},
+        {std::string_view("nul\0byte", 8), "nul?byte"},
+        {"del\x7f", "del?"},
+        {"csi\xc2\x9b" "2J", "csi?2J"},
+        {"caf\xc3\xa9 \xc2\xa0nbsp", "caf\xc3\xa9 \xc2\xa0nbsp"},
+        {"latin1 \xe9 \xff", "latin1 \xe9 \xff"},
+        {"lone \xc2", "lone \xc2"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PrintableText(c.in), c.out) << c.out;
+}
+
+}  // namespace
+}  // namespace zenbelts

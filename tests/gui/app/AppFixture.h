@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/MainFrame.h"
+#include "app/ZenbeltsApp.h"
+#include "model/SettingsArchive.h"
+#include "document/ZenbeltsDoc.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace zenbelts::testing_support {
+
+// A program with its own satellite list and settings file in a fresh folder;
+// errors and the Properties dialog are caught, not shown.
+class AppFixture : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    void WriteFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray ReadFile(const QString& name) const;
+
+    // A fresh program over the same folder, as after a restart.
+    CZenbeltsApp& Restart();
+    // Starts the program over a stored factory set-up (no first-run dialog);
+    // chosen: positions chosen in it.
+    void StartWithStoredDefault(std::initializer_list<int> chosen = {});
+    // Stores a set-up in the settings file as the default.
+    void StoreDefault(const QByteArray& bytes) const;
+    QByteArray StoredDefault() const;
+
+    static QByteArray Bytes(const MountSettings& settings);
+    static MountSettings FromBytes(const QByteArray& bytes);
+    // Lets queued work run: the update pass, the first-run step.
+    static void Settle();
+
+    QTemporaryDir dir_;
+    std::unique_ptr<CZenbeltsApp> app_;
+    QStringList errors_;
+    int propertiesCalls_ = 0;
+    std::function<bool(MountSettings&)> properties_;  // what the "dialog" does
+};
+
+}  // namespace zenbelts::testing_support
