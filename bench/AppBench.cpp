@@ -3,11 +3,11 @@
 // to the first painted window, beside a bare main window's.
 
 #include "app/MainFrame.h"
-#include "controls/AdjustmentBar.h"
 #include "app/ZenbeltsApp.h"
+#include "controls/AdjustmentBar.h"
 #include "controls/ControlIds.h"
-#include "model/SettingsArchive.h"
 #include "document/ZenbeltsDoc.h"
+#include "model/SettingsArchive.h"
 #include "view/ZenbeltsView.h"
 
 #include <benchmark/benchmark.h>
@@ -40,7 +40,8 @@ std::unique_ptr<CZenbeltsApp> StartProgram(const QTemporaryDir& dir)
         const auto bytes = StoreSettings(s);
         QSettings(ini, QSettings::IniFormat)
             .setValue(QStringLiteral("Settings/Default"),
-                      QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+                      QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                 static_cast<qsizetype>(bytes.size())));
     }
     auto app = std::make_unique<CZenbeltsApp>(AppOptions{ini, QStringLiteral("sats.lst")});
     if (!app->InitInstance({}))
@@ -111,7 +112,8 @@ void ColdStart(benchmark::State& state, const char* what)
 {
     for (auto _ : state) {
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--start-once"), QString::fromLatin1(what)});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--start-once"), QString::fromLatin1(what)});
         if (!child.waitForFinished(30000) || child.exitCode() != 0)
             state.SkipWithError("the child did not paint");
     }

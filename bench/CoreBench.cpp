@@ -99,8 +99,8 @@ void DiagnoseTwelveObservations(benchmark::State& state)
         catalogue.InsertOrRename(p, "S");
     MountSettings file;
     file.LoadFactoryDefaults(catalogue);
-    const std::array<double, 6> real = {1.3, -0.8, 1.7, file.motorElevation / 10.0 - 1.1, 0.6,
-                                        file.declination / 10.0 + 0.7};
+    const std::array<double, 6> real
+        = {1.3, -0.8, 1.7, file.motorElevation / 10.0 - 1.1, 0.6, file.declination / 10.0 + 0.7};
     std::vector<Observation> observed;
     for (int k = 0; k < 12; ++k) {
         const int position = 50 + 60 * k;  // 5.0°E to 71.0°E, all well up from 77°E
@@ -130,7 +130,8 @@ void ImportSatellitesXml(benchmark::State& state)
     char line[256];
     for (int k = 0; k < 200; ++k) {
         const int tenths = k * 18 - 1790;
-        std::snprintf(line, sizeof line, "\t<sat name=\"%d.%d%c Ku-band Satellite %d &amp; Co\" flags=\"1\" position=\"%d\">\n",
+        std::snprintf(line, sizeof line,
+                      "\t<sat name=\"%d.%d%c Ku-band Satellite %d &amp; Co\" flags=\"1\" position=\"%d\">\n",
                       std::abs(tenths) / 10, std::abs(tenths) % 10, tenths < 0 ? 'W' : 'E', k, tenths);
         xml += line;
         for (int t = 0; t < 30; ++t) {

@@ -48,7 +48,7 @@ void DrawCoreOnly(benchmark::State& state)
 {
     const BusyPlot plot;
     NullSurface surface;
-    const ArcPlotRequest request{plot.settings, plot.catalogue, 1920, 1080, false,
+    const ArcPlotRequest request{plot.settings,           plot.catalogue,          1920, 1080, false,
                                  StandardScreenMetrics(), ScreenDrawingObjects(96)};
     for (auto _ : state)
         DrawArcPlot(surface, request);
@@ -60,7 +60,7 @@ void DrawIntoImage(benchmark::State& state)
 {
     const BusyPlot plot;
     QImage image(1920, 1080, QImage::Format_RGB32);
-    const ArcPlotRequest request{plot.settings, plot.catalogue, 1920, 1080, false,
+    const ArcPlotRequest request{plot.settings,           plot.catalogue,          1920, 1080, false,
                                  StandardScreenMetrics(), ScreenDrawingObjects(96)};
     for (auto _ : state) {
         image.fill(Qt::white);

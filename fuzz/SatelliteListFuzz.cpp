@@ -17,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)ReadSatelliteList(in, catalogue);
     int previous = -1;
     for (const SatelliteEntry& e : catalogue) {
-        if (e.position <= previous || e.position >= PositionCount
-            || e.name.find('\n') != std::string::npos)
+        if (e.position <= previous || e.position >= PositionCount || e.name.find('\n') != std::string::npos)
             std::abort();
         previous = e.position;
     }

@@ -5,14 +5,20 @@
 
 namespace zenbelts::cli {
 
-void Fail(std::string message) { throw Failure{std::move(message)}; }
+void Fail(std::string message)
+{
+    throw Failure{std::move(message)};
+}
 
 void FailUsage(const std::string& what)
 {
     Fail("zenbelts-cli: " + what + " (try 'zenbelts-cli --help')");
 }
 
-std::string Shown(const std::string& text) { return PrintableText(text); }
+std::string Shown(const std::string& text)
+{
+    return PrintableText(text);
+}
 
 std::optional<std::string> Arguments::TakeValue(const std::string& option)
 {
@@ -54,8 +60,8 @@ int ParseOption(const std::string& option, const std::string& text, int lo, int 
     if (!numeric::ParseWholeNumber(text, value))
         FailUsage(option + " takes a whole number, not '" + Shown(text) + "'");
     if (value < lo || value > hi)
-        Fail("zenbelts-cli: " + option + " " + Shown(text) + " is refused: it must lie in " + std::to_string(lo) + ".."
-             + std::to_string(hi));
+        Fail("zenbelts-cli: " + option + " " + Shown(text) + " is refused: it must lie in "
+             + std::to_string(lo) + ".." + std::to_string(hi));
     return value;
 }
 
@@ -79,7 +85,8 @@ PixelSize ParseSize(const std::string& option, const std::optional<std::string>&
     const std::string_view whole = *text;
     const std::size_t x = whole.find('x');
     int w = 0, h = 0;
-    if (x == std::string_view::npos || !ParseSide(whole.substr(0, x), w) || !ParseSide(whole.substr(x + 1), h))
+    if (x == std::string_view::npos || !ParseSide(whole.substr(0, x), w)
+        || !ParseSide(whole.substr(x + 1), h))
         FailUsage(option + " takes WIDTHxHEIGHT in pixels, each 1..20000, such as 600x400, not '"
                   + Shown(*text) + "'");
     return {w, h};

@@ -26,7 +26,9 @@ std::string Shown(const std::string& text);
 // The words of one command: options with values, flags and plain arguments.
 class Arguments {
 public:
-    Arguments(const std::vector<std::string>& args, std::size_t first) : args_(args.begin() + first, args.end()) {}
+    Arguments(const std::vector<std::string>& args, std::size_t first)
+        : args_(args.begin() + first, args.end())
+    {}
 
     // The value after option, taken out of the words; none when absent.
     std::optional<std::string> TakeValue(const std::string& option);

@@ -23,8 +23,7 @@ std::string SetLocation(MountSettings& s, std::int32_t MountSettings::*field, in
 }
 
 // A limit, as a confirmed Properties dialog with the location unchanged.
-std::string SetLimit(MountSettings& s, const AdjustmentInfo& a, std::int32_t MountSettings::*field,
-                     int value)
+std::string SetLimit(MountSettings& s, const AdjustmentInfo& a, std::int32_t MountSettings::*field, int value)
 {
     MountSettings working = s;
     working.*field = value;
@@ -32,7 +31,7 @@ std::string SetLimit(MountSettings& s, const AdjustmentInfo& a, std::int32_t Mou
         if (a.automatic)
             return "the limits of the " + std::string(a.caption) + " must be -1799..-1 and 1..1800";
         return "the lower limit of the " + std::string(a.caption)
-            + " must lie below the upper one, within -1799..1800";
+               + " must lie below the upper one, within -1799..1800";
     }
     ApplyConfirmedProperties(s, working);
     return {};

@@ -4,17 +4,17 @@
 #include "cli/Arguments.h"
 #include "cli/Assignments.h"
 #include "cli/Json.h"
-#include "text/NumericText.h"
-#include "text/AngleText.h"
 #include "io/FileAccess.h"
 #include "model/MountSettings.h"
 #include "model/OptimiseMount.h"
 #include "model/SettingsArchive.h"
 #include "model/Version.h"
+#include "text/AngleText.h"
+#include "text/NumericText.h"
 
 #include "catalogue/TextEncoding.h"
-#include "view/ArcPlotOutput.h"
 #include "plot/ArcTable.h"
+#include "view/ArcPlotOutput.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -32,18 +32,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* Usage =
-    "usage: zenbelts-cli new [--sats FILE] [--lat ARCMIN] [--lon ARCMIN] [--alt METRES] -o OUT.zb\n"
-    "       zenbelts-cli show [--json] FILE.zb\n"
-    "       zenbelts-cli set IN.zb NAME=VALUE... [-o OUT.zb]\n"
-    "       zenbelts-cli render FILE.zb -o OUT.png [--size WxH] [--sats FILE]\n"
-    "       zenbelts-cli print FILE.zb -o OUT.pdf [--window WxH] [--sats FILE]\n"
-    "       zenbelts-cli arc FILE.zb [--json] [--sats FILE]\n"
-    "       zenbelts-cli optimise FILE.zb [-o OUT.zb] [--ring] [--sats FILE]\n"
-    "       zenbelts-cli --version\n";
-
-
-
+constexpr const char* Usage
+    = "usage: zenbelts-cli new [--sats FILE] [--lat ARCMIN] [--lon ARCMIN] [--alt METRES] -o OUT.zb\n"
+      "       zenbelts-cli show [--json] FILE.zb\n"
+      "       zenbelts-cli set IN.zb NAME=VALUE... [-o OUT.zb]\n"
+      "       zenbelts-cli render FILE.zb -o OUT.png [--size WxH] [--sats FILE]\n"
+      "       zenbelts-cli print FILE.zb -o OUT.pdf [--window WxH] [--sats FILE]\n"
+      "       zenbelts-cli arc FILE.zb [--json] [--sats FILE]\n"
+      "       zenbelts-cli optimise FILE.zb [-o OUT.zb] [--ring] [--sats FILE]\n"
+      "       zenbelts-cli --version\n";
 
 MountSettings ReadSettingsFile(const std::string& path)
 {
@@ -96,8 +93,6 @@ void EnsureGuiApplication()
     (void)application;
 }
 
-
-
 std::vector<std::uint8_t> ToBytes(const QByteArray& data)
 {
     return {data.begin(), data.end()};
@@ -143,14 +138,13 @@ int CommandNew(Arguments args, const fs::path& defaultSats, std::ostream&)
 std::string LimitsText(const MountSettings& s, const AdjustmentInfo& a)
 {
     return FormatTenths(a.Lower(s), a.positive, a.negative) + " .. "
-        + FormatTenths(a.Upper(s), a.positive, a.negative);
+           + FormatTenths(a.Upper(s), a.positive, a.negative);
 }
 
 void PrintListing(const MountSettings& s, std::ostream& out)
 {
     const auto line = [&out](const std::string& caption, const std::string& text) {
-        out << caption << std::string(caption.size() < 19 ? 19 - caption.size() : 1, ' ') << text
-            << '\n';
+        out << caption << std::string(caption.size() < 19 ? 19 - caption.size() : 1, ' ') << text << '\n';
     };
     line("Location:", FormatSite(s.latitude, s.longitude, s.altitude));
     for (const AdjustmentInfo& a : Adjustments) {
@@ -222,8 +216,8 @@ int CommandRender(Arguments args, const fs::path& defaultSats)
     const MountSettings settings = ReadSettingsFile(input);
 
     EnsureGuiApplication();
-    const QImage image = RenderArcPlotImage(settings, catalogue, size, StandardScreenMetrics(),
-                                            ScreenDrawingObjects(96));
+    const QImage image
+        = RenderArcPlotImage(settings, catalogue, size, StandardScreenMetrics(), ScreenDrawingObjects(96));
     if (image.isNull())
         Fail(Shown(*output) + ": cannot draw it: no memory for an image of " + std::to_string(size.width())
              + "x" + std::to_string(size.height()) + " pixels");
@@ -261,8 +255,7 @@ int CommandPrint(Arguments args, const fs::path& defaultSats)
         QPainter painter(&writer);
         if (!painter.isActive())
             Fail(Shown(*output) + ": cannot write it: the page could not be started");
-        PrintArcPlotPage(painter, PageMetrics(writer, StandardScreenMetrics()), settings, catalogue,
-                         window);
+        PrintArcPlotPage(painter, PageMetrics(writer, StandardScreenMetrics()), settings, catalogue, window);
     }
     if (pdf.isEmpty())
         Fail(Shown(*output) + ": cannot write it: the page came out empty");
@@ -322,7 +315,8 @@ int CommandArc(Arguments args, const fs::path& defaultSats, std::ostream& out)
 
 std::string WhereText(const ArcTarget& where)
 {
-    return (where.satellite ? "at the satellite at " : "at the ring point at ") + FormatSatelliteLabel(where.position);
+    return (where.satellite ? "at the satellite at " : "at the ring point at ")
+           + FormatSatelliteLabel(where.position);
 }
 
 int CommandOptimise(Arguments args, const fs::path& defaultSats, std::ostream& out)
@@ -334,16 +328,16 @@ int CommandOptimise(Arguments args, const fs::path& defaultSats, std::ostream& o
     MountSettings settings = ReadSettingsFile(input);
     const OptimiseResult r = OptimiseMount(settings, catalogue, ring);
     if (!r.optimised)
-        Fail(Shown(input) + ": nothing to optimise: fewer than two points of the arc stand " + MinimumElevationText
-             + " above the horizon");
+        Fail(Shown(input) + ": nothing to optimise: fewer than two points of the arc stand "
+             + MinimumElevationText + " above the horizon");
     WriteSettingsFile(output.value_or(input), settings);
 
     out << "Optimised over " << r.targets << (r.ring ? " points of the ring" : " chosen satellites")
         << " at least " << MinimumElevationText << " above the horizon.\n";
     const auto line = [&out](const char* when, int elevation, int declination, const WorstMiss& worst) {
         out << when << "motor elevation " << FormatTenths(elevation, 'N', 'S') << ", declination "
-            << FormatTenths(declination, 'N', 'S') << ", worst miss " << Number("%.3f", worst.degrees)
-            << "° " << WhereText(worst.where) << "\n";
+            << FormatTenths(declination, 'N', 'S') << ", worst miss " << Number("%.3f", worst.degrees) << "° "
+            << WhereText(worst.where) << "\n";
     };
     line("Before: ", r.motorElevationBefore, r.declinationBefore, r.before);
     line("After:  ", settings.motorElevation, settings.declination, r.after);

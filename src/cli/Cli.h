@@ -13,7 +13,7 @@ inline constexpr int ExitFailure = 2;
 
 // Runs one command line (without the program name). defaultSats is the list
 // read when --sats is not given.
-int RunCli(const std::vector<std::string>& args, const std::filesystem::path& defaultSats,
-           std::ostream& out, std::ostream& err);
+int RunCli(const std::vector<std::string>& args, const std::filesystem::path& defaultSats, std::ostream& out,
+           std::ostream& err);
 
 }  // namespace zenbelts::cli

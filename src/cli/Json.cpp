@@ -41,8 +41,8 @@ std::string JsonString(std::string_view text)
                    || (length == 2 && static_cast<unsigned char>(c) == 0xC2
                        && static_cast<unsigned char>(text[i + 1]) <= 0x9F)) {
             // Control characters, C1 included, never reach a terminal raw.
-            const unsigned code = length == 2 ? static_cast<unsigned char>(text[i + 1])
-                                              : static_cast<unsigned char>(c);
+            const unsigned code
+                = length == 2 ? static_cast<unsigned char>(text[i + 1]) : static_cast<unsigned char>(c);
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", code);
             out += escaped;

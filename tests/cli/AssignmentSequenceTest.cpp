@@ -36,7 +36,9 @@ std::string RandomAssignment(std::mt19937& rng, const MountSettings& s)
     case 5: {
         static const char* location[] = {"latitude", "longitude", "altitude"};
         const int which = pick(0, 2);
-        const int value = which == 0 ? pick(-5400, 5400) : which == 1 ? pick(-10799, 10800) : pick(-100, 3000);
+        const int value = which == 0   ? pick(-5400, 5400)
+                          : which == 1 ? pick(-10799, 10800)
+                                       : pick(-100, 3000);
         return std::string(location[which]) + "=" + std::to_string(value);
     }
     case 6:
@@ -60,20 +62,23 @@ TEST(AssignmentSequence, WhatApplyAcceptsStoresAndLoadsTheSame)
             const std::string why = ApplyAssignment(s, assignment);
             if (!why.empty())
                 ASSERT_EQ(s, before) << assignment << ": a refusal changes nothing";
-            ASSERT_TRUE(StoresAndLoadsTheSame(s)) << "seed " << seed << ", step " << step << ": " << assignment;
+            ASSERT_TRUE(StoresAndLoadsTheSame(s))
+                << "seed " << seed << ", step " << step << ": " << assignment;
         }
     }
 }
 
 TEST(AssignmentSequence, FilesWrittenBySetAndOptimiseOpenAgain)
 {
-    const fs::path dir = fs::temp_directory_path() / ("zenbelts-assignment-sequence-" + std::to_string(::getpid()));
+    const fs::path dir
+        = fs::temp_directory_path() / ("zenbelts-assignment-sequence-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     {
         std::ofstream list(dir / "sats.lst");
         for (int p = 0; p < 3600; p += 50)
-            list << (p < 1000 ? "0" : "") << (p < 100 ? "0" : "") << (p < 10 ? "0" : "") << p << "=S" << p << "\n";
+            list << (p < 1000 ? "0" : "") << (p < 100 ? "0" : "") << (p < 10 ? "0" : "") << p << "=S" << p
+                 << "\n";
     }
     const std::string file = (dir / "a.zb").string();
     std::ostringstream out, err;

@@ -25,7 +25,8 @@ protected:
     void SetUp() override
     {
         dir_ = fs::temp_directory_path()
-            / ("zenbelts-cli-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+               / ("zenbelts-cli-"
+                  + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         std::ofstream(Path("sats.lst")) << "0000=Zero\n0130=Hot\n0770=Here\n1800=Far\n3550=West\n";
@@ -113,9 +114,9 @@ TEST_F(Cli, ShowListsInDisplayFormats)
 TEST_F(Cli, SetAppliesAssignmentsInOrder)
 {
     ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
-    ASSERT_EQ(Run({"set", Path("a.zb"), "poleNSMin=-200", "poleNSMax=200", "poleNS=150",
-                   "motorAzimuth=-30", "autoDeclination=0", "declination=-150", "lockSatellites=1",
-                   "chosen+=3550", "chosen-=0", "-o", Path("b.zb")}),
+    ASSERT_EQ(Run({"set", Path("a.zb"), "poleNSMin=-200", "poleNSMax=200", "poleNS=150", "motorAzimuth=-30",
+                   "autoDeclination=0", "declination=-150", "lockSatellites=1", "chosen+=3550", "chosen-=0",
+                   "-o", Path("b.zb")}),
               ExitOk)
         << err_.str();
     const MountSettings s = Read("b.zb");
@@ -185,7 +186,7 @@ TEST_F(Cli, BadFilesAreNamedAndExplained)
 
     EXPECT_EQ(Run({"show", Path("north.zb")}), ExitFailure);
     EXPECT_EQ(err_.str(), Path("north.zb")
-                  + ": not a valid Zenbelt file: the pole north/south limits are out of range\n");
+                              + ": not a valid Zenbelt file: the pole north/south limits are out of range\n");
     EXPECT_EQ(Run({"show", Path("short.zb")}), ExitFailure);
     EXPECT_EQ(err_.str(), Path("short.zb") + ": not a valid Zenbelt file: it ends early\n");
     EXPECT_EQ(Run({"show", Path("missing.zb")}), ExitFailure);
@@ -196,9 +197,14 @@ TEST_F(Cli, BadFilesAreNamedAndExplained)
 
 TEST_F(Cli, UsageErrors)
 {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {"frobnicate"}, {"new"}, {"show"}, {"show", "a", "b"},
-          {"new", "--lat"}, {"new", "--lat", "x", "-o", "a.zb"}, {"show", "--bogus", "a.zb"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                                 {"frobnicate"},
+                                                 {"new"},
+                                                 {"show"},
+                                                 {"show", "a", "b"},
+                                                 {"new", "--lat"},
+                                                 {"new", "--lat", "x", "-o", "a.zb"},
+                                                 {"show", "--bogus", "a.zb"}}) {
         EXPECT_EQ(Run(args), ExitFailure);
         EXPECT_EQ(ErrorLines(), 1) << err_.str();
     }
@@ -259,7 +265,8 @@ TEST_F(Cli, PrintWritesOneA4PageWithRealText)
     const std::string pdf = Bytes("a.pdf");
     ASSERT_EQ(pdf.rfind("%PDF", 0), 0u);
     std::size_t pages = 0;
-    for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos; at = pdf.find("/Type /Page\n", at + 1))
+    for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos;
+         at = pdf.find("/Type /Page\n", at + 1))
         ++pages;
     EXPECT_EQ(pages, 1u);
     EXPECT_NE(pdf.find("/MediaBox [0 0 595"), std::string::npos) << "A4 portrait";
@@ -275,7 +282,8 @@ TEST_F(Cli, ArcListsEveryEntryWithItsAngles)
     ASSERT_EQ(Run({"arc", "--json", Path("a.zb")}), ExitOk) << err_.str();
     const std::string json = out_.str();
     EXPECT_EQ(std::count(json.begin(), json.end(), '{'), 5);
-    EXPECT_THAT(json, HasSubstr("{\"position\": 0, \"label\": \"0.0\u00b0\", \"name\": \"Zero\", \"chosen\": true"));
+    EXPECT_THAT(
+        json, HasSubstr("{\"position\": 0, \"label\": \"0.0\u00b0\", \"name\": \"Zero\", \"chosen\": true"));
     EXPECT_THAT(json, HasSubstr("\"label\": \"5.0\u00b0W\", \"name\": \"West\", \"chosen\": false"));
 
     ASSERT_EQ(Run({"arc", Path("a.zb")}), ExitOk);
@@ -289,8 +297,12 @@ TEST_F(Cli, OptimiseWritesTheBetterMountAndReportsBeforeAndAfter)
 {
     ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
     ASSERT_EQ(Run({"optimise", Path("a.zb"), "--ring", "-o", Path("b.zb")}), ExitOk) << err_.str();
-    EXPECT_THAT(out_.str(), HasSubstr("Before: motor elevation 46.6\u00b0N, declination 6.4\u00b0S, worst miss 0.314\u00b0"));
-    EXPECT_THAT(out_.str(), HasSubstr("After:  motor elevation 45.8\u00b0N, declination 5.9\u00b0S, worst miss 0.050\u00b0"));
+    EXPECT_THAT(
+        out_.str(),
+        HasSubstr("Before: motor elevation 46.6\u00b0N, declination 6.4\u00b0S, worst miss 0.314\u00b0"));
+    EXPECT_THAT(
+        out_.str(),
+        HasSubstr("After:  motor elevation 45.8\u00b0N, declination 5.9\u00b0S, worst miss 0.050\u00b0"));
     const MountSettings s = Read("b.zb");
     EXPECT_EQ(s.motorElevation, 458);
     EXPECT_EQ(s.declination, -59);
@@ -318,14 +330,30 @@ TEST_F(Cli, SizeTakesTwoPlainPositiveNumbers)
         const char* size;
         bool accepted;
     } cases[] = {
-        {"600x400", true},        {"1x1", true},           {"20000x12", true},
-        {"12x20000", true},       {" 600x400", false},     {"600x400 ", false},
-        {"600 x400", false},      {"+600x+400", false},    {"600x+400", false},
-        {"-600x400", false},      {"4294967896x400", false}, {"600x4294967696", false},
-        {"0x5", false},           {"5x0", false},          {"20001x400", false},
-        {"600x20001", false},     {"600X400", false},      {"600x", false},
-        {"x400", false},          {"600x400x2", false},    {"6e2x400", false},
-        {"600.0x400", false},     {"", false},             {"600\nx400", false},
+        {"600x400", true},
+        {"1x1", true},
+        {"20000x12", true},
+        {"12x20000", true},
+        {" 600x400", false},
+        {"600x400 ", false},
+        {"600 x400", false},
+        {"+600x+400", false},
+        {"600x+400", false},
+        {"-600x400", false},
+        {"4294967896x400", false},
+        {"600x4294967696", false},
+        {"0x5", false},
+        {"5x0", false},
+        {"20001x400", false},
+        {"600x20001", false},
+        {"600X400", false},
+        {"600x", false},
+        {"x400", false},
+        {"600x400x2", false},
+        {"6e2x400", false},
+        {"600.0x400", false},
+        {"", false},
+        {"600\nx400", false},
     };
     for (const auto& c : cases) {
         fs::remove(Path("out.png"));
@@ -397,9 +425,10 @@ TEST_F(Cli, UnusableSatelliteListsAreRefusedWithTheReason)
     };
     for (const auto& c : cases) {
         for (const char* command : {"new", "arc"}) {
-            const std::vector<std::string> args = std::string(command) == "new"
-                ? std::vector<std::string>{"new", "--sats", Path(c.file), "-o", Path("n.zb")}
-                : std::vector<std::string>{"arc", "--sats", Path(c.file), Path("n.zb")};
+            const std::vector<std::string> args
+                = std::string(command) == "new"
+                      ? std::vector<std::string>{"new", "--sats", Path(c.file), "-o", Path("n.zb")}
+                      : std::vector<std::string>{"arc", "--sats", Path(c.file), Path("n.zb")};
             EXPECT_EQ(Run(args), ExitFailure) << c.file << " " << command;
             EXPECT_EQ(err_.str(), Path(c.file) + ": Unable to load sats.lst: " + c.reason + "\n") << command;
         }
@@ -455,9 +484,9 @@ TEST_F(Cli, ControlBytesInNamesAndArgumentsStayOnOneLine)
         const std::string text = err_.str();
         EXPECT_EQ(ErrorLines(), 1) << text;
         EXPECT_EQ(text.back(), '\n');
-        EXPECT_TRUE(std::none_of(text.begin(), text.end() - 1,
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
-            << text;
+        EXPECT_TRUE(std::none_of(text.begin(), text.end() - 1, [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+        })) << text;
     }
     EXPECT_EQ(Run({"show", bad}), ExitFailure);
     EXPECT_THAT(err_.str(), StartsWith(Path("bad?name?[2J.zb: cannot open it")));
@@ -465,8 +494,10 @@ TEST_F(Cli, ControlBytesInNamesAndArgumentsStayOnOneLine)
 
 TEST_F(Cli, ArcTextPassesNoControlBytesFromNames)
 {
-    std::ofstream(Path("sats.lst"), std::ios::binary)
-        << "0130=Evil\x1b]0;title\x07" "End\n0192=Del\x7f" "C1\xc2\x9b" "2J\n0770=Fine\n";
+    std::ofstream(Path("sats.lst"), std::ios::binary) << "0130=Evil\x1b]0;title\x07"
+                                                         "End\n0192=Del\x7f"
+                                                         "C1\xc2\x9b"
+                                                         "2J\n0770=Fine\n";
     ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
     ASSERT_EQ(Run({"arc", Path("a.zb")}), ExitOk) << err_.str();
     const std::string text = out_.str();

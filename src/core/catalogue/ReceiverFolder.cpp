@@ -14,8 +14,9 @@ bool HasIniExtension(const std::string& name)
     if (name.size() < 5)
         return false;
     std::string extension = name.substr(name.size() - 4);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); });
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) {
+        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    });
     return extension == ".ini";
 }
 
@@ -65,7 +66,8 @@ ImportResult ImportReceiverFolder(const ReceiverFolder& folder, std::size_t maxF
         std::vector<std::uint8_t> bytes;
         std::string error;
         // A scan table's position is in its name: its content is not needed.
-        if (folder.format != ReceiverFormat::ScanTables && !ReadRegularFile(path, maxFileBytes, bytes, error)) {
+        if (folder.format != ReceiverFormat::ScanTables
+            && !ReadRegularFile(path, maxFileBytes, bytes, error)) {
             into.Skip();
             continue;
         }

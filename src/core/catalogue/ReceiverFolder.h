@@ -25,6 +25,7 @@ bool ListReceiverFolder(const std::filesystem::path& folder, ReceiverFormat form
 
 // Reads every listed file into one result; a file that cannot be read or is
 // larger than maxFileBytes counts as a skipped entry.
-ImportResult ImportReceiverFolder(const ReceiverFolder& folder, std::size_t maxFileBytes = std::size_t{1} << 20);
+ImportResult ImportReceiverFolder(const ReceiverFolder& folder,
+                                  std::size_t maxFileBytes = std::size_t{1} << 20);
 
 }  // namespace zenbelts

@@ -11,9 +11,18 @@ namespace zenbelts {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+char Lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool EqualNoCase(std::string_view a, std::string_view b)
 {
@@ -41,7 +50,8 @@ std::string_view Trim(std::string_view text)
 }
 
 // Calls f(line) for every line, its LF and a CR before it taken off.
-template <typename F> void ForEachLine(std::string_view text, F f)
+template <typename F>
+void ForEachLine(std::string_view text, F f)
 {
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -216,8 +226,8 @@ std::string Latin1ToUtf8(std::string_view bytes)
 // or not a character, which then stays as written.
 bool AppendEntity(std::string_view entity, std::string& out)
 {
-    static constexpr std::pair<std::string_view, char> Named[] = {
-        {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
+    static constexpr std::pair<std::string_view, char> Named[]
+        = {{"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
     for (const auto& [name, c] : Named) {
         if (entity == name) {
             out += c;
@@ -254,7 +264,8 @@ std::string DecodeEntities(std::string_view text)
     for (std::size_t i = 0; i < text.size();) {
         if (text[i] == '&') {
             const std::size_t end = text.find(';', i + 1);
-            if (end != std::string_view::npos && end - i <= 12 && AppendEntity(text.substr(i + 1, end - i - 1), out)) {
+            if (end != std::string_view::npos && end - i <= 12
+                && AppendEntity(text.substr(i + 1, end - i - 1), out)) {
                 i = end + 1;
                 continue;
             }
@@ -367,8 +378,8 @@ void AddSatTag(const SatTag& tag, XmlEncoding encoding, ImportAccumulator& into)
 {
     std::string name;
     if (tag.name) {
-        const std::string utf8 =
-            encoding == XmlEncoding::Latin1 ? Latin1ToUtf8(*tag.name) : SatelliteNameToUtf8(*tag.name);
+        const std::string utf8
+            = encoding == XmlEncoding::Latin1 ? Latin1ToUtf8(*tag.name) : SatelliteNameToUtf8(*tag.name);
         name = CleanName(DecodeEntities(utf8));
     }
     // A position at the start of the name wins: lists move the entries of
@@ -379,7 +390,8 @@ void AddSatTag(const SatTag& tag, XmlEncoding encoding, ImportAccumulator& into)
         name.erase(0, used);
     } else {
         long tenths = 0;
-        if (!tag.position || !ParseInt(Trim(*tag.position), tenths) || !SignedTenthsToPosition(tenths, position)) {
+        if (!tag.position || !ParseInt(Trim(*tag.position), tenths)
+            || !SignedTenthsToPosition(tenths, position)) {
             into.Skip();
             return;
         }
@@ -416,7 +428,8 @@ void ImportXml(std::string_view s, ImportAccumulator& into)
         std::size_t i = lt + 1;
         while (i < n && IsXmlNameChar(s[i]))
             ++i;
-        if (s.substr(lt + 1, i - lt - 1) != "sat" || (i < n && !IsSpace(s[i]) && s[i] != '>' && s[i] != '/')) {
+        if (s.substr(lt + 1, i - lt - 1) != "sat"
+            || (i < n && !IsSpace(s[i]) && s[i] != '>' && s[i] != '/')) {
             // Other tags are passed over; their values hold no '<'.
             pos = lt + 1;
             continue;
@@ -496,7 +509,8 @@ void ImportLamedb(std::string_view text, ImportAccumulator& into)
         const std::vector<std::string_view> fields = Split(data, ':');
         long tenths = 0;
         int position = 0;
-        if (fields.size() >= 5 && ParseInt(Trim(fields[4]), tenths) && SignedTenthsToPosition(tenths, position))
+        if (fields.size() >= 5 && ParseInt(Trim(fields[4]), tenths)
+            && SignedTenthsToPosition(tenths, position))
             into.Add(position, {});
         else
             into.Skip();
@@ -533,8 +547,8 @@ void ImportIni(std::string_view fileName, std::string_view text, ImportAccumulat
     if (!seen || !positionText || !ParseInt(*positionText, value) || value < 0 || value >= PositionCount) {
         // The file's name says the same: "0192.ini".
         const std::string_view base = BaseName(fileName);
-        if (!seen || base.size() != 8 || !EqualNoCase(base.substr(4), ".ini") || !ParseInt(base.substr(0, 4), value)
-            || value < 0 || value >= PositionCount) {
+        if (!seen || base.size() != 8 || !EqualNoCase(base.substr(4), ".ini")
+            || !ParseInt(base.substr(0, 4), value) || value < 0 || value >= PositionCount) {
             into.Skip();
             return;
         }
@@ -574,7 +588,8 @@ void ImportNeumo(std::string_view text, ImportAccumulator& into)
         }
         // To the nearest tenth, halves away from zero.
         const long tenths = hundredths >= 0 ? (hundredths + 5) / 10 : -((-hundredths + 5) / 10);
-        if (tenths < -PositionCount / 2 || tenths > PositionCount / 2 || !SignedTenthsToPosition(tenths, position)) {
+        if (tenths < -PositionCount / 2 || tenths > PositionCount / 2
+            || !SignedTenthsToPosition(tenths, position)) {
             into.Skip();
             return;
         }
@@ -730,7 +745,8 @@ ReceiverFormat DetectFormat(std::string_view fileName, std::string_view content)
     return ReceiverFormat::Unknown;
 }
 
-void ImportInto(ReceiverFormat format, std::string_view fileName, std::string_view content, ImportAccumulator& into)
+void ImportInto(ReceiverFormat format, std::string_view fileName, std::string_view content,
+                ImportAccumulator& into)
 {
     switch (format) {
     case ReceiverFormat::Xml:

@@ -53,7 +53,8 @@ ReceiverFormat DetectFormat(std::string_view fileName, std::string_view content)
 
 // Reads one file of the given format into the accumulator. fileName matters
 // for scan tables (the position is in it) and as the fallback of .ini files.
-void ImportInto(ReceiverFormat format, std::string_view fileName, std::string_view content, ImportAccumulator& into);
+void ImportInto(ReceiverFormat format, std::string_view fileName, std::string_view content,
+                ImportAccumulator& into);
 
 // One file on its own.
 ImportResult ImportReceiverFile(ReceiverFormat format, std::string_view fileName, std::string_view content);

@@ -10,7 +10,10 @@ namespace zenbelts {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 void ReadLine(std::string_view line, SatelliteCatalogue& catalogue)
 {
@@ -34,11 +37,15 @@ std::string BytesText(std::size_t bytes)
     return std::to_string(bytes) + " bytes";
 }
 
-SatelliteListResult Failed(std::string reason) { return {false, std::move(reason)}; }
+SatelliteListResult Failed(std::string reason)
+{
+    return {false, std::move(reason)};
+}
 
 }  // namespace
 
-SatelliteListResult ReadSatelliteList(std::istream& in, SatelliteCatalogue& catalogue, std::size_t maxLineBytes)
+SatelliteListResult ReadSatelliteList(std::istream& in, SatelliteCatalogue& catalogue,
+                                      std::size_t maxLineBytes)
 {
     // Room for the longest line, a CR before its LF and the terminating NUL;
     // a longer line fills it and fails the stream without being held whole.

@@ -30,7 +30,8 @@ struct SatelliteListResult {
 
 // Reads a list file: only a regular file of at most SatelliteListMaxBytes. On
 // failure the catalogue is left as it was.
-[[nodiscard]] SatelliteListResult LoadSatelliteListFile(const std::string& path, SatelliteCatalogue& catalogue);
+[[nodiscard]] SatelliteListResult LoadSatelliteListFile(const std::string& path,
+                                                        SatelliteCatalogue& catalogue);
 
 // Where the shipped list lies for a program in executableDir: beside it (a
 // build tree), else under ../share/zenbelts (an installation); the first

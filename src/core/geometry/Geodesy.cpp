@@ -38,7 +38,7 @@ double ElevationAboveHorizon(double latitude, double longitude, double height, c
     GeodeticToEcef(latitude, longitude, height, o);
     const double dx = point.v[0] - o.x, dy = point.v[1] - o.y, dz = point.v[2] - o.z;
     const double up = std::cos(latitude) * std::cos(longitude) * dx
-        + std::cos(latitude) * std::sin(longitude) * dy + std::sin(latitude) * dz;
+                      + std::cos(latitude) * std::sin(longitude) * dy + std::sin(latitude) * dz;
     return std::asin(up / std::sqrt(dx * dx + dy * dy + dz * dz));
 }
 

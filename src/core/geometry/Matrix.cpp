@@ -46,8 +46,8 @@ void MatrixAdjugate(const Matrix4& m, Matrix4& out)
                         e[n++] = m.at(r, c);
                 }
             }
-            double det = e[0] * e[4] * e[8] + e[1] * e[5] * e[6] + e[2] * e[3] * e[7]
-                - e[0] * e[5] * e[7] - e[1] * e[3] * e[8] - e[2] * e[4] * e[6];
+            double det = e[0] * e[4] * e[8] + e[1] * e[5] * e[6] + e[2] * e[3] * e[7] - e[0] * e[5] * e[7]
+                         - e[1] * e[3] * e[8] - e[2] * e[4] * e[6];
             out.at(j, i) = ((i + j) % 2 != 0) ? -det : det;
         }
     }

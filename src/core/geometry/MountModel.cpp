@@ -69,8 +69,8 @@ void ChainMountRotations(const Matrix4& site, double ns, double ew, double ma, d
     MultiplyInPlace(out, r);
 }
 
-void BuildMountFrame(const Matrix4& site, bool north, double ns, double ew, double ma, double el,
-                     double da, Matrix4& out)
+void BuildMountFrame(const Matrix4& site, bool north, double ns, double ew, double ma, double el, double da,
+                     Matrix4& out)
 {
     if (!north) {
         ns = -ns;

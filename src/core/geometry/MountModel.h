@@ -15,8 +15,8 @@ void ChainMountRotations(const Matrix4& site, double ns, double ew, double ma, d
 
 // South of the equator (north == false) every angle is negated, so each
 // adjustment keeps its compass meaning in both hemispheres.
-void BuildMountFrame(const Matrix4& site, bool north, double ns, double ew, double ma, double el,
-                     double da, Matrix4& out);
+void BuildMountFrame(const Matrix4& site, bool north, double ns, double ew, double ma, double el, double da,
+                     Matrix4& out);
 
 // Mean elevation out of the motor plane of the ring points within 80 degrees
 // of the mount's zero direction, radians; 0 when none qualifies.

@@ -310,7 +310,8 @@ bool ReadRegularFile(const fs::path& path, std::size_t maxBytes, std::vector<std
     if (in.bad())
         return Refuse(ReadProblem::NotReadable, "cannot read it", bytes, error, problem);
     if (bytes.size() > maxBytes)
-        return Refuse(ReadProblem::TooLarge, "it is larger than " + SizeText(maxBytes), bytes, error, problem);
+        return Refuse(ReadProblem::TooLarge, "it is larger than " + SizeText(maxBytes), bytes, error,
+                      problem);
     return true;
 }
 

@@ -27,8 +27,7 @@ enum class ReadProblem {
 // failure returns false, leaves bytes empty and says why in plain words ("no
 // such file", "it is not a regular file", "it is larger than 4 MiB").
 bool ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes,
-                     std::vector<std::uint8_t>& bytes, std::string& error,
-                     ReadProblem* problem = nullptr);
+                     std::vector<std::uint8_t>& bytes, std::string& error, ReadProblem* problem = nullptr);
 
 // Replaces a file whole or not at all: writes a temporary file beside the
 // target, flushes it and the folder to disk, and renames it over the target.

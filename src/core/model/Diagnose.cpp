@@ -2,8 +2,8 @@
 
 #include "geometry/Geodesy.h"
 #include "geometry/MountModel.h"
-#include "text/AngleText.h"
 #include "model/OptimiseMount.h"
+#include "text/AngleText.h"
 
 #include <Eigen/Dense>
 
@@ -43,9 +43,15 @@ constexpr double StepTolerance = 1e-11;  // radians
 // How far (tenths) rounding may take an adjustment from its fitted value.
 constexpr int RoundingWindow = 20;
 
-double Wrapped(double radians) { return std::remainder(radians, 2 * Pi); }
+double Wrapped(double radians)
+{
+    return std::remainder(radians, 2 * Pi);
+}
 
-bool North(const MountSettings& s) { return s.latitude > 0; }
+bool North(const MountSettings& s)
+{
+    return s.latitude > 0;
+}
 
 void FrameOf(const MountSettings& s, const Params& p, Matrix4& frame)
 {
@@ -92,7 +98,8 @@ void Residuals(const MountSettings& s, const std::vector<Row>& rows, const Param
     for (std::size_t i = 0; i < rows.size(); ++i) {
         double motor, offset;
         mount.Angles(rows[i].position, motor, offset);
-        r[static_cast<Eigen::Index>(i)] = rows[i].offset ? offset - rows[i].observed : Wrapped(motor - rows[i].observed);
+        r[static_cast<Eigen::Index>(i)]
+            = rows[i].offset ? offset - rows[i].observed : Wrapped(motor - rows[i].observed);
     }
 }
 
@@ -167,8 +174,9 @@ int NumericalRank(const Eigen::VectorXd& singular)
 // its well-determined directions only; the rest of their change from the
 // set-up is taken out, so what the observations cannot tell stays at the
 // set-up's values (the minimum-norm change). Held adjustments keep delta.
-Eigen::VectorXd FreeStep(const Eigen::MatrixXd& j, const Eigen::VectorXd& r, const Params& x, const Params& start,
-                         const std::array<bool, Count>& held, const Params& delta, std::vector<int>& free)
+Eigen::VectorXd FreeStep(const Eigen::MatrixXd& j, const Eigen::VectorXd& r, const Params& x,
+                         const Params& start, const std::array<bool, Count>& held, const Params& delta,
+                         std::vector<int>& free)
 {
     free.clear();
     Eigen::VectorXd rr = r;
@@ -190,8 +198,8 @@ Eigen::VectorXd FreeStep(const Eigen::MatrixXd& j, const Eigen::VectorXd& r, con
     const Eigen::JacobiSVD<Eigen::MatrixXd> svd(jf, Eigen::ComputeThinU | Eigen::ComputeThinV);
     const int k = NumericalRank(svd.singularValues());
     const auto v = svd.matrixV().leftCols(k);
-    const Eigen::VectorXd solved =
-        svd.singularValues().head(k).cwiseInverse().asDiagonal() * (svd.matrixU().leftCols(k).transpose() * rr);
+    const Eigen::VectorXd solved = svd.singularValues().head(k).cwiseInverse().asDiagonal()
+                                   * (svd.matrixU().leftCols(k).transpose() * rr);
     return v * (v.transpose() * d - solved) - d;
 }
 
@@ -259,7 +267,8 @@ Params BoundedStep(const Eigen::MatrixXd& j, const Eigen::VectorXd& r, const Par
 // From `from`, keeping what the observations leave open at `start`. Without
 // `windowed` the declination is free of its window, which moves with the
 // mount's own automatic value.
-Params Fit(const MountSettings& s, const std::vector<Row>& rows, const Params& start, const Params& from, bool windowed)
+Params Fit(const MountSettings& s, const std::vector<Row>& rows, const Params& start, const Params& from,
+           bool windowed)
 {
     Params x = from;
     Eigen::VectorXd r, trial;
@@ -318,9 +327,9 @@ NullSpace Undetermined(const Eigen::MatrixXd& j)
 
 bool HighEnough(const MountSettings& s, int position, double degrees)
 {
-    return ElevationAboveHorizon(s.latitude * ArcMinutesToRadians, s.longitude * ArcMinutesToRadians, s.altitude,
-                                 RingPointAtTenths(position))
-        >= degrees / RadiansToDegrees;
+    return ElevationAboveHorizon(s.latitude * ArcMinutesToRadians, s.longitude * ArcMinutesToRadians,
+                                 s.altitude, RingPointAtTenths(position))
+           >= degrees / RadiansToDegrees;
 }
 
 Params FromTenths(const std::array<int, Count>& tenths)
@@ -349,8 +358,9 @@ class TenthsSearch {
 public:
     TenthsSearch(const Eigen::Matrix<double, Count, Count>& g, int referenceRows, const Params& x)
     {
-        const Eigen::Matrix<double, Count, Count> metric = g * (TenthsToRadians * TenthsToRadians)
-            + Eigen::Matrix<double, Count, Count>::Identity() * (referenceRows * NullPull * NullPull);
+        const Eigen::Matrix<double, Count, Count> metric
+            = g * (TenthsToRadians * TenthsToRadians)
+              + Eigen::Matrix<double, Count, Count>::Identity() * (referenceRows * NullPull * NullPull);
         r_ = metric.llt().matrixU();
         for (int i = 0; i < Count; ++i)
             centre_[i] = x[i] * RadiansToTenths;
@@ -490,7 +500,8 @@ std::string Degrees(double value, const char* format)
 
 }  // namespace
 
-PredictedAngles PredictAngles(const MountSettings& site, const std::array<double, 6>& adjustments, int position)
+PredictedAngles PredictAngles(const MountSettings& site, const std::array<double, 6>& adjustments,
+                              int position)
 {
     Params p;
     for (int i = 0; i < Count; ++i)
@@ -631,9 +642,9 @@ Diagnosis Diagnose(const MountSettings& s, const SatelliteCatalogue& catalogue,
         augmented.topRows(observed.rows()) = observed;
         double motor[Count], offset[Count];
         for (const SatelliteEntry& e : catalogue) {
-            const double elevation = ElevationAboveHorizon(s.latitude * ArcMinutesToRadians,
-                                                           s.longitude * ArcMinutesToRadians, s.altitude,
-                                                           RingPointAtTenths(e.position));
+            const double elevation
+                = ElevationAboveHorizon(s.latitude * ArcMinutesToRadians, s.longitude * ArcMinutesToRadians,
+                                        s.altitude, RingPointAtTenths(e.position));
             if (elevation < MinimumElevationDegrees / RadiansToDegrees)
                 continue;
             atFit.Rows(e.position, motor, offset);
@@ -657,7 +668,7 @@ Diagnosis Diagnose(const MountSettings& s, const SatelliteCatalogue& catalogue,
         }
         if (d.separatingSatellite && bestGain > RankThreshold) {
             text += "Observing " + FormatSatelliteLabel(*d.separatingSatellite)
-                + " as well, its motor angle and its offset, would tell more. ";
+                    + " as well, its motor angle and its offset, would tell more. ";
         } else {
             d.separatingSatellite.reset();
             text += "Observe more satellites, spread along the arc, with their offsets. ";
@@ -669,7 +680,7 @@ Diagnosis Diagnose(const MountSettings& s, const SatelliteCatalogue& catalogue,
             moved += d.change[i] != 0;
         if (moved > 1)
             text += "The fit shares the correction between " + Joined(group)
-                + "; other shares that move the beam the same would do as well. ";
+                    + "; other shares that move the beam the same would do as well. ";
     }
     if (!text.empty())
         text.pop_back();
@@ -686,8 +697,8 @@ Diagnosis Diagnose(const MountSettings& s, const SatelliteCatalogue& catalogue,
         t.degrees = std::abs(turn) / 10.0;
         t.direction = turn > 0 ? a.positive : a.negative;
         t.text = std::string(AdjustmentLabels[i]) + ": turn " + Degrees(t.degrees, "%.1f") + DegreeSign + " "
-            + t.direction + ", from " + FormatTenths(d.fitted[i], a.positive, a.negative) + " to "
-            + FormatTenths(file[i], a.positive, a.negative);
+                 + t.direction + ", from " + FormatTenths(d.fitted[i], a.positive, a.negative) + " to "
+                 + FormatTenths(file[i], a.positive, a.negative);
         d.advice.push_back(t);
     }
     return d;

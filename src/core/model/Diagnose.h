@@ -23,8 +23,8 @@ public:
 };
 
 // The panel's names of the six adjustments, in the order of Adjustments.
-inline constexpr const char* AdjustmentLabels[6] = {"Pole N/S",        "Pole E/W",     "Motor azimuth",
-                                                    "Motor elevation", "Dish azimuth", "Dish declination"};
+inline constexpr const char* AdjustmentLabels[6]
+    = {"Pole N/S", "Pole E/W", "Motor azimuth", "Motor elevation", "Dish azimuth", "Dish declination"};
 
 struct PredictedAngles {
     double motorAngle;  // degrees, as the arc table has them
@@ -34,39 +34,40 @@ struct PredictedAngles {
 // The arc table's motor angle and offset of a ring position (0..3599) for a
 // mount whose six adjustments (degrees, in the order of Adjustments) need not
 // be whole tenths. The site is the set-up's.
-PredictedAngles PredictAngles(const MountSettings& site, const std::array<double, 6>& adjustments, int position);
+PredictedAngles PredictAngles(const MountSettings& site, const std::array<double, 6>& adjustments,
+                              int position);
 
 // Observed minus computed, degrees.
 struct ObservationResidual {
     int position = 0;
-    double motorBefore = 0.0;  // with the set-up's mount
-    double motorAfter = 0.0;   // with the fitted mount
+    double motorBefore = 0.0;                         // with the set-up's mount
+    double motorAfter = 0.0;                          // with the fitted mount
     std::optional<double> offsetBefore, offsetAfter;  // absent where not observed
 };
 
 // One adjustment to turn on the real mount to bring it to the set-up.
 struct TurnAdvice {
-    int adjustment = 0;      // index into Adjustments
-    double degrees = 0.0;    // how far, always positive
-    char direction = 'N';    // the panel's hemisphere letter of the way to turn
-    std::string text;        // "Pole N/S: turn 0.7° S, from 1.2°N to 0.5°N"
+    int adjustment = 0;    // index into Adjustments
+    double degrees = 0.0;  // how far, always positive
+    char direction = 'N';  // the panel's hemisphere letter of the way to turn
+    std::string text;      // "Pole N/S: turn 0.7° S, from 1.2°N to 0.5°N"
 };
 
 struct Diagnosis {
-    std::array<int, 6> fitted{};       // the real mount, whole tenths, Adjustments order
-    std::array<int, 6> change{};       // fitted minus the set-up's
-    std::array<double, 6> exact{};     // the fit before rounding, degrees
-    bool autoDeclination = false;      // whether the fitted declination is the automatic one
+    std::array<int, 6> fitted{};                 // the real mount, whole tenths, Adjustments order
+    std::array<int, 6> change{};                 // fitted minus the set-up's
+    std::array<double, 6> exact{};               // the fit before rounding, degrees
+    bool autoDeclination = false;                // whether the fitted declination is the automatic one
     std::vector<ObservationResidual> residuals;  // in the order observed
     double rmsBefore = 0.0, rmsAfter = 0.0;      // degrees, over every observed angle
     // How many independent combinations of adjustments the observations fix,
     // and how many any observations at all could fix at this site.
     int determined = 0;
     int determinable = 0;
-    std::vector<std::string> unresolved;        // field names ("poleNS"), in Adjustments order
-    std::optional<int> separatingSatellite;     // the catalogue position worth observing next
-    std::string explanation;                    // plain words
-    std::vector<TurnAdvice> advice;             // in Adjustments order; empty: nothing to turn
+    std::vector<std::string> unresolved;     // field names ("poleNS"), in Adjustments order
+    std::optional<int> separatingSatellite;  // the catalogue position worth observing next
+    std::string explanation;                 // plain words
+    std::vector<TurnAdvice> advice;          // in Adjustments order; empty: nothing to turn
 };
 
 // Fits the six adjustments, within their limits, to the observed angles by

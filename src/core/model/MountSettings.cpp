@@ -18,18 +18,22 @@ const std::array<AdjustmentInfo, 6> Adjustments = {{
      "Motor azimuth", "Motor Az", "MA", "Motor azimuthal shift (on mounting pole)", "Motor azimuth",
      &MountSettings::motorAzimuth, &MountSettings::motorAzimuthMin, &MountSettings::motorAzimuthMax, nullptr,
      'E', 'W'},
-    {Adjustment::MotorElevation, "motorElevation", "motorElevationMin", "motorElevationMax", "motor elevation",
-     "Motor elevation", "Motor Elv", "EL", "Motor elevation", "Elevation", &MountSettings::motorElevation,
-     &MountSettings::motorElevationMin, &MountSettings::motorElevationMax, &MountSettings::motorElevationAuto,
-     'N', 'S'},
-    {Adjustment::DishAzimuth, "dishAzimuth", "dishAzimuthMin", "dishAzimuthMax", "dish azimuth", "Dish azimuth",
-     "Dish Az", "DA", "Dish azimuthal shift (on motor pole)", "Dish azimuth", &MountSettings::dishAzimuth,
-     &MountSettings::dishAzimuthMin, &MountSettings::dishAzimuthMax, nullptr, 'E', 'W'},
+    {Adjustment::MotorElevation, "motorElevation", "motorElevationMin", "motorElevationMax",
+     "motor elevation", "Motor elevation", "Motor Elv", "EL", "Motor elevation", "Elevation",
+     &MountSettings::motorElevation, &MountSettings::motorElevationMin, &MountSettings::motorElevationMax,
+     &MountSettings::motorElevationAuto, 'N', 'S'},
+    {Adjustment::DishAzimuth, "dishAzimuth", "dishAzimuthMin", "dishAzimuthMax", "dish azimuth",
+     "Dish azimuth", "Dish Az", "DA", "Dish azimuthal shift (on motor pole)", "Dish azimuth",
+     &MountSettings::dishAzimuth, &MountSettings::dishAzimuthMin, &MountSettings::dishAzimuthMax, nullptr,
+     'E', 'W'},
     {Adjustment::Declination, "declination", "declinationMin", "declinationMax", "dish declination",
      "Dish declination", "Dish Decl", "DC", "Dish declination", "Declination", &MountSettings::declination,
-     &MountSettings::declinationMin, &MountSettings::declinationMax, &MountSettings::declinationAuto, 'N', 'S'},
+     &MountSettings::declinationMin, &MountSettings::declinationMax, &MountSettings::declinationAuto, 'N',
+     'S'},
 }};
 
+// One row per group of the record.
+// clang-format off
 #define ZB_FIELD(f) IntegerField{#f, &MountSettings::f}
 const std::array<IntegerField, 25> IntegerFields = {{
     ZB_FIELD(latitude), ZB_FIELD(longitude), ZB_FIELD(altitude),
@@ -44,6 +48,7 @@ const std::array<IntegerField, 25> IntegerFields = {{
     ZB_FIELD(autoDeclination), ZB_FIELD(lockSatellites),
 }};
 #undef ZB_FIELD
+// clang-format on
 
 bool AdjustmentInfo::LimitsValid(const MountSettings& s) const
 {
@@ -102,8 +107,9 @@ void MountSettings::Recalculate(bool relocate)
     if (relocate || autoDeclination != 0)
         declination = declinationAuto;
     else
-        declination = std::clamp(declination, declinationAuto + declinationMin,
-                                 std::max(declinationAuto + declinationMin, declinationAuto + declinationMax));
+        declination
+            = std::clamp(declination, declinationAuto + declinationMin,
+                         std::max(declinationAuto + declinationMin, declinationAuto + declinationMax));
 }
 
 int AutomaticDeclination(const Matrix4& mountFrame, std::int32_t latitude)
@@ -141,8 +147,8 @@ void MountSettings::ResetAdjustments()
 
 void ApplyConfirmedProperties(MountSettings& target, const MountSettings& working)
 {
-    const bool relocated = working.latitude != target.latitude
-        || working.longitude != target.longitude || working.altitude != target.altitude;
+    const bool relocated = working.latitude != target.latitude || working.longitude != target.longitude
+                           || working.altitude != target.altitude;
     target = working;
     for (const AdjustmentInfo& a : Adjustments) {
         // The maximum goes last, so an empty range yields the upper limit.

@@ -8,8 +8,7 @@ namespace zenbelts {
 
 ObservationsError::ObservationsError(int line, const std::string& what)
     : std::runtime_error("line " + std::to_string(line) + ": " + what), line_(line)
-{
-}
+{}
 
 namespace {
 
@@ -25,7 +24,10 @@ std::string_view Trimmed(std::string_view s)
     return s;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 std::optional<double> ParseNumber(std::string_view s)
 {

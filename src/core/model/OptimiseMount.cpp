@@ -18,9 +18,9 @@ constexpr double TieTolerance = 1e-12;
 
 bool HighEnough(const MountSettings& s, int position)
 {
-    return ElevationAboveHorizon(s.latitude * ArcMinutesToRadians, s.longitude * ArcMinutesToRadians, s.altitude,
-                                 RingPointAtTenths(position))
-        >= MinimumElevation;
+    return ElevationAboveHorizon(s.latitude * ArcMinutesToRadians, s.longitude * ArcMinutesToRadians,
+                                 s.altitude, RingPointAtTenths(position))
+           >= MinimumElevation;
 }
 
 struct Direction {
@@ -29,7 +29,8 @@ struct Direction {
 
 }  // namespace
 
-std::vector<ArcTarget> OptimisationTargets(const MountSettings& s, const SatelliteCatalogue& catalogue, bool ringOnly)
+std::vector<ArcTarget> OptimisationTargets(const MountSettings& s, const SatelliteCatalogue& catalogue,
+                                           bool ringOnly)
 {
     std::vector<ArcTarget> targets;
     if (!ringOnly) {
@@ -55,7 +56,8 @@ WorstMiss ComputeWorstMiss(const MountSettings& s, const std::vector<ArcTarget>&
     WorstMiss worst;
     worst.degrees = -1.0;
     for (const ArcTarget& t : targets) {
-        const double miss = std::fabs(MountAngles(view, s.latitude, s.declination, t.position).b) * RadiansToDegrees;
+        const double miss
+            = std::fabs(MountAngles(view, s.latitude, s.declination, t.position).b) * RadiansToDegrees;
         if (miss > worst.degrees)
             worst = {miss, t};
     }
@@ -147,7 +149,7 @@ OptimiseResult OptimiseMount(MountSettings& s, const SatelliteCatalogue& catalog
             const double shift = sign * declination * TenthsToRadians;
             const double worst = std::max(c.eHigh - shift, shift - c.eLow);
             const long distance = std::labs(static_cast<long>(elevation) - s.motorElevation)
-                + std::labs(static_cast<long>(declination) - s.declination);
+                                  + std::labs(static_cast<long>(declination) - s.declination);
             if (worst < best.worst - TieTolerance
                 || (worst <= best.worst + TieTolerance && distance < best.distance))
                 best = {std::min(worst, best.worst), declination, distance};

@@ -45,6 +45,7 @@ struct OptimiseResult {
 // Sets motorElevation and declination for the smallest worst miss (ties to
 // the values closest to the present ones), turns "Auto declination" off so
 // the declination stays, and recalculates. Other adjustments stay.
-OptimiseResult OptimiseMount(MountSettings& settings, const SatelliteCatalogue& catalogue, bool ringOnly = false);
+OptimiseResult OptimiseMount(MountSettings& settings, const SatelliteCatalogue& catalogue,
+                             bool ringOnly = false);
 
 }  // namespace zenbelts

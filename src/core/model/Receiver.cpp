@@ -17,7 +17,10 @@ namespace {
 
 // Every route to a receiver angle goes through these, so that the search and
 // a plain evaluation give the same bits.
-double LatitudeTerm(double latitudeRadians) { return ReceiverOrbitRatio * std::cos(latitudeRadians); }
+double LatitudeTerm(double latitudeRadians)
+{
+    return ReceiverOrbitRatio * std::cos(latitudeRadians);
+}
 
 double HourAngleDegrees(double sinDelta, double cosDelta, double latitudeTerm)
 {
@@ -28,7 +31,10 @@ struct SinCos {
     double s, c;
 };
 
-SinCos SinCosOf(double radians) { return {std::sin(radians), std::cos(radians)}; }
+SinCos SinCosOf(double radians)
+{
+    return {std::sin(radians), std::cos(radians)};
+}
 
 // Into -half < value <= half.
 long Wrap(long value, long full)
@@ -42,8 +48,14 @@ long Wrap(long value, long full)
     return value;
 }
 
-long FloorDiv(long a, long b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-long CeilDiv(long a, long b) { return -FloorDiv(-a, b); }
+long FloorDiv(long a, long b)
+{
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
+}
+long CeilDiv(long a, long b)
+{
+    return -FloorDiv(-a, b);
+}
 
 double DeltaTenthsRadians(int longitudeTenths, int position)
 {
@@ -80,11 +92,12 @@ std::array<std::uint8_t, 5> GotoXBytes(double motorAngleDegrees)
 {
     // The tenth in sixteenths of a degree, rounded.
     static constexpr std::uint16_t TenthCodes[10] = {0x0, 0x2, 0x3, 0x5, 0x6, 0x8, 0xA, 0xB, 0xD, 0xE};
-    long tenths = std::isfinite(motorAngleDegrees) ? std::lround(std::fmod(motorAngleDegrees, 360.0) * 10) : 0;
+    long tenths
+        = std::isfinite(motorAngleDegrees) ? std::lround(std::fmod(motorAngleDegrees, 360.0) * 10) : 0;
     tenths = Wrap(tenths, 3600);
     const long magnitude = std::labs(tenths);
-    const auto value =
-        static_cast<std::uint16_t>((tenths > 0 ? 0xE000 : 0xD000) + (magnitude / 10) * 16 + TenthCodes[magnitude % 10]);
+    const auto value = static_cast<std::uint16_t>((tenths > 0 ? 0xE000 : 0xD000) + (magnitude / 10) * 16
+                                                  + TenthCodes[magnitude % 10]);
     return {0xE0, 0x31, 0x6E, static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value & 0xFF)};
 }
 
@@ -116,7 +129,8 @@ public:
         : latitude_(latitude), longitude_(longitude), north_(north), targets_(targets)
     {
         latitudeLow_ = static_cast<int>(std::max<long>(CeilDiv(latitude - 6L * UsalsWindowTenths, 6), -900));
-        const int latitudeHigh = static_cast<int>(std::min<long>(FloorDiv(latitude + 6L * UsalsWindowTenths, 6), 900));
+        const int latitudeHigh
+            = static_cast<int>(std::min<long>(FloorDiv(latitude + 6L * UsalsWindowTenths, 6), 900));
         longitudeLow_ = static_cast<int>(CeilDiv(longitude - 6L * UsalsWindowTenths, 6));
         const int longitudeHigh = static_cast<int>(FloorDiv(longitude + 6L * UsalsWindowTenths, 6));
         rows_ = latitudeHigh - latitudeLow_ + 1;
@@ -272,11 +286,11 @@ private:
         const long dLat = 6L * (latitudeLow_ + j) - latitude_;
         const long dLon = 6L * (longitudeLow_ + m) - longitude_;
         const long distance = dLat * dLat + dLon * dLon;
-        const bool better =
-            worst < best_
-            || (worst == best_
-                && (distance < bestDistance_
-                    || (distance == bestDistance_ && (j > bestRow_ || (j == bestRow_ && m > bestColumn_)))));
+        const bool better = worst < best_
+                            || (worst == best_
+                                && (distance < bestDistance_
+                                    || (distance == bestDistance_
+                                        && (j > bestRow_ || (j == bestRow_ && m > bestColumn_)))));
         if (better) {
             best_ = worst;
             bestDistance_ = distance;
@@ -313,7 +327,8 @@ std::vector<UsalsTarget> UsalsTargets(const MountSettings& s, const SatelliteCat
         if (!t.satellite)
             return {};
         // The motor angle exactly as the arc table computes it.
-        targets.push_back({t.position, MountAngles(view, s.latitude, s.declination, t.position).a * RadiansToDegrees});
+        targets.push_back(
+            {t.position, MountAngles(view, s.latitude, s.declination, t.position).a * RadiansToDegrees});
     }
     return targets;
 }

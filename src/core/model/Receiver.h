@@ -29,7 +29,10 @@ double ReceiverHourAngleTenths(int latitude, int longitude, int position);
 
 // The hour angle as a motor angle of the program's (ArcRow::motorAngle): the
 // motor's axis turns over south of the equator.
-inline double ReceiverMotorAngle(bool north, double hourAngle) { return north ? hourAngle : -hourAngle; }
+inline double ReceiverMotorAngle(bool north, double hourAngle)
+{
+    return north ? hourAngle : -hourAngle;
+}
 
 // The positioner command that drives a motor to an angle, rounded to tenths
 // (halves away from zero) and taken within +-180 degrees: E0 31 6E and two

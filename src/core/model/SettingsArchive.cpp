@@ -8,15 +8,13 @@ namespace zenbelts {
 
 ArchiveError::ArchiveError(Cause cause, std::string detail)
     : std::runtime_error(detail), cause_(cause), detail_(std::move(detail))
-{
-}
+{}
 
 void SettingsArchive::WriteInt32(std::int32_t value)
 {
     const auto u = static_cast<std::uint32_t>(value);
     const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
-                                   static_cast<std::uint8_t>(u >> 16),
-                                   static_cast<std::uint8_t>(u >> 24)};
+                                   static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
     WriteBytes(bytes, 4);
 }
 

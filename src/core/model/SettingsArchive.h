@@ -54,10 +54,7 @@ public:
     std::size_t ReadBytes(void* data, std::size_t size);
 
 private:
-    SettingsArchive(std::vector<std::uint8_t>* out, std::span<const std::uint8_t> in)
-        : out_(out), in_(in)
-    {
-    }
+    SettingsArchive(std::vector<std::uint8_t>* out, std::span<const std::uint8_t> in) : out_(out), in_(in) {}
 
     std::vector<std::uint8_t>* out_;
     std::span<const std::uint8_t> in_;

@@ -68,7 +68,7 @@ void MountSettings::SerializeSettings(SettingsArchive& ar)
 void MountSettings::Store(SettingsArchive& ar) const
 {
     ar.WriteInt32(latitude);
-        ar.WriteInt32(longitude);
+    ar.WriteInt32(longitude);
     ar.WriteInt32(altitude);
     for (const AdjustmentInfo& a : Adjustments) {
         ar.WriteInt32(this->*(a.value));

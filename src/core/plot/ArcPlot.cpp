@@ -1,8 +1,8 @@
 #include "plot/ArcPlot.h"
 
 #include "geometry/MountModel.h"
-#include "text/AngleText.h"
 #include "plot/PageLayout.h"
+#include "text/AngleText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +16,7 @@ int MulDiv(int n, int m, int d)
         return -1;
     const long long product = static_cast<long long>(n) * m;
     const long long magnitude = (std::llabs(product) + std::llabs(static_cast<long long>(d)) / 2)
-        / std::llabs(static_cast<long long>(d));
+                                / std::llabs(static_cast<long long>(d));
     return static_cast<int>(((product < 0) != (d < 0)) ? -magnitude : magnitude);
 }
 
@@ -50,16 +50,13 @@ Point ProjectPoint(const PlotProjection& p, double a, double b)
 
 DrawingObjects ScreenDrawingObjects(int screenLogPixelsY)
 {
-    return {{"Arial", -MulDiv(8, screenLogPixelsY, 72), 400},
-            {1, {192, 192, 192}},
-            {3, {255, 192, 192}}};
+    return {{"Arial", -MulDiv(8, screenLogPixelsY, 72), 400}, {1, {192, 192, 192}}, {3, {255, 192, 192}}};
 }
 
 DrawingObjects PrintDrawingObjects(int d, int s)
 {
-    return {{"Arial", -MulDiv(8, d, 72), 400},
-            {1, {192, 192, 192}},
-            {std::max(1, 3 * d / s), {255, 192, 192}}};
+    return {
+        {"Arial", -MulDiv(8, d, 72), 400}, {1, {192, 192, 192}}, {std::max(1, 3 * d / s), {255, 192, 192}}};
 }
 
 namespace {
@@ -94,8 +91,8 @@ void DrawGrid(DrawingSurface& surface, const PlotProjection& p, const PenSpec& p
     }
 }
 
-void DrawBeam(DrawingSurface& surface, const PlotProjection& p, const PenSpec& pen,
-              const MountSettings& s, const Matrix4& view)
+void DrawBeam(DrawingSurface& surface, const PlotProjection& p, const PenSpec& pen, const MountSettings& s,
+              const Matrix4& view)
 {
     surface.SetPen(pen);
     if (s.lockSatellites == 0) {
@@ -167,8 +164,7 @@ void DrawSatellites(DrawingSurface& surface, const PlotProjection& p, const ArcP
         const Point at = ProjectPoint(p, m.a, s.lockSatellites != 0 ? 0.0 : m.b);
         if (s.chosenSatellites.Test(entry.position)) {
             DrawChosenMark(surface, at, request.printing, d, screen);
-            surface.TextOut({at.x + labelOffset, at.y + labelOffset},
-                            FormatSatelliteLabel(entry.position));
+            surface.TextOut({at.x + labelOffset, at.y + labelOffset}, FormatSatelliteLabel(entry.position));
         } else {
             DrawPlainMark(surface, at, request.printing, d, screen);
         }
@@ -217,9 +213,8 @@ void DrawArcPlot(DrawingSurface& surface, const ArcPlotRequest& request)
         return;
     }
 
-    const DrawingObjects objects = request.printing
-        ? PrintDrawingObjects(dm.logPixelsX, dm.screenLogPixelsX)
-        : request.screenObjects;
+    const DrawingObjects objects
+        = request.printing ? PrintDrawingObjects(dm.logPixelsX, dm.screenLogPixelsX) : request.screenObjects;
     const PlotProjection projection = ComputeProjection(plot);
     DrawGrid(surface, projection, objects.gridPen);
 

@@ -48,7 +48,7 @@ struct ArcPlotRequest {
     int clientWidth, clientHeight;  // the view's client area, screen pixels
     bool printing;
     DeviceMetrics metrics;
-    DrawingObjects screenObjects;   // used when not printing
+    DrawingObjects screenObjects;  // used when not printing
 };
 
 // Draws the whole plot (and, when printing, the page with its legend).

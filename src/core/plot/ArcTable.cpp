@@ -3,8 +3,8 @@
 #include "catalogue/TextEncoding.h"
 #include "geometry/Geodesy.h"
 #include "geometry/MountModel.h"
-#include "text/AngleText.h"
 #include "plot/ArcPlot.h"
+#include "text/AngleText.h"
 
 #include <cmath>
 #include <cstdio>
@@ -23,10 +23,8 @@ std::vector<ArcRow> ComputeArcTable(const MountSettings& s, const SatelliteCatal
     for (const SatelliteEntry& e : catalogue) {
         const MountAngle m = MountAngles(view, s.latitude, s.declination, e.position);
         rows.push_back({e.position, FormatSatelliteLabel(e.position), SatelliteNameToUtf8(e.name),
-                        s.chosenSatellites.Test(e.position), m.a * RadiansToDegrees,
-                        m.b * RadiansToDegrees,
-                        ElevationAboveHorizon(latitude, longitude, s.altitude,
-                                              RingPointAtTenths(e.position))
+                        s.chosenSatellites.Test(e.position), m.a * RadiansToDegrees, m.b * RadiansToDegrees,
+                        ElevationAboveHorizon(latitude, longitude, s.altitude, RingPointAtTenths(e.position))
                             * RadiansToDegrees});
     }
     return rows;

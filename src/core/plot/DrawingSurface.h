@@ -71,13 +71,13 @@ public:
 
 // What the plot needs to know of the target device and of the screen.
 struct DeviceMetrics {
-    int logPixelsX, logPixelsY;                // target, dots per inch
-    int physicalWidth, physicalHeight;         // target page, dots (printing only)
-    int physicalOffsetX, physicalOffsetY;      // page edge to printable area, dots
-    int horzRes, vertRes;                      // printable area, dots
-    int screenLogPixelsX, screenLogPixelsY;    // the screen, pixels per inch
-    int screenHorzSize, screenVertSize;        // the screen, millimetres
-    int screenHorzRes, screenVertRes;          // the screen, pixels
+    int logPixelsX, logPixelsY;              // target, dots per inch
+    int physicalWidth, physicalHeight;       // target page, dots (printing only)
+    int physicalOffsetX, physicalOffsetY;    // page edge to printable area, dots
+    int horzRes, vertRes;                    // printable area, dots
+    int screenLogPixelsX, screenLogPixelsY;  // the screen, pixels per inch
+    int screenHorzSize, screenVertSize;      // the screen, millimetres
+    int screenHorzRes, screenVertRes;        // the screen, pixels
 };
 
 }  // namespace zenbelts

@@ -1,7 +1,7 @@
 #include "plot/PageLayout.h"
 
-#include "text/AngleText.h"
 #include "plot/ArcPlot.h"
+#include "text/AngleText.h"
 
 #include <algorithm>
 #include <string>
@@ -20,11 +20,11 @@ PageLayout ComputePageLayout(const DeviceMetrics& m, int widthMm, int heightMm)
     Rect r;
     r.left = std::max(0, x - m.physicalOffsetX);
     r.right = m.horzRes < m.physicalWidth - m.physicalOffsetX - x ? m.horzRes
-                                                                   : m.physicalWidth - m.physicalOffsetX - x;
+                                                                  : m.physicalWidth - m.physicalOffsetX - x;
     r.top = std::max(0, y - m.physicalOffsetY);
     r.bottom = m.vertRes < m.physicalHeight - m.physicalOffsetY - y
-        ? m.vertRes
-        : m.physicalHeight - m.physicalOffsetY - y;
+                   ? m.vertRes
+                   : m.physicalHeight - m.physicalOffsetY - y;
 
     const int band = 5 * u + t + y / 2;
     if (r.right - r.left < 40 * t + 16 || r.bottom - r.top < band) {
@@ -67,8 +67,7 @@ std::array<std::string, 6> LegendLines(const MountSettings& s)
 {
     return {
         Padded("Location:") + FormatSite(s.latitude, s.longitude, s.altitude),
-        Padded("Mounting pole:") + FormatTenths(s.poleNS, 'N', 'S') + ", "
-            + FormatTenths(s.poleEW, 'E', 'W'),
+        Padded("Mounting pole:") + FormatTenths(s.poleNS, 'N', 'S') + ", " + FormatTenths(s.poleEW, 'E', 'W'),
         Line(s, Adjustment::MotorAzimuth),
         Line(s, Adjustment::MotorElevation),
         Line(s, Adjustment::DishAzimuth),

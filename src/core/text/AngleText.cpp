@@ -11,8 +11,7 @@ std::string TenthsText(int tenths, const char* letter)
 {
     char buffer[32];
     const long magnitude = std::labs(static_cast<long>(tenths));
-    std::snprintf(buffer, sizeof buffer, "%ld.%ld%s%s", magnitude / 10, magnitude % 10, DegreeSign,
-                  letter);
+    std::snprintf(buffer, sizeof buffer, "%ld.%ld%s%s", magnitude / 10, magnitude % 10, DegreeSign, letter);
     return buffer;
 }
 

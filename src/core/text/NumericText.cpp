@@ -53,11 +53,20 @@ int ParseHemisphere(std::string_view text, std::size_t* end, char negativeUpper)
 
 }  // namespace
 
-std::string FormatInteger(int value) { return std::to_string(value); }
+std::string FormatInteger(int value)
+{
+    return std::to_string(value);
+}
 
-std::string FormatUnsigned(int value) { return std::to_string(value < 0 ? 0 : value); }
+std::string FormatUnsigned(int value)
+{
+    return std::to_string(value < 0 ? 0 : value);
+}
 
-std::string FormatDegrees(int value) { return FormatUnsigned(value) + DegreeSign; }
+std::string FormatDegrees(int value)
+{
+    return FormatUnsigned(value) + DegreeSign;
+}
 
 std::string FormatMinutes(int value)
 {
@@ -66,9 +75,15 @@ std::string FormatMinutes(int value)
     return buffer;
 }
 
-std::string FormatNorthSouth(int tenths) { return Hemisphere(tenths, 'N', 'S'); }
+std::string FormatNorthSouth(int tenths)
+{
+    return Hemisphere(tenths, 'N', 'S');
+}
 
-std::string FormatEastWest(int tenths) { return Hemisphere(tenths, 'E', 'W'); }
+std::string FormatEastWest(int tenths)
+{
+    return Hemisphere(tenths, 'E', 'W');
+}
 
 int ParseInteger(std::string_view text, std::size_t* end)
 {
@@ -140,8 +155,14 @@ int ParseTenths(std::string_view text, std::size_t* end)
     return static_cast<int>(tenths);
 }
 
-int ParseNorthSouth(std::string_view text, std::size_t* end) { return ParseHemisphere(text, end, 'S'); }
+int ParseNorthSouth(std::string_view text, std::size_t* end)
+{
+    return ParseHemisphere(text, end, 'S');
+}
 
-int ParseEastWest(std::string_view text, std::size_t* end) { return ParseHemisphere(text, end, 'W'); }
+int ParseEastWest(std::string_view text, std::size_t* end)
+{
+    return ParseHemisphere(text, end, 'W');
+}
 
 }  // namespace zenbelts::numeric

@@ -41,7 +41,8 @@ inline constexpr Prompt NewWindow{"Open another window for the active document",
 inline constexpr Prompt Cascade{"Arrange windows so they overlap", "Cascade Windows"};
 inline constexpr Prompt Tile{"Arrange windows as non-overlapping tiles", "Tile Windows"};
 inline constexpr Prompt ArrangeIcons{"Arrange icons at the bottom of the window", "Arrange Icons"};
-inline constexpr Prompt Optimise{"Set motor elevation and declination for the smallest miss across the arc", "Optimise"};
+inline constexpr Prompt Optimise{"Set motor elevation and declination for the smallest miss across the arc",
+                                 "Optimise"};
 inline constexpr Prompt Misses{"Show or hide the table of misses", "Misses"};
 inline constexpr Prompt About{"Display program information, version number and copyright", "About"};
 
@@ -49,8 +50,8 @@ inline constexpr const char* OpenFailed = "Cannot open %1: %2";
 inline constexpr const char* SaveFailed = "Cannot save %1: %2";
 inline constexpr const char* SaveChanges = "Save changes to %1?";
 inline constexpr const char* OptimiseDone = "Worst miss %1\u00b0 before, %2\u00b0 after (%3)";
-inline constexpr const char* OptimiseNothing =
-    "Nothing to optimise: fewer than two points of the arc stand %1 above the horizon";
+inline constexpr const char* OptimiseNothing
+    = "Nothing to optimise: fewer than two points of the arc stand %1 above the horizon";
 inline constexpr const char* NoPrinter = "No printer is available.";
 
 }  // namespace zenbelts::texts

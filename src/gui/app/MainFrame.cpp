@@ -3,10 +3,10 @@
 #include "app/AppTexts.h"
 #include "app/ZenbeltsApp.h"
 #include "controls/AdjustmentBar.h"
-#include "text/AngleText.h"
-#include "model/Version.h"
 #include "controls/ControlIds.h"
 #include "document/ZenbeltsDoc.h"
+#include "model/Version.h"
+#include "text/AngleText.h"
 #include "view/ArcPlotOutput.h"
 #include "view/MissTable.h"
 #include "view/ZenbeltsView.h"
@@ -44,7 +44,10 @@ namespace zenbelts {
 
 namespace {
 
-QString Text(const char* text) { return QString::fromUtf8(text); }
+QString Text(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 // Icons from the desktop theme where it has them, otherwise our own.
 QIcon Icon(const char* themeName, const char* resource)
@@ -139,8 +142,9 @@ void CMainFrame::CreateActions()
         return action;
     };
     Actions& a = actions_;
-    a.fileNew = make(tr("&New"), texts::New, [this] { app_.NewDocument(); }, {QKeySequence::New},
-                     Icon("document-new", "new"));
+    a.fileNew = make(
+        tr("&New"), texts::New, [this] { app_.NewDocument(); }, {QKeySequence::New},
+        Icon("document-new", "new"));
     a.fileOpen = make(tr("&Open..."), texts::Open, &CMainFrame::OnFileOpen, {QKeySequence::Open},
                       Icon("document-open", "open"));
     a.fileClose = make(tr("&Close"), texts::Close, &CMainFrame::OnFileClose);
@@ -151,12 +155,13 @@ void CMainFrame::CreateActions()
                        Icon("document-print", "print"));
     a.filePrintPreview = make(tr("Print Pre&view"), texts::PrintPreview, &CMainFrame::OnFilePrintPreview);
     a.filePrintSetup = make(tr("P&rint Setup..."), texts::PrintSetup, &CMainFrame::OnFilePrintSetup);
-    a.fileProperties = make(tr("Pr&operties"), texts::Properties,
-                            [this] {
-                                if (CZenbeltsDoc* doc = ActiveDocument())
-                                    doc->OnProperties();
-                            },
-                            {}, QIcon(QStringLiteral(":/icons/properties.svg")));
+    a.fileProperties = make(
+        tr("Pr&operties"), texts::Properties,
+        [this] {
+            if (CZenbeltsDoc* doc = ActiveDocument())
+                doc->OnProperties();
+        },
+        {}, QIcon(QStringLiteral(":/icons/properties.svg")));
     a.fileExit = make(tr("E&xit"), texts::Exit, &QWidget::close);
 
     const auto toFocusedEdit = [](auto operation) {
@@ -176,12 +181,13 @@ void CMainFrame::CreateActions()
     a.editPaste = make(tr("&Paste"), texts::Paste, toFocusedEdit(&QLineEdit::paste),
                        {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
                        Icon("edit-paste", "paste"));
-    a.editSetDefaults = make(tr("Set &defaults"), texts::SetDefaults,
-                             [this] {
-                                 if (CZenbeltsDoc* doc = ActiveDocument())
-                                     doc->OnSetDefaults();
-                             },
-                             {}, QIcon(QStringLiteral(":/icons/defaults.svg")));
+    a.editSetDefaults = make(
+        tr("Set &defaults"), texts::SetDefaults,
+        [this] {
+            if (CZenbeltsDoc* doc = ActiveDocument())
+                doc->OnSetDefaults();
+        },
+        {}, QIcon(QStringLiteral(":/icons/defaults.svg")));
     a.editOptimise = make(tr("&Optimise"), texts::Optimise, &CMainFrame::OnEditOptimise, {},
                           QIcon(QStringLiteral(":/icons/optimise.svg")));
     // The edit commands act on whichever text field has the focus, wherever it is.
@@ -189,8 +195,8 @@ void CMainFrame::CreateActions()
         action->setShortcutContext(Qt::ApplicationShortcut);
 
     a.viewToolbar = make(tr("&Toolbar"), texts::Toolbar, [] {});
-    a.viewStatusBar = make(tr("&Status Bar"), texts::StatusBar,
-                           [this](bool on) { statusBar()->setVisible(on); });
+    a.viewStatusBar
+        = make(tr("&Status Bar"), texts::StatusBar, [this](bool on) { statusBar()->setVisible(on); });
     a.viewStatusBar->setCheckable(true);
     a.viewStatusBar->setChecked(true);
     a.viewShowToolTips = make(tr("Show &tooltips"), texts::ShowToolTips, &CMainFrame::OnViewShowToolTips);
@@ -206,8 +212,8 @@ void CMainFrame::CreateActions()
     a.windowCascade = make(tr("&Cascade"), texts::Cascade, [this] { mdiArea_->cascadeSubWindows(); });
     a.windowTile = make(tr("&Tile"), texts::Tile, [this] { mdiArea_->tileSubWindows(); });
     a.windowArrangeIcons = make(tr("&Arrange Icons"), texts::ArrangeIcons, &CMainFrame::OnWindowArrangeIcons);
-    a.helpAbout = make(tr("&About Zenbelts..."), texts::About, &CMainFrame::OnAbout, {},
-                       Icon("help-about", "about"));
+    a.helpAbout
+        = make(tr("&About Zenbelts..."), texts::About, &CMainFrame::OnAbout, {}, Icon("help-about", "about"));
 
     for (int i = 0; i < 4; ++i) {
         QAction* recent = make(QString(), texts::RecentFile, [this, i] {
@@ -306,7 +312,8 @@ void CMainFrame::CreateToolBar()
     toolbar->setIconSize(QSize(16, 16));
     toolbar->addActions({a.fileNew, a.fileOpen, a.fileSave});
     toolbar->addSeparator();
-    toolbar->addActions({a.editCut, a.editCopy, a.editPaste, a.editSetDefaults, a.fileProperties, a.editOptimise});
+    toolbar->addActions(
+        {a.editCut, a.editCopy, a.editPaste, a.editSetDefaults, a.fileProperties, a.editOptimise});
     toolbar->addSeparator();
     toolbar->addAction(a.filePrint);
     toolbar->addSeparator();
@@ -327,9 +334,8 @@ void CMainFrame::CreateStatusBar()
     statusBar()->addWidget(ready, 1);
     locationPane_ = new QLabel;
     locationPane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    locationPane_->setMinimumWidth(locationPane_->fontMetrics().horizontalAdvance(
-                                       QString::fromUtf8(LocationPaneWidest))
-                                   + 8);
+    locationPane_->setMinimumWidth(
+        locationPane_->fontMetrics().horizontalAdvance(QString::fromUtf8(LocationPaneWidest)) + 8);
     statusBar()->addPermanentWidget(locationPane_);
 }
 
@@ -427,8 +433,8 @@ void CMainFrame::UpdateCommandUi()
 
     const Actions& a = actions_;
     for (QAction* action : {a.fileClose, a.fileSave, a.fileSaveAs, a.filePrint, a.filePrintPreview,
-                            a.fileProperties, a.editSetDefaults, a.editOptimise, a.windowNew, a.windowCascade, a.windowTile,
-                            a.windowArrangeIcons})
+                            a.fileProperties, a.editSetDefaults, a.editOptimise, a.windowNew, a.windowCascade,
+                            a.windowTile, a.windowArrangeIcons})
         action->setEnabled(hasDoc);
 
     QLineEdit* edit = FocusedEdit();
@@ -564,8 +570,10 @@ void CMainFrame::PlaceNewWindow(QMdiSubWindow& frame, int earlier)
     // of the one before, back at the corner once the next step would leave
     // the area, so that none reaches under the panel.
     const QRect area = mdiArea_->viewport()->rect();
-    const QSize size =
-        (area.size() * 2 / 3).expandedTo(frame.sizeHint()).expandedTo(frame.minimumSizeHint()).boundedTo(area.size());
+    const QSize size = (area.size() * 2 / 3)
+                           .expandedTo(frame.sizeHint())
+                           .expandedTo(frame.minimumSizeHint())
+                           .boundedTo(area.size());
     const int step = std::max(1, frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &frame));
     const int steps = std::min(area.width() - size.width(), area.height() - size.height()) / step + 1;
     const int offset = step * (std::max(0, earlier) % std::max(1, steps));
@@ -600,8 +608,8 @@ CZenbeltsView* CMainFrame::ActiveView() const
 
 void CMainFrame::OnFileOpen()
 {
-    const QStringList files =
-        QFileDialog::getOpenFileNames(this, tr("Open"), QString(), Text(texts::FileFilter));
+    const QStringList files
+        = QFileDialog::getOpenFileNames(this, tr("Open"), QString(), Text(texts::FileFilter));
     for (const QString& file : files)
         app_.OpenDocumentFile(file);
 }
@@ -651,9 +659,12 @@ bool CMainFrame::SaveModified(CZenbeltsDoc& doc)
         return true;
     ActivateDocument(doc);
     switch (app_.AskSaveChanges(doc)) {
-    case QMessageBox::Save: return SaveDocument(doc, false);
-    case QMessageBox::Discard: return true;
-    default: return false;
+    case QMessageBox::Save:
+        return SaveDocument(doc, false);
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -5,9 +5,9 @@
 #include "app/SettingsKeys.h"
 #include "catalogue/SatelliteList.h"
 #include "dialogs/PropertiesDialog.h"
+#include "document/ZenbeltsDoc.h"
 #include "io/FileAccess.h"
 #include "model/SettingsArchive.h"
-#include "document/ZenbeltsDoc.h"
 #include "view/ArcPlotOutput.h"
 #include "view/ZenbeltsView.h"
 
@@ -19,8 +19,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
@@ -66,10 +66,11 @@ QString CZenbeltsApp::SatelliteListBesideProgram()
 
 bool CZenbeltsApp::LoadCatalogue()
 {
-    const QString path = options_.satelliteList.isEmpty() ? SatelliteListBesideProgram()
-                                                          : options_.satelliteList;
+    const QString path
+        = options_.satelliteList.isEmpty() ? SatelliteListBesideProgram() : options_.satelliteList;
     catalogue_.Clear();
-    const SatelliteListResult loaded = LoadSatelliteListFile(QFile::encodeName(path).toStdString(), catalogue_);
+    const SatelliteListResult loaded
+        = LoadSatelliteListFile(QFile::encodeName(path).toStdString(), catalogue_);
     if (loaded)
         return true;
     ReportError(QString::fromLatin1(SatelliteListLoadError) + QStringLiteral(": ")
@@ -160,8 +161,8 @@ void CZenbeltsApp::ExitInstance()
 {
     const std::vector<std::uint8_t> bytes = StoreSettings(defaultSettings_);
     const auto store = OpenSettingsStore();
-    store->setValue(keys::DefaultSetUp,
-                    QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    store->setValue(keys::DefaultSetUp, QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                   static_cast<qsizetype>(bytes.size())));
     store->setValue(keys::ShowToolTips, showToolTips_ ? 1 : 0);
     StoreRecentFiles(*store);
     store->sync();
@@ -258,7 +259,8 @@ CZenbeltsDoc* CZenbeltsApp::OpenDocumentFile(const QString& path)
     if (!doc->OnOpenDocument(path, error)) {
         delete doc;
         RemoveRecentFile(path);
-        ReportError(QString::fromLatin1(texts::OpenFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
+        ReportError(
+            QString::fromLatin1(texts::OpenFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
         return nullptr;
     }
     AddRecentFile(path);
@@ -271,7 +273,8 @@ bool CZenbeltsApp::SaveDocument(CZenbeltsDoc& doc, const QString& path)
 {
     QString error;
     if (!doc.OnSaveDocument(path, error)) {
-        ReportError(QString::fromLatin1(texts::SaveFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
+        ReportError(
+            QString::fromLatin1(texts::SaveFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
         return false;
     }
     AddRecentFile(path);
@@ -309,7 +312,8 @@ int CZenbeltsApp::PrintFileDirectly(const QString& path)
     CZenbeltsDoc doc(catalogue_);
     QString error;
     if (!doc.OnOpenDocument(path, error)) {
-        ReportError(QString::fromLatin1(texts::OpenFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
+        ReportError(
+            QString::fromLatin1(texts::OpenFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
         return 1;
     }
     if (QPrinterInfo::defaultPrinter().isNull()) {

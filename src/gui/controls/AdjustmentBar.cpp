@@ -1,8 +1,8 @@
 #include "controls/AdjustmentBar.h"
 
+#include "controls/ControlIds.h"
 #include "controls/DialogUnits.h"
 #include "controls/NumericEdit.h"
-#include "controls/ControlIds.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,13 +31,20 @@ enum : unsigned {
 unsigned ScrollCodeOf(int action)
 {
     switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd: return SB_LINEDOWN;
-    case QAbstractSlider::SliderSingleStepSub: return SB_LINEUP;
-    case QAbstractSlider::SliderPageStepAdd: return SB_PAGEDOWN;
-    case QAbstractSlider::SliderPageStepSub: return SB_PAGEUP;
-    case QAbstractSlider::SliderToMinimum: return SB_TOP;
-    case QAbstractSlider::SliderToMaximum: return SB_BOTTOM;
-    default: return SB_THUMBTRACK;
+    case QAbstractSlider::SliderSingleStepAdd:
+        return SB_LINEDOWN;
+    case QAbstractSlider::SliderSingleStepSub:
+        return SB_LINEUP;
+    case QAbstractSlider::SliderPageStepAdd:
+        return SB_PAGEDOWN;
+    case QAbstractSlider::SliderPageStepSub:
+        return SB_PAGEUP;
+    case QAbstractSlider::SliderToMinimum:
+        return SB_TOP;
+    case QAbstractSlider::SliderToMaximum:
+        return SB_BOTTOM;
+    default:
+        return SB_THUMBTRACK;
     }
 }
 
@@ -45,11 +52,11 @@ unsigned ScrollCodeOf(int action)
 // controls prefer at the template font. The layout grows them with the font
 // and with longer texts.
 constexpr int Margin = 5;
-constexpr int LabelColumn = 13;         // "NS:" and the like
+constexpr int LabelColumn = 13;  // "NS:" and the like
 constexpr int LabelGap = 3;
 constexpr int SliderThickness = 15;
-constexpr int SliderGap = 4;            // between the vertical sliders
-constexpr int SliderIndent = 6;         // the first vertical slider from the margin
+constexpr int SliderGap = 4;     // between the vertical sliders
+constexpr int SliderIndent = 6;  // the first vertical slider from the margin
 constexpr int VerticalSliderLength = 80;
 constexpr int VerticalSliderShortest = 30;  // on a low screen they give way first
 constexpr int HorizontalSliderLength = 75;
@@ -274,7 +281,8 @@ void CAdjustmentBar::EnableToolTips(bool on)
         sliders_.at(set.slider)->setToolTip(tip);
         edits_.at(set.spin)->setToolTip(tip);
     }
-    checkBoxes_.at(IDC_AUTO_DECLINATION)->setToolTip(on ? QString::fromLatin1(AutoDeclinationTip) : QString());
+    checkBoxes_.at(IDC_AUTO_DECLINATION)
+        ->setToolTip(on ? QString::fromLatin1(AutoDeclinationTip) : QString());
 }
 
 CAdjustmentSlider* CAdjustmentBar::Slider(int id) const

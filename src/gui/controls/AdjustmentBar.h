@@ -50,7 +50,8 @@ signals:
     void command(int id);
 
 private:
-    void Notify(QObject* control, int id, unsigned scrollCode, unsigned position, const AdjustmentSource* source);
+    void Notify(QObject* control, int id, unsigned scrollCode, unsigned position,
+                const AdjustmentSource* source);
     void ConnectSlider(CAdjustmentSlider* slider, int id);
     void ConnectEdit(CNumericEdit* edit, int spinId);
 

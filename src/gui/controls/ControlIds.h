@@ -40,19 +40,19 @@ inline constexpr unsigned SB_ENDSCROLL = 8;
 // One adjustment's controls on the panel, in the panel's order.
 struct AdjustmentControlSet {
     int slider, edit, spin;
-    int adjustment;  // index into Adjustments
-    bool vertical;   // the slider's orientation
-    bool northSouth; // the edit's hemisphere letters
+    int adjustment;   // index into Adjustments
+    bool vertical;    // the slider's orientation
+    bool northSouth;  // the edit's hemisphere letters
     const char* label;
-    const char* prompt;   // status-bar text
+    const char* prompt;  // status-bar text
     const char* tooltip;
 };
 
 inline constexpr std::array<AdjustmentControlSet, 6> AdjustmentControlSets = {{
     {IDC_POLE_NS_SLIDER, IDC_POLE_NS_EDIT, IDC_POLE_NS_SPIN, 0, true, true, "NS",
      "Mounting pole North/South roll", "Pole N/S"},
-    {IDC_MOTOR_ELEVATION_SLIDER, IDC_MOTOR_ELEVATION_EDIT, IDC_MOTOR_ELEVATION_SPIN, 3, true, true,
-     "EL", "Motor elevation", "Elevation"},
+    {IDC_MOTOR_ELEVATION_SLIDER, IDC_MOTOR_ELEVATION_EDIT, IDC_MOTOR_ELEVATION_SPIN, 3, true, true, "EL",
+     "Motor elevation", "Elevation"},
     {IDC_DECLINATION_SLIDER, IDC_DECLINATION_EDIT, IDC_DECLINATION_SPIN, 5, true, true, "DC",
      "Dish declination", "Declination"},
     {IDC_POLE_EW_SLIDER, IDC_POLE_EW_EDIT, IDC_POLE_EW_SPIN, 1, false, false, "EW",

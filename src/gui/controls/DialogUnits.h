@@ -38,10 +38,7 @@ public:
 
     int X(int units) const { return MulDiv(units, baseX_, 4); }
     int Y(int units) const { return MulDiv(units, baseY_, 8); }
-    QRect Rect(int x, int y, int width, int height) const
-    {
-        return QRect(X(x), Y(y), X(width), Y(height));
-    }
+    QRect Rect(int x, int y, int width, int height) const { return QRect(X(x), Y(y), X(width), Y(height)); }
 
 private:
     int baseX_;

@@ -1,7 +1,7 @@
 #include "controls/NumericEdit.h"
 
-#include "text/NumericText.h"
 #include "controls/ControlIds.h"
+#include "text/NumericText.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -13,7 +13,10 @@ namespace {
 
 constexpr unsigned SB_THUMBPOSITION = 4;
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString FromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
@@ -152,42 +155,75 @@ void CNumericEdit::focusOutEvent(QFocusEvent* event)
     QAbstractSpinBox::focusOutEvent(event);
 }
 
-CIntegerEdit::CIntegerEdit(QWidget* parent) : CNumericEdit(parent) { ShowPosition(); }
+CIntegerEdit::CIntegerEdit(QWidget* parent) : CNumericEdit(parent)
+{
+    ShowPosition();
+}
 
-std::string CIntegerEdit::FormatValue(int value) const { return numeric::FormatInteger(value); }
+std::string CIntegerEdit::FormatValue(int value) const
+{
+    return numeric::FormatInteger(value);
+}
 
 int CIntegerEdit::ParseText(std::string_view text, std::size_t* end) const
 {
     return numeric::ParseInteger(text, end);
 }
 
-std::string CUnsignedEdit::FormatValue(int value) const { return numeric::FormatUnsigned(value); }
+std::string CUnsignedEdit::FormatValue(int value) const
+{
+    return numeric::FormatUnsigned(value);
+}
 
 int CUnsignedEdit::ParseText(std::string_view text, std::size_t* end) const
 {
     return numeric::ParseUnsigned(text, end);
 }
 
-CDegreesEdit::CDegreesEdit(QWidget* parent) : CUnsignedEdit(parent) { ShowPosition(); }
+CDegreesEdit::CDegreesEdit(QWidget* parent) : CUnsignedEdit(parent)
+{
+    ShowPosition();
+}
 
-std::string CDegreesEdit::FormatValue(int value) const { return numeric::FormatDegrees(value); }
+std::string CDegreesEdit::FormatValue(int value) const
+{
+    return numeric::FormatDegrees(value);
+}
 
-CMinutesEdit::CMinutesEdit(QWidget* parent) : CUnsignedEdit(parent) { ShowPosition(); }
+CMinutesEdit::CMinutesEdit(QWidget* parent) : CUnsignedEdit(parent)
+{
+    ShowPosition();
+}
 
-std::string CMinutesEdit::FormatValue(int value) const { return numeric::FormatMinutes(value); }
+std::string CMinutesEdit::FormatValue(int value) const
+{
+    return numeric::FormatMinutes(value);
+}
 
-CNorthSouthEdit::CNorthSouthEdit(QWidget* parent) : CTenthsEdit(parent) { ShowPosition(); }
+CNorthSouthEdit::CNorthSouthEdit(QWidget* parent) : CTenthsEdit(parent)
+{
+    ShowPosition();
+}
 
-std::string CNorthSouthEdit::FormatValue(int value) const { return numeric::FormatNorthSouth(value); }
+std::string CNorthSouthEdit::FormatValue(int value) const
+{
+    return numeric::FormatNorthSouth(value);
+}
 
 int CNorthSouthEdit::ParseText(std::string_view text, std::size_t* end) const
 {
     return numeric::ParseNorthSouth(text, end);
 }
 
-CEastWestEdit::CEastWestEdit(QWidget* parent) : CTenthsEdit(parent) { ShowPosition(); }
+CEastWestEdit::CEastWestEdit(QWidget* parent) : CTenthsEdit(parent)
+{
+    ShowPosition();
+}
 
-std::string CEastWestEdit::FormatValue(int value) const { return numeric::FormatEastWest(value); }
+std::string CEastWestEdit::FormatValue(int value) const
+{
+    return numeric::FormatEastWest(value);
+}
 
 int CEastWestEdit::ParseText(std::string_view text, std::size_t* end) const
 {

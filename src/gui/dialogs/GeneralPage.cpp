@@ -5,8 +5,8 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -18,22 +18,23 @@ namespace zenbelts {
 
 namespace {
 
-constexpr const char* RowLabels[6] = {"Pole N/S", "Pole E/W", "Motor Az", "Motor Elv", "Dish Az", "Dish Decl"};
+constexpr const char* RowLabels[6]
+    = {"Pole N/S", "Pole E/W", "Motor Az", "Motor Elv", "Dish Az", "Dish Decl"};
 
 // The page's measures in dialog units, as it was first drawn: what the
 // controls prefer at the template font. The layouts grow them with the font
 // and with longer texts.
 constexpr int Margin = 5;
-constexpr int GroupIndent = 10;          // the rows from a group's edge
-constexpr int CaptionWidth = 35;         // "Latitude:", "Pole N/S"
-constexpr int CoordinateWidth = 40;      // degrees, minutes, altitude
+constexpr int GroupIndent = 10;      // the rows from a group's edge
+constexpr int CaptionWidth = 35;     // "Latitude:", "Pole N/S"
+constexpr int CoordinateWidth = 40;  // degrees, minutes, altitude
 constexpr int HemisphereWidth = 35;
 constexpr int CoordinateHeight = 12;
 constexpr int LimitWidth = 45;
 constexpr int LimitHeight = 14;
 constexpr int FromWidth = 17;
 constexpr int ToWidth = 10;
-constexpr int MarkWidth = 15;            // "(*)"
+constexpr int MarkWidth = 15;  // "(*)"
 
 }  // namespace
 
@@ -60,28 +61,28 @@ CGeneralPage::CGeneralPage(QWidget* parent) : QWidget(parent)
         grid->addWidget(l, row, column, Qt::AlignLeft | Qt::AlignVCenter);
         return l;
     };
-    const auto place = [&](QGridLayout* grid, QWidget* w, int row, int column, const char* name, int width,
-                           int height) {
-        grid->addWidget(w, row, column, Qt::AlignLeft | Qt::AlignVCenter);
-        w->setObjectName(QString::fromLatin1(name));
-        sized.push_back({w, width, height});
-    };
+    const auto place
+        = [&](QGridLayout* grid, QWidget* w, int row, int column, const char* name, int width, int height) {
+              grid->addWidget(w, row, column, Qt::AlignLeft | Qt::AlignVCenter);
+              w->setObjectName(QString::fromLatin1(name));
+              sized.push_back({w, width, height});
+          };
     // Degrees, minutes and hemisphere of one coordinate, in the template's tab order.
-    const auto coordinate = [&](const QString& caption, int row, const char* name, const char* first,
-                                const char* second, CDegreesEdit*& degrees, CMinutesEdit*& minutes,
-                                QComboBox*& hemisphere) {
-        label(locationGrid, caption, row, 0);
-        degrees = new CDegreesEdit(this);
-        place(locationGrid, degrees, row, 1, (std::string(name) + "Degrees").c_str(), CoordinateWidth,
-              CoordinateHeight);
-        minutes = new CMinutesEdit(this);
-        place(locationGrid, minutes, row, 2, (std::string(name) + "Minutes").c_str(), CoordinateWidth,
-              CoordinateHeight);
-        hemisphere = new QComboBox(this);
-        hemisphere->addItems({QString::fromLatin1(first), QString::fromLatin1(second)});
-        place(locationGrid, hemisphere, row, 3, first[0] == 'S' ? "northSouth" : "eastWest", HemisphereWidth,
-              CoordinateHeight);
-    };
+    const auto coordinate
+        = [&](const QString& caption, int row, const char* name, const char* first, const char* second,
+              CDegreesEdit*& degrees, CMinutesEdit*& minutes, QComboBox*& hemisphere) {
+              label(locationGrid, caption, row, 0);
+              degrees = new CDegreesEdit(this);
+              place(locationGrid, degrees, row, 1, (std::string(name) + "Degrees").c_str(), CoordinateWidth,
+                    CoordinateHeight);
+              minutes = new CMinutesEdit(this);
+              place(locationGrid, minutes, row, 2, (std::string(name) + "Minutes").c_str(), CoordinateWidth,
+                    CoordinateHeight);
+              hemisphere = new QComboBox(this);
+              hemisphere->addItems({QString::fromLatin1(first), QString::fromLatin1(second)});
+              place(locationGrid, hemisphere, row, 3, first[0] == 'S' ? "northSouth" : "eastWest",
+                    HemisphereWidth, CoordinateHeight);
+          };
     coordinate(tr("Latitude:"), 0, "latitude", "S", "N", latitudeDegrees_, latitudeMinutes_, northSouth_);
     coordinate(tr("Longitude:"), 1, "longitude", "W", "E", longitudeDegrees_, longitudeMinutes_, eastWest_);
 
@@ -122,8 +123,8 @@ CGeneralPage::CGeneralPage(QWidget* parent) : QWidget(parent)
         page->setSpacing(du.Y(Margin));
         for (QGridLayout* grid : {locationGrid, limitsGrid}) {
             // The group's frame already stands between its edge and the grid.
-            grid->setContentsMargins(std::max(0, du.X(GroupIndent) - location->contentsMargins().left()), du.Y(2),
-                                     du.X(Margin), du.Y(Margin));
+            grid->setContentsMargins(std::max(0, du.X(GroupIndent) - location->contentsMargins().left()),
+                                     du.Y(2), du.X(Margin), du.Y(Margin));
             grid->setVerticalSpacing(du.Y(1));
             grid->setColumnMinimumWidth(0, du.X(CaptionWidth));
         }
@@ -151,8 +152,9 @@ void CGeneralPage::OnInitDialog()
     longitudeDegrees_->SetPosition(std::abs(s.longitude) / 60);
     longitudeMinutes_->SetRange(0, 59);
     longitudeMinutes_->SetPosition(std::abs(s.longitude) % 60);
-    for (CNumericEdit* edit : {static_cast<CNumericEdit*>(latitudeDegrees_), static_cast<CNumericEdit*>(latitudeMinutes_),
-                               static_cast<CNumericEdit*>(longitudeDegrees_), static_cast<CNumericEdit*>(longitudeMinutes_)})
+    for (CNumericEdit* edit :
+         {static_cast<CNumericEdit*>(latitudeDegrees_), static_cast<CNumericEdit*>(latitudeMinutes_),
+          static_cast<CNumericEdit*>(longitudeDegrees_), static_cast<CNumericEdit*>(longitudeMinutes_)})
         edit->Reformat();
     northSouth_->setCurrentIndex(s.latitude > 0 ? 1 : 0);
     eastWest_->setCurrentIndex(s.longitude > 0 ? 1 : 0);

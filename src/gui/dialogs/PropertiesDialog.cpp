@@ -10,7 +10,8 @@
 
 namespace zenbelts {
 
-CPropertiesDialog::CPropertiesDialog(const SatelliteCatalogue& catalogue, MountSettings& working, QWidget* parent)
+CPropertiesDialog::CPropertiesDialog(const SatelliteCatalogue& catalogue, MountSettings& working,
+                                     QWidget* parent)
     : QDialog(parent), tabs_(new QTabWidget(this)), general_(new CGeneralPage),
       satellites_(new CSatellitesPage(catalogue, working))
 {

@@ -37,7 +37,8 @@ void CSatellitesPage::OnInitDialog()
     list_->setRowCount(static_cast<int>(catalogue_.size()));
     int row = 0;
     for (const SatelliteEntry& entry : catalogue_) {
-        auto* position = new QTableWidgetItem(QStringLiteral("%1").arg(entry.position, 4, 10, QLatin1Char('0')));
+        auto* position
+            = new QTableWidgetItem(QStringLiteral("%1").arg(entry.position, 4, 10, QLatin1Char('0')));
         position->setData(Qt::UserRole, entry.position);
         position->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         position->setCheckState(working_.chosenSatellites.Test(entry.position) ? Qt::Checked : Qt::Unchecked);

@@ -1,9 +1,9 @@
 #include "document/ZenbeltsDoc.h"
 
-#include "text/AngleText.h"
 #include "controls/ControlIds.h"
 #include "io/FileAccess.h"
 #include "model/SettingsArchive.h"
+#include "text/AngleText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,8 +14,7 @@ namespace zenbelts {
 
 CZenbeltsDoc::CZenbeltsDoc(const SatelliteCatalogue& catalogue, QObject* parent)
     : QObject(parent), catalogue_(catalogue)
-{
-}
+{}
 
 namespace {
 
@@ -46,7 +45,8 @@ bool CZenbeltsDoc::OnOpenDocument(const QString& path, QString& error)
     try {
         LoadSettings(bytes, settings_);
     } catch (const ArchiveError& e) {
-        error = QStringLiteral("not a valid Zenbelt file: ") + QString::fromStdString(PrintableText(e.detail()));
+        error = QStringLiteral("not a valid Zenbelt file: ")
+                + QString::fromStdString(PrintableText(e.detail()));
         return false;
     }
     pathName_ = path;
@@ -95,7 +95,8 @@ void CZenbeltsDoc::OnAdjustmentChanged(Adjustment which, int position)
         return;
     // The control's range keeps the value inside its limits; a stray value
     // is pulled inside all the same, so no record breaks its own rules.
-    settings_.*(a.value) = std::clamp(position, a.Lower(settings_), std::max(a.Lower(settings_), a.Upper(settings_)));
+    settings_.*(a.value)
+        = std::clamp(position, a.Lower(settings_), std::max(a.Lower(settings_), a.Upper(settings_)));
     settings_.Recalculate(false);
     SetModifiedFlag(true);
     UpdateAllViews();

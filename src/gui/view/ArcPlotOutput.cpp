@@ -42,8 +42,8 @@ DeviceMetrics ScreenMetricsOf(const QScreen* screen)
     return m;
 }
 
-QImage RenderArcPlotImage(const MountSettings& settings, const SatelliteCatalogue& catalogue,
-                          QSize client, const DeviceMetrics& screen, const DrawingObjects& objects)
+QImage RenderArcPlotImage(const MountSettings& settings, const SatelliteCatalogue& catalogue, QSize client,
+                          const DeviceMetrics& screen, const DrawingObjects& objects)
 {
     QImage image(client, QImage::Format_RGB32);
     if (image.isNull())

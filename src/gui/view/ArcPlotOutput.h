@@ -20,8 +20,8 @@ DeviceMetrics StandardScreenMetrics();
 DeviceMetrics ScreenMetricsOf(const QScreen* screen);
 
 // The plot as a window with this client area draws it, on white.
-QImage RenderArcPlotImage(const MountSettings& settings, const SatelliteCatalogue& catalogue,
-                          QSize client, const DeviceMetrics& screen, const DrawingObjects& objects);
+QImage RenderArcPlotImage(const MountSettings& settings, const SatelliteCatalogue& catalogue, QSize client,
+                          const DeviceMetrics& screen, const DrawingObjects& objects);
 
 // A page's metrics in its own dots, from its layout and resolution, with the
 // screen's fields taken from screen.

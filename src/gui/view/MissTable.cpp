@@ -6,8 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QHeaderView>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QPalette>
 #include <QScrollBar>
 #include <QStyle>
@@ -62,7 +62,8 @@ void CMissTable::UpdateFrom(const CZenbeltsDoc& doc, const SatelliteCatalogue& c
                 table_->setItem(i, column, item);
             }
             item->setText(QString::fromStdString(cells[column]));
-            item->setTextAlignment(column == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            item->setTextAlignment(column == 1 ? Qt::AlignLeft | Qt::AlignVCenter
+                                               : Qt::AlignRight | Qt::AlignVCenter);
             QFont font = table_->font();
             font.setBold(r.worst);
             item->setFont(font);
@@ -91,13 +92,15 @@ void CMissTable::UpdateFrom(const CZenbeltsDoc& doc, const SatelliteCatalogue& c
     };
     // Room for the vertical scroll bar whether it shows or not: rows come
     // and go as windows are switched.
-    int width = 2 * table_->frameWidth() + table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
+    int width = 2 * table_->frameWidth()
+                + table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
     for (int column = 0; column < table_->columnCount(); ++column) {
         const QAbstractItemView* view = table_;
-        int columnWidth =
-            std::max(view->sizeHintForColumn(column), table_->horizontalHeader()->sectionSizeHint(column));
+        int columnWidth
+            = std::max(view->sizeHintForColumn(column), table_->horizontalHeader()->sectionSizeHint(column));
         for (const QString& text : widest[column])
-            columnWidth = std::max(columnWidth, static_cast<int>(std::ceil(metrics.horizontalAdvance(text))) + margins);
+            columnWidth = std::max(columnWidth,
+                                   static_cast<int>(std::ceil(metrics.horizontalAdvance(text))) + margins);
         // The last one stretches over whatever is left, never below this.
         table_->setColumnWidth(column, columnWidth);
         width += columnWidth;

@@ -14,8 +14,14 @@ namespace zenbelts {
 
 namespace {
 
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
-QPointF ToQPoint(Point p) { return QPointF(p.x, p.y); }
+QColor ToQColor(Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+QPointF ToQPoint(Point p)
+{
+    return QPointF(p.x, p.y);
+}
 
 }  // namespace
 

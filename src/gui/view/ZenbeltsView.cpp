@@ -30,7 +30,8 @@ void CZenbeltsView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QPainterSurface surface(painter);
-    DrawArcPlot(surface, {doc_.Settings(), doc_.Catalogue(), width(), height(), false, ScreenMetrics(), objects_});
+    DrawArcPlot(surface,
+                {doc_.Settings(), doc_.Catalogue(), width(), height(), false, ScreenMetrics(), objects_});
 }
 
 }  // namespace zenbelts

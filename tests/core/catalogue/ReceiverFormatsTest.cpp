@@ -1,5 +1,5 @@
-#include "catalogue/ReceiverFolder.h"
 #include "catalogue/ReceiverFormats.h"
+#include "catalogue/ReceiverFolder.h"
 #include "catalogue/SatelliteList.h"
 
 #include <gtest/gtest.h>
@@ -93,12 +93,23 @@ INSTANTIATE_TEST_SUITE_P(
                    0},
         SampleCase{"ChannelsConf", "channels.conf", ReceiverFormat::Channels, {{192, "19.2E"}}, 6, 5, 0},
         // Hundredths, one row per band, names that only say the position.
-        SampleCase{
-            "SatsTxt", "sats.txt", ReceiverFormat::Neumo, {{192, "19.2E"}, {3325, "27.5W"}, {3592, "0.8W"}}, 7, 4, 0},
+        SampleCase{"SatsTxt",
+                   "sats.txt",
+                   ReceiverFormat::Neumo,
+                   {{192, "19.2E"}, {3325, "27.5W"}, {3592, "0.8W"}},
+                   7,
+                   4,
+                   0},
         SampleCase{"IniEast", "ini/0192.ini", ReceiverFormat::Ini, {{192, "Astra 1KR,1L,1M,1N"}}, 1, 0, 0},
-        SampleCase{"IniWest", "ini/3592.ini", ReceiverFormat::Ini, {{3592, "Thor 5,6,7, Intelsat 10-02"}}, 1, 0, 0},
         SampleCase{
-            "ScanTable", "scan-tables/Galaxy17_C-91.0W", ReceiverFormat::ScanTables, {{2690, "Galaxy17"}}, 1, 0, 0}),
+            "IniWest", "ini/3592.ini", ReceiverFormat::Ini, {{3592, "Thor 5,6,7, Intelsat 10-02"}}, 1, 0, 0},
+        SampleCase{"ScanTable",
+                   "scan-tables/Galaxy17_C-91.0W",
+                   ReceiverFormat::ScanTables,
+                   {{2690, "Galaxy17"}},
+                   1,
+                   0,
+                   0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReceiverFormats, SourcesConfSample)
@@ -153,7 +164,8 @@ TEST_P(ReceiverTexts, ReadAsWorkedOut)
 std::string Sat(const std::string& name, const std::string& position)
 {
     const std::string transponder = "\t<transponder frequency=\"10714000\" symbol_rate=\"22000000\"/>\n";
-    return "<sat name=\"" + name + "\" flags=\"1\" position=\"" + position + "\">\n" + transponder + "</sat>\n";
+    return "<sat name=\"" + name + "\" flags=\"1\" position=\"" + position + "\">\n" + transponder
+           + "</sat>\n";
 }
 
 constexpr auto Xml = ReceiverFormat::Xml;
@@ -175,7 +187,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {{1800, "Intelsat 18"}},
                  0},
         TextCase{"ZeroWest", Xml, "", Sat("0.0W Test", "-1"), {{0, "Test"}}, 0},
-        TextCase{"BandWordsInAnyCase", Xml, "", Sat("19.2E KA-BAND Astra S-band", "193"), {{192, "Astra"}}, 0},
+        TextCase{
+            "BandWordsInAnyCase", Xml, "", Sat("19.2E KA-BAND Astra S-band", "193"), {{192, "Astra"}}, 0},
         TextCase{"DifferentNamesJoin",
                  Xml,
                  "",
@@ -233,9 +246,14 @@ INSTANTIATE_TEST_SUITE_P(
                      + Sat("D", "40"),
                  {{40, "D"}},
                  0},
+        TextCase{"NoPositionAnywhere",
+                 Xml,
+                 "",
+                 Sat("Nameless", "x") + "<sat name=\"E\">" + Sat("F", "60"),
+                 {{60, "F"}},
+                 2},
         TextCase{
-            "NoPositionAnywhere", Xml, "", Sat("Nameless", "x") + "<sat name=\"E\">" + Sat("F", "60"), {{60, "F"}}, 2},
-        TextCase{"OutOfRange", Xml, "", Sat("G", "3600") + Sat("H", "-3600") + Sat("I", "-3599"), {{1, "I"}}, 2},
+            "OutOfRange", Xml, "", Sat("G", "3600") + Sat("H", "-3600") + Sat("I", "-3599"), {{1, "I"}}, 2},
         TextCase{"UnclosedQuoteEndsOnlyItsTag",
                  Xml,
                  "",
@@ -243,7 +261,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {{20, "B"}},
                  1},
         TextCase{"TruncatedInATag", Xml, "", Sat("A", "10") + "<sat name=\"B\" posi", {{10, "A"}}, 1},
-        TextCase{"StrayCharacter", Xml, "", "<sat name=\"A\" , position=\"10\">" + Sat("B", "20"), {{20, "B"}}, 1},
+        TextCase{
+            "StrayCharacter", Xml, "", "<sat name=\"A\" , position=\"10\">" + Sat("B", "20"), {{20, "B"}}, 1},
         TextCase{"UnclosedComment", Xml, "", Sat("A", "10") + "<!-- " + Sat("B", "20"), {{10, "A"}}, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -256,7 +275,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "# S1.0E Not this\nS13E  Hot Bird   13C # and a remark\r\nS4.8E\tAstra 4A\n",
                  {{48, "Astra 4A"}, {130, "Hot Bird 13C"}},
                  0},
-        TextCase{"SourcesOtherSources", Sources, "", "C DVB-C\nT DVB-T\nA ATSC\nS19.2E Astra\n", {{192, "Astra"}}, 0},
+        TextCase{"SourcesOtherSources",
+                 Sources,
+                 "",
+                 "C DVB-C\nT DVB-T\nA ATSC\nS19.2E Astra\n",
+                 {{192, "Astra"}},
+                 0},
         TextCase{"SourcesBroken",
                  Sources,
                  "",
@@ -265,7 +289,8 @@ INSTANTIATE_TEST_SUITE_P(
                  5},
         TextCase{"SourcesWest180AndNoName", Sources, "", "S180W\n", {{1800, "180.0E"}}, 0},
         TextCase{"SourcesCp1252", Sources, "", "S7E T\xE9l\xE9sat\n", {{70, "T\xC3\xA9l\xC3\xA9sat"}}, 0},
-        TextCase{"IniLowerCaseSection", Ini, "x.ini", "[sattype]\n1=130\n2= Hot Bird \n", {{130, "Hot Bird"}}, 0},
+        TextCase{
+            "IniLowerCaseSection", Ini, "x.ini", "[sattype]\n1=130\n2= Hot Bird \n", {{130, "Hot Bird"}}, 0},
         TextCase{"IniFirstKeysCount",
                  Ini,
                  "x.ini",
@@ -293,23 +318,31 @@ INSTANTIATE_TEST_SUITE_P(
                  "name\tsat_pos\tband\r\nAstra 1N Ku\t1920\tKu\r\nAstra 1N C-band\t1920\tC\r\n",
                  {{192, "Astra 1N"}},
                  0},
-        TextCase{"NeumoBroken", Neumo, "", "sat_pos\tband\tname\nabc\tKu\tA\n18100\tKu\tB\n\n130\n", {{13, "1.3E"}}, 2},
-        TextCase{"ChannelsGroupsAndOtherSources",
-                 Channels,
+        TextCase{"NeumoBroken",
+                 Neumo,
                  "",
-                 ":Group\nA:12187:HC34M2S0:S19.2E:27500:163:104:0:0:1:1:1:0\nB:474000:M64:C:6900:1:2:0:0:2:1:1:0\n"
-                 "C:11000:H:S5W:27500:1:2:0:0:3:1:1:0\nbroken line\nD:1:H:S9Q:1\n",
-                 {{192, "19.2E"}, {3550, "5.0W"}},
+                 "sat_pos\tband\tname\nabc\tKu\tA\n18100\tKu\tB\n\n130\n",
+                 {{13, "1.3E"}},
                  2},
-        TextCase{"LamedbFourAndFive",
-                 Lamedb,
-                 "",
-                 "eDVB services /4/\ntransponders\n00c00000:0437:0001\n\ts 11778000:27500000:1:3:192:2:0\n/\n"
-                 "ffe20000:0001:0002\n\ts 10719000:27500000:1:3:-8:2:0:1:2:0:2\n/\n\tt 474000000:0:5:5:3:0:4:0\n/\n"
-                 "\ts 11000000:27500000\n/\n\ts 1:2:3:4:4000:0\n/\nend\nservices\n0001:00c00000:0437:0001:1:0\n"
-                 "t:00820000:0001:0002,s:11000000:27500000:1:3:130:2:0\n",
-                 {{130, "13.0E"}, {192, "19.2E"}, {3592, "0.8W"}},
-                 2}),
+        TextCase{
+            "ChannelsGroupsAndOtherSources",
+            Channels,
+            "",
+            ":Group\nA:12187:HC34M2S0:S19.2E:27500:163:104:0:0:1:1:1:0\nB:474000:M64:C:6900:1:2:0:0:2:1:1:0\n"
+            "C:11000:H:S5W:27500:1:2:0:0:3:1:1:0\nbroken line\nD:1:H:S9Q:1\n",
+            {{192, "19.2E"}, {3550, "5.0W"}},
+            2},
+        TextCase{
+            "LamedbFourAndFive",
+            Lamedb,
+            "",
+            "eDVB services /4/\ntransponders\n00c00000:0437:0001\n\ts 11778000:27500000:1:3:192:2:0\n/\n"
+            "ffe20000:0001:0002\n\ts 10719000:27500000:1:3:-8:2:0:1:2:0:2\n/\n\tt "
+            "474000000:0:5:5:3:0:4:0\n/\n"
+            "\ts 11000000:27500000\n/\n\ts 1:2:3:4:4000:0\n/\nend\nservices\n0001:00c00000:0437:0001:1:0\n"
+            "t:00820000:0001:0002,s:11000000:27500000:1:3:130:2:0\n",
+            {{130, "13.0E"}, {192, "19.2E"}, {3592, "0.8W"}},
+            2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReceiverFormats, DetectsFormats)
@@ -331,7 +364,8 @@ TEST(ReceiverFormats, DetectsFormats)
         {"Sources", "x", "# comment\nS19.2E Astra\nS13E Hot Bird\n", ReceiverFormat::Sources},
         {"Channels", "x", ":Group\nRTL;CBC:12187:HC34M2S0:S19.2E:27500:163=2:104:0:12003:1:1089:0\n",
          ReceiverFormat::Channels},
-        {"ScanTableByContentAndName", "Astra-19.2E", "# x\n[CHANNEL]\n\tFREQUENCY = 1\n", ReceiverFormat::ScanTables},
+        {"ScanTableByContentAndName", "Astra-19.2E", "# x\n[CHANNEL]\n\tFREQUENCY = 1\n",
+         ReceiverFormat::ScanTables},
         {"ScanTableByName", "dvb-s/Thor-1.0W", "S 10747000 H 25000000 3/4\n", ReceiverFormat::ScanTables},
         {"Unknown", "notes.txt", "nothing to see\n", ReceiverFormat::Unknown},
         {"Empty", "", "", ReceiverFormat::Unknown},
@@ -383,8 +417,8 @@ TEST(ReceiverFormats, ScanTableNames)
 
 TEST(ReceiverFormats, PositionLabels)
 {
-    const std::pair<int, const char*> cases[] = {{0, "0.0E"},      {192, "19.2E"}, {1800, "180.0E"},
-                                                 {1801, "179.9W"}, {3592, "0.8W"}, {3599, "0.1W"}};
+    const std::pair<int, const char*> cases[]
+        = {{0, "0.0E"}, {192, "19.2E"}, {1800, "180.0E"}, {1801, "179.9W"}, {3592, "0.8W"}, {3599, "0.1W"}};
     for (const auto& [position, label] : cases)
         EXPECT_EQ(PositionLabel(position), label) << position;
 }
@@ -426,7 +460,8 @@ TEST(ReceiverFormats, FilesOfAFolderMergeIntoOneList)
     for (const auto& c : cases) {
         ReceiverFolder folder;
         std::string error;
-        ASSERT_TRUE(ListReceiverFolder(SampleFolder() / c.folder, ReceiverFormat::Unknown, folder, error)) << error;
+        ASSERT_TRUE(ListReceiverFolder(SampleFolder() / c.folder, ReceiverFormat::Unknown, folder, error))
+            << error;
         EXPECT_EQ(folder.format, c.format) << c.folder;
         EXPECT_EQ(folder.files.size(), 4u) << c.folder;
         const ImportResult r = ImportReceiverFolder(folder);
@@ -478,9 +513,9 @@ TEST(ReceiverFormats, FolderListsOnlyFilesOfTheFormat)
 TEST(ReceiverFormats, BrokenInputNeverBreaksTheReaders)
 {
     const char* files[] = {"satellites.xml", "sources.conf", "channels.conf", "sats.txt", "ini/0192.ini"};
-    const ReceiverFormat formats[] = {ReceiverFormat::Xml,       ReceiverFormat::Sources,  ReceiverFormat::Ini,
-                                      ReceiverFormat::Neumo,     ReceiverFormat::Channels, ReceiverFormat::Lamedb,
-                                      ReceiverFormat::ScanTables};
+    const ReceiverFormat formats[] = {
+        ReceiverFormat::Xml,      ReceiverFormat::Sources, ReceiverFormat::Ini,       ReceiverFormat::Neumo,
+        ReceiverFormat::Channels, ReceiverFormat::Lamedb,  ReceiverFormat::ScanTables};
     std::mt19937 random(12345);
     for (const char* file : files) {
         const std::string content = Sample(file);

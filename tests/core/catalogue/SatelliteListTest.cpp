@@ -47,25 +47,20 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"Words", "a line of words without leading digits\n", {}},
         LineCase{"Plain", "0130=Alpha\n", {{130, "Alpha"}}},
         LineCase{"LeadingBlankInName", "0192= Beta\n", {{192, " Beta"}}},
-        LineCase{"West", "3550=Gamma\n", {{3550, "Gamma"}}},
-        LineCase{"ThreeDigits", "130=Delta\n", {}},
+        LineCase{"West", "3550=Gamma\n", {{3550, "Gamma"}}}, LineCase{"ThreeDigits", "130=Delta\n", {}},
         LineCase{"AboveRange", "4000=Epsilon\n", {}},
         LineCase{"LaterLineRenames", "0130=Alpha\n0130=Zeta\n", {{130, "Zeta"}}},
-        LineCase{"Zero", "0000=Origin\n", {{0, "Origin"}}},
-        LineCase{"Last", "3599=Last\n", {{3599, "Last"}}},
-        LineCase{"Ring", "3600=Ring\n", {}},
-        LineCase{"EmptyName", "0130=\n", {{130, ""}}},
+        LineCase{"Zero", "0000=Origin\n", {{0, "Origin"}}}, LineCase{"Last", "3599=Last\n", {{3599, "Last"}}},
+        LineCase{"Ring", "3600=Ring\n", {}}, LineCase{"EmptyName", "0130=\n", {{130, ""}}},
         LineCase{"EqualsInName", "0130=A=B\n", {{130, "A=B"}}},
-        LineCase{"BlankBeforeEquals", "0130 =A\n", {}},
-        LineCase{"BlankBeforeDigits", " 0130=A\n", {}},
-        LineCase{"SignInDigits", "+130=A\n-130=B\n", {}},
-        LineCase{"TooShort", "0130\n", {}},
+        LineCase{"BlankBeforeEquals", "0130 =A\n", {}}, LineCase{"BlankBeforeDigits", " 0130=A\n", {}},
+        LineCase{"SignInDigits", "+130=A\n-130=B\n", {}}, LineCase{"TooShort", "0130\n", {}},
         LineCase{"CrLf", "0130=Alpha\r\n0192=Beta\r\n", {{130, "Alpha"}, {192, "Beta"}}},
         LineCase{"NoFinalLineEnd", "0130=Alpha\n0192=Beta", {{130, "Alpha"}, {192, "Beta"}}},
         LineCase{"InnerCrKept", "0130=A\rB\n", {{130, "A\rB"}}},
         LineCase{"Latin1Bytes", "0130=Caf\xe9\n", {{130, "Caf\xe9"}}},
-        LineCase{"OrderOfLinesDoesNotMatter", "3550=G\n0130=A\n0192=B\n",
-                 {{130, "A"}, {192, "B"}, {3550, "G"}}},
+        LineCase{
+            "OrderOfLinesDoesNotMatter", "3550=G\n0130=A\n0192=B\n", {{130, "A"}, {192, "B"}, {3550, "G"}}},
         LineCase{"Empty", "", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -121,7 +116,9 @@ TEST(SatelliteList, LinesPastTheLimitRefuseTheList)
         {"OneOver", "0192=B\n" + ten + "x\n", "line 2 is longer than 10 bytes", {{192, "B"}}},
         {"OneOverAtTheEnd", ten + "x", "line 1 is longer than 10 bytes", {}},
         {"CrWithoutLfCounts", ten + "\r", "line 1 is longer than 10 bytes", {}},
-        {"FarOverInAComment", "0192=B\n\n" + std::string(100000, '#'), "line 3 is longer than 10 bytes",
+        {"FarOverInAComment",
+         "0192=B\n\n" + std::string(100000, '#'),
+         "line 3 is longer than 10 bytes",
          {{192, "B"}}},
         {"NoLineEndsAtAll", std::string(1 << 20, '0'), "line 1 is longer than 10 bytes", {}},
     };
@@ -168,7 +165,8 @@ TEST_F(SatelliteListFile, RefusalsSayWhyAndLeaveTheCatalogue)
     ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
     std::ofstream(Path("huge")).close();
     std::filesystem::resize_file(Path("huge"), SatelliteListMaxBytes + 1);
-    std::ofstream(Path("long-line")) << "0130=New\n" << std::string(SatelliteListMaxLineBytes + 1, 'x') << "\n";
+    std::ofstream(Path("long-line")) << "0130=New\n"
+                                     << std::string(SatelliteListMaxLineBytes + 1, 'x') << "\n";
     const struct {
         const char* name;
         std::string path;

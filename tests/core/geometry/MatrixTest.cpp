@@ -107,9 +107,9 @@ TEST(MatrixAdjugate, OfSingularMatrixIsFinite)
 struct RotationCase {
     const char* name;
     void (*rotate)(double, Matrix4&);
-    int axis;       // the axis that turns
-    int towards;    // the axis it turns towards for a positive angle
-    double sign;    // +1 or -1
+    int axis;     // the axis that turns
+    int towards;  // the axis it turns towards for a positive angle
+    double sign;  // +1 or -1
 };
 
 class RotationSigns : public testing::TestWithParam<RotationCase> {};
@@ -126,14 +126,13 @@ TEST_P(RotationSigns, QuarterTurnSendsAxisWhereTheModelSays)
     EXPECT_EQ(r.at(3, 3), 1.0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Matrix, RotationSigns,
-    testing::Values(RotationCase{"ZturnsXtowardsY", RotationZ, 0, 1, +1.0},
-                    RotationCase{"YturnsXtowardsZ", RotationY, 0, 2, +1.0},
-                    RotationCase{"YturnsZtowardsMinusX", RotationY, 2, 0, -1.0},
-                    RotationCase{"XturnsYtowardsMinusZ", RotationX, 1, 2, -1.0},
-                    RotationCase{"XturnsZtowardsY", RotationX, 2, 1, +1.0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Matrix, RotationSigns,
+                         testing::Values(RotationCase{"ZturnsXtowardsY", RotationZ, 0, 1, +1.0},
+                                         RotationCase{"YturnsXtowardsZ", RotationY, 0, 2, +1.0},
+                                         RotationCase{"YturnsZtowardsMinusX", RotationY, 2, 0, -1.0},
+                                         RotationCase{"XturnsYtowardsMinusZ", RotationX, 1, 2, -1.0},
+                                         RotationCase{"XturnsZtowardsY", RotationX, 2, 1, +1.0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RoundHalfUp, RoundsHalvesUpwardOnBothSidesOfZero)
 {

@@ -1,5 +1,5 @@
-#include "geometry/Geodesy.h"
 #include "geometry/MountModel.h"
+#include "geometry/Geodesy.h"
 
 #include <gtest/gtest.h>
 
@@ -43,8 +43,8 @@ TEST(GeodeticToEcef, HeightRaisesAlongTheNormal)
     EcefPoint low, high;
     GeodeticToEcef(Lat4320, Lon7700, 0.0, low);
     GeodeticToEcef(Lat4320, Lon7700, 1000.0, high);
-    const double d = std::sqrt(std::pow(high.x - low.x, 2) + std::pow(high.y - low.y, 2)
-                               + std::pow(high.z - low.z, 2));
+    const double d
+        = std::sqrt(std::pow(high.x - low.x, 2) + std::pow(high.y - low.y, 2) + std::pow(high.z - low.z, 2));
     EXPECT_NEAR(d, 1000.0, 1e-6);
 }
 
@@ -93,7 +93,10 @@ TEST(RingPointAtTenths, MatchesGeostationaryPointBitForBit)
 struct Column {
     double x, y, z;
 };
-Column ColumnOf(const Matrix4& m, int c) { return {m.at(0, c), m.at(1, c), m.at(2, c)}; }
+Column ColumnOf(const Matrix4& m, int c)
+{
+    return {m.at(0, c), m.at(1, c), m.at(2, c)};
+}
 
 void ExpectColumn(const Matrix4& m, int c, Column expected, double tolerance)
 {
@@ -179,20 +182,19 @@ class BestDeclinationCases : public testing::TestWithParam<DeclinationCase> {};
 TEST_P(BestDeclinationCases, RoundsAsWorkedOut)
 {
     const DeclinationCase& c = GetParam();
-    const Mount m = CorrectMount(c.latitude, 4620, c.ns * TenthsToRadians, 0,
-                                 c.ma * TenthsToRadians, c.da * TenthsToRadians);
+    const Mount m = CorrectMount(c.latitude, 4620, c.ns * TenthsToRadians, 0, c.ma * TenthsToRadians,
+                                 c.da * TenthsToRadians);
     EXPECT_EQ(RoundToTenths(BestDeclination(m.frame)), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    MountModel, BestDeclinationCases,
-    testing::Values(DeclinationCase{"Factory", 2600, 0, 0, 0, -64},
-                    DeclinationCase{"SouthBeforeFlip", -2600, 0, 0, 0, -64},
-                    DeclinationCase{"DishAzimuthEast30", 2600, 0, 0, 300, -64},
-                    DeclinationCase{"DishAzimuthWest30", 2600, 0, 0, -300, -64},
-                    DeclinationCase{"MotorAzimuthEast30", 2600, 0, 300, 0, -91},
-                    DeclinationCase{"PoleNorth5", 2600, 50, 0, 0, -99}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(MountModel, BestDeclinationCases,
+                         testing::Values(DeclinationCase{"Factory", 2600, 0, 0, 0, -64},
+                                         DeclinationCase{"SouthBeforeFlip", -2600, 0, 0, 0, -64},
+                                         DeclinationCase{"DishAzimuthEast30", 2600, 0, 0, 300, -64},
+                                         DeclinationCase{"DishAzimuthWest30", 2600, 0, 0, -300, -64},
+                                         DeclinationCase{"MotorAzimuthEast30", 2600, 0, 300, 0, -91},
+                                         DeclinationCase{"PoleNorth5", 2600, 50, 0, 0, -99}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The rule as written, with an arc tangent for every sample.
 double LiteralBestDeclination(const Matrix4& frame)
@@ -216,12 +218,10 @@ double LiteralBestDeclination(const Matrix4& frame)
 TEST(BestDeclination, AgreesBitForBitWithTheLiteralRuleOverManyMounts)
 {
     std::mt19937 rng(42);
-    std::uniform_int_distribution<int> latitude(-5400, 5400), longitude(-10799, 10800),
-        adjustment(-300, 300);
+    std::uniform_int_distribution<int> latitude(-5400, 5400), longitude(-10799, 10800), adjustment(-300, 300);
     for (int i = 0; i < 400; ++i) {
         const Mount m = CorrectMount(latitude(rng), longitude(rng), adjustment(rng) * TenthsToRadians,
-                                     adjustment(rng) * TenthsToRadians,
-                                     adjustment(rng) * TenthsToRadians,
+                                     adjustment(rng) * TenthsToRadians, adjustment(rng) * TenthsToRadians,
                                      adjustment(rng) * TenthsToRadians);
         ASSERT_EQ(BestDeclination(m.frame), LiteralBestDeclination(m.frame)) << "mount " << i;
     }

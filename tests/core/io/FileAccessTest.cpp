@@ -19,7 +19,10 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes ToBytes(std::string_view text) { return {text.begin(), text.end()}; }
+Bytes ToBytes(std::string_view text)
+{
+    return {text.begin(), text.end()};
+}
 
 class FileAccess : public testing::Test {
 protected:
@@ -86,7 +89,8 @@ TEST_F(FileAccess, ReplacingKeepsThePermissionBits)
         Put("old.zb", "old contents");
         ASSERT_EQ(::chmod(Path("old.zb").c_str(), mode), 0);
         std::string error;
-        ASSERT_TRUE(WriteFileSafely(Path("old.zb"), ToBytes("new"), error)) << std::oct << mode << ": " << error;
+        ASSERT_TRUE(WriteFileSafely(Path("old.zb"), ToBytes("new"), error))
+            << std::oct << mode << ": " << error;
         EXPECT_EQ(Contents(Path("old.zb")), "new") << std::oct << mode;
         EXPECT_EQ(ModeOf(Path("old.zb")), mode) << std::oct << mode;
         EXPECT_EQ(Names(dir_), std::vector<std::string>{"old.zb"}) << std::oct << mode;
@@ -296,12 +300,9 @@ TEST_F(FileAccess, SameFileThroughLinksButNotWhenMissing)
         fs::path x, y;
         bool same;
     } cases[] = {
-        {Path("a"), Path("a"), true},
-        {Path("a"), Path("link"), true},
-        {Path("a"), Path("hard"), true},
-        {Path("a"), Path("sub/../a"), true},
-        {Path("a"), Path("b"), false},
-        {Path("a"), Path("none"), false},
+        {Path("a"), Path("a"), true},        {Path("a"), Path("link"), true},
+        {Path("a"), Path("hard"), true},     {Path("a"), Path("sub/../a"), true},
+        {Path("a"), Path("b"), false},       {Path("a"), Path("none"), false},
         {Path("none"), Path("none"), false},
     };
     for (const auto& c : cases)
@@ -320,7 +321,9 @@ TEST(PrintableText, ReplacesControlBytesOnly)
         {"tab\there\r", "tab?here?"},
         {std::string_view("nul\0byte", 8), "nul?byte"},
         {"del\x7f", "del?"},
-        {"csi\xc2\x9b" "2J", "csi?2J"},
+        {"csi\xc2\x9b"
+         "2J",
+         "csi?2J"},
         {"caf\xc3\xa9 \xc2\xa0nbsp", "caf\xc3\xa9 \xc2\xa0nbsp"},
         {"latin1 \xe9 \xff", "latin1 \xe9 \xff"},
         {"lone \xc2", "lone \xc2"},

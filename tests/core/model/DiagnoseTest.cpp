@@ -3,10 +3,10 @@
 #include "geometry/Geodesy.h"
 #include "geometry/Matrix.h"
 #include "geometry/MountModel.h"
-#include "text/AngleText.h"
 #include "model/OptimiseMount.h"
 #include "model/RoundTrip.h"
 #include "plot/ArcTable.h"
+#include "text/AngleText.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
     Observations, ObservationsParse,
     testing::Values(
         ParseCase{"HeaderOnly", "position,motorAngle,offset\n", {}},
-        ParseCase{"ProgramPositions", "position,motorAngle,offset\n130,12.5,-0.25\n0,0,0\n3599,-1,\n",
+        ParseCase{"ProgramPositions",
+                  "position,motorAngle,offset\n130,12.5,-0.25\n0,0,0\n3599,-1,\n",
                   {{130, 12.5, -0.25}, {0, 0.0, 0.0}, {3599, -1.0, std::nullopt}}},
         ParseCase{"Labels",
                   "position,motorAngle,offset\n19.2E,1,\n0.8W,2,\n180.0W,3,\n180E,4,\n0.0W,5,\n13.0\xC2\xB0"
@@ -55,7 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {130, 6.0, std::nullopt},
                    {3550, 7.0, std::nullopt}}},
         ParseCase{"CrLfBomSpacesQuotesAndBlankLines",
-                  "\xEF\xBB\xBF Position , MotorAngle,OFFSET\r\n\r\n \"19.2E\" , +3.5 , \"-0.1\"\r\n  \r\n0.8W,-2e1\r\n",
+                  "\xEF\xBB\xBF Position , MotorAngle,OFFSET\r\n\r\n \"19.2E\" , +3.5 , \"-0.1\"\r\n  "
+                  "\r\n0.8W,-2e1\r\n",
                   {{192, 3.5, -0.1}, {3592, -20.0, std::nullopt}}},
         ParseCase{"NoFinalLineEnd", "position,motorAngle,offset\n100,-180,90", {{100, -180.0, 90.0}}}),
     [](const testing::TestParamInfo<ParseCase>& info) { return info.param.name; });
@@ -107,25 +109,31 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RefusalCase{"Empty", "", 1, "line 1: the header must be position,motorAngle,offset"},
         RefusalCase{"NoHeader", "130,1,2\n", 1, "line 1: the header must be position,motorAngle,offset"},
-        RefusalCase{"ShortHeader", "position,motorAngle\n", 1, "line 1: the header must be position,motorAngle,offset"},
+        RefusalCase{"ShortHeader", "position,motorAngle\n", 1,
+                    "line 1: the header must be position,motorAngle,offset"},
         RefusalCase{"BlankFirstLine", "\nposition,motorAngle,offset\n", 1,
                     "line 1: the header must be position,motorAngle,offset"},
         RefusalCase{"MotorNan", MotorNan.c_str(), 3, "line 3: the motor angle is not a number"},
         RefusalCase{"MotorText", MotorText.c_str(), 4, "line 4: the motor angle is not a number"},
         RefusalCase{"MotorInf", MotorInf.c_str(), 2, "line 2: the motor angle is not a number"},
-        RefusalCase{"MotorWide", MotorWide.c_str(), 2, "line 2: the motor angle is out of range (-180 to 180 degrees)"},
+        RefusalCase{"MotorWide", MotorWide.c_str(), 2,
+                    "line 2: the motor angle is out of range (-180 to 180 degrees)"},
         RefusalCase{"MotorEmpty", MotorEmpty.c_str(), 2, "line 2: the motor angle is missing"},
         RefusalCase{"OffsetText", OffsetText.c_str(), 2, "line 2: the offset is not a number"},
-        RefusalCase{"OffsetWide", OffsetWide.c_str(), 2, "line 2: the offset is out of range (-90 to 90 degrees)"},
-        RefusalCase{"TooMany", TooMany.c_str(), 2, "line 2: expected 3 fields (position,motorAngle,offset), found 4"},
-        RefusalCase{"TooFew", TooFew.c_str(), 2, "line 2: expected 3 fields (position,motorAngle,offset), found 1"},
+        RefusalCase{"OffsetWide", OffsetWide.c_str(), 2,
+                    "line 2: the offset is out of range (-90 to 90 degrees)"},
+        RefusalCase{"TooMany", TooMany.c_str(), 2,
+                    "line 2: expected 3 fields (position,motorAngle,offset), found 4"},
+        RefusalCase{"TooFew", TooFew.c_str(), 2,
+                    "line 2: expected 3 fields (position,motorAngle,offset), found 1"},
         RefusalCase{"NoPosition", NoPosition.c_str(), 2, "line 2: the position is missing"},
         RefusalCase{"LongLine", LongLine.c_str(), 2, "line 2: the line is longer than 1024 bytes"},
         RefusalCase{"HalfTenth", HalfTenth.c_str(), 2,
                     "line 2: the position is neither 0 to 3599 tenths nor a label like 19.2E"},
         RefusalCase{"PastHalf", PastHalf.c_str(), 2,
                     "line 2: the position is neither 0 to 3599 tenths nor a label like 19.2E"},
-        RefusalCase{"TooFar", TooFar.c_str(), 2, "line 2: the position is neither 0 to 3599 tenths nor a label like 19.2E"},
+        RefusalCase{"TooFar", TooFar.c_str(), 2,
+                    "line 2: the position is neither 0 to 3599 tenths nor a label like 19.2E"},
         RefusalCase{"Negative", Negative.c_str(), 2,
                     "line 2: the position is neither 0 to 3599 tenths nor a label like 19.2E"},
         RefusalCase{"DecimalWithoutLetter", Decimal.c_str(), 2,
@@ -138,9 +146,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Observations, WrittenTextReadsBackTheSame)
 {
-    const std::vector<Observation> rows = {{0, 0.1 + 0.2, std::nullopt},   {1800, -180.0, 90.0},
-                                           {1801, 1e-7, -0.0},             {3599, 179.99999999999997, -89.5},
-                                           {192, -12.345678901234567, 1.0 / 3}, {1799, 180.0, std::nullopt}};
+    const std::vector<Observation> rows = {{0, 0.1 + 0.2, std::nullopt},
+                                           {1800, -180.0, 90.0},
+                                           {1801, 1e-7, -0.0},
+                                           {3599, 179.99999999999997, -89.5},
+                                           {192, -12.345678901234567, 1.0 / 3},
+                                           {1799, 180.0, std::nullopt}};
     const std::string text = WriteObservations(rows);
     EXPECT_EQ(text.substr(0, text.find('\n')), ObservationsHeader);
     EXPECT_NE(text.find("\n180.0E,"), std::string::npos);
@@ -180,8 +191,8 @@ std::vector<int> Visible(const MountSettings& s, const SatelliteCatalogue& catal
 {
     std::vector<int> positions;
     for (const SatelliteEntry& e : catalogue) {
-        if (ElevationAboveHorizon(s.latitude * ArcMinutesToRadians, s.longitude * ArcMinutesToRadians, s.altitude,
-                                  RingPointAtTenths(e.position))
+        if (ElevationAboveHorizon(s.latitude * ArcMinutesToRadians, s.longitude * ArcMinutesToRadians,
+                                  s.altitude, RingPointAtTenths(e.position))
             >= MinimumElevationDegrees / RadiansToDegrees)
             positions.push_back(e.position);
     }
@@ -198,8 +209,10 @@ std::vector<Observation> Observe(const MountSettings& truth, const SatelliteCata
     const std::vector<ArcRow> table = ComputeArcTable(truth, catalogue);
     std::vector<Observation> observed;
     for (int k = 0; k < count; ++k) {
-        const int position = visible[static_cast<std::size_t>(k) * (visible.size() - 1) / std::max(1, count - 1)];
-        const ArcRow& row = *std::find_if(table.begin(), table.end(), [&](const ArcRow& r) { return r.position == position; });
+        const int position
+            = visible[static_cast<std::size_t>(k) * (visible.size() - 1) / std::max(1, count - 1)];
+        const ArcRow& row = *std::find_if(table.begin(), table.end(),
+                                          [&](const ArcRow& r) { return r.position == position; });
         Observation o{position, row.motorAngle + error(random), std::nullopt};
         if (offsets)
             o.offset = row.offset + error(random);
@@ -332,8 +345,8 @@ TEST_P(DiagnoseFit, ReproducesEverySatelliteUp)
         std::array<int, 6> turned = d.fitted;
         for (const TurnAdvice& t : d.advice) {
             const AdjustmentInfo& a = Adjustments[static_cast<std::size_t>(t.adjustment)];
-            turned[static_cast<std::size_t>(t.adjustment)] +=
-                (t.direction == a.positive ? 1 : -1) * static_cast<int>(std::lround(t.degrees * 10));
+            turned[static_cast<std::size_t>(t.adjustment)]
+                += (t.direction == a.positive ? 1 : -1) * static_cast<int>(std::lround(t.degrees * 10));
         }
         EXPECT_EQ(turned, Values(file));
         for (std::size_t i = 0; i < 6; ++i)
@@ -345,25 +358,29 @@ TEST_P(DiagnoseFit, ReproducesEverySatelliteUp)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Diagnose, DiagnoseFit,
-    testing::Values(FitCase{"North43", 2600, 4620, 6, true, 0}, FitCase{"North43Twelve", 2600, 4620, 12, true, 0},
-                    FitCase{"North60West", 3600, -1200, 6, true, 0}, FitCase{"North6", 360, 600, 6, true, 0},
-                    FitCase{"South20", -1200, 3000, 6, true, 0}, FitCase{"South34West", -2040, -3500, 6, true, 0},
-                    FitCase{"North43Limits", 2600, 4620, 6, true, 8}, FitCase{"South34Limits", -2040, 1500, 6, true, 6},
-                    FitCase{"North43MotorOnly", 2600, 4620, 6, false, 0},
-                    FitCase{"North55MotorOnly", 3300, 1000, 6, false, 0},
-                    FitCase{"South20MotorOnly", -1200, 3000, 6, false, 0},
-                    FitCase{"South34MotorOnlyTwelve", -2040, -3500, 12, false, 0},
-                    FitCase{"South20MotorOnlyLimits", -1200, 3000, 6, false, 8}),
-    [](const testing::TestParamInfo<FitCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Diagnose, DiagnoseFit,
+                         testing::Values(FitCase{"North43", 2600, 4620, 6, true, 0},
+                                         FitCase{"North43Twelve", 2600, 4620, 12, true, 0},
+                                         FitCase{"North60West", 3600, -1200, 6, true, 0},
+                                         FitCase{"North6", 360, 600, 6, true, 0},
+                                         FitCase{"South20", -1200, 3000, 6, true, 0},
+                                         FitCase{"South34West", -2040, -3500, 6, true, 0},
+                                         FitCase{"North43Limits", 2600, 4620, 6, true, 8},
+                                         FitCase{"South34Limits", -2040, 1500, 6, true, 6},
+                                         FitCase{"North43MotorOnly", 2600, 4620, 6, false, 0},
+                                         FitCase{"North55MotorOnly", 3300, 1000, 6, false, 0},
+                                         FitCase{"South20MotorOnly", -1200, 3000, 6, false, 0},
+                                         FitCase{"South34MotorOnlyTwelve", -2040, -3500, 12, false, 0},
+                                         FitCase{"South20MotorOnlyLimits", -1200, 3000, 6, false, 8}),
+                         [](const testing::TestParamInfo<FitCase>& info) { return info.param.name; });
 
 // A real mount stands anywhere, not on whole tenths: the fit itself, before
 // rounding, reproduces the beam.
 TEST(Diagnose, ExactFitOfAContinuousMount)
 {
     const SatelliteCatalogue catalogue = EveryTwoDegrees();
-    for (const auto& [latitude, longitude] : {std::pair{2600, 4620}, std::pair{-1800, -4000}, std::pair{3800, 900}}) {
+    for (const auto& [latitude, longitude] :
+         {std::pair{2600, 4620}, std::pair{-1800, -4000}, std::pair{3800, 900}}) {
         const MountSettings file = At(latitude, longitude, catalogue);
         for (unsigned seed = 1; seed <= 4; ++seed) {
             SCOPED_TRACE(std::to_string(latitude) + " seed " + std::to_string(seed));
@@ -385,7 +402,8 @@ TEST(Diagnose, ExactFitOfAContinuousMount)
             for (int position : visible) {
                 const PredictedAngles t = PredictAngles(file, truth, position);
                 const PredictedAngles f = PredictAngles(file, d.exact, position);
-                worst = std::max({worst, std::fabs(t.motorAngle - f.motorAngle), std::fabs(t.offset - f.offset)});
+                worst = std::max(
+                    {worst, std::fabs(t.motorAngle - f.motorAngle), std::fabs(t.offset - f.offset)});
             }
             EXPECT_LE(worst, 0.05);
             // Rounding to tenths adds at most what a twentieth of a degree in
@@ -397,7 +415,8 @@ TEST(Diagnose, ExactFitOfAContinuousMount)
             for (int position : visible) {
                 const PredictedAngles t = PredictAngles(file, truth, position);
                 const PredictedAngles f = PredictAngles(file, whole, position);
-                rounded = std::max({rounded, std::fabs(t.motorAngle - f.motorAngle), std::fabs(t.offset - f.offset)});
+                rounded = std::max(
+                    {rounded, std::fabs(t.motorAngle - f.motorAngle), std::fabs(t.offset - f.offset)});
             }
             EXPECT_LE(rounded, worst + 0.1);
         }
@@ -407,7 +426,8 @@ TEST(Diagnose, ExactFitOfAContinuousMount)
 TEST(Diagnose, PredictionIsTheArcTable)
 {
     const SatelliteCatalogue catalogue = EveryTwoDegrees();
-    for (const auto& [latitude, longitude] : {std::pair{2600, 4620}, std::pair{-2600, -600}, std::pair{0, 1000}}) {
+    for (const auto& [latitude, longitude] :
+         {std::pair{2600, 4620}, std::pair{-2600, -600}, std::pair{0, 1000}}) {
         MountSettings s = At(latitude, longitude, catalogue);
         s.poleNS = 13;
         s.poleEW = -21;
@@ -449,7 +469,8 @@ TEST(Diagnose, AdvisesTurningBackTheWayTheMountIsOff)
         int latitude, move;
         char direction;
     };
-    for (const Case& c : {Case{2600, 5, 'S'}, Case{2600, -7, 'N'}, Case{-2000, 5, 'S'}, Case{-2000, -3, 'N'}}) {
+    for (const Case& c :
+         {Case{2600, 5, 'S'}, Case{2600, -7, 'N'}, Case{-2000, 5, 'S'}, Case{-2000, -3, 'N'}}) {
         SCOPED_TRACE(std::to_string(c.latitude) + " " + std::to_string(c.move));
         const MountSettings file = At(c.latitude, 1200, catalogue);
         MountSettings truth = file;
@@ -465,7 +486,8 @@ TEST(Diagnose, AdvisesTurningBackTheWayTheMountIsOff)
         EXPECT_EQ(d.advice[0].direction, c.direction);
         EXPECT_DOUBLE_EQ(d.advice[0].degrees, std::abs(c.move) / 10.0);
         const std::string turn = "Dish declination: turn " + std::to_string(std::abs(c.move) / 10) + "."
-            + std::to_string(std::abs(c.move) % 10) + "\xC2\xB0 " + c.direction + ", from ";
+                                 + std::to_string(std::abs(c.move) % 10) + "\xC2\xB0 " + c.direction
+                                 + ", from ";
         EXPECT_EQ(d.advice[0].text.substr(0, turn.size()), turn);
         EXPECT_FALSE(d.autoDeclination);
         const MountSettings fitted = FittedSettings(file, d);
@@ -496,7 +518,8 @@ TEST(Diagnose, KeepsIndistinguishableAdjustmentsWithinTheirLimits)
         EXPECT_EQ(d.change[0] + d.change[3], 10);
         EXPECT_LE(std::abs(d.change[3]), 1);
         EXPECT_LE(Compare(truth, fitted, catalogue).offset, 1e-3);
-        const auto pole = std::find_if(d.advice.begin(), d.advice.end(), [](const TurnAdvice& t) { return t.adjustment == 0; });
+        const auto pole = std::find_if(d.advice.begin(), d.advice.end(),
+                                       [](const TurnAdvice& t) { return t.adjustment == 0; });
         ASSERT_NE(pole, d.advice.end());
         EXPECT_EQ(pole->direction, 'S');
         EXPECT_NE(d.explanation.find("Pole N/S and Motor elevation move the beam alike"), std::string::npos)
@@ -515,25 +538,29 @@ TEST(Diagnose, TwoSatellitesNameWhatIsUndetermined)
         bool offsets;
         const char* mustName;
     };
-    for (const Case& c : {Case{"North", 2600, 4620, false, "declination"}, Case{"South", -2040, -3500, false, "declination"},
-                          Case{"NorthOffsets", 2600, 4620, true, "poleNS"}}) {
+    for (const Case& c :
+         {Case{"North", 2600, 4620, false, "declination"}, Case{"South", -2040, -3500, false, "declination"},
+          Case{"NorthOffsets", 2600, 4620, true, "poleNS"}}) {
         SCOPED_TRACE(c.name);
         const MountSettings file = At(c.latitude, c.longitude, catalogue);
         std::mt19937 random(11);
         const MountSettings truth = Moved(file, 20, random);
         const std::vector<int> visible = Visible(file, catalogue);
         // Two satellites close together, as one might find first.
-        std::vector<Observation> observed = Observe(truth, catalogue, static_cast<int>(visible.size()), c.offsets, 0.01, random);
+        std::vector<Observation> observed
+            = Observe(truth, catalogue, static_cast<int>(visible.size()), c.offsets, 0.01, random);
         observed = {observed[visible.size() / 2], observed[visible.size() / 2 + 2]};
         const Diagnosis d = Diagnose(file, catalogue, observed);
-        EXPECT_NE(std::find(d.unresolved.begin(), d.unresolved.end(), std::string(c.mustName)), d.unresolved.end());
+        EXPECT_NE(std::find(d.unresolved.begin(), d.unresolved.end(), std::string(c.mustName)),
+                  d.unresolved.end());
         EXPECT_LT(d.determined, d.determinable);
         EXPECT_NE(d.explanation.find("These observations"), std::string::npos) << d.explanation;
         ASSERT_TRUE(d.separatingSatellite.has_value());
         EXPECT_TRUE(std::binary_search(visible.begin(), visible.end(), *d.separatingSatellite));
         EXPECT_NE(d.explanation.find(FormatSatelliteLabel(*d.separatingSatellite)), std::string::npos);
 
-        const ArcRow& row = ComputeArcTable(truth, catalogue)[static_cast<std::size_t>(*d.separatingSatellite / 20)];
+        const ArcRow& row
+            = ComputeArcTable(truth, catalogue)[static_cast<std::size_t>(*d.separatingSatellite / 20)];
         observed.push_back({row.position, row.motorAngle, row.offset});
         EXPECT_GT(Diagnose(file, catalogue, observed).determined, d.determined);
         EXPECT_TRUE(StoresAndLoadsTheSame(FittedSettings(file, d)));

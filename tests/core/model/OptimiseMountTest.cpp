@@ -75,13 +75,12 @@ TEST_P(Optimise, FindsTheBruteForceOptimum)
     EXPECT_TRUE(HasValidInputs(s));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    OptimiseMount, Optimise,
-    testing::Values(Case{"North4320Ring", 2600, 4620, true, 0.314, 0.050},
-                    Case{"North6000Ring", 3600, 4620, true, 0.218, 0.025},
-                    Case{"South4320Ring", -2600, 4620, true, 0.314, 0.050},
-                    Case{"North4320EveryDegreeChosen", 2600, 4620, false, 0.31, 0.05}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(OptimiseMount, Optimise,
+                         testing::Values(Case{"North4320Ring", 2600, 4620, true, 0.314, 0.050},
+                                         Case{"North6000Ring", 3600, 4620, true, 0.218, 0.025},
+                                         Case{"South4320Ring", -2600, 4620, true, 0.314, 0.050},
+                                         Case{"North4320EveryDegreeChosen", 2600, 4620, false, 0.31, 0.05}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OptimiseMount, BindingLimitsKeepTheResultInside)
 {

@@ -83,14 +83,10 @@ INSTANTIATE_TEST_SUITE_P(
                     AutoCase{"N4320High", 2600, 4620, 10000, 466, -64},
                     AutoCase{"S4320", -2600, 4620, 0, -466, 64},
                     AutoCase{"N5000Greenwich", 3000, 0, 0, 399, -71},
-                    AutoCase{"N5000West", 3000, -600, 0, 399, -71},
-                    AutoCase{"N0100", 60, 0, 0, 890, -2},
-                    AutoCase{"S0100", -60, 0, 0, -890, 2},
-                    AutoCase{"N0001", 1, 0, 0, 900, 0},
-                    AutoCase{"Equator", 0, 0, 0, -900, 0},
-                    AutoCase{"S0001", -1, 0, 0, -900, 0},
-                    AutoCase{"NorthPole", 5400, 0, 0, 0, -86},
-                    AutoCase{"SouthPole", -5400, 0, 0, 0, 86}),
+                    AutoCase{"N5000West", 3000, -600, 0, 399, -71}, AutoCase{"N0100", 60, 0, 0, 890, -2},
+                    AutoCase{"S0100", -60, 0, 0, -890, 2}, AutoCase{"N0001", 1, 0, 0, 900, 0},
+                    AutoCase{"Equator", 0, 0, 0, -900, 0}, AutoCase{"S0001", -1, 0, 0, -900, 0},
+                    AutoCase{"NorthPole", 5400, 0, 0, 0, -86}, AutoCase{"SouthPole", -5400, 0, 0, 0, 86}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Recalculate, WithoutAutoDeclinationKeepsTheDeclinationWhileTheWindowFollows)
@@ -153,12 +149,13 @@ TEST_P(RelocationWithLimits, ResetsEachAdjustmentToTheValueNearestZeroItsLimitsA
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Recalculate, RelocationWithLimits,
-    testing::Values(RelocationCase{"AroundZero", -50, 50, 0}, RelocationCase{"AllAbove", 10, 30, 10},
-                    RelocationCase{"AllBelow", -30, -10, -10}, RelocationCase{"TouchingZero", 0, 5, 0},
-                    RelocationCase{"FarEnds", -1799, -1798, -1798}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Recalculate, RelocationWithLimits,
+                         testing::Values(RelocationCase{"AroundZero", -50, 50, 0},
+                                         RelocationCase{"AllAbove", 10, 30, 10},
+                                         RelocationCase{"AllBelow", -30, -10, -10},
+                                         RelocationCase{"TouchingZero", 0, 5, 0},
+                                         RelocationCase{"FarEnds", -1799, -1798, -1798}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Recalculate, NeverTouchesLimitsFlagsOrChoice)
 {

@@ -38,10 +38,12 @@ TEST(Receiver, HourAngleSignsAndWraps)
         {"SouthSeesTheSame", ReceiverHourAngleArcMinutes(-2600, 4620, 1000),
          ReceiverHourAngleArcMinutes(2600, 4620, 1000)},
         // 179.0°E to 178.0°W is 3° east, not 357° west.
-        {"AcrossTheDateLine", ReceiverHourAngleArcMinutes(2600, 10740, 1820), ReceiverHourAngleArcMinutes(2600, 0, 30)},
+        {"AcrossTheDateLine", ReceiverHourAngleArcMinutes(2600, 10740, 1820),
+         ReceiverHourAngleArcMinutes(2600, 0, 30)},
         {"AcrossTheDateLineWestward", ReceiverHourAngleArcMinutes(2600, -10740, 1780),
          ReceiverHourAngleArcMinutes(2600, 0, 3570)},
-        {"TenthsAcrossTheDateLine", ReceiverHourAngleTenths(433, -1799, 1800), ReceiverHourAngleTenths(433, 0, 3599)},
+        {"TenthsAcrossTheDateLine", ReceiverHourAngleTenths(433, -1799, 1800),
+         ReceiverHourAngleTenths(433, 0, 3599)},
         {"DegreesAcrossTheDateLine", ReceiverHourAngle(10, 179, -178), ReceiverHourAngle(10, 0, 3)},
         {"TenthsAgreeWithArcMinutes", ReceiverHourAngleTenths(-250, 1234, 2000),
          ReceiverHourAngleArcMinutes(-1500, 7404, 2000)},
@@ -73,8 +75,8 @@ TEST(Receiver, MotorAngleFollowsTheProgramsConvention)
             if (!row.chosen || row.elevation < 5.0)
                 continue;
             ++compared;
-            const double receiver =
-                ReceiverMotorAngle(s.latitude > 0, ReceiverHourAngleArcMinutes(s.latitude, s.longitude, row.position));
+            const double receiver = ReceiverMotorAngle(
+                s.latitude > 0, ReceiverHourAngleArcMinutes(s.latitude, s.longitude, row.position));
             EXPECT_NEAR(row.motorAngle, receiver, 0.05) << latitude << " at " << row.label;
             if (std::fabs(receiver) > 1.0)
                 EXPECT_EQ(row.motorAngle > 0, receiver > 0) << latitude << " at " << row.label;
@@ -150,7 +152,8 @@ UsalsSite BruteForce(int latitude, int longitude, bool north, const std::vector<
         double worst = 0.0;
         for (const UsalsTarget& t : targets)
             worst = std::max(
-                worst, std::fabs(t.motorAngle - ReceiverMotorAngle(north, ReceiverHourAngleTenths(L, M, t.position))));
+                worst, std::fabs(t.motorAngle
+                                 - ReceiverMotorAngle(north, ReceiverHourAngleTenths(L, M, t.position))));
         return worst;
     };
     for (int L = -900; L <= 900; ++L) {
@@ -236,14 +239,15 @@ TEST_P(UsalsAgainstBruteForce, FindsTheSameSite)
 
 INSTANTIATE_TEST_SUITE_P(
     Receiver, UsalsAgainstBruteForce,
-    testing::Values(MountCase{"Factory", 2600, 4620, 0, 0, {300, 450, 620, 770, 900, 1050, 1200}},
-                    MountCase{"FactoryTurned", 2600, 4620, 25, -40, {300, 450, 620, 770, 900, 1050, 1200, 1300}},
-                    MountCase{"South", -2000, 9000, -30, 15, {600, 800, 900, 1000, 1100, 1300}},
-                    MountCase{"AcrossTheDateLine", 1200, 10700, 10, 10, {1600, 1700, 1750, 1800, 1850, 1900, 2000}},
-                    MountCase{"West", 2400, -6000, 0, 30, {2700, 2900, 3000, 3150, 3300, 3450}},
-                    MountCase{"WindowAcrossTheEquator", 30, 2000, 15, 0, {0, 100, 200, 300, 400}},
-                    MountCase{"HighLatitude", 4500, 600, -20, 5, {0, 30, 60, 90, 120}},
-                    MountCase{"OnATenth", 2598, 4620, 5, 5, {500, 770, 1000}}),
+    testing::Values(
+        MountCase{"Factory", 2600, 4620, 0, 0, {300, 450, 620, 770, 900, 1050, 1200}},
+        MountCase{"FactoryTurned", 2600, 4620, 25, -40, {300, 450, 620, 770, 900, 1050, 1200, 1300}},
+        MountCase{"South", -2000, 9000, -30, 15, {600, 800, 900, 1000, 1100, 1300}},
+        MountCase{"AcrossTheDateLine", 1200, 10700, 10, 10, {1600, 1700, 1750, 1800, 1850, 1900, 2000}},
+        MountCase{"West", 2400, -6000, 0, 30, {2700, 2900, 3000, 3150, 3300, 3450}},
+        MountCase{"WindowAcrossTheEquator", 30, 2000, 15, 0, {0, 100, 200, 300, 400}},
+        MountCase{"HighLatitude", 4500, 600, -20, 5, {0, 30, 60, 90, 120}},
+        MountCase{"OnATenth", 2598, 4620, 5, 5, {500, 770, 1000}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Receiver, UsalsTiesGoToTheNearestSite)
@@ -280,7 +284,8 @@ TEST(Receiver, UsalsTiesGoToTheNearestSite)
 TEST(Receiver, UsalsAgainstBruteForceAtRandom)
 {
     std::mt19937 random(2024);
-    const auto uniform = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const auto uniform
+        = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
     for (int k = 0; k < 24; ++k) {
         const int latitude = uniform(-4800, 4800), longitude = uniform(-10799, 10800);
         const bool north = latitude > 0;
@@ -289,7 +294,8 @@ TEST(Receiver, UsalsAgainstBruteForceAtRandom)
         std::vector<UsalsTarget> targets;
         for (int i = uniform(1, 8); i > 0; --i) {
             const int position = ((longitude / 6 + uniform(-700, 700)) % 3600 + 3600) % 3600;
-            double angle = ReceiverMotorAngle(north, ReceiverHourAngleTenths(fitLatitude, fitLongitude, position));
+            double angle
+                = ReceiverMotorAngle(north, ReceiverHourAngleTenths(fitLatitude, fitLongitude, position));
             if (k % 4 == 1)
                 angle += uniform(-500, 500) / 1000.0;
             else if (k % 4 == 2)
@@ -316,8 +322,9 @@ TEST(Receiver, UsalsOnTheFactorySetUpGains)
     // The result is what the receiver then does at that site.
     double worst = 0.0;
     for (const UsalsTarget& t : UsalsTargets(s, catalogue))
-        worst = std::max(worst,
-                         std::fabs(t.motorAngle - ReceiverHourAngleTenths(site.latitude, site.longitude, t.position)));
+        worst = std::max(
+            worst,
+            std::fabs(t.motorAngle - ReceiverHourAngleTenths(site.latitude, site.longitude, t.position)));
     EXPECT_EQ(worst, site.worstAfter);
 
     // Too few satellites up: nothing to fit, the site stays.

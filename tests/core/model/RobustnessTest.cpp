@@ -34,9 +34,9 @@ Bytes ValidBytes(std::mt19937& rng)
 // format are reached too.
 void Mutate(Bytes& b, std::mt19937& rng)
 {
-    static const std::int32_t interesting[] = {0,     1,     -1,     50,    -50,   1800,  -1799,
-                                               1801,  -1800, 5400,   -5400, 10800, -10799,
-                                               10000, -1000, 466,    -64,   INT32_MIN, INT32_MAX};
+    static const std::int32_t interesting[]
+        = {0,     1,     -1,     50,    -50,   1800, -1799, 1801,      -1800,    5400,
+           -5400, 10800, -10799, 10000, -1000, 466,  -64,   INT32_MIN, INT32_MAX};
     const int edits = 1 + static_cast<int>(rng() % 4);
     for (int e = 0; e < edits && !b.empty(); ++e) {
         switch (rng() % 4) {
@@ -83,7 +83,8 @@ void CheckLoadOrRefusal(const Bytes& bytes, int& loaded)
     Bytes expected(bytes.begin(), bytes.begin() + 540);
     if (s.autoDeclination != 0) {
         for (int i = 0; i < 4; ++i)
-            expected[72 + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(s.declination) >> (8 * i));
+            expected[72 + i]
+                = static_cast<std::uint8_t>(static_cast<std::uint32_t>(s.declination) >> (8 * i));
     }
     const Bytes stored = StoreSettings(s);
     EXPECT_TRUE(std::equal(expected.begin(), expected.end(), stored.begin()));

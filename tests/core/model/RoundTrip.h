@@ -27,9 +27,10 @@ inline testing::AssertionResult StoresAndLoadsTheSame(const MountSettings& s)
         for (const IntegerField& f : IntegerFields) {
             if (loaded.*(f.member) != s.*(f.member))
                 fields += std::string(" ") + f.name + " " + std::to_string(s.*(f.member)) + "->"
-                    + std::to_string(loaded.*(f.member));
+                          + std::to_string(loaded.*(f.member));
         }
-        return testing::AssertionFailure() << "it loads back different:" << (fields.empty() ? " (frames or choice)" : fields);
+        return testing::AssertionFailure()
+               << "it loads back different:" << (fields.empty() ? " (frames or choice)" : fields);
     }
     return testing::AssertionSuccess();
 }

@@ -1,5 +1,5 @@
-#include "model/MountSettings.h"
 #include "model/SettingsArchive.h"
+#include "model/MountSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +58,8 @@ TEST(SettingsArchive, FactorySetUpStoresTheWorkedBytes)
 {
     const Bytes b = StoreSettings(Factory());
     ASSERT_EQ(b.size(), 544u);
-    const std::int32_t expected[22] = {2600, 4620, 0,   0,   -50, 50, 0,   -50, 50, 0,   -50,
-                                       50,   466,  -50, 50,  0,   -50, 50, -64, -50, 50, 1};
+    const std::int32_t expected[22]
+        = {2600, 4620, 0, 0, -50, 50, 0, -50, 50, 0, -50, 50, 466, -50, 50, 0, -50, 50, -64, -50, 50, 1};
     for (int i = 0; i < 22; ++i)
         EXPECT_EQ(IntAt(b, 4 * i), expected[i]) << "offset " << 4 * i;
     EXPECT_EQ(Bytes(b.begin(), b.begin() + 8), (Bytes{0x28, 0x0A, 0, 0, 0x0C, 0x12, 0, 0}));

@@ -30,7 +30,8 @@ MountSettings FactoryAt(int latitude, const SatelliteCatalogue& catalogue)
 RecordingSurface Draw(const MountSettings& s, const SatelliteCatalogue& c, int width, int height)
 {
     RecordingSurface surface;
-    DrawArcPlot(surface, {s, c, width, height, false, testing_support::WorkedScreen(), ScreenDrawingObjects(96)});
+    DrawArcPlot(surface,
+                {s, c, width, height, false, testing_support::WorkedScreen(), ScreenDrawingObjects(96)});
     return surface;
 }
 
@@ -70,10 +71,14 @@ TEST(ProjectPoint, ArcEndsInThe600x400Window)
         double a, b;
         Point expected;
     } cases[] = {
-        {"+5 right", -HalfPi, five, {592, 88}},  {"+5 top", 0, five, {300, 8}},
-        {"+5 left", HalfPi, five, {8, 88}},      {"0 right", -HalfPi, 0, {514, 220}},
-        {"0 top", 0, 0, {300, 162}},             {"0 left", HalfPi, 0, {86, 220}},
-        {"-5 right", -HalfPi, -five, {436, 352}}, {"-5 top", 0, -five, {300, 315}},
+        {"+5 right", -HalfPi, five, {592, 88}},
+        {"+5 top", 0, five, {300, 8}},
+        {"+5 left", HalfPi, five, {8, 88}},
+        {"0 right", -HalfPi, 0, {514, 220}},
+        {"0 top", 0, 0, {300, 162}},
+        {"0 left", HalfPi, 0, {86, 220}},
+        {"-5 right", -HalfPi, -five, {436, 352}},
+        {"-5 top", 0, -five, {300, 315}},
         {"-5 left", HalfPi, -five, {164, 352}},
     };
     for (const auto& c : cases)
@@ -222,8 +227,8 @@ TEST(DrawArcPlot, PlotsWithoutHeightOrWidthDrawOnlyTheBackground)
         for (const int width : {11, 12, 16, 17, 100, 600, 20000}) {
             for (int height = 1; height <= 20; ++height) {
                 const RecordingSurface r = Draw(s, c, width, height);
-                const std::string name = std::to_string(width) + "x" + std::to_string(height)
-                    + (locked ? " locked" : "");
+                const std::string name
+                    = std::to_string(width) + "x" + std::to_string(height) + (locked ? " locked" : "");
                 if (width < 12 || height < 11) {
                     EXPECT_TRUE(r.Empty()) << name;
                     continue;

@@ -1,5 +1,5 @@
-#include "plot/ArcPlot.h"
 #include "plot/PageLayout.h"
+#include "plot/ArcPlot.h"
 #include "plot/RecordingSurface.h"
 
 #include <gtest/gtest.h>

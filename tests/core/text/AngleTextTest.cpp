@@ -27,8 +27,8 @@ TEST(AngleText, SatelliteLabels)
     const struct {
         int position;
         const char* label;
-    } cases[] = {{130, "13.0\u00b0E"},   {3550, "5.0\u00b0W"},  {1800, "180.0\u00b0E"},
-                 {1801, "179.9\u00b0W"}, {0, "0.0\u00b0"},      {3599, "0.1\u00b0W"}};
+    } cases[] = {{130, "13.0\u00b0E"},   {3550, "5.0\u00b0W"}, {1800, "180.0\u00b0E"},
+                 {1801, "179.9\u00b0W"}, {0, "0.0\u00b0"},     {3599, "0.1\u00b0W"}};
     for (const auto& c : cases)
         EXPECT_EQ(FormatSatelliteLabel(c.position), c.label) << c.position;
 }

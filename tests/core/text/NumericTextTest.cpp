@@ -29,13 +29,12 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"12.5\u00b0 S", -125, 125}, ReadCase{"12.5S", -125, 125},
                     ReadCase{"12.5\u00b0N", 125, 125}, ReadCase{"12.5", 125, 125},
                     ReadCase{"12.5x", 125, 125}, ReadCase{"-12.5\u00b0S", 125, -125},
-                    ReadCase{"3.5\u00b0W", 35, -35}, ReadCase{"3.5 w", 35, -35},
-                    ReadCase{"  7.5", 75, 75}, ReadCase{"1e1", 100, 100}, ReadCase{"abc", 0, 0},
-                    ReadCase{"", 0, 0}, ReadCase{"12.25", 123, 123}, ReadCase{"-12.25", -122, -122},
-                    ReadCase{"0.04", 0, 0}, ReadCase{"-0.05", 0, 0}, ReadCase{"-0.06", -1, -1},
-                    ReadCase{"1e400", 0, 0}, ReadCase{"1e-400", 0, 0},
-                    ReadCase{"300000000", INT_MAX, INT_MAX}, ReadCase{"-300000000", INT_MIN, INT_MIN},
-                    ReadCase{".5", 5, 5}, ReadCase{"+2", 20, 20}));
+                    ReadCase{"3.5\u00b0W", 35, -35}, ReadCase{"3.5 w", 35, -35}, ReadCase{"  7.5", 75, 75},
+                    ReadCase{"1e1", 100, 100}, ReadCase{"abc", 0, 0}, ReadCase{"", 0, 0},
+                    ReadCase{"12.25", 123, 123}, ReadCase{"-12.25", -122, -122}, ReadCase{"0.04", 0, 0},
+                    ReadCase{"-0.05", 0, 0}, ReadCase{"-0.06", -1, -1}, ReadCase{"1e400", 0, 0},
+                    ReadCase{"1e-400", 0, 0}, ReadCase{"300000000", INT_MAX, INT_MAX},
+                    ReadCase{"-300000000", INT_MIN, INT_MIN}, ReadCase{".5", 5, 5}, ReadCase{"+2", 20, 20}));
 
 TEST(NumericText, HemisphereReadingStopsAtTheLetter)
 {
@@ -70,9 +69,14 @@ TEST(NumericText, WholeNumbers)
     const struct {
         const char* typed;
         int integer, unsignedValue;
-    } cases[] = {{"42", 42, 42},       {"-3", -3, 0},      {" +7x", 7, 7},
-                 {"45\u00b0", 45, 45}, {"07'", 7, 7},      {"abc", 0, 0},
-                 {"12.9", 12, 12},     {"99999999999", INT_MAX, INT_MAX},
+    } cases[] = {{"42", 42, 42},
+                 {"-3", -3, 0},
+                 {" +7x", 7, 7},
+                 {"45\u00b0", 45, 45},
+                 {"07'", 7, 7},
+                 {"abc", 0, 0},
+                 {"12.9", 12, 12},
+                 {"99999999999", INT_MAX, INT_MAX},
                  {"-99999999999", INT_MIN, 0}};
     for (const auto& c : cases) {
         EXPECT_EQ(ParseInteger(c.typed), c.integer) << c.typed;

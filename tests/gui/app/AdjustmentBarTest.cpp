@@ -1,7 +1,7 @@
-#include "app/AppFixture.h"
 #include "controls/AdjustmentBar.h"
-#include "controls/NumericEdit.h"
+#include "app/AppFixture.h"
 #include "controls/ControlIds.h"
+#include "controls/NumericEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -123,7 +123,8 @@ TEST_F(AdjustmentPanel, AutomaticDeclinationFollowsAndIsDisabled)
 TEST_F(AdjustmentPanel, TopOfTheMotorElevationSliderStoresAutoPlusMax)
 {
     bar_->Slider(IDC_MOTOR_ELEVATION_SLIDER)->triggerAction(QAbstractSlider::SliderToMaximum);
-    EXPECT_EQ(doc_->Settings().motorElevation, doc_->Settings().motorElevationAuto + doc_->Settings().motorElevationMax);
+    EXPECT_EQ(doc_->Settings().motorElevation,
+              doc_->Settings().motorElevationAuto + doc_->Settings().motorElevationMax);
 }
 
 TEST_F(AdjustmentPanel, SwitchingDocumentsShowsTheOthersValues)
@@ -154,7 +155,8 @@ TEST_F(AdjustmentPanel, ShowTooltipsSwitchesTheTipsAndIsRemembered)
 {
     EXPECT_FALSE(app_->ShowToolTips());
     EXPECT_TRUE(bar_->Slider(IDC_POLE_NS_SLIDER)->toolTip().isEmpty());
-    EXPECT_EQ(bar_->Slider(IDC_POLE_NS_SLIDER)->statusTip(), QStringLiteral("Mounting pole North/South roll"));
+    EXPECT_EQ(bar_->Slider(IDC_POLE_NS_SLIDER)->statusTip(),
+              QStringLiteral("Mounting pole North/South roll"));
     frame_->actions().viewShowToolTips->trigger();
     Settle();
     EXPECT_EQ(bar_->Slider(IDC_POLE_NS_SLIDER)->toolTip(), QStringLiteral("Pole N/S"));

@@ -2,8 +2,8 @@
 
 #include "app/MainFrame.h"
 #include "app/ZenbeltsApp.h"
-#include "model/SettingsArchive.h"
 #include "document/ZenbeltsDoc.h"
+#include "model/SettingsArchive.h"
 
 #include <gtest/gtest.h>
 

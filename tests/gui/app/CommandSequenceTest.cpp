@@ -74,10 +74,10 @@ TEST_F(CommandSequence, EveryStepStoresAndLoadsTheSame)
             QSlider* slider = sliders[static_cast<int>(rng() % sliders.size())];
             if (!slider->isEnabled())
                 continue;
-            static const QAbstractSlider::SliderAction actions[] = {
-                QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
-                QAbstractSlider::SliderPageStepAdd, QAbstractSlider::SliderToMinimum,
-                QAbstractSlider::SliderToMaximum};
+            static const QAbstractSlider::SliderAction actions[]
+                = {QAbstractSlider::SliderSingleStepAdd, QAbstractSlider::SliderSingleStepSub,
+                   QAbstractSlider::SliderPageStepAdd, QAbstractSlider::SliderToMinimum,
+                   QAbstractSlider::SliderToMaximum};
             slider->triggerAction(actions[rng() % std::size(actions)]);
             what = QStringLiteral("slider");
             break;

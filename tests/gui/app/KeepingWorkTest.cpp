@@ -1,7 +1,7 @@
 #include "app/AppFixture.h"
 #include "controls/AdjustmentBar.h"
-#include "controls/NumericEdit.h"
 #include "controls/ControlIds.h"
+#include "controls/NumericEdit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,7 +61,9 @@ protected:
     {
         frame_->ActivateDocument(doc);
         Settle();
-        frame_->AdjustmentBar()->Slider(IDC_POLE_EW_SLIDER)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        frame_->AdjustmentBar()
+            ->Slider(IDC_POLE_EW_SLIDER)
+            ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         Settle();
     }
 
@@ -119,7 +121,8 @@ TEST_F(KeepingWork, EveryChangeMarksTheDocumentAndNothingElseDoes)
          true},
         {"set defaults with nothing to reset", [](CZenbeltsDoc& d) { d.OnSetDefaults(); }, false},
         {"optimise", [](CZenbeltsDoc& d) { d.OnOptimise(); }, true},
-        {"properties confirmed with a change", [this](CZenbeltsDoc& d) {
+        {"properties confirmed with a change",
+         [this](CZenbeltsDoc& d) {
              properties_ = [](MountSettings& s) {
                  s.lockSatellites = 1;
                  return true;
@@ -127,12 +130,14 @@ TEST_F(KeepingWork, EveryChangeMarksTheDocumentAndNothingElseDoes)
              d.OnProperties();
          },
          true},
-        {"properties confirmed unchanged", [this](CZenbeltsDoc& d) {
+        {"properties confirmed unchanged",
+         [this](CZenbeltsDoc& d) {
              properties_ = [](MountSettings&) { return true; };
              d.OnProperties();
          },
          false},
-        {"properties cancelled", [this](CZenbeltsDoc& d) {
+        {"properties cancelled",
+         [this](CZenbeltsDoc& d) {
              properties_ = [](MountSettings& s) {
                  s.lockSatellites = 1;
                  return false;
@@ -214,7 +219,8 @@ TEST_F(KeepingWork, WindowTitlesShowTheMarkAndTheCaptionFollows)
 
     ASSERT_TRUE(app_->SaveDocument(*doc, Path(QStringLiteral("a[*].zb"))));
     Settle();
-    EXPECT_EQ(CMainFrame::ShownTitle(*Frames(*doc).at(0)), QStringLiteral("a[*].zb:1")) << "a literal [*] stays";
+    EXPECT_EQ(CMainFrame::ShownTitle(*Frames(*doc).at(0)), QStringLiteral("a[*].zb:1"))
+        << "a literal [*] stays";
     EXPECT_FALSE(frame_->isWindowModified());
     EXPECT_FALSE(Frames(*other).at(0)->isWindowModified());
 }
@@ -261,9 +267,11 @@ TEST_F(KeepingWork, ClosingAWindowAsksOnlyForModifiedDocuments)
         Settle();
         EXPECT_EQ(accepted, c.closed) << c.name;
         EXPECT_EQ(alive.isNull(), c.closed) << c.name;
-        EXPECT_EQ(questions_, c.asked ? QStringList{QStringLiteral("Save changes to %1?").arg(title)} : QStringList())
+        EXPECT_EQ(questions_,
+                  c.asked ? QStringList{QStringLiteral("Save changes to %1?").arg(title)} : QStringList())
             << c.name;
-        EXPECT_EQ(suggestedNames_.size(), c.asked && !c.titled && c.answers.value(0) == QMessageBox::Save ? 1 : 0)
+        EXPECT_EQ(suggestedNames_.size(),
+                  c.asked && !c.titled && c.answers.value(0) == QMessageBox::Save ? 1 : 0)
             << c.name << ": Save As only for an untitled document";
         const QString written = c.titled ? QStringLiteral("own.zb") : QStringLiteral("new.zb");
         if (c.written)
@@ -426,7 +434,8 @@ TEST_F(KeepingWork, FailedOpenDropsTheFileFromTheRecentList)
     EXPECT_TRUE(errors_[0].startsWith(QStringLiteral("Cannot open gone.zb: "))) << errors_[0].toStdString();
     EXPECT_EQ(app_->RecentFiles(), QStringList{kept});
     EXPECT_EQ(stored(), QStringList{kept}) << "stored at once";
-    EXPECT_EQ(frame_->actions().recentFiles[0]->text(), QStringLiteral("&1 ") + QDir::toNativeSeparators(kept));
+    EXPECT_EQ(frame_->actions().recentFiles[0]->text(),
+              QStringLiteral("&1 ") + QDir::toNativeSeparators(kept));
     EXPECT_FALSE(frame_->actions().recentFiles[1]->isVisible());
 
     // A bad file on the command line ends the program: the list is kept without it.
@@ -481,7 +490,8 @@ TEST_F(KeepingWork, FifoAndOtherNonFilesAreRefusedAtOnce)
         EXPECT_FALSE(opened) << c.name;
         EXPECT_LT(took, std::chrono::seconds(2)) << c.name;
         ASSERT_EQ(errors_.size(), 1) << c.name;
-        EXPECT_TRUE(errors_[0].contains(QString::fromLatin1(c.why))) << c.name << ": " << errors_[0].toStdString();
+        EXPECT_TRUE(errors_[0].contains(QString::fromLatin1(c.why)))
+            << c.name << ": " << errors_[0].toStdString();
     }
 }
 
@@ -492,7 +502,8 @@ TEST_F(KeepingWork, ErrorMessagesStayOnOneLine)
     EXPECT_FALSE(app_->SaveDocument(*app_->Documents()[0], Path(QStringLiteral("missing/") + name)));
     ASSERT_EQ(errors_.size(), 2);
     for (const QString& error : errors_) {
-        EXPECT_FALSE(error.contains(QLatin1Char('\n')) || error.contains(QLatin1Char('\r'))) << error.toStdString();
+        EXPECT_FALSE(error.contains(QLatin1Char('\n')) || error.contains(QLatin1Char('\r')))
+            << error.toStdString();
         EXPECT_TRUE(error.contains(QStringLiteral("bad?name?.zb"))) << error.toStdString();
     }
 }
@@ -523,7 +534,8 @@ TEST_F(FirstStart, TwoFilesKeepTheirOwnSetUps)
     ASSERT_EQ(propertiesCalls_, 1);
     ASSERT_EQ(app_->Documents().size(), 2);
     for (CZenbeltsDoc* doc : app_->Documents()) {
-        EXPECT_EQ(doc->Settings(), doc->Title() == QStringLiteral("a.zb") ? a : b) << doc->Title().toStdString();
+        EXPECT_EQ(doc->Settings(), doc->Title() == QStringLiteral("a.zb") ? a : b)
+            << doc->Title().toStdString();
         EXPECT_FALSE(doc->IsModified()) << doc->Title().toStdString();
     }
     EXPECT_EQ(app_->DefaultSettings().latitude, 1200) << "the dialog set the default";
@@ -537,7 +549,6 @@ TEST_F(FirstStart, TwoFilesKeepTheirOwnSetUps)
     frame->actions().fileSave->trigger();
     EXPECT_EQ(ReadFile(QStringLiteral("a.zb")), Bytes(a));
     EXPECT_EQ(ReadFile(QStringLiteral("b.zb")), Bytes(b));
-
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "app/AppFixture.h"
 #include "controls/AdjustmentBar.h"
+#include "controls/ControlIds.h"
 #include "controls/NumericEdit.h"
 #include "dialogs/GeneralPage.h"
-#include "controls/ControlIds.h"
 #include "view/MissTable.h"
 
 #include <QAbstractSlider>
@@ -28,7 +28,8 @@ QString Describe(const QWidget* w)
         text = label->text();
     else if (const auto* box = qobject_cast<const QAbstractButton*>(w))
         text = box->text();
-    return QStringLiteral("%1 '%2' %3").arg(QString::fromLatin1(w->metaObject()->className()), text, w->objectName());
+    return QStringLiteral("%1 '%2' %3")
+        .arg(QString::fromLatin1(w->metaObject()->className()), text, w->objectName());
 }
 
 // The controls a user sees in a panel or page: not the parts inside a field
@@ -42,15 +43,19 @@ QList<QWidget*> Controls(QWidget* root)
         bool inner = false;
         for (QWidget* p = w->parentWidget(); p && p != root; p = p->parentWidget())
             inner = inner || qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<QComboBox*>(p);
-        if (!inner && (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)
-                       || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w)
-                       || qobject_cast<QAbstractSlider*>(w)))
+        if (!inner
+            && (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)
+                || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w)
+                || qobject_cast<QAbstractSlider*>(w)))
             controls.append(w);
     }
     return controls;
 }
 
-QRect InRoot(const QWidget* w, const QWidget* root) { return QRect(w->mapTo(root, QPoint(0, 0)), w->size()); }
+QRect InRoot(const QWidget* w, const QWidget* root)
+{
+    return QRect(w->mapTo(root, QPoint(0, 0)), w->size());
+}
 
 // Nothing overlaps, everything lies inside root, and every text shows whole.
 void ExpectTidy(QWidget* root, const QString& where)
@@ -69,7 +74,8 @@ void ExpectTidy(QWidget* root, const QString& where)
             // The widest value an adjustment or a limit can show.
             const QLineEdit* line = edit->findChild<QLineEdit*>();
             ASSERT_NE(line, nullptr);
-            EXPECT_GE(line->width(), line->fontMetrics().horizontalAdvance(QString::fromUtf8("88.8\u00b0W")) + 4)
+            EXPECT_GE(line->width(),
+                      line->fontMetrics().horizontalAdvance(QString::fromUtf8("88.8\u00b0W")) + 4)
                 << name.toStdString() << " cuts its value";
         }
         for (int j = i + 1; j < controls.size(); ++j) {
@@ -131,11 +137,13 @@ TEST(PanelLayout, TabOrderRunsDownTheGroups)
     CAdjustmentBar bar;
     ShowAtPreferredSize(bar);
     const QList<QWidget*> expected = {
-        bar.Slider(IDC_POLE_NS_SLIDER),     bar.Slider(IDC_MOTOR_ELEVATION_SLIDER), bar.Slider(IDC_DECLINATION_SLIDER),
-        bar.Edit(IDC_POLE_NS_EDIT),         bar.Edit(IDC_MOTOR_ELEVATION_EDIT),     bar.Edit(IDC_DECLINATION_EDIT),
-        bar.CheckBox(IDC_AUTO_DECLINATION), bar.Slider(IDC_POLE_EW_SLIDER),         bar.Slider(IDC_MOTOR_AZIMUTH_SLIDER),
-        bar.Slider(IDC_DISH_AZIMUTH_SLIDER), bar.Edit(IDC_POLE_EW_EDIT),            bar.Edit(IDC_MOTOR_AZIMUTH_EDIT),
-        bar.Edit(IDC_DISH_AZIMUTH_EDIT),    bar.CheckBox(IDC_LOCK_SATELLITES),
+        bar.Slider(IDC_POLE_NS_SLIDER),       bar.Slider(IDC_MOTOR_ELEVATION_SLIDER),
+        bar.Slider(IDC_DECLINATION_SLIDER),   bar.Edit(IDC_POLE_NS_EDIT),
+        bar.Edit(IDC_MOTOR_ELEVATION_EDIT),   bar.Edit(IDC_DECLINATION_EDIT),
+        bar.CheckBox(IDC_AUTO_DECLINATION),   bar.Slider(IDC_POLE_EW_SLIDER),
+        bar.Slider(IDC_MOTOR_AZIMUTH_SLIDER), bar.Slider(IDC_DISH_AZIMUTH_SLIDER),
+        bar.Edit(IDC_POLE_EW_EDIT),           bar.Edit(IDC_MOTOR_AZIMUTH_EDIT),
+        bar.Edit(IDC_DISH_AZIMUTH_EDIT),      bar.CheckBox(IDC_LOCK_SATELLITES),
     };
     QList<QWidget*> order;
     QWidget* w = expected.first();
@@ -178,7 +186,8 @@ protected:
         AppFixture::SetUp();
         QByteArray list;
         for (int p = 0; p < 3600; p += 90) {
-            list += QByteArray::number(p).rightJustified(4, '0') + "=Satellite " + QByteArray::number(p) + "\n";
+            list += QByteArray::number(p).rightJustified(4, '0') + "=Satellite " + QByteArray::number(p)
+                    + "\n";
             chosen_.push_back(p);
         }
         WriteFile(QStringLiteral("sats.lst"), list);
@@ -226,7 +235,8 @@ TEST_F(WindowLayout, TheMissesNeverCoverThePanel)
         QWidget* panel = frame_->AdjustmentBar()->widget();
         EXPECT_FALSE(InFrame(frame_->AdjustmentBar()).intersects(InFrame(frame_->MissTable()))) << name;
         EXPECT_GE(panel->height(), panel->minimumSizeHint().height()) << name;
-        EXPECT_GE(frame_->MissTable()->Table()->height(), frame_->MissTable()->Table()->minimumHeight()) << name;
+        EXPECT_GE(frame_->MissTable()->Table()->height(), frame_->MissTable()->Table()->minimumHeight())
+            << name;
         ExpectTidy(panel, QString::fromStdString(name));
     }
 }
@@ -239,7 +249,8 @@ TEST_F(WindowLayout, ThePanelKeepsItsPlaceAsValuesChange)
         for (auto action : {QAbstractSlider::SliderToMinimum, QAbstractSlider::SliderToMaximum}) {
             bar->Slider(set.slider)->triggerAction(action);
             Settle();
-            EXPECT_EQ(InFrame(bar), before) << set.label << (action == QAbstractSlider::SliderToMinimum ? " min" : " max");
+            EXPECT_EQ(InFrame(bar), before)
+                << set.label << (action == QAbstractSlider::SliderToMinimum ? " min" : " max");
         }
     }
 }
@@ -256,7 +267,8 @@ TEST_F(WindowLayout, MissColumnsStayClearOfTheScrollBarAcrossWindows)
         QHeaderView* header = table->horizontalHeader();
         const int last = table->columnCount() - 1;
         const std::string name = std::to_string(table->rowCount()) + " rows";
-        EXPECT_LE(header->sectionViewportPosition(last) + header->sectionSizeHint(last), table->viewport()->width())
+        EXPECT_LE(header->sectionViewportPosition(last) + header->sectionSizeHint(last),
+                  table->viewport()->width())
             << name;
         EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0) << name;
     }

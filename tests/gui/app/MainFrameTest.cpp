@@ -1,6 +1,6 @@
 #include "app/AppFixture.h"
-#include "view/ArcPlotOutput.h"
 #include "plot/PageLayout.h"
+#include "view/ArcPlotOutput.h"
 #include "view/ZenbeltsView.h"
 
 #include "plot/RecordingSurface.h"
@@ -153,8 +153,8 @@ TEST_F(MainFrame, PrintingToPdfGivesOnePageLaidOutFromTheWindow)
     // The same drawing, recorded: the legend sits below the plot and reads right.
     RecordingSurface recorded;
     const DeviceMetrics metrics = PageMetrics(printer, view->ScreenMetrics());
-    DrawArcPlot(recorded, {view->Document().Settings(), app_->Catalogue(), view->width(), view->height(), true,
-                           metrics, app_->ScreenObjects()});
+    DrawArcPlot(recorded, {view->Document().Settings(), app_->Catalogue(), view->width(), view->height(),
+                           true, metrics, app_->ScreenObjects()});
     ASSERT_GE(recorded.texts.size(), 6u);
     const auto legend = LegendLines(view->Document().Settings());
     for (int i = 0; i < 6; ++i)

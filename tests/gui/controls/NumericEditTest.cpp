@@ -157,9 +157,10 @@ TEST(NumericEditVariants, ReformatShowsEachDisplayForm)
     CIntegerEdit altitude;
     EXPECT_EQ(degrees.DisplayedText(), QString::fromUtf8("0°"));
     EXPECT_EQ(minutes.DisplayedText(), QStringLiteral("00'"));
-    for (auto [edit, typed, shown] : {std::tuple<CNumericEdit*, const char*, const char*>{&degrees, "-3", "0°"},
-                                      {&minutes, "7", "07'"},
-                                      {&altitude, "123m", "123"}}) {
+    for (auto [edit, typed, shown] :
+         {std::tuple<CNumericEdit*, const char*, const char*>{&degrees, "-3", "0°"},
+          {&minutes, "7", "07'"},
+          {&altitude, "123m", "123"}}) {
         edit->selectAll();
         QTest::keyClicks(edit, QString::fromUtf8(typed));
         edit->Reformat();

@@ -1,7 +1,7 @@
+#include "dialogs/PropertiesDialog.h"
 #include "app/AppFixture.h"
 #include "controls/NumericEdit.h"
 #include "dialogs/GeneralPage.h"
-#include "dialogs/PropertiesDialog.h"
 #include "dialogs/SatellitesPage.h"
 
 #include <QApplication>
@@ -40,7 +40,7 @@ MountSettings Factory(const SatelliteCatalogue& c = NoSatellites())
 
 // Runs the modal dialog on a set-up; act does what the user does and ends it.
 bool RunDialog(MountSettings& settings, const SatelliteCatalogue& catalogue,
-         const std::function<void(CPropertiesDialog&)>& act)
+               const std::function<void(CPropertiesDialog&)>& act)
 {
     QTimer::singleShot(0, [act] {
         auto* dialog = qobject_cast<CPropertiesDialog*>(QApplication::activeModalWidget());
@@ -50,7 +50,10 @@ bool RunDialog(MountSettings& settings, const SatelliteCatalogue& catalogue,
     return DoPropertiesDialog(nullptr, catalogue, settings);
 }
 
-void Set(CNumericEdit* edit, int position) { edit->SetPosition(position); }
+void Set(CNumericEdit* edit, int position)
+{
+    edit->SetPosition(position);
+}
 
 void TypeInto(CNumericEdit* edit, const QString& text)
 {

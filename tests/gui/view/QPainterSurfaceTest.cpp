@@ -1,5 +1,5 @@
-#include "view/ArcPlotOutput.h"
 #include "view/QPainterSurface.h"
+#include "view/ArcPlotOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,10 @@ QImage Render(const MountSettings& s, const SatelliteCatalogue& c, QSize size = 
     return RenderArcPlotImage(s, c, size, StandardScreenMetrics(), ScreenDrawingObjects(96));
 }
 
-QRgb Rgb(int r, int g, int b) { return qRgb(r, g, b); }
+QRgb Rgb(int r, int g, int b)
+{
+    return qRgb(r, g, b);
+}
 
 // A white image of the size, painted through the surface by draw.
 template <typename Draw>
