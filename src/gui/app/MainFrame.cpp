@@ -3,7 +3,6 @@
 #include "app/AppTexts.h"
 #include "app/ZenbeltsApp.h"
 #include "controls/AdjustmentBar.h"
-#include "controls/ControlIds.h"
 #include "document/ZenbeltsDoc.h"
 #include "model/Version.h"
 #include "text/AngleText.h"
@@ -93,41 +92,30 @@ CMainFrame::CMainFrame(CZenbeltsApp& app) : app_(app), printer_(QPrinter::HighRe
     const QSize wanted(1000, 700);
     resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size()) : wanted);
 
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::RequestUpdate);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { TrackFocus(now); });
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::RequestUpdate);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, lifetime_.get(), [this] { RequestUpdate(); });
+    connect(qApp, &QApplication::focusChanged, lifetime_.get(),
+            [this](QWidget*, QWidget* now) { TrackFocus(now); });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, lifetime_.get(),
+            [this] { RequestUpdate(); });
     // A new screen resolution makes new drawing objects; views use them at their next paint.
     const auto watchScreen = [this](QScreen* screen) {
-        connect(screen, &QScreen::logicalDotsPerInchChanged, this, [this] {
+        connect(screen, &QScreen::logicalDotsPerInchChanged, lifetime_.get(), [this] {
             app_.CreateDrawingResources();
             mdiArea_->viewport()->update();
         });
     };
     for (QScreen* screen : QGuiApplication::screens())
         watchScreen(screen);
-    connect(qApp, &QGuiApplication::screenAdded, this, watchScreen);
+    connect(qApp, &QGuiApplication::screenAdded, lifetime_.get(), watchScreen);
     SetMenus(false);
 }
 
 CMainFrame::~CMainFrame()
 {
-    // Nothing may reach this frame while its parts are torn down.
-    qApp->disconnect(this);
-    disconnect(trackedSelection_);
-    disconnect(trackedText_);
-    QGuiApplication::clipboard()->disconnect(this);
-    for (QScreen* screen : QGuiApplication::screens())
-        screen->disconnect(this);
-    mdiArea_->disconnect(this);
-    adjustmentBar_->disconnect(this);
-    missTable_->disconnect(this);
-    for (CZenbeltsDoc* doc : app_.Documents())
-        doc->disconnect(this);
-    // The windows go while the documents they show still exist.
-    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList();
-    for (QMdiSubWindow* window : windows)
-        window->disconnect(this);
-    qDeleteAll(windows);
+    // Nothing reaches the frame while its parts are torn down; the windows
+    // go while the documents they show still exist.
+    lifetime_.reset();
+    qDeleteAll(mdiArea_->subWindowList());
 }
 
 void CMainFrame::CreateActions()
@@ -349,16 +337,17 @@ void CMainFrame::CreateAdjustmentBar()
     addDockWidget(Qt::RightDockWidgetArea, missTable_);
     splitDockWidget(adjustmentBar_, missTable_, Qt::Vertical);
     missTable_->hide();
-    connect(adjustmentBar_, &CAdjustmentBar::adjustmentChanged, this, [this](const NMADJUST& nm) {
+    connect(adjustmentBar_, &CAdjustmentBar::adjustmentChanged, lifetime_.get(),
+            [this](Adjustment which, int position) {
+                if (panelDocument_)
+                    panelDocument_->OnAdjustmentChanged(which, position);
+            });
+    connect(adjustmentBar_, &CAdjustmentBar::autoDeclinationClicked, lifetime_.get(), [this] {
         if (panelDocument_)
-            panelDocument_->OnAdjustmentChanged(nm);
-    });
-    connect(adjustmentBar_, &CAdjustmentBar::command, this, [this](int id) {
-        if (!panelDocument_)
-            return;
-        if (id == IDC_AUTO_DECLINATION)
             panelDocument_->OnAutoDeclination();
-        else if (id == IDC_LOCK_SATELLITES)
+    });
+    connect(adjustmentBar_, &CAdjustmentBar::lockSatellitesClicked, lifetime_.get(), [this] {
+        if (panelDocument_)
             panelDocument_->OnLockSatellites();
     });
 }
@@ -409,8 +398,10 @@ void CMainFrame::TrackFocus(QWidget*)
         disconnect(trackedText_);
         trackedEdit_ = edit;
         if (edit) {
-            trackedSelection_ = connect(edit, &QLineEdit::selectionChanged, this, &CMainFrame::RequestUpdate);
-            trackedText_ = connect(edit, &QLineEdit::textChanged, this, &CMainFrame::RequestUpdate);
+            trackedSelection_
+                = connect(edit, &QLineEdit::selectionChanged, lifetime_.get(), [this] { RequestUpdate(); });
+            trackedText_
+                = connect(edit, &QLineEdit::textChanged, lifetime_.get(), [this] { RequestUpdate(); });
         }
     }
     RequestUpdate();
@@ -540,14 +531,15 @@ void CMainFrame::OpenWindow(CZenbeltsDoc& doc)
     else
         QTimer::singleShot(0, frame, [this, frame, earlier] { PlaceNewWindow(*frame, earlier); });
     if (first) {
-        connect(&doc, &CZenbeltsDoc::changed, this, &CMainFrame::RequestUpdate);
-        connect(&doc, &CZenbeltsDoc::titleChanged, this, [this, &doc] { UpdateFrameTitles(doc); });
-        connect(&doc, &CZenbeltsDoc::modifiedChanged, this, [this, &doc] { UpdateFrameTitles(doc); });
+        connect(&doc, &CZenbeltsDoc::changed, lifetime_.get(), [this] { RequestUpdate(); });
+        connect(&doc, &CZenbeltsDoc::titleChanged, lifetime_.get(), [this, &doc] { UpdateFrameTitles(doc); });
+        connect(&doc, &CZenbeltsDoc::modifiedChanged, lifetime_.get(),
+                [this, &doc] { UpdateFrameTitles(doc); });
     }
     // Maximising or restoring changes what the caption shows.
-    connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::RequestUpdate);
+    connect(frame, &QMdiSubWindow::windowStateChanged, lifetime_.get(), [this] { RequestUpdate(); });
     // The document lives as long as its last window.
-    connect(frame, &QObject::destroyed, this, [this, &doc] {
+    connect(frame, &QObject::destroyed, lifetime_.get(), [this, &doc] {
         if (FramesOf(doc).isEmpty())
             doc.deleteLater();
         else

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QPrinter>
 
+#include <memory>
+
 class QLineEdit;
 class QMdiArea;
 class QMenu;
@@ -145,6 +147,9 @@ private:
     bool updatePending_ = false;
     // The document whose windows close without asking again (File > Close).
     QPointer<CZenbeltsDoc> closeConfirmed_;
+    // The context of every connection from outside the frame or from its
+    // parts: ending it ends them all, before any part goes.
+    std::unique_ptr<QObject> lifetime_ = std::make_unique<QObject>();
 };
 
 }  // namespace zenbelts

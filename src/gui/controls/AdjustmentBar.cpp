@@ -1,6 +1,5 @@
 #include "controls/AdjustmentBar.h"
 
-#include "controls/ControlIds.h"
 #include "controls/DialogUnits.h"
 #include "controls/NumericEdit.h"
 
@@ -15,38 +14,6 @@
 namespace zenbelts {
 
 namespace {
-
-// Scroll codes as a trackbar reports them.
-enum : unsigned {
-    SB_LINEUP = 0,
-    SB_LINEDOWN = 1,
-    SB_PAGEUP = 2,
-    SB_PAGEDOWN = 3,
-    SB_THUMBPOSITION = 4,
-    SB_THUMBTRACK = 5,
-    SB_TOP = 6,
-    SB_BOTTOM = 7,
-};
-
-unsigned ScrollCodeOf(int action)
-{
-    switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd:
-        return SB_LINEDOWN;
-    case QAbstractSlider::SliderSingleStepSub:
-        return SB_LINEUP;
-    case QAbstractSlider::SliderPageStepAdd:
-        return SB_PAGEDOWN;
-    case QAbstractSlider::SliderPageStepSub:
-        return SB_PAGEUP;
-    case QAbstractSlider::SliderToMinimum:
-        return SB_TOP;
-    case QAbstractSlider::SliderToMaximum:
-        return SB_BOTTOM;
-    default:
-        return SB_THUMBTRACK;
-    }
-}
 
 // The panel's measures in dialog units, as it was first drawn: what the
 // controls prefer at the template font. The layout grows them with the font
@@ -115,11 +82,17 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
 
     // In the template's tab order: the three vertical sliders, their fields,
     // "Auto declination", the horizontal sliders, their fields, "Lock satellites".
-    const auto makeSlider = [&](const AdjustmentControlSet& set) {
-        const QString label = QString::fromLatin1(set.label);
-        auto* slider = new CAdjustmentSlider(set.vertical ? Qt::Vertical : Qt::Horizontal, panel);
-        if (set.vertical) {
-            const int column = static_cast<int>(sliders_.size());
+    const auto isVertical = [](Adjustment which) {
+        return which == PanelOrder[0] || which == PanelOrder[1] || which == PanelOrder[2];
+    };
+    int verticalColumn = 0;
+    const auto makeSlider = [&](Adjustment which) {
+        const AdjustmentInfo& a = InfoOf(which);
+        const bool vertical = isVertical(which);
+        const QString label = QString::fromLatin1(a.label);
+        auto* slider = new CAdjustmentSlider(vertical ? Qt::Vertical : Qt::Horizontal, panel);
+        if (vertical) {
+            const int column = verticalColumn++;
             columns->addWidget(new QLabel(label, panel), 0, column, Qt::AlignHCenter | Qt::AlignBottom);
             columns->addWidget(slider, 1, column, Qt::AlignHCenter);
         } else {
@@ -129,54 +102,56 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
         slider->setTickPosition(QSlider::NoTicks);
         slider->setSingleStep(1);
         slider->setTracking(true);
-        if (set.vertical) {
+        if (vertical) {
             // The lowest value at the top, and Up moves the thumb up.
             slider->setInvertedAppearance(true);
             slider->setInvertedControls(true);
         }
-        slider->setStatusTip(QString::fromLatin1(set.prompt));
-        sliders_[set.slider] = slider;
-        ConnectSlider(slider, set.slider);
+        slider->setStatusTip(QString::fromLatin1(a.prompt));
+        sliders_[Index(which)] = slider;
+        ConnectSlider(slider, which);
     };
-    const auto makeEdit = [&](const AdjustmentControlSet& set) {
-        rowLabel(QString::fromLatin1(set.label) + QLatin1Char(':'));
-        CNumericEdit* edit = set.northSouth ? static_cast<CNumericEdit*>(new CNorthSouthEdit(panel))
-                                            : static_cast<CNumericEdit*>(new CEastWestEdit(panel));
+    const auto makeEdit = [&](Adjustment which) {
+        const AdjustmentInfo& a = InfoOf(which);
+        rowLabel(QString::fromLatin1(a.label) + QLatin1Char(':'));
+        CNumericEdit* edit = a.positive == 'N' ? static_cast<CNumericEdit*>(new CNorthSouthEdit(panel))
+                                               : static_cast<CNumericEdit*>(new CEastWestEdit(panel));
         grid->addWidget(edit, row++, 1, Qt::AlignLeft | Qt::AlignVCenter);
         edit->SetHandOver(true);
         edit->Reformat();
-        edit->setStatusTip(QString::fromLatin1(set.prompt));
-        edits_[set.spin] = edit;
-        ConnectEdit(edit, set.spin);
+        edit->setStatusTip(QString::fromLatin1(a.prompt));
+        edits_[Index(which)] = edit;
+        ConnectEdit(edit, which);
     };
-    const auto makeCheckBox = [&](int id, const char* text, const char* prompt) {
+    const auto makeCheckBox = [&](const char* text, const char* prompt, void (CAdjustmentBar::*clicked)()) {
         auto* box = new QCheckBox(QString::fromLatin1(text), panel);
         grid->addWidget(box, row++, 0, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
         if (prompt)
             box->setStatusTip(QString::fromLatin1(prompt));
-        connect(box, &QCheckBox::clicked, this, [this, id] { emit command(id); });
-        checkBoxes_[id] = box;
+        connect(box, &QCheckBox::clicked, this, clicked);
+        return box;
     };
 
     for (int i = 0; i < 3; ++i)
-        makeSlider(AdjustmentControlSets[i]);
+        makeSlider(PanelOrder[i]);
     addGap(BelowVerticalSliders);
     for (int i = 0; i < 3; ++i)
-        makeEdit(AdjustmentControlSets[i]);
+        makeEdit(PanelOrder[i]);
     addGap(AboveAutoDeclination);
-    makeCheckBox(IDC_AUTO_DECLINATION, "Auto declination", AutoDeclinationPrompt);
+    autoDeclination_
+        = makeCheckBox("Auto declination", AutoDeclinationPrompt, &CAdjustmentBar::autoDeclinationClicked);
     addGap(AboveHorizontalSliders);
     for (int i = 3; i < 6; ++i)
-        makeSlider(AdjustmentControlSets[i]);
+        makeSlider(PanelOrder[i]);
     addGap(BelowHorizontalSliders);
     for (int i = 3; i < 6; ++i)
-        makeEdit(AdjustmentControlSets[i]);
+        makeEdit(PanelOrder[i]);
     addGap(AboveLockSatellites);
-    makeCheckBox(IDC_LOCK_SATELLITES, "Lock satellites", nullptr);
+    lockSatellites_ = makeCheckBox("Lock satellites", nullptr, &CAdjustmentBar::lockSatellitesClicked);
 
     // Every size in dialog units, again whenever the font changes. The
     // fields are as wide for any value, so the panel keeps its width.
-    new FontFollower(panel, [this, panel, grid, columns, verticalLength, gaps] {
+    new FontFollower(panel, [this, panel, grid, columns, verticalLength, gaps, isVertical] {
         const DialogUnits du(panel->font());
         grid->setContentsMargins(du.X(Margin), du.Y(Margin), du.X(2), du.Y(1));
         grid->setHorizontalSpacing(du.X(LabelGap));
@@ -188,13 +163,13 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
         verticalLength->changeSize(0, du.Y(VerticalSliderLength), QSizePolicy::Fixed, QSizePolicy::Preferred);
         for (const auto& [gap, units] : gaps)
             gap->changeSize(0, du.Y(units - RowGap), QSizePolicy::Fixed, QSizePolicy::Preferred);
-        for (const AdjustmentControlSet& set : AdjustmentControlSets) {
-            CAdjustmentSlider* slider = sliders_.at(set.slider);
-            if (set.vertical)
+        for (Adjustment which : PanelOrder) {
+            CAdjustmentSlider* slider = sliders_[Index(which)];
+            if (isVertical(which))
                 slider->setMinimumSize(du.X(SliderThickness), du.Y(VerticalSliderShortest));
             else
                 slider->setMinimumSize(du.X(HorizontalSliderLength), du.Y(RowHeight));
-            edits_.at(set.spin)->setMinimumSize(du.X(EditWidth), du.Y(RowHeight));
+            edits_[Index(which)]->setMinimumSize(du.X(EditWidth), du.Y(RowHeight));
         }
         grid->invalidate();
     });
@@ -212,62 +187,49 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
     EnableToolTips(true);
 }
 
-void CAdjustmentBar::Notify(QObject* control, int id, unsigned scrollCode, unsigned position,
-                            const AdjustmentSource* source)
-{
-    const NMADJUST nm{control, static_cast<unsigned>(id), AdjustmentChanged, scrollCode, position, source};
-    emit adjustmentChanged(nm);
-}
-
-void CAdjustmentBar::ConnectSlider(CAdjustmentSlider* slider, int id)
+void CAdjustmentBar::ConnectSlider(CAdjustmentSlider* slider, Adjustment which)
 {
     // The thumb has moved when actionTriggered comes, the value not yet: the
-    // document reads the thumb.
-    connect(slider, &QAbstractSlider::actionTriggered, this, [this, slider, id](int action) {
-        const unsigned code = ScrollCodeOf(action);
-        Notify(slider, id, code, static_cast<unsigned>(slider->sliderPosition()), slider);
-        if (code != SB_THUMBTRACK)
-            Notify(slider, id, SB_ENDSCROLL, 0, slider);
-    });
-    connect(slider, &QAbstractSlider::sliderReleased, this, [this, slider, id] {
-        Notify(slider, id, SB_THUMBPOSITION, static_cast<unsigned>(slider->sliderPosition()), slider);
-        Notify(slider, id, SB_ENDSCROLL, 0, slider);
-    });
+    // document takes the thumb's position. One notification per movement.
+    connect(slider, &QAbstractSlider::actionTriggered, this,
+            [this, slider, which] { emit adjustmentChanged(which, slider->sliderPosition()); });
+    connect(slider, &QAbstractSlider::sliderReleased, this,
+            [this, slider, which] { emit adjustmentChanged(which, slider->sliderPosition()); });
 }
 
-void CAdjustmentBar::ConnectEdit(CNumericEdit* edit, int spinId)
+void CAdjustmentBar::ConnectEdit(CNumericEdit* edit, Adjustment which)
 {
-    connect(edit, &CNumericEdit::scrolled, this,
-            [this, edit, spinId](unsigned code) { Notify(edit, spinId, code, 0, edit); });
-    // Enter commits the typed value when it lies inside the range.
-    connect(edit, &CNumericEdit::returnPressed, this,
-            [this, edit, spinId] { Notify(edit, spinId, SB_ENDSCROLL, 0, edit); });
+    // An arrow, leaving the field, or Enter: the position, after taking over
+    // a typed value that lies inside the range.
+    const auto hand = [this, edit, which] { emit adjustmentChanged(which, edit->Position()); };
+    connect(edit, &CNumericEdit::committed, this, hand);
+    connect(edit, &CNumericEdit::returnPressed, this, hand);
 }
 
 void CAdjustmentBar::UpdateFrom(const CZenbeltsDoc& doc)
 {
-    for (const AdjustmentControlSet& set : AdjustmentControlSets) {
-        const ControlState state = doc.UpdateState(set.slider);
-        CAdjustmentSlider* slider = sliders_.at(set.slider);
+    for (Adjustment which : PanelOrder) {
+        const AdjustmentState state = doc.StateOf(which);
+        CAdjustmentSlider* slider = sliders_[Index(which)];
         slider->setRange(state.minimum, state.maximum);
         slider->setPageStep(std::max(1, (state.maximum - state.minimum) / 5));
         slider->setValue(state.position);
         slider->setEnabled(state.enabled);
 
-        CNumericEdit* edit = edits_.at(set.spin);
+        CNumericEdit* edit = edits_[Index(which)];
         edit->setEnabled(state.enabled);
         edit->SetRange(state.minimum, state.maximum);
         // Never overwrite what the user is typing.
         if (!edit->hasFocus())
             edit->SetPosition(state.position);
     }
-    checkBoxes_.at(IDC_AUTO_DECLINATION)->setChecked(doc.UpdateState(IDC_AUTO_DECLINATION).checked);
-    checkBoxes_.at(IDC_LOCK_SATELLITES)->setChecked(doc.UpdateState(IDC_LOCK_SATELLITES).checked);
+    autoDeclination_->setChecked(doc.Settings().autoDeclination != 0);
+    lockSatellites_->setChecked(doc.Settings().lockSatellites != 0);
 }
 
 void CAdjustmentBar::CommitPendingEdits()
 {
-    for (const auto& [spinId, edit] : edits_) {
+    for (CNumericEdit* edit : edits_) {
         if (edit->isEnabled() && edit->HasPendingText())
             edit->HandOverText();
     }
@@ -276,31 +238,12 @@ void CAdjustmentBar::CommitPendingEdits()
 void CAdjustmentBar::EnableToolTips(bool on)
 {
     toolTips_ = on;
-    for (const AdjustmentControlSet& set : AdjustmentControlSets) {
-        const QString tip = on ? QString::fromLatin1(set.tooltip) : QString();
-        sliders_.at(set.slider)->setToolTip(tip);
-        edits_.at(set.spin)->setToolTip(tip);
+    for (Adjustment which : PanelOrder) {
+        const QString tip = on ? QString::fromLatin1(InfoOf(which).tip) : QString();
+        sliders_[Index(which)]->setToolTip(tip);
+        edits_[Index(which)]->setToolTip(tip);
     }
-    checkBoxes_.at(IDC_AUTO_DECLINATION)
-        ->setToolTip(on ? QString::fromLatin1(AutoDeclinationTip) : QString());
-}
-
-CAdjustmentSlider* CAdjustmentBar::Slider(int id) const
-{
-    const auto it = sliders_.find(id);
-    return it == sliders_.end() ? nullptr : it->second;
-}
-
-CNumericEdit* CAdjustmentBar::Edit(int id) const
-{
-    const AdjustmentControlSet* set = FindAdjustmentControl(id);
-    return set ? edits_.at(set->spin) : nullptr;
-}
-
-QCheckBox* CAdjustmentBar::CheckBox(int id) const
-{
-    const auto it = checkBoxes_.find(id);
-    return it == checkBoxes_.end() ? nullptr : it->second;
+    autoDeclination_->setToolTip(on ? QString::fromLatin1(AutoDeclinationTip) : QString());
 }
 
 }  // namespace zenbelts

@@ -5,7 +5,7 @@
 #include <QDockWidget>
 #include <QSlider>
 
-#include <map>
+#include <array>
 
 class QCheckBox;
 
@@ -13,12 +13,11 @@ namespace zenbelts {
 
 class CNumericEdit;
 
-// A slider whose receiver reads the thumb's position, also in mid-drag.
-class CAdjustmentSlider : public QSlider, public AdjustmentSource {
+// A slider that stands for one adjustment.
+class CAdjustmentSlider : public QSlider {
     Q_OBJECT
 public:
     using QSlider::QSlider;
-    int Position() const override { return sliderPosition(); }
 };
 
 // The strip at the right edge through which the user turns the six
@@ -28,6 +27,13 @@ class CAdjustmentBar : public QDockWidget {
     Q_OBJECT
 public:
     explicit CAdjustmentBar(QWidget* parent = nullptr);
+
+    // The panel's order: the three adjustments with vertical sliders, then
+    // the three with horizontal ones.
+    static constexpr std::array<Adjustment, 6> PanelOrder = {
+        Adjustment::PoleNS, Adjustment::MotorElevation, Adjustment::Declination,
+        Adjustment::PoleEW, Adjustment::MotorAzimuth,   Adjustment::DishAzimuth,
+    };
 
     // Ranges, positions, enabled states and check marks from the document;
     // a field being typed in is left alone.
@@ -39,25 +45,27 @@ public:
     void EnableToolTips(bool on);
     bool ToolTipsEnabled() const { return toolTips_; }
 
-    CAdjustmentSlider* Slider(int id) const;
-    CNumericEdit* Edit(int id) const;  // by the edit's or its spin's identifier
-    QCheckBox* CheckBox(int id) const;
+    CAdjustmentSlider* Slider(Adjustment which) const { return sliders_[Index(which)]; }
+    CNumericEdit* Edit(Adjustment which) const { return edits_[Index(which)]; }
+    QCheckBox* AutoDeclinationBox() const { return autoDeclination_; }
+    QCheckBox* LockSatellitesBox() const { return lockSatellites_; }
 
 signals:
-    // Delivered synchronously: the document has acted when this returns.
-    void adjustmentChanged(const NMADJUST& nm);
-    // A click on "Auto declination" (1010) or "Lock satellites" (1051).
-    void command(int id);
+    // One per movement of a slider or field; delivered synchronously, so the
+    // document has acted when this returns.
+    void adjustmentChanged(zenbelts::Adjustment which, int position);
+    void autoDeclinationClicked();
+    void lockSatellitesClicked();
 
 private:
-    void Notify(QObject* control, int id, unsigned scrollCode, unsigned position,
-                const AdjustmentSource* source);
-    void ConnectSlider(CAdjustmentSlider* slider, int id);
-    void ConnectEdit(CNumericEdit* edit, int spinId);
+    static std::size_t Index(Adjustment which) { return static_cast<std::size_t>(which); }
+    void ConnectSlider(CAdjustmentSlider* slider, Adjustment which);
+    void ConnectEdit(CNumericEdit* edit, Adjustment which);
 
-    std::map<int, CAdjustmentSlider*> sliders_;
-    std::map<int, CNumericEdit*> edits_;  // by spin identifier
-    std::map<int, QCheckBox*> checkBoxes_;
+    std::array<CAdjustmentSlider*, 6> sliders_{};
+    std::array<CNumericEdit*, 6> edits_{};
+    QCheckBox* autoDeclination_ = nullptr;
+    QCheckBox* lockSatellites_ = nullptr;
     bool toolTips_ = true;
 };
 

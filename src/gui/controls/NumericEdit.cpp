@@ -1,6 +1,5 @@
 #include "controls/NumericEdit.h"
 
-#include "controls/ControlIds.h"
 #include "text/NumericText.h"
 
 #include <QFocusEvent>
@@ -10,8 +9,6 @@
 namespace zenbelts {
 
 namespace {
-
-constexpr unsigned SB_THUMBPOSITION = 4;
 
 QString FromUtf8(const std::string& text)
 {
@@ -89,7 +86,7 @@ bool CNumericEdit::HasPendingText() const
 void CNumericEdit::HandOverText()
 {
     Reformat();
-    emit scrolled(SB_ENDSCROLL);
+    emit committed();
 }
 
 void CNumericEdit::stepBy(int steps)
@@ -99,8 +96,7 @@ void CNumericEdit::stepBy(int steps)
     position_ = static_cast<int>(std::min<long long>(std::max<long long>(next, minimum_), maximum_));
     ShowPosition();
     lineEdit()->selectAll();
-    emit scrolled(SB_THUMBPOSITION);
-    emit scrolled(SB_ENDSCROLL);
+    emit committed();
 }
 
 QAbstractSpinBox::StepEnabled CNumericEdit::stepEnabled() const
@@ -150,7 +146,7 @@ void CNumericEdit::focusOutEvent(QFocusEvent* event)
         // A value inside the range is taken over; otherwise the last one shows again.
         TakeOverText();
         ShowPosition();
-        emit scrolled(SB_ENDSCROLL);
+        emit committed();
     }
     QAbstractSpinBox::focusOutEvent(event);
 }

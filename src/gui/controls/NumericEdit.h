@@ -1,7 +1,5 @@
 #pragma once
 
-#include "document/ZenbeltsDoc.h"
-
 #include <QAbstractSpinBox>
 
 #include <string>
@@ -14,7 +12,7 @@ namespace zenbelts {
 // up-down buddy. The user may type anything; the position changes only
 // through the arrows, the program, or a typed value inside the range when it
 // is handed over (Enter, leaving the field, or a read of the position).
-class CNumericEdit : public QAbstractSpinBox, public AdjustmentSource {
+class CNumericEdit : public QAbstractSpinBox {
     Q_OBJECT
 public:
     explicit CNumericEdit(QWidget* parent = nullptr);
@@ -25,7 +23,7 @@ public:
     // Set by the program: shown in display form at once.
     void SetPosition(int position);
     // The position, after taking over the typed text when it reads inside the range.
-    int Position() const override;
+    int Position() const;
 
     // Shows the typed text in its canonical display form.
     void Reformat();
@@ -45,9 +43,9 @@ public:
     virtual int ParseText(std::string_view text, std::size_t* end) const = 0;
 
 signals:
-    // An arrow click or key: the new position, then the end of the movement;
-    // leaving the field: the end of the movement.
-    void scrolled(unsigned scrollCode);
+    // A movement is over: an arrow click or key moved the position, or the
+    // field was left or handed over. Once per movement.
+    void committed();
     void returnPressed();
 
 protected:

@@ -109,8 +109,8 @@ CGeneralPage::CGeneralPage(QWidget* parent) : QWidget(parent)
         place(limitsGrid, row.upper, i, 4, a.maxName, LimitWidth, LimitHeight);
         if (a.automatic)
             label(limitsGrid, QStringLiteral("(*)"), i, 5);
-        connect(row.lower, &CNumericEdit::scrolled, this, [this, i] { KeepOrder(limits_[i], true); });
-        connect(row.upper, &CNumericEdit::scrolled, this, [this, i] { KeepOrder(limits_[i], false); });
+        connect(row.lower, &CNumericEdit::committed, this, [this, i] { KeepOrder(limits_[i], true); });
+        connect(row.upper, &CNumericEdit::committed, this, [this, i] { KeepOrder(limits_[i], false); });
     }
     limitsGrid->addWidget(new QLabel(tr("(*) - relative to autocalculated values"), this), 7, 0, 1, 6,
                           Qt::AlignLeft | Qt::AlignVCenter);

@@ -1,6 +1,5 @@
 #include "document/ZenbeltsDoc.h"
 
-#include "controls/ControlIds.h"
 #include "io/FileAccess.h"
 #include "model/SettingsArchive.h"
 #include "text/AngleText.h"
@@ -159,28 +158,6 @@ AdjustmentState CZenbeltsDoc::StateOf(Adjustment which) const
     state.position = settings_.*(a.value);
     // The declination follows its automatic value while that is on.
     state.enabled = which != Adjustment::Declination || settings_.autoDeclination == 0;
-    return state;
-}
-
-long CZenbeltsDoc::OnAdjustmentChanged(const NMADJUST& nm)
-{
-    const AdjustmentControlSet* set = FindAdjustmentControl(static_cast<int>(nm.idFrom));
-    if (set && nm.pScrollBar)
-        OnAdjustmentChanged(Adjustments[set->adjustment].id, nm.pScrollBar->Position());
-    return 0;
-}
-
-ControlState CZenbeltsDoc::UpdateState(int id) const
-{
-    ControlState state;
-    if (id == IDC_AUTO_DECLINATION)
-        state.checked = settings_.autoDeclination != 0;
-    else if (id == IDC_LOCK_SATELLITES)
-        state.checked = settings_.lockSatellites != 0;
-    else if (const AdjustmentControlSet* set = FindAdjustmentControl(id)) {
-        const AdjustmentState a = StateOf(Adjustments[set->adjustment].id);
-        state = {a.minimum, a.maximum, a.position, a.enabled, false};
-    }
     return state;
 }
 

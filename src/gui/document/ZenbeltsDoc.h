@@ -10,27 +10,6 @@
 
 namespace zenbelts {
 
-// TRANSITIONAL: the panel's old notification record, until the panel speaks
-// in adjustments.
-class AdjustmentSource {
-public:
-    virtual ~AdjustmentSource() = default;
-    virtual int Position() const = 0;
-};
-struct NMADJUST {
-    QObject* hwndFrom;
-    unsigned idFrom;
-    unsigned code;
-    unsigned nSBCode;
-    unsigned nPos;
-    const AdjustmentSource* pScrollBar;
-};
-struct ControlState {
-    int minimum = 0, maximum = 0, position = 0;
-    bool enabled = true;
-    bool checked = false;
-};
-
 // What the panel shows of one adjustment: its range, its value, and whether
 // the user may move it.
 struct AdjustmentState {
@@ -85,9 +64,6 @@ public:
 
     AdjustmentState StateOf(Adjustment which) const;
 
-    // TRANSITIONAL
-    long OnAdjustmentChanged(const NMADJUST& nm);
-    ControlState UpdateState(int controlId) const;
     QString LocationText() const;
 
     void UpdateAllViews();

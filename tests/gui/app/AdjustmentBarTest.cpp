@@ -1,12 +1,14 @@
 #include "controls/AdjustmentBar.h"
 #include "app/AppFixture.h"
-#include "controls/ControlIds.h"
 #include "controls/NumericEdit.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QMdiArea>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <functional>
 
 namespace zenbelts::testing_support {
 namespace {
@@ -24,7 +26,7 @@ protected:
         ASSERT_NE(doc_, nullptr);
     }
 
-    void Type(int editId, const QString& text)
+    void Type(Adjustment editId, const QString& text)
     {
         CNumericEdit* edit = bar_->Edit(editId);
         edit->setFocus();
@@ -37,14 +39,52 @@ protected:
     CZenbeltsDoc* doc_ = nullptr;
 };
 
+TEST_F(AdjustmentPanel, EachMovementRecalculatesAndTellsTheViewsOnce)
+{
+    const struct {
+        const char* name;
+        std::function<void(CAdjustmentBar&)> move;
+    } cases[] = {
+        {"slider arrow",
+         [](CAdjustmentBar& b) {
+             b.Slider(Adjustment::PoleNS)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+         }},
+        {"slider page",
+         [](CAdjustmentBar& b) {
+             b.Slider(Adjustment::MotorAzimuth)->triggerAction(QAbstractSlider::SliderPageStepSub);
+         }},
+        {"slider end",
+         [](CAdjustmentBar& b) {
+             b.Slider(Adjustment::MotorElevation)->triggerAction(QAbstractSlider::SliderToMaximum);
+         }},
+        {"field arrow", [](CAdjustmentBar& b) { b.Edit(Adjustment::DishAzimuth)->stepUp(); }},
+        {"field Enter",
+         [this](CAdjustmentBar& b) {
+             Type(Adjustment::PoleEW, QStringLiteral("1.5E"));
+             QTest::keyClick(b.Edit(Adjustment::PoleEW), Qt::Key_Return);
+         }},
+    };
+    for (const auto& c : cases) {
+        QSignalSpy changes(doc_, &CZenbeltsDoc::changed);
+        c.move(*bar_);
+        EXPECT_EQ(changes.count(), 1) << c.name;
+        Settle();
+    }
+    // A field left with its value unchanged tells nobody.
+    QSignalSpy changes(doc_, &CZenbeltsDoc::changed);
+    bar_->Edit(Adjustment::PoleNS)->setFocus();
+    bar_->Edit(Adjustment::PoleEW)->setFocus();
+    EXPECT_EQ(changes.count(), 0);
+}
+
 TEST_F(AdjustmentPanel, ShowsTheActiveDocumentAndHidesWithoutOne)
 {
     EXPECT_FALSE(bar_->isHidden());
-    EXPECT_EQ(bar_->Slider(IDC_MOTOR_ELEVATION_SLIDER)->minimum(), 416);
-    EXPECT_EQ(bar_->Slider(IDC_MOTOR_ELEVATION_SLIDER)->value(), 466);
-    EXPECT_EQ(bar_->Edit(IDC_MOTOR_ELEVATION_EDIT)->DisplayedText(), QString::fromUtf8("46.6°N"));
-    EXPECT_EQ(bar_->Edit(IDC_DECLINATION_EDIT)->DisplayedText(), QString::fromUtf8("6.4°S"));
-    EXPECT_TRUE(bar_->CheckBox(IDC_AUTO_DECLINATION)->isChecked());
+    EXPECT_EQ(bar_->Slider(Adjustment::MotorElevation)->minimum(), 416);
+    EXPECT_EQ(bar_->Slider(Adjustment::MotorElevation)->value(), 466);
+    EXPECT_EQ(bar_->Edit(Adjustment::MotorElevation)->DisplayedText(), QString::fromUtf8("46.6°N"));
+    EXPECT_EQ(bar_->Edit(Adjustment::Declination)->DisplayedText(), QString::fromUtf8("6.4°S"));
+    EXPECT_TRUE(bar_->AutoDeclinationBox()->isChecked());
     frame_->actions().fileClose->trigger();
     Settle();
     EXPECT_TRUE(bar_->isHidden());
@@ -53,7 +93,7 @@ TEST_F(AdjustmentPanel, ShowsTheActiveDocumentAndHidesWithoutOne)
 
 TEST_F(AdjustmentPanel, DraggingTheSliderChangesTheDocumentAtEveryStep)
 {
-    CAdjustmentSlider* slider = bar_->Slider(IDC_POLE_NS_SLIDER);
+    CAdjustmentSlider* slider = bar_->Slider(Adjustment::PoleNS);
     slider->setSliderDown(true);
     for (int v : {1, 2, 3, 10, -7}) {
         slider->setSliderPosition(v);
@@ -62,67 +102,67 @@ TEST_F(AdjustmentPanel, DraggingTheSliderChangesTheDocumentAtEveryStep)
     slider->setSliderDown(false);
     Settle();
     EXPECT_EQ(doc_->Settings().poleNS, -7);
-    EXPECT_EQ(bar_->Edit(IDC_POLE_NS_EDIT)->DisplayedText(), QString::fromUtf8("0.7°S"));
+    EXPECT_EQ(bar_->Edit(Adjustment::PoleNS)->DisplayedText(), QString::fromUtf8("0.7°S"));
 }
 
 TEST_F(AdjustmentPanel, TypedValueAndEnterSetsTheAdjustment)
 {
-    Type(IDC_POLE_NS_EDIT, QStringLiteral("2.5 s"));
-    QTest::keyClick(bar_->Edit(IDC_POLE_NS_EDIT), Qt::Key_Return);
+    Type(Adjustment::PoleNS, QStringLiteral("2.5 s"));
+    QTest::keyClick(bar_->Edit(Adjustment::PoleNS), Qt::Key_Return);
     EXPECT_EQ(doc_->Settings().poleNS, -25);
     Settle();
-    EXPECT_EQ(bar_->Edit(IDC_POLE_NS_EDIT)->DisplayedText(), QString::fromUtf8("2.5°S"));
-    EXPECT_EQ(bar_->Slider(IDC_POLE_NS_SLIDER)->value(), -25);
+    EXPECT_EQ(bar_->Edit(Adjustment::PoleNS)->DisplayedText(), QString::fromUtf8("2.5°S"));
+    EXPECT_EQ(bar_->Slider(Adjustment::PoleNS)->value(), -25);
 }
 
 TEST_F(AdjustmentPanel, ValueOutsideTheRangeLeavesTheDocumentAndShowsUntilLeaving)
 {
     const MountSettings before = doc_->Settings();
-    Type(IDC_POLE_NS_EDIT, QStringLiteral("9"));
-    QTest::keyClick(bar_->Edit(IDC_POLE_NS_EDIT), Qt::Key_Return);
+    Type(Adjustment::PoleNS, QStringLiteral("9"));
+    QTest::keyClick(bar_->Edit(Adjustment::PoleNS), Qt::Key_Return);
     Settle();
     EXPECT_EQ(doc_->Settings(), before);
-    EXPECT_EQ(bar_->Edit(IDC_POLE_NS_EDIT)->DisplayedText(), QString::fromUtf8("9.0°N"));
-    bar_->Edit(IDC_POLE_EW_EDIT)->setFocus();
+    EXPECT_EQ(bar_->Edit(Adjustment::PoleNS)->DisplayedText(), QString::fromUtf8("9.0°N"));
+    bar_->Edit(Adjustment::PoleEW)->setFocus();
     Settle();
-    EXPECT_EQ(bar_->Edit(IDC_POLE_NS_EDIT)->DisplayedText(), QString::fromUtf8("0.0°"));
+    EXPECT_EQ(bar_->Edit(Adjustment::PoleNS)->DisplayedText(), QString::fromUtf8("0.0°"));
     EXPECT_EQ(doc_->Settings(), before);
 }
 
 TEST_F(AdjustmentPanel, AnUpdateWhileTypingLeavesTheTextAlone)
 {
-    Type(IDC_POLE_NS_EDIT, QStringLiteral("1.2"));
+    Type(Adjustment::PoleNS, QStringLiteral("1.2"));
     doc_->Settings().poleNS = 30;
     doc_->UpdateAllViews();
     Settle();
-    EXPECT_EQ(bar_->Edit(IDC_POLE_NS_EDIT)->DisplayedText(), QStringLiteral("1.2"));
-    EXPECT_EQ(bar_->Slider(IDC_POLE_NS_SLIDER)->value(), 30) << "the slider follows";
+    EXPECT_EQ(bar_->Edit(Adjustment::PoleNS)->DisplayedText(), QStringLiteral("1.2"));
+    EXPECT_EQ(bar_->Slider(Adjustment::PoleNS)->value(), 30) << "the slider follows";
 }
 
 TEST_F(AdjustmentPanel, AutomaticDeclinationFollowsAndIsDisabled)
 {
-    CAdjustmentSlider* azimuth = bar_->Slider(IDC_MOTOR_AZIMUTH_SLIDER);
+    CAdjustmentSlider* azimuth = bar_->Slider(Adjustment::MotorAzimuth);
     azimuth->setSliderDown(true);
     azimuth->setSliderPosition(40);
     azimuth->setSliderDown(false);
     Settle();
     const int declination = doc_->Settings().declination;
     EXPECT_NE(declination, -64);
-    EXPECT_EQ(bar_->Slider(IDC_DECLINATION_SLIDER)->value(), declination);
-    EXPECT_FALSE(bar_->Slider(IDC_DECLINATION_SLIDER)->isEnabled());
-    EXPECT_FALSE(bar_->Edit(IDC_DECLINATION_EDIT)->isEnabled());
-    EXPECT_TRUE(bar_->Slider(IDC_MOTOR_AZIMUTH_SLIDER)->isEnabled());
+    EXPECT_EQ(bar_->Slider(Adjustment::Declination)->value(), declination);
+    EXPECT_FALSE(bar_->Slider(Adjustment::Declination)->isEnabled());
+    EXPECT_FALSE(bar_->Edit(Adjustment::Declination)->isEnabled());
+    EXPECT_TRUE(bar_->Slider(Adjustment::MotorAzimuth)->isEnabled());
 
-    bar_->CheckBox(IDC_AUTO_DECLINATION)->click();
+    bar_->AutoDeclinationBox()->click();
     Settle();
     EXPECT_EQ(doc_->Settings().autoDeclination, 0);
-    EXPECT_TRUE(bar_->Slider(IDC_DECLINATION_SLIDER)->isEnabled());
-    EXPECT_TRUE(bar_->Edit(IDC_DECLINATION_EDIT)->isEnabled());
+    EXPECT_TRUE(bar_->Slider(Adjustment::Declination)->isEnabled());
+    EXPECT_TRUE(bar_->Edit(Adjustment::Declination)->isEnabled());
 }
 
 TEST_F(AdjustmentPanel, TopOfTheMotorElevationSliderStoresAutoPlusMax)
 {
-    bar_->Slider(IDC_MOTOR_ELEVATION_SLIDER)->triggerAction(QAbstractSlider::SliderToMaximum);
+    bar_->Slider(Adjustment::MotorElevation)->triggerAction(QAbstractSlider::SliderToMaximum);
     EXPECT_EQ(doc_->Settings().motorElevation,
               doc_->Settings().motorElevationAuto + doc_->Settings().motorElevationMax);
 }
@@ -134,33 +174,33 @@ TEST_F(AdjustmentPanel, SwitchingDocumentsShowsTheOthersValues)
     second->Settings().Recalculate(false);
     second->UpdateAllViews();
     Settle();
-    EXPECT_EQ(bar_->Edit(IDC_POLE_EW_EDIT)->DisplayedText(), QString::fromUtf8("3.3°W"));
+    EXPECT_EQ(bar_->Edit(Adjustment::PoleEW)->DisplayedText(), QString::fromUtf8("3.3°W"));
     frame_->ActivateDocument(*doc_);
     Settle();
-    EXPECT_EQ(bar_->Edit(IDC_POLE_EW_EDIT)->DisplayedText(), QString::fromUtf8("0.0°"));
-    bar_->Slider(IDC_POLE_EW_SLIDER)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(bar_->Edit(Adjustment::PoleEW)->DisplayedText(), QString::fromUtf8("0.0°"));
+    bar_->Slider(Adjustment::PoleEW)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(doc_->Settings().poleEW, 1);
     EXPECT_EQ(second->Settings().poleEW, -33);
 }
 
 TEST_F(AdjustmentPanel, LockSatellitesCheckBoxTogglesThePresentation)
 {
-    bar_->CheckBox(IDC_LOCK_SATELLITES)->click();
+    bar_->LockSatellitesBox()->click();
     EXPECT_EQ(doc_->Settings().lockSatellites, 1);
     Settle();
-    EXPECT_TRUE(bar_->CheckBox(IDC_LOCK_SATELLITES)->isChecked());
+    EXPECT_TRUE(bar_->LockSatellitesBox()->isChecked());
 }
 
 TEST_F(AdjustmentPanel, ShowTooltipsSwitchesTheTipsAndIsRemembered)
 {
     EXPECT_FALSE(app_->ShowToolTips());
-    EXPECT_TRUE(bar_->Slider(IDC_POLE_NS_SLIDER)->toolTip().isEmpty());
-    EXPECT_EQ(bar_->Slider(IDC_POLE_NS_SLIDER)->statusTip(),
+    EXPECT_TRUE(bar_->Slider(Adjustment::PoleNS)->toolTip().isEmpty());
+    EXPECT_EQ(bar_->Slider(Adjustment::PoleNS)->statusTip(),
               QStringLiteral("Mounting pole North/South roll"));
     frame_->actions().viewShowToolTips->trigger();
     Settle();
-    EXPECT_EQ(bar_->Slider(IDC_POLE_NS_SLIDER)->toolTip(), QStringLiteral("Pole N/S"));
-    EXPECT_EQ(bar_->CheckBox(IDC_AUTO_DECLINATION)->toolTip(), QStringLiteral("Auto decl."));
+    EXPECT_EQ(bar_->Slider(Adjustment::PoleNS)->toolTip(), QStringLiteral("Pole N/S"));
+    EXPECT_EQ(bar_->AutoDeclinationBox()->toolTip(), QStringLiteral("Auto decl."));
     EXPECT_TRUE(frame_->actions().viewShowToolTips->isChecked());
     EXPECT_TRUE(app_->ShowToolTips());
 }

@@ -1,5 +1,4 @@
 #include "app/AppFixture.h"
-#include "controls/ControlIds.h"
 
 #include <QSignalSpy>
 
@@ -23,12 +22,6 @@ protected:
         WriteFile(name, Bytes(s));
         return Path(name);
     }
-};
-
-// A control whose position the document reads.
-struct FakeControl : AdjustmentSource {
-    int position = 0;
-    int Position() const override { return position; }
 };
 
 TEST_F(Documents, OpeningMakesTheFileTheDefaultForNewDocuments)
@@ -103,22 +96,25 @@ TEST_F(Documents, AdjustmentChangedStoresRecalculatesAndRedraws)
     CZenbeltsDoc* doc = app_->Documents()[0];
     const MountSettings defaultBefore = app_->DefaultSettings();
     QSignalSpy redraws(doc, &CZenbeltsDoc::changed);
-    FakeControl control;
-    control.position = 30;
     const int autoBefore = doc->Settings().declinationAuto;
-    doc->OnAdjustmentChanged(Adjustment::MotorAzimuth, control.position);
+    doc->OnAdjustmentChanged(Adjustment::MotorAzimuth, 30);
     EXPECT_EQ(doc->Settings().motorAzimuth, 30);
     EXPECT_NE(doc->Settings().declinationAuto, autoBefore) << "automatic declination follows";
     EXPECT_EQ(doc->Settings().declination, doc->Settings().declinationAuto);
     EXPECT_EQ(redraws.count(), 1);
 
-    control.position = -12;
-    doc->OnAdjustmentChanged(Adjustment::PoleNS, control.position);
+    doc->OnAdjustmentChanged(Adjustment::PoleNS, -12);
     EXPECT_EQ(doc->Settings().poleNS, -12);
-    control.position = doc->Settings().motorElevationAuto + doc->Settings().motorElevationMax;
-    doc->OnAdjustmentChanged(Adjustment::MotorElevation, control.position);
+    doc->OnAdjustmentChanged(Adjustment::MotorElevation,
+                             doc->Settings().motorElevationAuto + doc->Settings().motorElevationMax);
     EXPECT_EQ(doc->Settings().motorElevation, 466 + 50);
     EXPECT_EQ(redraws.count(), 3);
+    // The same value again (a field left, a slider released) changes nothing.
+    doc->OnAdjustmentChanged(Adjustment::PoleNS, -12);
+    EXPECT_EQ(redraws.count(), 3);
+    // A stray value beyond the range is kept inside it.
+    doc->OnAdjustmentChanged(Adjustment::PoleNS, 5000);
+    EXPECT_EQ(doc->Settings().poleNS, doc->Settings().poleNSMax);
     EXPECT_EQ(app_->DefaultSettings(), defaultBefore) << "the default set-up is not touched";
 }
 
@@ -128,9 +124,7 @@ TEST_F(Documents, CheckBoxesAndDefaults)
     doc->OnAutoDeclination();
     EXPECT_EQ(doc->Settings().autoDeclination, 0);
     EXPECT_TRUE(doc->StateOf(Adjustment::Declination).enabled);
-    FakeControl control;
-    control.position = 30;
-    doc->OnAdjustmentChanged(Adjustment::MotorAzimuth, control.position);
+    doc->OnAdjustmentChanged(Adjustment::MotorAzimuth, 30);
     EXPECT_EQ(doc->Settings().declination, -64) << "kept while not automatic";
     doc->OnAutoDeclination();
     EXPECT_EQ(doc->Settings().autoDeclination, 1);

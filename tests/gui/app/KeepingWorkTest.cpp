@@ -1,6 +1,5 @@
 #include "app/AppFixture.h"
 #include "controls/AdjustmentBar.h"
-#include "controls/ControlIds.h"
 #include "controls/NumericEdit.h"
 
 #include <QApplication>
@@ -62,12 +61,12 @@ protected:
         frame_->ActivateDocument(doc);
         Settle();
         frame_->AdjustmentBar()
-            ->Slider(IDC_POLE_EW_SLIDER)
+            ->Slider(Adjustment::PoleEW)
             ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         Settle();
     }
 
-    void TypeInto(int editId, const QString& text)
+    void TypeInto(Adjustment editId, const QString& text)
     {
         CNumericEdit* edit = frame_->AdjustmentBar()->Edit(editId);
         edit->setFocus();
@@ -84,12 +83,6 @@ protected:
     QString saveAsPath_;
 };
 
-// A control whose position the document reads.
-struct FakeControl : AdjustmentSource {
-    int position = 0;
-    int Position() const override { return position; }
-};
-
 TEST_F(KeepingWork, EveryChangeMarksTheDocumentAndNothingElseDoes)
 {
     const struct {
@@ -97,20 +90,10 @@ TEST_F(KeepingWork, EveryChangeMarksTheDocumentAndNothingElseDoes)
         std::function<void(CZenbeltsDoc&)> act;
         bool modifies;
     } cases[] = {
-        {"adjustment to a new value",
-         [](CZenbeltsDoc& d) {
-             FakeControl c;
-             c.position = 12;
-             d.OnAdjustmentChanged(Adjustment::PoleNS, c.position);
-         },
+        {"adjustment to a new value", [](CZenbeltsDoc& d) { d.OnAdjustmentChanged(Adjustment::PoleNS, 12); },
          true},
         {"adjustment handing over the same value",
-         [](CZenbeltsDoc& d) {
-             FakeControl c;
-             c.position = d.Settings().poleNS;
-             d.OnAdjustmentChanged(Adjustment::PoleNS, c.position);
-         },
-         false},
+         [](CZenbeltsDoc& d) { d.OnAdjustmentChanged(Adjustment::PoleNS, d.Settings().poleNS); }, false},
         {"auto declination", [](CZenbeltsDoc& d) { d.OnAutoDeclination(); }, true},
         {"lock satellites", [](CZenbeltsDoc& d) { d.OnLockSatellites(); }, true},
         {"set defaults after a change",
@@ -385,7 +368,7 @@ TEST_F(KeepingWork, SaveTakesTheValueStillBeingTyped)
         ASSERT_EQ(doc->Settings().poleNS, 0);
         Settle();
         saveAsPath_ = Path(QStringLiteral("typed.zb"));
-        TypeInto(IDC_POLE_NS_EDIT, QString::fromLatin1(c.typed));
+        TypeInto(Adjustment::PoleNS, QString::fromLatin1(c.typed));
         (c.saveAs ? frame_->actions().fileSaveAs : frame_->actions().fileSave)->trigger();
         EXPECT_EQ(FromBytes(ReadFile(QStringLiteral("typed.zb"))).poleNS, c.expected) << c.name;
         EXPECT_FALSE(doc->IsModified()) << c.name;
@@ -399,7 +382,7 @@ TEST_F(KeepingWork, SaveTakesTheValueStillBeingTyped)
 TEST_F(KeepingWork, ClosingCountsAValueStillBeingTyped)
 {
     CZenbeltsDoc* doc = app_->Documents()[0];
-    TypeInto(IDC_POLE_NS_EDIT, QStringLiteral("1.2"));
+    TypeInto(Adjustment::PoleNS, QStringLiteral("1.2"));
     answers_ = {QMessageBox::Cancel};
     frame_->actions().fileClose->trigger();
     Settle();

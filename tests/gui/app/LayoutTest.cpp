@@ -1,6 +1,5 @@
 #include "app/AppFixture.h"
 #include "controls/AdjustmentBar.h"
-#include "controls/ControlIds.h"
 #include "controls/NumericEdit.h"
 #include "dialogs/GeneralPage.h"
 #include "view/MissTable.h"
@@ -126,7 +125,7 @@ TEST(PanelLayout, LongerTextsWidenThePanel)
     // As a translation might have them.
     for (QLabel* label : bar.widget()->findChildren<QLabel*>())
         label->setText(label->text() + QStringLiteral(" Verstellung"));
-    bar.CheckBox(IDC_LOCK_SATELLITES)->setText(QStringLiteral("Satellitenpositionen festhalten"));
+    bar.LockSatellitesBox()->setText(QStringLiteral("Satellitenpositionen festhalten"));
     ShowAtPreferredSize(bar);
     EXPECT_GT(bar.widget()->width(), before);
     ExpectTidy(bar.widget(), QStringLiteral("long texts"));
@@ -137,13 +136,20 @@ TEST(PanelLayout, TabOrderRunsDownTheGroups)
     CAdjustmentBar bar;
     ShowAtPreferredSize(bar);
     const QList<QWidget*> expected = {
-        bar.Slider(IDC_POLE_NS_SLIDER),       bar.Slider(IDC_MOTOR_ELEVATION_SLIDER),
-        bar.Slider(IDC_DECLINATION_SLIDER),   bar.Edit(IDC_POLE_NS_EDIT),
-        bar.Edit(IDC_MOTOR_ELEVATION_EDIT),   bar.Edit(IDC_DECLINATION_EDIT),
-        bar.CheckBox(IDC_AUTO_DECLINATION),   bar.Slider(IDC_POLE_EW_SLIDER),
-        bar.Slider(IDC_MOTOR_AZIMUTH_SLIDER), bar.Slider(IDC_DISH_AZIMUTH_SLIDER),
-        bar.Edit(IDC_POLE_EW_EDIT),           bar.Edit(IDC_MOTOR_AZIMUTH_EDIT),
-        bar.Edit(IDC_DISH_AZIMUTH_EDIT),      bar.CheckBox(IDC_LOCK_SATELLITES),
+        bar.Slider(Adjustment::PoleNS),
+        bar.Slider(Adjustment::MotorElevation),
+        bar.Slider(Adjustment::Declination),
+        bar.Edit(Adjustment::PoleNS),
+        bar.Edit(Adjustment::MotorElevation),
+        bar.Edit(Adjustment::Declination),
+        bar.AutoDeclinationBox(),
+        bar.Slider(Adjustment::PoleEW),
+        bar.Slider(Adjustment::MotorAzimuth),
+        bar.Slider(Adjustment::DishAzimuth),
+        bar.Edit(Adjustment::PoleEW),
+        bar.Edit(Adjustment::MotorAzimuth),
+        bar.Edit(Adjustment::DishAzimuth),
+        bar.LockSatellitesBox(),
     };
     QList<QWidget*> order;
     QWidget* w = expected.first();
@@ -245,12 +251,12 @@ TEST_F(WindowLayout, ThePanelKeepsItsPlaceAsValuesChange)
 {
     CAdjustmentBar* bar = frame_->AdjustmentBar();
     const QRect before = InFrame(bar);
-    for (const AdjustmentControlSet& set : AdjustmentControlSets) {
+    for (Adjustment which : CAdjustmentBar::PanelOrder) {
         for (auto action : {QAbstractSlider::SliderToMinimum, QAbstractSlider::SliderToMaximum}) {
-            bar->Slider(set.slider)->triggerAction(action);
+            bar->Slider(which)->triggerAction(action);
             Settle();
             EXPECT_EQ(InFrame(bar), before)
-                << set.label << (action == QAbstractSlider::SliderToMinimum ? " min" : " max");
+                << InfoOf(which).label << (action == QAbstractSlider::SliderToMinimum ? " min" : " max");
         }
     }
 }

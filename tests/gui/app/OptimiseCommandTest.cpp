@@ -1,6 +1,5 @@
 #include "app/AppFixture.h"
 #include "controls/AdjustmentBar.h"
-#include "controls/ControlIds.h"
 #include "view/MissTable.h"
 
 #include <QCheckBox>
@@ -39,7 +38,7 @@ TEST_F(OptimiseCommand, OptimisesTheActiveDocumentAndSaysByHowMuch)
     EXPECT_TRUE(message.startsWith(QStringLiteral("Worst miss "))) << message.toStdString();
     EXPECT_TRUE(message.contains(QStringLiteral(" after ("))) << message.toStdString();
     Settle();
-    EXPECT_FALSE(frame_->AdjustmentBar()->CheckBox(IDC_AUTO_DECLINATION)->isChecked());
+    EXPECT_FALSE(frame_->AdjustmentBar()->AutoDeclinationBox()->isChecked());
 
     // "Defaults" still returns to the automatic values.
     frame_->actions().editSetDefaults->trigger();
@@ -56,7 +55,7 @@ TEST_F(OptimiseCommand, MissTableFollowsTheDocument)
     EXPECT_EQ(Cell(2, 2), QString::fromUtf8("0.0°E"));
     EXPECT_EQ(Cell(2, 3), QString::fromUtf8("0.25° below"));
 
-    frame_->AdjustmentBar()->Slider(IDC_POLE_NS_SLIDER)->triggerAction(QAbstractSlider::SliderToMaximum);
+    frame_->AdjustmentBar()->Slider(Adjustment::PoleNS)->triggerAction(QAbstractSlider::SliderToMaximum);
     Settle();
     EXPECT_NE(Cell(2, 3), QString::fromUtf8("0.25° below")) << "follows every change";
 
