@@ -18,9 +18,6 @@ namespace zenbelts {
 
 namespace {
 
-constexpr const char* RowLabels[6]
-    = {"Pole N/S", "Pole E/W", "Motor Az", "Motor Elv", "Dish Az", "Dish Decl"};
-
 // The page's measures in dialog units, as it was first drawn: what the
 // controls prefer at the template font. The layouts grow them with the font
 // and with longer texts.
@@ -94,7 +91,7 @@ CGeneralPage::CGeneralPage(QWidget* parent) : QWidget(parent)
 
     for (int i = 0; i < 6; ++i) {
         const AdjustmentInfo& a = Adjustments[i];
-        label(limitsGrid, tr(RowLabels[i]), i, 0);
+        label(limitsGrid, QString::fromLatin1(a.shortTitle), i, 0);
         label(limitsGrid, tr("from:"), i, 1);
         label(limitsGrid, tr("to:"), i, 3);
         const auto makeEdit = [&]() -> CNumericEdit* {

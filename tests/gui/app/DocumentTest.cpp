@@ -151,7 +151,7 @@ TEST_F(Documents, CheckBoxesAndDefaults)
     EXPECT_EQ(ns.maximum, 40);
 }
 
-TEST_F(Documents, UpdateStateGivesRangesAroundTheAutomaticValues)
+TEST_F(Documents, StateOfGivesRangesAroundTheAutomaticValues)
 {
     CZenbeltsDoc* doc = app_->Documents()[0];
     const AdjustmentState el = doc->StateOf(Adjustment::MotorElevation);
