@@ -1,37 +1,42 @@
-// The desktop program's costs a user feels: one adjustment, from the
-// notification to the end of the repaint of a full-HD view; and a cold start
-// to the first painted window, beside a bare main window's.
+// The desktop program's costs a user feels: one step of a slider drag, from
+// the slider's movement until the full-HD view and the Misses table have
+// repainted; and a cold start to the first painted window, beside a bare
+// main window's.
 
 #include "app/MainFrame.h"
 #include "app/ZenbeltsApp.h"
 #include "controls/AdjustmentBar.h"
-#include "controls/ControlIds.h"
 #include "document/ZenbeltsDoc.h"
 #include "model/SettingsArchive.h"
+#include "view/MissTable.h"
 #include "view/ZenbeltsView.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QSettings>
+#include <QSlider>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <cstring>
 
 namespace zenbelts {
 namespace {
 
-struct Slider : AdjustmentSource {
-    int position = 0;
-    int Position() const override { return position; }
-};
-
-// A program with a stored set-up (so no first-run dialog) in a private folder.
-std::unique_ptr<CZenbeltsApp> StartProgram(const QTemporaryDir& dir)
+// A program with a stored set-up (so no first-run dialog) in a private
+// folder; list: the satellite list to read, the shipped one when empty.
+std::unique_ptr<CZenbeltsApp> StartProgram(const QTemporaryDir& dir, const QString& list = {})
 {
     const QString ini = dir.filePath(QStringLiteral("settings.ini"));
     {
@@ -43,83 +48,161 @@ std::unique_ptr<CZenbeltsApp> StartProgram(const QTemporaryDir& dir)
                       QByteArray(reinterpret_cast<const char*>(bytes.data()),
                                  static_cast<qsizetype>(bytes.size())));
     }
-    auto app = std::make_unique<CZenbeltsApp>(AppOptions{ini, QStringLiteral("sats.lst")});
+    auto app
+        = std::make_unique<CZenbeltsApp>(AppOptions{ini, list.isEmpty() ? QStringLiteral("sats.lst") : list});
     if (!app->InitInstance({}))
         throw std::runtime_error("run from the folder that holds sats.lst");
     return app;
 }
 
-// Every entry of the list chosen, in a view of 1920 x 1080.
-CZenbeltsView& BusyFullHdView(CZenbeltsApp& app)
+// A list with an entry at every one of the 3,600 positions.
+QString WriteFullList(const QTemporaryDir& dir)
 {
-    CZenbeltsDoc* doc = app.MainFrame()->ActiveDocument();
-    for (const SatelliteEntry& e : app.Catalogue())
-        doc->Settings().chosenSatellites.Set(e.position);
-    CZenbeltsView* view = app.MainFrame()->ActiveView();
-    auto* frame = qobject_cast<QMdiSubWindow*>(view->parentWidget());
-    app.MainFrame()->resize(2400, 1500);
-    frame->resize(frame->size() + (QSize(1920, 1080) - view->size()));
-    app.MainFrame()->UpdateCommandUi();
-    QCoreApplication::processEvents();
-    return *view;
+    const QString path = dir.filePath(QStringLiteral("full.lst"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot write the list");
+    for (int p = 0; p < 3600; ++p)
+        file.write(QStringLiteral("%1=Satellite at position %2\r\n")
+                       .arg(p, 4, 10, QLatin1Char('0'))
+                       .arg(p)
+                       .toLatin1());
+    return path;
 }
 
-void AdjustmentToRepaint(benchmark::State& state)
-{
-    QTemporaryDir dir;
-    auto app = StartProgram(dir);
-    CZenbeltsView* view = &BusyFullHdView(*app);
-    CZenbeltsDoc* doc = &view->Document();
-    state.counters["width"] = view->width();
-    state.counters["height"] = view->height();
-
-    Slider slider;
-    int step = 0;
-    for (auto _ : state) {
-        slider.position = (step++ % 101) - 50;
-        doc->OnAdjustmentChanged(Adjustment::MotorAzimuth, slider.position);
-        view->repaint();
+// Sets a flag when the watched widget paints.
+class PaintWatch : public QObject {
+public:
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
     }
-}
-BENCHMARK(AdjustmentToRepaint)->Unit(benchmark::kMillisecond);
+};
 
-// A drag of the motor azimuth slider across 100 steps, each step stored,
-// recalculated and the full-HD view repainted before the next: the time per
-// step is a hundredth of the time reported.
-void SliderDrag100Steps(benchmark::State& state)
+// The motor azimuth slider: the middle one of the panel's horizontal sliders.
+QSlider* MotorAzimuthSlider(CMainFrame& frame)
+{
+    QList<QSlider*> horizontal;
+    for (QSlider* slider : frame.AdjustmentBar()->findChildren<QSlider*>()) {
+        if (slider->orientation() == Qt::Horizontal)
+            horizontal.append(slider);
+    }
+    if (horizontal.size() < 2)
+        throw std::runtime_error("no motor azimuth slider");
+    return horizontal[1];
+}
+
+// Steps of a slider drag in a 1920 x 1080 view with the Misses table shown.
+// Arg 0: entries in the list (120: the shipped one, 3600: one at every
+// position); arg 1: how many of them are chosen (0: all).
+void SliderStep(benchmark::State& state)
 {
     QTemporaryDir dir;
-    auto app = StartProgram(dir);
-    CZenbeltsDoc* doc = app->MainFrame()->ActiveDocument();
+    const bool full = state.range(0) > 120;
+    auto app = StartProgram(dir, full ? WriteFullList(dir) : QString());
+    CMainFrame* frame = app->MainFrame();
+    CZenbeltsDoc* doc = frame->ActiveDocument();
+    const int chosen = static_cast<int>(state.range(1));
+    doc->Settings().chosenSatellites.Clear();
+    const int every = chosen == 0 ? 1 : std::max(1, static_cast<int>(app->Catalogue().size()) / chosen);
+    int count = 0;
+    for (const SatelliteEntry& e : app->Catalogue()) {
+        if (count++ % every == 0)
+            doc->Settings().chosenSatellites.Set(e.position);
+    }
     doc->Settings().motorAzimuthMin = -100;
     doc->Settings().motorAzimuthMax = 100;
-    CZenbeltsView* view = &BusyFullHdView(*app);
-    CAdjustmentSlider* slider = app->MainFrame()->AdjustmentBar()->Slider(IDC_MOTOR_AZIMUTH_SLIDER);
-    for (auto _ : state) {
-        slider->setSliderDown(true);
-        for (int step = -50; step < 50; ++step) {
-            slider->setSliderPosition(step);
-            view->repaint();
-        }
-        slider->setSliderDown(false);
+    CZenbeltsView* view = frame->ActiveView();
+    auto* window = qobject_cast<QMdiSubWindow*>(view->parentWidget());
+    frame->resize(2400, 1500);
+    frame->UpdateCommandUi();
+    for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
-    }
-}
-BENCHMARK(SliderDrag100Steps)->Unit(benchmark::kMillisecond);
+    window->resize(window->size() + (QSize(1920, 1080) - view->size()));
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    QWidget* table = frame->MissTable()->findChild<QAbstractItemView*>()->viewport();
+    if (frame->MissTable()->isHidden())
+        throw std::runtime_error("the Misses table is hidden");
 
-// Runs this program again as a child that starts, paints once and leaves.
-void ColdStart(benchmark::State& state, const char* what)
-{
+    PaintWatch viewPaint, tablePaint;
+    view->installEventFilter(&viewPaint);
+    table->installEventFilter(&tablePaint);
+    QSlider* slider = MotorAzimuthSlider(*frame);
+    slider->setSliderDown(true);
+    int step = 0, tableMissed = 0;
     for (auto _ : state) {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--start-once"), QString::fromLatin1(what)});
-        if (!child.waitForFinished(30000) || child.exitCode() != 0)
-            state.SkipWithError("the child did not paint");
+        viewPaint.painted = tablePaint.painted = false;
+        // Back and forth across -50..50.
+        const int phase = step++ % 200;
+        slider->setSliderPosition(phase < 100 ? phase - 50 : 150 - phase);
+        slider->triggerAction(QAbstractSlider::SliderMove);
+        // Until both have painted; a table whose text did not change may
+        // stay as it is, so give up on it once the queue has run dry.
+        int idle = 0;
+        while (!(viewPaint.painted && tablePaint.painted) && idle < 3) {
+            QCoreApplication::processEvents();
+            if (viewPaint.painted)
+                ++idle;
+        }
+        if (!tablePaint.painted)
+            ++tableMissed;
     }
+    slider->setSliderDown(false);
+    state.counters["width"] = view->width();
+    state.counters["height"] = view->height();
+    state.counters["rows"]
+        = static_cast<double>(frame->MissTable()->findChild<QAbstractItemView*>()->model()->rowCount());
+    state.counters["tableMissed"] = tableMissed;
 }
-BENCHMARK_CAPTURE(ColdStart, Zenbelts, "zenbelts")->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK_CAPTURE(ColdStart, BareMainWindow, "bare")->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(SliderStep)
+    ->Args({120, 12})
+    ->Args({120, 0})
+    ->Args({3600, 0})
+    ->ArgNames({"entries", "chosen"})
+    ->Unit(benchmark::kMillisecond);
+
+double ChildCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
+           + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Runs this program again as a child that starts, paints once and leaves;
+// the program and the bare window in turn, so that both meet the same load.
+// Reports the CPU time and the wall time of each, and their ratios.
+void ColdStart(benchmark::State& state)
+{
+    double cpu[2] = {0, 0}, wall[2] = {0, 0};
+    const char* what[2] = {"zenbelts", "bare"};
+    for (auto _ : state) {
+        for (int k = 0; k < 2; ++k) {
+            const double before = ChildCpuSeconds();
+            QElapsedTimer timer;
+            timer.start();
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--start-once"), QString::fromLatin1(what[k])});
+            if (!child.waitForFinished(30000) || child.exitCode() != 0)
+                state.SkipWithError("the child did not paint");
+            wall[k] += timer.nsecsElapsed() / 1e9;
+            cpu[k] += ChildCpuSeconds() - before;
+        }
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["zenbelts_cpu_ms"] = cpu[0] / n * 1e3;
+    state.counters["bare_cpu_ms"] = cpu[1] / n * 1e3;
+    state.counters["zenbelts_wall_ms"] = wall[0] / n * 1e3;
+    state.counters["bare_wall_ms"] = wall[1] / n * 1e3;
+    state.counters["cpu_ratio"] = cpu[0] / cpu[1];
+    state.counters["wall_ratio"] = wall[0] / wall[1];
+}
+BENCHMARK(ColdStart)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 // Quits at the first paint of the watched widget.
 class FirstPaint : public QObject {
@@ -139,7 +222,11 @@ int StartOnce(const char* what)
     FirstPaint watcher;
     if (std::strcmp(what, "bare") == 0) {
         QMainWindow window;
-        window.installEventFilter(&watcher);
+        auto* label = new QLabel(QStringLiteral("Geostationary satellites"));
+        window.setCentralWidget(label);
+        window.statusBar()->showMessage(QStringLiteral("Ready"));
+        window.resize(1000, 700);
+        label->installEventFilter(&watcher);
         window.show();
         return QApplication::exec();
     }

@@ -1,5 +1,6 @@
-// One full drawing of a busy plot: the shipped list, every entry chosen,
-// satellites locked (the costlier presentation), a 1920 x 1080 window.
+// One full drawing of a busy plot into a 1920 x 1080 window: the shipped list
+// (120 entries) or one entry at each of the 3,600 positions, every entry
+// chosen, with the satellites locked (the costlier presentation) or not.
 
 #include "catalogue/SatelliteList.h"
 #include "view/ArcPlotOutput.h"
@@ -30,23 +31,29 @@ public:
     void ClearClip() override {}
 };
 
+// entries: 120 for the shipped list, else one at every position.
 struct BusyPlot {
     SatelliteCatalogue catalogue;
     MountSettings settings;
-    BusyPlot()
+    BusyPlot(std::int64_t entries, bool locked)
     {
-        if (!LoadSatelliteListFile("sats.lst", catalogue))
-            throw std::runtime_error("run from the folder that holds sats.lst");
+        if (entries <= 120) {
+            if (!LoadSatelliteListFile("sats.lst", catalogue))
+                throw std::runtime_error("run from the folder that holds sats.lst");
+        } else {
+            for (int p = 0; p < PositionCount; ++p)
+                catalogue.InsertOrRename(p, "Satellite at position " + std::to_string(p));
+        }
         settings.LoadFactoryDefaults(catalogue);
         for (const SatelliteEntry& e : catalogue)
             settings.chosenSatellites.Set(e.position);
-        settings.lockSatellites = 1;
+        settings.lockSatellites = locked ? 1 : 0;
     }
 };
 
 void DrawCoreOnly(benchmark::State& state)
 {
-    const BusyPlot plot;
+    const BusyPlot plot(state.range(0), state.range(1) != 0);
     NullSurface surface;
     const ArcPlotRequest request{plot.settings,           plot.catalogue,          1920, 1080, false,
                                  StandardScreenMetrics(), ScreenDrawingObjects(96)};
@@ -54,11 +61,14 @@ void DrawCoreOnly(benchmark::State& state)
         DrawArcPlot(surface, request);
     state.counters["entries"] = static_cast<double>(plot.catalogue.size());
 }
-BENCHMARK(DrawCoreOnly)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DrawCoreOnly)
+    ->ArgsProduct({{120, 3600}, {0, 1}})
+    ->ArgNames({"entries", "locked"})
+    ->Unit(benchmark::kMicrosecond);
 
 void DrawIntoImage(benchmark::State& state)
 {
-    const BusyPlot plot;
+    const BusyPlot plot(state.range(0), state.range(1) != 0);
     QImage image(1920, 1080, QImage::Format_RGB32);
     const ArcPlotRequest request{plot.settings,           plot.catalogue,          1920, 1080, false,
                                  StandardScreenMetrics(), ScreenDrawingObjects(96)};
@@ -68,8 +78,12 @@ void DrawIntoImage(benchmark::State& state)
         QPainterSurface surface(painter);
         DrawArcPlot(surface, request);
     }
+    state.counters["entries"] = static_cast<double>(plot.catalogue.size());
 }
-BENCHMARK(DrawIntoImage)->Unit(benchmark::kMicrosecond);
+BENCHMARK(DrawIntoImage)
+    ->ArgsProduct({{120, 3600}, {0, 1}})
+    ->ArgNames({"entries", "locked"})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace zenbelts

@@ -3,7 +3,10 @@
 #include "catalogue/SatelliteList.h"
 #include "cli/Arguments.h"
 #include "cli/Assignments.h"
+#include "cli/CommandFiles.h"
+#include "cli/DiagnoseCommand.h"
 #include "cli/Json.h"
+#include "cli/ReceiverCommands.h"
 #include "io/FileAccess.h"
 #include "model/MountSettings.h"
 #include "model/OptimiseMount.h"
@@ -40,7 +43,13 @@ constexpr const char* Usage
       "       zenbelts-cli print FILE.zb -o OUT.pdf [--window WxH] [--sats FILE]\n"
       "       zenbelts-cli arc FILE.zb [--json] [--sats FILE]\n"
       "       zenbelts-cli optimise FILE.zb [-o OUT.zb] [--ring] [--sats FILE]\n"
+      "       zenbelts-cli diagnose FILE.zb OBSERVATIONS.csv [--json] [-o FITTED.zb] [--sats FILE]\n"
+      "       zenbelts-cli import SOURCE... -o OUT.lst [--format xml|sources|ini|scan-tables|neumo]\n"
+      "       zenbelts-cli choose FILE.zb SOURCE... [-o OUT.zb] [--add]\n"
+      "       zenbelts-cli usals FILE.zb [--json] [--sats FILE]\n"
       "       zenbelts-cli --version\n";
+
+}  // namespace
 
 MountSettings ReadSettingsFile(const std::string& path)
 {
@@ -102,11 +111,16 @@ SatelliteCatalogue ReadCatalogue(Arguments& args, const fs::path& defaultSats)
 {
     const std::string path = args.TakeValue("--sats").value_or(defaultSats.string());
     SatelliteCatalogue catalogue;
+    // A receiver's file or folder serves as well as a list of the program's.
+    if (ReadReceiverCatalogue(path, catalogue))
+        return catalogue;
     const SatelliteListResult loaded = LoadSatelliteListFile(path, catalogue);
     if (!loaded)
         Fail(Shown(path) + ": " + SatelliteListLoadError + ": " + loaded.reason);
     return catalogue;
 }
+
+namespace {
 
 int CommandNew(Arguments args, const fs::path& defaultSats, std::ostream&)
 {
@@ -216,15 +230,13 @@ int CommandRender(Arguments args, const fs::path& defaultSats)
     const MountSettings settings = ReadSettingsFile(input);
 
     EnsureGuiApplication();
-    const QImage image
+    QImage image
         = RenderArcPlotImage(settings, catalogue, size, StandardScreenMetrics(), ScreenDrawingObjects(96));
     if (image.isNull())
         Fail(Shown(*output) + ": cannot draw it: no memory for an image of " + std::to_string(size.width())
              + "x" + std::to_string(size.height()) + " pixels");
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG") || png.isEmpty())
+    const QByteArray png = EncodePng(std::move(image));
+    if (png.isEmpty())
         Fail(Shown(*output) + ": cannot write it: the image could not be encoded as PNG");
     WriteOutputFile(*output, ToBytes(png));
     return ExitOk;
@@ -294,22 +306,25 @@ int CommandArc(Arguments args, const fs::path& defaultSats, std::ostream& out)
                 << ", \"chosen\": " << (r.chosen ? "true" : "false")
                 << ", \"motorAngle\": " << Number("%.17g", r.motorAngle)
                 << ", \"offset\": " << Number("%.17g", r.offset)
-                << ", \"elevation\": " << Number("%.17g", r.elevation) << "}";
+                << ", \"elevation\": " << Number("%.17g", r.elevation) << ReceiverJsonFields(settings, r)
+                << "}";
         }
         out << (rows.empty() ? "]\n" : "\n]\n");
         return ExitOk;
     }
-    out << "Pos   Label     Chosen  Motor   Offset  Elevation  Name\n";
+    out << "Pos   Label     Chosen  Motor   Offset  Elevation  " << ReceiverColumnHeadings << "Name\n";
     for (const ArcRow& r : rows) {
         char position[8];
         std::snprintf(position, sizeof position, "%04d", r.position);
         out << Padded(position, 6) << Padded(r.label, 10) << Padded(r.chosen ? "yes" : "", 8)
             << Padded(Number("%+.2f", r.motorAngle), 8) << Padded(Number("%+.2f", r.offset), 8)
-            << Padded(Number("%.1f", r.elevation), 11) << PrintableText(r.name) << "\n";
+            << Padded(Number("%.1f", r.elevation), 11) << ReceiverColumns(settings, r)
+            << PrintableText(r.name) << "\n";
     }
     out << "Motor: degrees the motor turns from its zero, positive to the left of the plot.\n"
            "Offset: degrees the satellite lies above (+) or below (-) the beam at that turn.\n"
-           "Elevation: degrees above the horizon; below 0 the satellite cannot be seen.\n";
+           "Elevation: degrees above the horizon; below 0 the satellite cannot be seen.\n"
+        << ReceiverColumnNotes;
     return ExitOk;
 }
 
@@ -377,6 +392,14 @@ int RunCli(const std::vector<std::string>& args, const fs::path& defaultSats, st
             return CommandArc(rest, defaultSats, out);
         if (command == "optimise" || command == "optimize")
             return CommandOptimise(rest, defaultSats, out);
+        if (command == "import")
+            return CommandImport(rest, err);
+        if (command == "choose")
+            return CommandChoose(rest, err);
+        if (command == "usals")
+            return CommandUsals(rest, defaultSats, out);
+        if (command == "diagnose")
+            return CommandDiagnose(rest, defaultSats, out);
         FailUsage("unknown command '" + Shown(command) + "'");
     } catch (const Failure& failure) {
         err << failure.message << '\n';

@@ -62,6 +62,12 @@ bool ListReceiverFolder(const std::filesystem::path& folder, ReceiverFormat form
 ImportResult ImportReceiverFolder(const ReceiverFolder& folder, std::size_t maxFileBytes)
 {
     ImportAccumulator into;
+    ImportReceiverFolderInto(folder, into, maxFileBytes);
+    return into.Result();
+}
+
+void ImportReceiverFolderInto(const ReceiverFolder& folder, ImportAccumulator& into, std::size_t maxFileBytes)
+{
     for (const std::filesystem::path& path : folder.files) {
         std::vector<std::uint8_t> bytes;
         std::string error;
@@ -74,7 +80,6 @@ ImportResult ImportReceiverFolder(const ReceiverFolder& folder, std::size_t maxF
         const std::string content(bytes.begin(), bytes.end());
         ImportInto(folder.format, path.filename().string(), content, into);
     }
-    return into.Result();
 }
 
 }  // namespace zenbelts

@@ -27,5 +27,8 @@ bool ListReceiverFolder(const std::filesystem::path& folder, ReceiverFormat form
 // larger than maxFileBytes counts as a skipped entry.
 ImportResult ImportReceiverFolder(const ReceiverFolder& folder,
                                   std::size_t maxFileBytes = std::size_t{1} << 20);
+// The same into entries gathered from other sources too.
+void ImportReceiverFolderInto(const ReceiverFolder& folder, ImportAccumulator& into,
+                              std::size_t maxFileBytes = std::size_t{1} << 20);
 
 }  // namespace zenbelts

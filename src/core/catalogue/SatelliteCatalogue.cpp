@@ -1,6 +1,7 @@
 #include "catalogue/SatelliteCatalogue.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 namespace zenbelts {
@@ -18,6 +19,28 @@ void SatelliteCatalogue::InsertOrRename(int position, std::string name)
         it->name = std::move(name);
     else
         entries_.insert(it, {position, std::move(name)});
+}
+
+void SatelliteCatalogue::InsertOrRenameAll(std::vector<SatelliteEntry> entries)
+{
+    const auto byPosition
+        = [](const SatelliteEntry& a, const SatelliteEntry& b) { return a.position < b.position; };
+    // Stable: of a repeated position, the last one read stays last.
+    std::stable_sort(entries.begin(), entries.end(), byPosition);
+    std::vector<SatelliteEntry> merged;
+    merged.reserve(entries_.size() + entries.size());
+    auto old = entries_.begin();
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
+        if (std::next(it) != entries.end() && std::next(it)->position == it->position)
+            continue;
+        for (; old != entries_.end() && old->position < it->position; ++old)
+            merged.push_back(std::move(*old));
+        if (old != entries_.end() && old->position == it->position)
+            ++old;
+        merged.push_back(std::move(*it));
+    }
+    std::move(old, entries_.end(), std::back_inserter(merged));
+    entries_ = std::move(merged);
 }
 
 namespace {

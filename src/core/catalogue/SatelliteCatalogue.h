@@ -18,6 +18,9 @@ struct SatelliteEntry {
 class SatelliteCatalogue {
 public:
     void InsertOrRename(int position, std::string name);
+    // The same for many entries, in the order given (a position repeated
+    // keeps its last name), in n log n whatever the order.
+    void InsertOrRenameAll(std::vector<SatelliteEntry> entries);
     void Clear() { entries_.clear(); }
 
     bool empty() const { return entries_.empty(); }

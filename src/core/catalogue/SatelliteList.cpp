@@ -2,7 +2,9 @@
 
 #include "io/FileAccess.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <sstream>
 #include <vector>
 
@@ -15,7 +17,7 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-void ReadLine(std::string_view line, SatelliteCatalogue& catalogue)
+void ReadLine(std::string_view line, std::vector<SatelliteEntry>& entries)
 {
     if (line.size() < 5 || line[4] != '=')
         return;
@@ -27,7 +29,7 @@ void ReadLine(std::string_view line, SatelliteCatalogue& catalogue)
     }
     if (position >= PositionCount)
         return;
-    catalogue.InsertOrRename(position, std::string(line.substr(5)));
+    entries.push_back({position, std::string(line.substr(5))});
 }
 
 std::string BytesText(std::size_t bytes)
@@ -42,10 +44,8 @@ SatelliteListResult Failed(std::string reason)
     return {false, std::move(reason)};
 }
 
-}  // namespace
-
-SatelliteListResult ReadSatelliteList(std::istream& in, SatelliteCatalogue& catalogue,
-                                      std::size_t maxLineBytes)
+SatelliteListResult ReadEntries(std::istream& in, std::vector<SatelliteEntry>& entries,
+                                std::size_t maxLineBytes)
 {
     // Room for the longest line, a CR before its LF and the terminating NUL;
     // a longer line fills it and fails the stream without being held whole.
@@ -68,11 +68,24 @@ SatelliteListResult ReadSatelliteList(std::istream& in, SatelliteCatalogue& cata
             line.remove_suffix(1);
         if (line.size() > maxLineBytes)
             return Failed("line " + std::to_string(number) + " is longer than " + BytesText(maxLineBytes));
-        ReadLine(line, catalogue);
+        ReadLine(line, entries);
         if (!ended)
             break;
     }
     return {};
+}
+
+}  // namespace
+
+SatelliteListResult ReadSatelliteList(std::istream& in, SatelliteCatalogue& catalogue,
+                                      std::size_t maxLineBytes)
+{
+    // Gathered and taken over at once: one insertion at a time is quadratic
+    // for a list in descending order. A failure keeps what was read before.
+    std::vector<SatelliteEntry> entries;
+    const SatelliteListResult result = ReadEntries(in, entries, maxLineBytes);
+    catalogue.InsertOrRenameAll(std::move(entries));
+    return result;
 }
 
 SatelliteListResult LoadSatelliteListFile(const std::string& path, SatelliteCatalogue& catalogue)
@@ -93,15 +106,48 @@ SatelliteListResult LoadSatelliteListFile(const std::string& path, SatelliteCata
 
 namespace zenbelts {
 
-std::filesystem::path FindSatelliteList(const std::filesystem::path& executableDir)
+std::vector<std::filesystem::path> SatelliteListPlaces(const std::filesystem::path& executableDir,
+                                                       std::string_view dataDirs)
 {
     namespace fs = std::filesystem;
+    std::vector<fs::path> places{
+        executableDir / "sats.lst",
+        (executableDir / ".." / "share" / "zenbelts" / "sats.lst").lexically_normal()};
+    if (dataDirs.empty())
+        dataDirs = DefaultDataDirs;
+    while (!dataDirs.empty()) {
+        const std::size_t colon = dataDirs.find(':');
+        const fs::path dir(dataDirs.substr(0, colon));
+        dataDirs.remove_prefix(colon == std::string_view::npos ? dataDirs.size() : colon + 1);
+        // Relative folders are invalid there: they would depend on where the
+        // program was started.
+        if (!dir.is_absolute())
+            continue;
+        const fs::path place = (dir / "zenbelts" / "sats.lst").lexically_normal();
+        if (std::find(places.begin(), places.end(), place) == places.end())
+            places.push_back(place);
+    }
+    return places;
+}
+
+std::filesystem::path FindSatelliteList(const std::filesystem::path& executableDir, std::string_view dataDirs,
+                                        const std::filesystem::path& userList)
+{
     std::error_code ec;
-    const fs::path beside = executableDir / "sats.lst";
-    if (fs::exists(beside, ec))
-        return beside;
-    const fs::path shared = (executableDir / ".." / "share" / "zenbelts" / "sats.lst").lexically_normal();
-    return fs::exists(shared, ec) ? shared : beside;
+    if (!userList.empty() && std::filesystem::exists(userList, ec))
+        return userList;
+    const std::vector<std::filesystem::path> places = SatelliteListPlaces(executableDir, dataDirs);
+    for (const std::filesystem::path& place : places) {
+        if (std::filesystem::exists(place, ec))
+            return place;
+    }
+    return places.front();
+}
+
+std::filesystem::path FindSatelliteList(const std::filesystem::path& executableDir)
+{
+    const char* dataDirs = std::getenv("XDG_DATA_DIRS");
+    return FindSatelliteList(executableDir, dataDirs ? dataDirs : "");
 }
 
 }  // namespace zenbelts

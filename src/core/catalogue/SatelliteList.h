@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <istream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace zenbelts {
 
@@ -33,9 +35,24 @@ struct SatelliteListResult {
 [[nodiscard]] SatelliteListResult LoadSatelliteListFile(const std::string& path,
                                                         SatelliteCatalogue& catalogue);
 
-// Where the shipped list lies for a program in executableDir: beside it (a
-// build tree), else under ../share/zenbelts (an installation); the first
-// place when neither has one, so that the message names it.
+// The system's data folders when XDG_DATA_DIRS is unset or empty.
+inline constexpr const char* DefaultDataDirs = "/usr/local/share:/usr/share";
+
+// The places of the shipped list for a program in executableDir, in the
+// order they are tried: beside it (a build tree, Windows), under
+// ../share/zenbelts (an installation at any prefix, an unpacked package),
+// then zenbelts/sats.lst in each absolute folder of dataDirs (the value of
+// XDG_DATA_DIRS; DefaultDataDirs when empty).
+std::vector<std::filesystem::path> SatelliteListPlaces(const std::filesystem::path& executableDir,
+                                                       std::string_view dataDirs);
+
+// The user's own list when it exists, else the first place of
+// SatelliteListPlaces that holds a list; the first place when none does, so
+// that the message names it.
+std::filesystem::path FindSatelliteList(const std::filesystem::path& executableDir, std::string_view dataDirs,
+                                        const std::filesystem::path& userList = {});
+
+// As above, with XDG_DATA_DIRS from the environment and no list of the user's.
 std::filesystem::path FindSatelliteList(const std::filesystem::path& executableDir);
 
 // The failure text of start-up, followed by the reason.

@@ -259,8 +259,10 @@ bool WriteFileSafely(const fs::path& path, std::span<const std::uint8_t> bytes, 
     };
     if (exists) {
         // Best effort: when root saves someone's file, it stays theirs.
-        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
-            (void)::fchown(file.get(), old.st_uid, old.st_gid);
+        if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+            && ::fchown(file.get(), old.st_uid, old.st_gid) != 0) {
+            // Not ours to give away: the file becomes the writer's, as any new one would.
+        }
         if (::fchmod(file.get(), old.st_mode & 0777) != 0)
             return discard(errno);
     }

@@ -2,32 +2,45 @@
 
 #include "geometry/Geodesy.h"
 #include "geometry/MountModel.h"
+#include "text/Translatable.h"
 
 #include <algorithm>
 
 namespace zenbelts {
 
 const std::array<AdjustmentInfo, 6> Adjustments = {{
-    {Adjustment::PoleNS, "poleNS", "poleNSMin", "poleNSMax", "pole north/south", "Pole N/S", "Pole N/S", "NS",
-     "Mounting pole North/South roll", "Pole N/S", &MountSettings::poleNS, &MountSettings::poleNSMin,
+    {Adjustment::PoleNS, "poleNS", "poleNSMin", "poleNSMax", "pole north/south",
+     ZB_TRANSLATE_NOOP("Adjustment", "Pole N/S"), ZB_TRANSLATE_NOOP("Adjustment", "Pole N/S"),
+     ZB_TRANSLATE_NOOP("Adjustment", "NS"), ZB_TRANSLATE_NOOP("Adjustment", "Mounting pole North/South roll"),
+     ZB_TRANSLATE_NOOP("Adjustment", "Pole N/S"), &MountSettings::poleNS, &MountSettings::poleNSMin,
      &MountSettings::poleNSMax, nullptr, 'N', 'S'},
-    {Adjustment::PoleEW, "poleEW", "poleEWMin", "poleEWMax", "pole east/west", "Pole E/W", "Pole E/W", "EW",
-     "Mounting pole East/West roll", "Pole E/W", &MountSettings::poleEW, &MountSettings::poleEWMin,
+    {Adjustment::PoleEW, "poleEW", "poleEWMin", "poleEWMax", "pole east/west",
+     ZB_TRANSLATE_NOOP("Adjustment", "Pole E/W"), ZB_TRANSLATE_NOOP("Adjustment", "Pole E/W"),
+     ZB_TRANSLATE_NOOP("Adjustment", "EW"), ZB_TRANSLATE_NOOP("Adjustment", "Mounting pole East/West roll"),
+     ZB_TRANSLATE_NOOP("Adjustment", "Pole E/W"), &MountSettings::poleEW, &MountSettings::poleEWMin,
      &MountSettings::poleEWMax, nullptr, 'E', 'W'},
     {Adjustment::MotorAzimuth, "motorAzimuth", "motorAzimuthMin", "motorAzimuthMax", "motor azimuth",
-     "Motor azimuth", "Motor Az", "MA", "Motor azimuthal shift (on mounting pole)", "Motor azimuth",
-     &MountSettings::motorAzimuth, &MountSettings::motorAzimuthMin, &MountSettings::motorAzimuthMax, nullptr,
-     'E', 'W'},
+     ZB_TRANSLATE_NOOP("Adjustment", "Motor azimuth"), ZB_TRANSLATE_NOOP("Adjustment", "Motor Az"),
+     ZB_TRANSLATE_NOOP("Adjustment", "MA"),
+     ZB_TRANSLATE_NOOP("Adjustment", "Motor azimuthal shift (on mounting pole)"),
+     ZB_TRANSLATE_NOOP("Adjustment", "Motor azimuth"), &MountSettings::motorAzimuth,
+     &MountSettings::motorAzimuthMin, &MountSettings::motorAzimuthMax, nullptr, 'E', 'W'},
     {Adjustment::MotorElevation, "motorElevation", "motorElevationMin", "motorElevationMax",
-     "motor elevation", "Motor elevation", "Motor Elv", "EL", "Motor elevation", "Elevation",
+     "motor elevation", ZB_TRANSLATE_NOOP("Adjustment", "Motor elevation"),
+     ZB_TRANSLATE_NOOP("Adjustment", "Motor Elv"), ZB_TRANSLATE_NOOP("Adjustment", "EL"),
+     ZB_TRANSLATE_NOOP("Adjustment", "Motor elevation"), ZB_TRANSLATE_NOOP("Adjustment", "Elevation"),
      &MountSettings::motorElevation, &MountSettings::motorElevationMin, &MountSettings::motorElevationMax,
      &MountSettings::motorElevationAuto, 'N', 'S'},
     {Adjustment::DishAzimuth, "dishAzimuth", "dishAzimuthMin", "dishAzimuthMax", "dish azimuth",
-     "Dish azimuth", "Dish Az", "DA", "Dish azimuthal shift (on motor pole)", "Dish azimuth",
-     &MountSettings::dishAzimuth, &MountSettings::dishAzimuthMin, &MountSettings::dishAzimuthMax, nullptr,
-     'E', 'W'},
+     ZB_TRANSLATE_NOOP("Adjustment", "Dish azimuth"), ZB_TRANSLATE_NOOP("Adjustment", "Dish Az"),
+     ZB_TRANSLATE_NOOP("Adjustment", "DA"),
+     ZB_TRANSLATE_NOOP("Adjustment", "Dish azimuthal shift (on motor pole)"),
+     ZB_TRANSLATE_NOOP("Adjustment", "Dish azimuth"), &MountSettings::dishAzimuth,
+     &MountSettings::dishAzimuthMin, &MountSettings::dishAzimuthMax, nullptr, 'E', 'W'},
     {Adjustment::Declination, "declination", "declinationMin", "declinationMax", "dish declination",
-     "Dish declination", "Dish Decl", "DC", "Dish declination", "Declination", &MountSettings::declination,
+     ZB_TRANSLATE_NOOP("Adjustment", "Dish declination"), ZB_TRANSLATE_NOOP("Adjustment", "Dish Decl"),
+     ZB_TRANSLATE_NOOP("Adjustment", "DC"), ZB_TRANSLATE_NOOP("Adjustment", "Dish declination"),
+     ZB_TRANSLATE_NOOP("Adjustment", "Declination"), &MountSettings::declination,
      &MountSettings::declinationMin, &MountSettings::declinationMax, &MountSettings::declinationAuto, 'N',
      'S'},
 }};

@@ -23,6 +23,8 @@ struct Observation {
 
 inline constexpr const char* ObservationsHeader = "position,motorAngle,offset";
 inline constexpr std::size_t ObservationsMaxLineBytes = 1024;
+// A file of observations larger than this is not one.
+inline constexpr std::size_t ObservationsFileMaxBytes = 1024 * 1024;
 
 // Why a file was refused: the message names the line ("line 4: the motor
 // angle is not a number").

@@ -88,6 +88,13 @@ double ReceiverHourAngleTenths(int latitude, int longitude, int position)
     return HourAngleDegrees(d.s, d.c, LatitudeTerm(latitude * TenthsToRadians));
 }
 
+double ReceiverMotorAngleAt(const MountSettings& settings, int position)
+{
+    // The hemisphere as the site search takes it.
+    return ReceiverMotorAngle(settings.latitude > 0,
+                              ReceiverHourAngleArcMinutes(settings.latitude, settings.longitude, position));
+}
+
 std::array<std::uint8_t, 5> GotoXBytes(double motorAngleDegrees)
 {
     // The tenth in sixteenths of a degree, rounded.

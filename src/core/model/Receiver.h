@@ -34,6 +34,9 @@ inline double ReceiverMotorAngle(bool north, double hourAngle)
     return north ? hourAngle : -hourAngle;
 }
 
+// The motor angle a receiver turns to with the set-up's true site entered.
+double ReceiverMotorAngleAt(const MountSettings& settings, int position);
+
 // The positioner command that drives a motor to an angle, rounded to tenths
 // (halves away from zero) and taken within +-180 degrees: E0 31 6E and two
 // bytes, 0xE000 for angles above 0 and 0xD000 otherwise, plus 16 per whole

@@ -225,4 +225,17 @@ void DrawArcPlot(DrawingSurface& surface, const ArcPlotRequest& request)
     surface.ClearClip();
 }
 
+bool PageShowsThePlot(int clientWidth, int clientHeight, const DeviceMetrics& page)
+{
+    // As DrawArcPlot decides, up to a plot with some room inside its inset.
+    if (clientWidth < 12 || clientHeight < 11)
+        return false;
+    const int widthMm = MulDiv(clientWidth - 8, page.screenHorzSize, page.screenHorzRes);
+    const int heightMm = MulDiv(clientHeight - 8, page.screenVertSize, page.screenVertRes);
+    if (widthMm <= 0 || heightMm <= 0)
+        return false;
+    const PageLayout layout = ComputePageLayout(page, widthMm, heightMm);
+    return !layout.blank && layout.clip.Width() > 8 && layout.clip.Height() > 8;
+}
+
 }  // namespace zenbelts

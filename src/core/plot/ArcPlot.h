@@ -54,4 +54,8 @@ struct ArcPlotRequest {
 // Draws the whole plot (and, when printing, the page with its legend).
 void DrawArcPlot(DrawingSurface& surface, const ArcPlotRequest& request);
 
+// Whether a page of these metrics holds the plot and its legend for a window
+// of this client area; when not, printing would give a blank page.
+bool PageShowsThePlot(int clientWidth, int clientHeight, const DeviceMetrics& page);
+
 }  // namespace zenbelts

@@ -3,6 +3,8 @@
 #include "app/AppTexts.h"
 #include "app/ZenbeltsApp.h"
 #include "controls/AdjustmentBar.h"
+#include "dialogs/DiagnoseDialog.h"
+#include "dialogs/ReceiverDialog.h"
 #include "document/ZenbeltsDoc.h"
 #include "model/Version.h"
 #include "text/AngleText.h"
@@ -63,6 +65,15 @@ CChildFrame::CChildFrame(CZenbeltsApp& app, CZenbeltsDoc& doc, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view_);
     setWindowIcon(QIcon(QStringLiteral(":/icons/document.svg")));
+    // The main window's Ctrl+F4 closes the active window wherever the focus
+    // is; the same key here would make it ambiguous.
+    if (QMenu* menu = systemMenu()) {
+        for (QAction* action : menu->actions()) {
+            QList<QKeySequence> keys = action->shortcuts();
+            keys.removeAll(QKeySequence(Qt::CTRL | Qt::Key_F4));
+            action->setShortcuts(keys);
+        }
+    }
 }
 
 void CChildFrame::closeEvent(QCloseEvent* event)
@@ -144,7 +155,7 @@ void CMainFrame::CreateActions()
     a.filePrintPreview = make(tr("Print Pre&view"), texts::PrintPreview, &CMainFrame::OnFilePrintPreview);
     a.filePrintSetup = make(tr("P&rint Setup..."), texts::PrintSetup, &CMainFrame::OnFilePrintSetup);
     a.fileProperties = make(
-        tr("Pr&operties"), texts::Properties,
+        tr("Propert&ies"), texts::Properties,
         [this] {
             if (CZenbeltsDoc* doc = ActiveDocument())
                 doc->OnProperties();
@@ -178,6 +189,7 @@ void CMainFrame::CreateActions()
         {}, QIcon(QStringLiteral(":/icons/defaults.svg")));
     a.editOptimise = make(tr("&Optimise"), texts::Optimise, &CMainFrame::OnEditOptimise, {},
                           QIcon(QStringLiteral(":/icons/optimise.svg")));
+    a.editDiagnose = make(tr("Dia&gnose..."), texts::Diagnose, &CMainFrame::OnEditDiagnose);
     // The edit commands act on whichever text field has the focus, wherever it is.
     for (QAction* action : {a.editUndo, a.editCut, a.editCopy, a.editPaste})
         action->setShortcutContext(Qt::ApplicationShortcut);
@@ -187,7 +199,7 @@ void CMainFrame::CreateActions()
         = make(tr("&Status Bar"), texts::StatusBar, [this](bool on) { statusBar()->setVisible(on); });
     a.viewStatusBar->setCheckable(true);
     a.viewStatusBar->setChecked(true);
-    a.viewShowToolTips = make(tr("Show &tooltips"), texts::ShowToolTips, &CMainFrame::OnViewShowToolTips);
+    a.viewShowToolTips = make(tr("Show t&ooltips"), texts::ShowToolTips, &CMainFrame::OnViewShowToolTips);
     a.viewShowToolTips->setCheckable(true);
     a.viewMisses = make(tr("&Misses"), texts::Misses, [this](bool on) {
         missesWanted_ = on;
@@ -195,11 +207,35 @@ void CMainFrame::CreateActions()
     });
     a.viewMisses->setCheckable(true);
     a.viewMisses->setChecked(true);
+    a.viewReceiverSettings = make(tr("&Receiver settings..."), texts::ReceiverSettings, [this] {
+        if (CZenbeltsDoc* doc = ActiveDocument()) {
+            CReceiverDialog dialog(doc->Settings(), app_.Catalogue(), this);
+            dialog.exec();
+        }
+    });
 
     a.windowNew = make(tr("&New Window"), texts::NewWindow, &CMainFrame::OnWindowNew);
     a.windowCascade = make(tr("&Cascade"), texts::Cascade, [this] { mdiArea_->cascadeSubWindows(); });
     a.windowTile = make(tr("&Tile"), texts::Tile, [this] { mdiArea_->tileSubWindows(); });
     a.windowArrangeIcons = make(tr("&Arrange Icons"), texts::ArrangeIcons, &CMainFrame::OnWindowArrangeIcons);
+    a.windowNext = make(tr("Ne&xt Window"), texts::NextWindow, [this] { mdiArea_->activateNextSubWindow(); },
+                        {QKeySequence(Qt::CTRL | Qt::Key_Tab)});
+    a.windowPrevious = make(
+        tr("Pre&vious Window"), texts::PreviousWindow, [this] { mdiArea_->activatePreviousSubWindow(); },
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_Backtab)});
+    a.windowCloseActive
+        = make(tr("C&lose Window"), texts::CloseWindow, [this] { mdiArea_->closeActiveSubWindow(); },
+               {QKeySequence(Qt::CTRL | Qt::Key_F4)});
+    a.paneNext
+        = make(tr("Next Pane"), texts::NextPane, [this] { MoveFocusToPane(1); }, {QKeySequence(Qt::Key_F6)});
+    a.panePrevious = make(tr("Previous Pane"), texts::PreviousPane, [this] { MoveFocusToPane(-1); },
+                          {QKeySequence(Qt::SHIFT | Qt::Key_F6)});
+    // Wherever the focus is in the main window, panel and table included.
+    for (QAction* action :
+         {a.windowNext, a.windowPrevious, a.windowCloseActive, a.paneNext, a.panePrevious}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
     a.helpAbout
         = make(tr("&About Zenbelts..."), texts::About, &CMainFrame::OnAbout, {}, Icon("help-about", "about"));
 
@@ -253,6 +289,7 @@ void CMainFrame::CreateMenus()
     editMenu_->addSeparator();
     editMenu_->addAction(a.editSetDefaults);
     editMenu_->addAction(a.editOptimise);
+    editMenu_->addAction(a.editDiagnose);
 
     viewMenuEmpty_ = new QMenu(tr("&View"), this);
     viewMenuEmpty_->addAction(a.viewToolbar);
@@ -263,8 +300,9 @@ void CMainFrame::CreateMenus()
     viewMenu_->addSeparator();
     viewMenu_->addAction(a.viewShowToolTips);
     viewMenu_->addAction(a.viewMisses);
+    viewMenu_->addAction(a.viewReceiverSettings);
 
-    windowMenu_ = new QMenu(tr("&Window"), this);
+    windowMenu_ = new QMenu(tr("Win&dow"), this);
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
     FillWindowMenu();
 
@@ -424,8 +462,8 @@ void CMainFrame::UpdateCommandUi()
 
     const Actions& a = actions_;
     for (QAction* action : {a.fileClose, a.fileSave, a.fileSaveAs, a.filePrint, a.filePrintPreview,
-                            a.fileProperties, a.editSetDefaults, a.editOptimise, a.windowNew, a.windowCascade,
-                            a.windowTile, a.windowArrangeIcons})
+                            a.fileProperties, a.editSetDefaults, a.editOptimise, a.editDiagnose, a.windowNew,
+                            a.windowCascade, a.windowTile, a.windowArrangeIcons})
         action->setEnabled(hasDoc);
 
     QLineEdit* edit = FocusedEdit();
@@ -443,6 +481,7 @@ void CMainFrame::UpdateCommandUi()
     if (doc && missesWanted_)
         missTable_->UpdateFrom(*doc, app_.Catalogue());
     a.viewMisses->setEnabled(hasDoc);
+    a.viewReceiverSettings->setEnabled(hasDoc);
     a.viewShowToolTips->setEnabled(!adjustmentBar_->isHidden());
     a.viewShowToolTips->setChecked(adjustmentBar_->ToolTipsEnabled());
     UpdateRecentFiles();
@@ -562,11 +601,15 @@ void CMainFrame::PlaceNewWindow(QMdiSubWindow& frame, int earlier)
     // of the one before, back at the corner once the next step would leave
     // the area, so that none reaches under the panel.
     const QRect area = mdiArea_->viewport()->rect();
+    const int step = std::max(1, frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &frame));
+    // Room for a few steps even where the area is smaller than the view
+    // would like, so that a new window never hides the one before.
+    const QSize room = area.size() - QSize(3 * step, 3 * step);
     const QSize size = (area.size() * 2 / 3)
                            .expandedTo(frame.sizeHint())
+                           .boundedTo(room)
                            .expandedTo(frame.minimumSizeHint())
                            .boundedTo(area.size());
-    const int step = std::max(1, frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &frame));
     const int steps = std::min(area.width() - size.width(), area.height() - size.height()) / step + 1;
     const int offset = step * (std::max(0, earlier) % std::max(1, steps));
     frame.setGeometry(QRect(area.topLeft() + QPoint(offset, offset), size));
@@ -668,11 +711,25 @@ bool CMainFrame::CanCloseFrame(CChildFrame& frame)
     return SaveModified(doc);
 }
 
+bool CMainFrame::PageHoldsThePlot(QPrinter& printer, CZenbeltsView& view)
+{
+    return PageShowsThePlot(view.width(), view.height(), PageMetrics(printer, view.ScreenMetrics()));
+}
+
 bool CMainFrame::PrintView(QPrinter& printer, CZenbeltsView& view)
 {
     QPainter painter;
     if (!painter.begin(&printer)) {
         app_.ReportError(Text(texts::NoPrinter));
+        return false;
+    }
+    if (!PageHoldsThePlot(printer, view)) {
+        // Said on the page itself, where the preview shows it.
+        painter.setFont(QFont(QStringLiteral("Arial"), 12));
+        const QRect area(QPoint(0, 0), painter.viewport().size());
+        painter.drawText(area.adjusted(area.width() / 10, area.height() / 10, -area.width() / 10, 0),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text(texts::PageTooSmall));
+        painter.end();
         return false;
     }
     PrintArcPlotPage(painter, PageMetrics(printer, view.ScreenMetrics()), view.Document().Settings(),
@@ -693,6 +750,11 @@ void CMainFrame::OnFilePrint()
         return;
     printer_.setFromTo(1, 1);
     printer_.setDocName(view->Document().Title());
+    // A page that cannot hold the plot and its legend would come out blank.
+    if (!PageHoldsThePlot(printer_, *view)) {
+        app_.ReportError(Text(texts::PageTooSmall));
+        return;
+    }
     PrintView(printer_, *view);
 }
 
@@ -732,10 +794,34 @@ void CMainFrame::OnEditOptimise()
         return;
     }
     const QString where = QString::fromStdString(FormatSatelliteLabel(r.after.where.position));
-    statusBar()->showMessage(Text(texts::OptimiseDone)
-                                 .arg(r.before.degrees, 0, 'f', 3)
-                                 .arg(r.after.degrees, 0, 'f', 3)
-                                 .arg(where));
+    const QString minimum = QString::fromUtf8(MinimumElevationText);
+    const QString over = r.ring ? Text(texts::OptimiseOverRing).arg(minimum)
+                                : Text(texts::OptimiseOverSatellites).arg(r.targets).arg(minimum);
+    statusBar()->showMessage(
+        Text(texts::OptimiseDone).arg(r.before.degrees, 0, 'f', 3).arg(r.after.degrees, 0, 'f', 3).arg(where)
+        + QLatin1Char(' ') + over);
+}
+
+void CMainFrame::OnEditDiagnose()
+{
+    CZenbeltsDoc* doc = ActiveDocument();
+    if (!doc)
+        return;
+    // A value still being typed is part of the set-up the mount is measured against.
+    adjustmentBar_->CommitPendingEdits();
+    CDiagnoseDialog dialog(doc->Settings(), doc->Catalogue(), doc->Title(), this);
+    // The mount as found opens beside the set-up, which stays as it is.
+    connect(&dialog, &CDiagnoseDialog::mountAsFound, this,
+            [this](const MountSettings& found, const QString& title) {
+                if (CZenbeltsDoc* shown = app_.NewDocument()) {
+                    shown->SetSettings(found);
+                    shown->SetTitle(title);
+                    shown->SetModifiedFlag(true);
+                    // Side by side, the two beams can be compared.
+                    mdiArea_->tileSubWindows();
+                }
+            });
+    dialog.exec();
 }
 
 void CMainFrame::OnWindowNew()
@@ -757,12 +843,46 @@ void CMainFrame::OnWindowArrangeIcons()
     }
 }
 
+void CMainFrame::MoveFocusToPane(int step)
+{
+    CChildFrame* active = ActiveFrame();
+    QWidget* panes[] = {active ? static_cast<QWidget*>(active->View()) : nullptr, adjustmentBar_, missTable_};
+    const auto usable = [](QWidget* pane) { return pane && pane->isVisible() && pane->isEnabled(); };
+    QWidget* focus = QApplication::focusWidget();
+    int at = -1;
+    for (int i = 0; i < 3; ++i) {
+        if (panes[i] && focus && (panes[i] == focus || panes[i]->isAncestorOf(focus)))
+            at = i;
+    }
+    if (at < 0 && active && focus && active->isAncestorOf(focus))
+        at = 0;
+    for (int k = 1; k <= 3; ++k) {
+        QWidget* pane = panes[((at < 0 ? (step > 0 ? -1 : 0) : at) + step * k + 6) % 3];
+        if (!usable(pane))
+            continue;
+        if (pane == panes[0]) {
+            mdiArea_->setActiveSubWindow(active);
+            pane->setFocus(Qt::ShortcutFocusReason);
+        } else {
+            // The first control of the part that takes the focus.
+            QWidget* first = pane->focusProxy() ? pane->focusProxy() : pane->nextInFocusChain();
+            while (first && first != pane
+                   && !(first->focusPolicy() & Qt::TabFocus && first->isVisible() && first->isEnabled()
+                        && pane->isAncestorOf(first)))
+                first = first->nextInFocusChain();
+            (first && first != pane ? first : pane)->setFocus(Qt::ShortcutFocusReason);
+        }
+        return;
+    }
+}
+
 void CMainFrame::OnAbout()
 {
     QMessageBox box(this);
     box.setWindowTitle(Text(texts::AboutTitle));
     box.setIconPixmap(QIcon(QStringLiteral(":/icons/zenbelts.svg")).pixmap(32, 32));
     box.setText(Text(texts::AboutVersion).arg(QString::fromLatin1(ZenbeltsVersion)));
+    box.setInformativeText(Text(texts::AboutLicence));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

@@ -50,9 +50,13 @@ public:
     struct Actions {
         QAction *fileNew, *fileOpen, *fileClose, *fileSave, *fileSaveAs, *filePrint, *filePrintPreview,
             *filePrintSetup, *fileProperties, *fileExit;
-        QAction *editUndo, *editCut, *editCopy, *editPaste, *editSetDefaults, *editOptimise;
+        QAction *editUndo, *editCut, *editCopy, *editPaste, *editSetDefaults, *editOptimise, *editDiagnose;
         QAction *viewToolbar, *viewStatusBar, *viewShowToolTips, *viewMisses;
+        QAction* viewReceiverSettings;
         QAction *windowNew, *windowCascade, *windowTile, *windowArrangeIcons;
+        // Keyboard only: the next and previous window, closing the active one,
+        // and the focus to the next or previous part of the main window.
+        QAction *windowNext, *windowPrevious, *windowCloseActive, *paneNext, *panePrevious;
         QAction* helpAbout;
         QList<QAction*> recentFiles;  // shown in place of recentNone when there are any
         QAction* recentNone;
@@ -91,6 +95,8 @@ public:
     QPrinter& Printer() { return printer_; }
     // Draws the active view's page on a printer (real, preview or PDF).
     bool PrintView(QPrinter& printer, CZenbeltsView& view);
+    // Whether the printer's page holds the view's plot and its legend.
+    bool PageHoldsThePlot(QPrinter& printer, CZenbeltsView& view);
 
     // The text field that has the keyboard focus, if any.
     static QLineEdit* FocusedEdit();
@@ -126,9 +132,13 @@ private:
     void OnFilePrintSetup();
     void OnViewShowToolTips();
     void OnEditOptimise();
+    void OnEditDiagnose();
     void OnWindowNew();
     void OnWindowArrangeIcons();
     void OnAbout();
+    // The focus to the next part (step 1) or the one before (-1): the active
+    // document window, the adjustment panel, the table of misses.
+    void MoveFocusToPane(int step);
 
     CZenbeltsApp& app_;
     QMdiArea* mdiArea_;

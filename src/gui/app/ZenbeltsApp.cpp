@@ -3,11 +3,13 @@
 #include "app/AppTexts.h"
 #include "app/MainFrame.h"
 #include "app/SettingsKeys.h"
+#include "catalogue/ReceiverSources.h"
 #include "catalogue/SatelliteList.h"
 #include "dialogs/PropertiesDialog.h"
 #include "document/ZenbeltsDoc.h"
 #include "io/FileAccess.h"
 #include "model/SettingsArchive.h"
+#include "model/Version.h"
 #include "view/ArcPlotOutput.h"
 #include "view/ZenbeltsView.h"
 
@@ -23,6 +25,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cmath>
@@ -64,10 +67,37 @@ QString CZenbeltsApp::SatelliteListBesideProgram()
     return QFile::decodeName(QByteArray::fromStdString(FindSatelliteList(dir).string()));
 }
 
+QString CZenbeltsApp::ShippedSatelliteList() const
+{
+    return options_.satelliteList.isEmpty() ? SatelliteListBesideProgram() : options_.satelliteList;
+}
+
+QString CZenbeltsApp::UserSatelliteList() const
+{
+    const QString folder = options_.userDataFolder.isEmpty()
+                               ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                               : options_.userDataFolder;
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("sats.lst"));
+}
+
 bool CZenbeltsApp::LoadCatalogue()
 {
-    const QString path
-        = options_.satelliteList.isEmpty() ? SatelliteListBesideProgram() : options_.satelliteList;
+    const QString own = UserSatelliteList();
+    usesUserList_ = false;
+    if (!own.isEmpty() && QFileInfo::exists(own)) {
+        SatelliteCatalogue loaded;
+        const SatelliteListResult result
+            = LoadSatelliteListFile(QFile::encodeName(own).toStdString(), loaded);
+        if (result) {
+            catalogue_ = std::move(loaded);
+            usesUserList_ = true;
+            return true;
+        }
+        // A broken list of the user's must not keep the program from starting.
+        ReportError(tr("Your satellite list %1 cannot be read: %2. The shipped list is used instead.")
+                        .arg(PrintableName(own), QString::fromStdString(result.reason)));
+    }
+    const QString path = ShippedSatelliteList();
     catalogue_.Clear();
     const SatelliteListResult loaded
         = LoadSatelliteListFile(QFile::encodeName(path).toStdString(), catalogue_);
@@ -76,6 +106,74 @@ bool CZenbeltsApp::LoadCatalogue()
     ReportError(QString::fromLatin1(SatelliteListLoadError) + QStringLiteral(": ")
                 + QString::fromStdString(loaded.reason));
     return false;
+}
+
+bool CZenbeltsApp::ImportSatelliteList(const QStringList& sources, QString& report)
+{
+    std::vector<std::filesystem::path> paths;
+    for (const QString& source : sources)
+        paths.emplace_back(QFile::encodeName(source).toStdString());
+    ImportResult result;
+    std::string error;
+    if (!ImportReceiverSources(paths, std::nullopt, ReceiverSourceUse::SatelliteList, result, error)) {
+        report = QString::fromStdString(error);
+        return false;
+    }
+    const QString counts
+        = tr("read %1, merged %2, skipped %3").arg(result.read).arg(result.merged).arg(result.skipped);
+    if (result.satellites.empty()) {
+        report = tr("No satellites found: %1.").arg(counts);
+        return false;
+    }
+    const QString own = UserSatelliteList();
+    if (own.isEmpty() || !QDir().mkpath(QFileInfo(own).absolutePath())) {
+        report = tr("There is no folder to keep your own list in.");
+        return false;
+    }
+    const std::string text = WriteSatelliteList(result.satellites);
+    if (!WriteFileSafely(QFile::encodeName(own).toStdString(),
+                         std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), error)) {
+        report = tr("Cannot save your list %1: %2").arg(PrintableName(own), QString::fromStdString(error));
+        return false;
+    }
+    catalogue_ = ImportedCatalogue(result);
+    usesUserList_ = true;
+    CatalogueReplaced();
+    const int count = static_cast<int>(result.satellites.size());
+    report = (count == 1 ? tr("Imported 1 satellite: %1.") : tr("Imported %1 satellites: %2.").arg(count))
+                 .arg(counts);
+    return true;
+}
+
+bool CZenbeltsApp::UseShippedSatelliteList(QString& report)
+{
+    SatelliteCatalogue shipped;
+    const SatelliteListResult loaded
+        = LoadSatelliteListFile(QFile::encodeName(ShippedSatelliteList()).toStdString(), shipped);
+    if (!loaded) {
+        report = QString::fromLatin1(SatelliteListLoadError) + QStringLiteral(": ")
+                 + QString::fromStdString(loaded.reason);
+        return false;
+    }
+    const QString own = UserSatelliteList();
+    if (!own.isEmpty() && QFileInfo::exists(own) && !QFile::remove(own)) {
+        report = tr("Cannot remove your list %1.").arg(PrintableName(own));
+        return false;
+    }
+    catalogue_ = std::move(shipped);
+    usesUserList_ = false;
+    CatalogueReplaced();
+    report = tr("The shipped list is used: %1 satellites.").arg(catalogue_.size());
+    return true;
+}
+
+void CZenbeltsApp::CatalogueReplaced()
+{
+    // Documents hold the catalogue by reference: only their pictures change.
+    for (CZenbeltsDoc* doc : Documents())
+        doc->UpdateAllViews();
+    if (mainFrame_)
+        mainFrame_->RequestUpdate();
 }
 
 void CZenbeltsApp::LoadStoredSettings()
@@ -181,7 +279,7 @@ bool CZenbeltsApp::DoProperties(MountSettings& settings)
 {
     if (propertiesDialog)
         return propertiesDialog(settings);
-    return DoPropertiesDialog(mainFrame_.get(), catalogue_, settings);
+    return DoPropertiesDialog(mainFrame_.get(), catalogue_, settings, this);
 }
 
 void CZenbeltsApp::ReportError(const QString& text)
@@ -337,15 +435,18 @@ int CZenbeltsApp::PrintFileDirectly(const QString& path)
 void CZenbeltsApp::RegisterDocumentType()
 {
 #ifdef Q_OS_WIN
-    // The ".zb" type under the current user's classes, at every start.
+    // The ".zb" type under the current user's classes, at every start, by the
+    // id and MIME type the desktop entry of a Linux installation declares.
     const QString exe = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
+    const QString type = QString::fromLatin1(ZenbeltsAppId) + QStringLiteral(".Document");
     QSettings classes(QStringLiteral("HKEY_CURRENT_USER\\Software\\Classes"), QSettings::NativeFormat);
-    classes.setValue(QStringLiteral(".zb/."), QStringLiteral("Zenbelts.Document"));
-    classes.setValue(QStringLiteral("Zenbelts.Document/."), QStringLiteral("Zenbelt Document"));
-    classes.setValue(QStringLiteral("Zenbelts.Document/DefaultIcon/."), QStringLiteral("\"%1\",0").arg(exe));
-    classes.setValue(QStringLiteral("Zenbelts.Document/shell/open/command/."),
+    classes.setValue(QStringLiteral(".zb/."), type);
+    classes.setValue(QStringLiteral(".zb/Content Type"), QStringLiteral("application/x-zenbelts"));
+    classes.setValue(type + QStringLiteral("/."), QStringLiteral("Zenbelt Document"));
+    classes.setValue(type + QStringLiteral("/DefaultIcon/."), QStringLiteral("\"%1\",0").arg(exe));
+    classes.setValue(type + QStringLiteral("/shell/open/command/."),
                      QStringLiteral("\"%1\" \"%2\"").arg(exe, QStringLiteral("%1")));
-    classes.setValue(QStringLiteral("Zenbelts.Document/shell/print/command/."),
+    classes.setValue(type + QStringLiteral("/shell/print/command/."),
                      QStringLiteral("\"%1\" --print \"%2\"").arg(exe, QStringLiteral("%1")));
 #endif
 }

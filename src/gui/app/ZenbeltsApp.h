@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/SatelliteCatalogue.h"
+#include "dialogs/SatelliteListKeeper.h"
 #include "model/MountSettings.h"
 #include "plot/ArcPlot.h"
 
@@ -22,13 +23,14 @@ class CMainFrame;
 class CZenbeltsDoc;
 
 struct AppOptions {
-    QString settingsFile;   // an INI file instead of the user's settings store
-    QString satelliteList;  // instead of the sats.lst found beside the program
+    QString settingsFile;    // an INI file instead of the user's settings store
+    QString satelliteList;   // instead of the sats.lst found beside the program
+    QString userDataFolder;  // instead of the user's data folder, where the user's own list is kept
 };
 
 // Owns what all documents share: the catalogue, the default set-up, the
 // tooltip preference and the screen's drawing objects; runs start-up and exit.
-class CZenbeltsApp : public QObject {
+class CZenbeltsApp : public QObject, public SatelliteListKeeper {
     Q_OBJECT
 public:
     explicit CZenbeltsApp(AppOptions options = {});
@@ -79,10 +81,20 @@ public:
 
     static QString SatelliteListBesideProgram();
 
+    // The user's own list (sats.lst in the user's data folder) comes before
+    // the shipped one while it exists; empty when there is no such folder.
+    QString UserSatelliteList() const;
+    bool ImportSatelliteList(const QStringList& sources, QString& report) override;
+    bool UseShippedSatelliteList(QString& report) override;
+    bool UsesUserSatelliteList() const override { return usesUserList_; }
+
 private:
     std::unique_ptr<QSettings> OpenSettingsStore() const;
     CZenbeltsDoc* CreateDocument();
     bool LoadCatalogue();
+    QString ShippedSatelliteList() const;
+    // Every window shows the satellites of the list now in use.
+    void CatalogueReplaced();
     void LoadStoredSettings();
     void AddRecentFile(const QString& path);
     void RemoveRecentFile(const QString& path);
@@ -92,6 +104,7 @@ private:
 
     AppOptions options_;
     SatelliteCatalogue catalogue_;
+    bool usesUserList_ = false;
     MountSettings defaultSettings_;
     bool showToolTips_ = false;
     bool storedSetUpLoaded_ = false;

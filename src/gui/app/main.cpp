@@ -4,11 +4,21 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char** argv)
 {
+    // Answered before the application starts: it needs no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("zenbelts %s\n", zenbelts::ZenbeltsVersion);
+        return 0;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(zenbelts::texts::AppName));
     QApplication::setApplicationVersion(QString::fromLatin1(zenbelts::ZenbeltsVersion));
+    // Ties the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(zenbelts::ZenbeltsAppId));
 
     const QStringList arguments = application.arguments().mid(1);
     zenbelts::CZenbeltsApp app;

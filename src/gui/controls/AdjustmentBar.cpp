@@ -77,7 +77,9 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
         gaps.emplace_back(gap, units);
     };
     const auto rowLabel = [&](const QString& text) {
-        grid->addWidget(new QLabel(text, panel), row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        auto* label = new QLabel(text, panel);
+        grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        return label;
     };
 
     // In the template's tab order: the three vertical sliders, their fields,
@@ -113,9 +115,10 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
     };
     const auto makeEdit = [&](Adjustment which) {
         const AdjustmentInfo& a = InfoOf(which);
-        rowLabel(QString::fromLatin1(a.label) + QLatin1Char(':'));
+        QLabel* label = rowLabel(FieldLabel(which));
         CNumericEdit* edit = a.positive == 'N' ? static_cast<CNumericEdit*>(new CNorthSouthEdit(panel))
                                                : static_cast<CNumericEdit*>(new CEastWestEdit(panel));
+        label->setBuddy(edit);
         grid->addWidget(edit, row++, 1, Qt::AlignLeft | Qt::AlignVCenter);
         edit->SetHandOver(true);
         edit->Reformat();
@@ -139,7 +142,7 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
         makeEdit(PanelOrder[i]);
     addGap(AboveAutoDeclination);
     autoDeclination_
-        = makeCheckBox("Auto declination", AutoDeclinationPrompt, &CAdjustmentBar::autoDeclinationClicked);
+        = makeCheckBox("Au&to declination", AutoDeclinationPrompt, &CAdjustmentBar::autoDeclinationClicked);
     addGap(AboveHorizontalSliders);
     for (int i = 3; i < 6; ++i)
         makeSlider(PanelOrder[i]);
@@ -147,7 +150,7 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
     for (int i = 3; i < 6; ++i)
         makeEdit(PanelOrder[i]);
     addGap(AboveLockSatellites);
-    lockSatellites_ = makeCheckBox("Lock satellites", nullptr, &CAdjustmentBar::lockSatellitesClicked);
+    lockSatellites_ = makeCheckBox("Loc&k satellites", nullptr, &CAdjustmentBar::lockSatellitesClicked);
 
     // Every size in dialog units, again whenever the font changes. The
     // fields are as wide for any value, so the panel keeps its width.
@@ -185,6 +188,27 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
     }
     setWidget(panel);
     EnableToolTips(true);
+}
+
+QString CAdjustmentBar::FieldLabel(Adjustment which)
+{
+    // Alt and the letter puts the focus on the field. The letters stay clear
+    // of the menu bar's (F, E, V, D, H) and of one another.
+    switch (which) {
+    case Adjustment::PoleNS:
+        return tr("&NS:");
+    case Adjustment::MotorElevation:
+        return tr("E&L:");
+    case Adjustment::Declination:
+        return tr("D&C:");
+    case Adjustment::PoleEW:
+        return tr("E&W:");
+    case Adjustment::MotorAzimuth:
+        return tr("&MA:");
+    case Adjustment::DishAzimuth:
+        return tr("D&A:");
+    }
+    return {};
 }
 
 void CAdjustmentBar::ConnectSlider(CAdjustmentSlider* slider, Adjustment which)

@@ -50,6 +50,9 @@ public:
     QCheckBox* AutoDeclinationBox() const { return autoDeclination_; }
     QCheckBox* LockSatellitesBox() const { return lockSatellites_; }
 
+    // The label of an adjustment's field, with its mnemonic: "&NS:".
+    static QString FieldLabel(Adjustment which);
+
 signals:
     // One per movement of a slider or field; delivered synchronously, so the
     // document has acted when this returns.

@@ -1,5 +1,7 @@
 #include "dialogs/PropertiesDialog.h"
 
+#include "controls/NumericEdit.h"
+
 #include "dialogs/GeneralPage.h"
 #include "dialogs/SatellitesPage.h"
 
@@ -33,6 +35,8 @@ CPropertiesDialog::CPropertiesDialog(const SatelliteCatalogue& catalogue, MountS
     connect(tabs_, &QTabWidget::currentChanged, this, &CPropertiesDialog::PageShown);
     tabs_->setCurrentIndex(0);
     PageShown(0);
+    // The first field, not the tab bar: the user types at once.
+    general_->LatitudeDegrees()->setFocus(Qt::OtherFocusReason);
 }
 
 void CPropertiesDialog::PageShown(int index)
@@ -55,10 +59,12 @@ void CPropertiesDialog::accept()
     QDialog::accept();
 }
 
-bool DoPropertiesDialog(QWidget* parent, const SatelliteCatalogue& catalogue, MountSettings& settings)
+bool DoPropertiesDialog(QWidget* parent, const SatelliteCatalogue& catalogue, MountSettings& settings,
+                        SatelliteListKeeper* keeper)
 {
     MountSettings working = settings;
     CPropertiesDialog dialog(catalogue, working, parent);
+    dialog.SatellitesPage()->SetListKeeper(keeper);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     ApplyConfirmedProperties(settings, working);

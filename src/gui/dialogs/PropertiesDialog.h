@@ -11,6 +11,7 @@ namespace zenbelts {
 
 class CGeneralPage;
 class CSatellitesPage;
+class SatelliteListKeeper;
 
 // "Properties": the General and Satellites pages over one working copy. A
 // page is filled when it is first shown, and only a page that was shown
@@ -38,6 +39,8 @@ private:
 
 // Runs the dialog on a set-up; on OK takes the working copy over (limits
 // applied, recalculated, relocated when the location changed). True when confirmed.
-bool DoPropertiesDialog(QWidget* parent, const SatelliteCatalogue& catalogue, MountSettings& settings);
+// keeper: lets the Satellites page import a list or go back to the shipped one.
+bool DoPropertiesDialog(QWidget* parent, const SatelliteCatalogue& catalogue, MountSettings& settings,
+                        SatelliteListKeeper* keeper = nullptr);
 
 }  // namespace zenbelts

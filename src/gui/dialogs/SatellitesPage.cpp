@@ -1,22 +1,156 @@
 #include "dialogs/SatellitesPage.h"
 
+#include "catalogue/ReceiverSources.h"
 #include "catalogue/TextEncoding.h"
 #include "controls/DialogUnits.h"
+#include "dialogs/SatelliteListKeeper.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QTableWidget>
+
+#include <vector>
 
 namespace zenbelts {
 
 CSatellitesPage::CSatellitesPage(const SatelliteCatalogue& catalogue, MountSettings& working, QWidget* parent)
-    : QWidget(parent), catalogue_(catalogue), working_(working), list_(new QTableWidget(this))
+    : QWidget(parent), catalogue_(catalogue), working_(working), list_(new QTableWidget(this)),
+      import_(new QPushButton(tr("Import list..."), this)),
+      shipped_(new QPushButton(tr("Use the shipped list"), this)),
+      choose_(new QPushButton(tr("Choose from receiver files..."), this)), report_(new QLabel(this))
 {
     setFont(TemplateFont());
     const DialogUnits du(font());
     setFixedSize(du.X(212), du.Y(201));
-    list_->setGeometry(du.Rect(7, 7, 198, 187));
+    list_->setGeometry(du.Rect(7, 7, 198, 130));
     list_->setObjectName(QStringLiteral("satellites"));
+
+    // Receivers keep their lists in one file or in a folder of them.
+    const auto sourceMenu = [this](QPushButton* button, const std::function<void(const QStringList&)>& use) {
+        auto* menu = new QMenu(button);
+        connect(menu->addAction(tr("Files...")), &QAction::triggered, this, [this, use] {
+            const QStringList sources = AskSources(false);
+            if (!sources.isEmpty())
+                use(sources);
+        });
+        connect(menu->addAction(tr("Folder...")), &QAction::triggered, this, [this, use] {
+            const QStringList sources = AskSources(true);
+            if (!sources.isEmpty())
+                use(sources);
+        });
+        button->setMenu(menu);
+    };
+    import_->setGeometry(du.Rect(7, 141, 96, 14));
+    import_->setToolTip(tr("Make a list of receivers' files your own satellite list"));
+    sourceMenu(import_, [this](const QStringList& sources) { ImportList(sources); });
+    shipped_->setGeometry(du.Rect(109, 141, 96, 14));
+    shipped_->setToolTip(tr("Drop your own list and use the list that came with the program"));
+    connect(shipped_, &QPushButton::clicked, this, &CSatellitesPage::UseShippedList);
+    choose_->setGeometry(du.Rect(7, 158, 198, 14));
+    choose_->setToolTip(tr("Check the satellites that a receiver's channel or satellite lists name"));
+    sourceMenu(choose_, [this](const QStringList& sources) { ChooseFrom(sources); });
+    report_->setGeometry(du.Rect(7, 175, 198, 22));
+    report_->setWordWrap(true);
+    report_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    report_->setTextFormat(Qt::PlainText);
+    UpdateListButtons();
+}
+
+void CSatellitesPage::SetListKeeper(SatelliteListKeeper* keeper)
+{
+    keeper_ = keeper;
+    UpdateListButtons();
+}
+
+void CSatellitesPage::UpdateListButtons()
+{
+    import_->setEnabled(keeper_ != nullptr);
+    shipped_->setEnabled(keeper_ && keeper_->UsesUserSatelliteList());
+}
+
+QStringList CSatellitesPage::AskSources(bool folder)
+{
+    if (sourcePrompt)
+        return sourcePrompt(folder);
+    if (folder) {
+        const QString chosen = QFileDialog::getExistingDirectory(this, tr("Folder of receiver files"));
+        return chosen.isEmpty() ? QStringList() : QStringList{chosen};
+    }
+    return QFileDialog::getOpenFileNames(
+        this, tr("Receiver files"), QString(),
+        tr("Receiver lists (*.xml *.conf *.ini *.txt lamedb*);;All files (*)"));
+}
+
+void CSatellitesPage::Refill()
+{
+    OnOK();
+    OnInitDialog();
+}
+
+void CSatellitesPage::ImportList(const QStringList& sources)
+{
+    if (!keeper_)
+        return;
+    // The marks as they are now, so that the new list shows them where it can.
+    OnOK();
+    QString report;
+    keeper_->ImportSatelliteList(sources, report);
+    Refill();
+    report_->setText(report);
+    UpdateListButtons();
+}
+
+void CSatellitesPage::UseShippedList()
+{
+    if (!keeper_)
+        return;
+    OnOK();
+    QString report;
+    keeper_->UseShippedSatelliteList(report);
+    Refill();
+    report_->setText(report);
+    UpdateListButtons();
+}
+
+void CSatellitesPage::ChooseFrom(const QStringList& sources)
+{
+    std::vector<std::filesystem::path> paths;
+    for (const QString& source : sources)
+        paths.emplace_back(QFile::encodeName(source).toStdString());
+    ImportResult result;
+    std::string error;
+    if (!ImportReceiverSources(paths, std::nullopt, ReceiverSourceUse::Positions, result, error)) {
+        report_->setText(QString::fromStdString(error));
+        return;
+    }
+    if (result.satellites.empty()) {
+        report_->setText(tr("The files name no satellite positions."));
+        return;
+    }
+    std::vector<bool> named(PositionCount, false);
+    for (const ImportedSatellite& s : result.satellites)
+        named[static_cast<std::size_t>(s.position)] = true;
+    int checked = 0;
+    for (int row = 0; row < list_->rowCount(); ++row) {
+        QTableWidgetItem* item = list_->item(row, 0);
+        if (!item)
+            continue;
+        const bool on = named[static_cast<std::size_t>(item->data(Qt::UserRole).toInt())];
+        item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+        checked += on;
+    }
+    const int total = static_cast<int>(result.satellites.size());
+    if (checked < total)
+        report_->setText(tr("%1 of the %2 positions named chosen; the others are not in the list.")
+                             .arg(checked)
+                             .arg(total));
+    else
+        report_->setText(checked == 1 ? tr("1 satellite chosen.") : tr("%1 satellites chosen.").arg(checked));
 }
 
 void CSatellitesPage::OnInitDialog()

@@ -4,6 +4,7 @@
 #include "model/MountSettings.h"
 #include "plot/ArcPlot.h"
 
+#include <QByteArray>
 #include <QImage>
 class QScreen;
 #include <QPagedPaintDevice>
@@ -22,6 +23,16 @@ DeviceMetrics ScreenMetricsOf(const QScreen* screen);
 // The plot as a window with this client area draws it, on white.
 QImage RenderArcPlotImage(const MountSettings& settings, const SatelliteCatalogue& catalogue, QSize client,
                           const DeviceMetrics& screen, const DrawingObjects& objects);
+
+// The image as PNG: with 8-bit colour indices when it has 256 colours or
+// fewer (a plot has a handful), which decode to the same pixels and encode
+// several times faster; in full colour otherwise. Empty when it cannot be
+// encoded. Taken by value: a palette is built in the image's own memory.
+QByteArray EncodePng(QImage image);
+
+// The image's colours as indices into a table of at most 256, in the order
+// they first appear; a null image when it has more or is not opaque 32-bit.
+QImage ToPaletteImage(const QImage& image);
 
 // A page's metrics in its own dots, from its layout and resolution, with the
 // screen's fields taken from screen.

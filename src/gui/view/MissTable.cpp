@@ -1,7 +1,6 @@
 #include "view/MissTable.h"
 
 #include "document/ZenbeltsDoc.h"
-#include "plot/ArcTable.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,31 +8,170 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPalette>
-#include <QScrollBar>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 
 #include <algorithm>
 #include <cmath>
 
 namespace zenbelts {
 
-CMissTable::CMissTable(QWidget* parent) : QDockWidget(tr("Misses"), parent), table_(new QTableWidget(this))
+namespace {
+
+std::array<const std::string*, MissTableModel::ColumnCount> Cells(const MissRow& r)
+{
+    return {&r.label, &r.name, &r.motor, &r.miss, &r.elevation};
+}
+
+// Repaints only the cells of a changed range: a slider step changes two
+// columns, and the view would repaint every visible cell otherwise.
+class MissTableView : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles) override
+    {
+        if (!topLeft.isValid() || !bottomRight.isValid() || topLeft == bottomRight) {
+            QTableView::dataChanged(topLeft, bottomRight, roles);
+            return;
+        }
+        const QRect area = (visualRect(topLeft) | visualRect(bottomRight)) & viewport()->rect();
+        if (!area.isEmpty())
+            viewport()->update(area);
+    }
+};
+
+}  // namespace
+
+MissTableModel::MissTableModel(QObject* parent) : QAbstractTableModel(parent)
+{
+    bold_.setBold(true);
+}
+
+void MissTableModel::SetRows(std::vector<MissRow> rows)
+{
+    const int before = static_cast<int>(rows_.size());
+    const int after = static_cast<int>(rows.size());
+    if (after < before) {
+        beginRemoveRows({}, after, before - 1);
+        rows_.resize(rows.size());
+        texts_.resize(rows.size());
+        endRemoveRows();
+    }
+    // The rows both have: report each run of changed rows once, over the
+    // columns that changed in it.
+    int first = -1, left = ColumnCount, right = -1;
+    const auto report = [&](int last) {
+        if (first >= 0)
+            emit dataChanged(index(first, left), index(last, right));
+        first = -1;
+        left = ColumnCount;
+        right = -1;
+    };
+    for (int i = 0; i < std::min(before, after); ++i) {
+        MissRow& old = rows_[static_cast<std::size_t>(i)];
+        MissRow& now = rows[static_cast<std::size_t>(i)];
+        // A change of look (bold, greyed) touches the whole row.
+        const bool look = old.worst != now.worst || old.visible != now.visible;
+        const auto oldCells = Cells(old), newCells = Cells(now);
+        int changedLeft = look ? 0 : ColumnCount, changedRight = look ? ColumnCount - 1 : -1;
+        for (int c = 0; c < ColumnCount; ++c) {
+            if (*oldCells[c] == *newCells[c])
+                continue;
+            texts_[static_cast<std::size_t>(i)][c] = QString::fromStdString(*newCells[c]);
+            changedLeft = std::min(changedLeft, c);
+            changedRight = std::max(changedRight, c);
+        }
+        old = std::move(now);
+        if (changedRight < 0) {
+            report(i - 1);
+            continue;
+        }
+        if (first < 0)
+            first = i;
+        left = std::min(left, changedLeft);
+        right = std::max(right, changedRight);
+    }
+    report(std::min(before, after) - 1);
+    if (after > before) {
+        beginInsertRows({}, before, after - 1);
+        for (int i = before; i < after; ++i) {
+            std::array<QString, ColumnCount> texts;
+            const auto cells = Cells(rows[static_cast<std::size_t>(i)]);
+            for (int c = 0; c < ColumnCount; ++c)
+                texts[c] = QString::fromStdString(*cells[c]);
+            texts_.push_back(std::move(texts));
+            rows_.push_back(std::move(rows[static_cast<std::size_t>(i)]));
+        }
+        endInsertRows();
+    }
+}
+
+void MissTableModel::SetFont(const QFont& font)
+{
+    bold_ = font;
+    bold_.setBold(true);
+}
+
+int MissTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int MissTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant MissTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= ColumnCount)
+        return {};
+    const MissRow& r = rows_[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+        return Text(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(index.column() == 1 ? Qt::AlignLeft | Qt::AlignVCenter
+                                                       : Qt::AlignRight | Qt::AlignVCenter);
+    // Only where a row differs from the view's font and colours: each value
+    // given costs the view a palette or font change per cell it paints.
+    case Qt::FontRole:
+        return r.worst ? QVariant(bold_) : QVariant();
+    case Qt::ForegroundRole:
+        // Below the horizon: greyed.
+        return r.visible ? QVariant()
+                         : QVariant(QApplication::palette().brush(QPalette::Disabled, QPalette::Text));
+    default:
+        return {};
+    }
+}
+
+QVariant MissTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
+        return CMissTable::tr(MissTableHeadings[section]);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+CMissTable::CMissTable(QWidget* parent)
+    : QDockWidget(tr("Misses"), parent), table_(new MissTableView(this)), model_(new MissTableModel(this))
 {
     setObjectName(QStringLiteral("Misses"));
     setFeatures(QDockWidget::NoDockWidgetFeatures);
-    table_->setColumnCount(5);
-    QStringList headings;
-    for (const char* heading : MissTableHeadings)
-        headings.append(tr(heading));
-    table_->setHorizontalHeaderLabels(headings);
+    table_->setModel(model_);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab moves on to the next control rather than from cell to cell.
+    table_->setTabKeyNavigation(false);
     table_->horizontalHeader()->setStretchLastSection(true);
     QFont compact = table_->font();
     compact.setPointSize(8);
     table_->setFont(compact);
+    model_->SetFont(compact);
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(QFontMetrics(compact).height() + 4);
     // The headings and three rows even on a low screen.
@@ -44,48 +182,46 @@ CMissTable::CMissTable(QWidget* parent) : QDockWidget(tr("Misses"), parent), tab
     connect(copy, &QAction::triggered, this, &CMissTable::CopyToClipboard);
     table_->addAction(copy);
     setWidget(table_);
+    FitColumns();
 }
 
 void CMissTable::UpdateFrom(const CZenbeltsDoc& doc, const SatelliteCatalogue& catalogue)
 {
-    const std::vector<MissRow> rows = ComputeMissTable(doc.Settings(), catalogue);
-    text_ = QString::fromStdString(MissTableText(rows));
-    table_->setRowCount(static_cast<int>(rows.size()));
-    const QColor greyed = palette().color(QPalette::Disabled, QPalette::Text);
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-        const MissRow& r = rows[static_cast<std::size_t>(i)];
-        const std::string cells[5] = {r.label, r.name, r.motor, r.miss, r.elevation};
-        for (int column = 0; column < 5; ++column) {
-            QTableWidgetItem* item = table_->item(i, column);
-            if (!item) {
-                item = new QTableWidgetItem;
-                table_->setItem(i, column, item);
-            }
-            item->setText(QString::fromStdString(cells[column]));
-            item->setTextAlignment(column == 1 ? Qt::AlignLeft | Qt::AlignVCenter
-                                               : Qt::AlignRight | Qt::AlignVCenter);
-            QFont font = table_->font();
-            font.setBold(r.worst);
-            item->setFont(font);
-            item->setForeground(r.visible ? table_->palette().color(QPalette::Text) : greyed);
-        }
+    std::vector<MissRow> rows = ComputeMissTable(doc.Settings(), catalogue);
+    // Names change only with the list or the choice: measure just those.
+    QFont bold = table_->font();
+    bold.setBold(true);
+    const QFontMetricsF metrics(bold);
+    const std::vector<MissRow>& old = model_->Rows();
+    int widestName = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i < old.size() && old[i].name == rows[i].name)
+            continue;
+        widestName = std::max(
+            widestName,
+            static_cast<int>(std::ceil(metrics.horizontalAdvance(QString::fromStdString(rows[i].name)))));
     }
-    // The columns as wide as their widest possible text, so that
-    // the table keeps its width as the values change: the column it shares
-    // with the adjustment panel would move the panel otherwise.
+    model_->SetRows(std::move(rows));
+    if (widestName > 0)
+        namesWidth_ = std::max(namesWidth_, widestName);
+    FitColumns();
+}
+
+void CMissTable::FitColumns()
+{
+    // The columns as wide as their widest possible text, so that the table
+    // keeps its width as the values change: the column it shares with the
+    // adjustment panel would move the panel otherwise. Any row may turn bold
+    // as the worst miss moves: measure every text so.
     QFont bold = table_->font();
     bold.setBold(true);
     const QFontMetricsF metrics(bold);
     // The view lays text out in fractions of a pixel: a pixel to spare.
     const int margins = 2 * (table_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table_) + 1)
                         + (table_->showGrid() ? 1 : 0) + 1;
-    // Any row may turn bold as the worst miss moves: measure every name so.
-    QStringList names;
-    for (const MissRow& r : rows)
-        names.append(QString::fromStdString(r.name));
-    const QStringList widest[5] = {
+    const QStringList widest[MissTableModel::ColumnCount] = {
         {QString::fromUtf8("000.0\u00b0W")},
-        names,
+        {},
         {QString::fromUtf8("000.0\u00b0W")},
         {QString::fromUtf8("000.00\u00b0 above"), QString::fromUtf8("000.00\u00b0 below")},
         {QString::fromUtf8("-00.0\u00b0")},
@@ -94,24 +230,29 @@ void CMissTable::UpdateFrom(const CZenbeltsDoc& doc, const SatelliteCatalogue& c
     // and go as windows are switched.
     int width = 2 * table_->frameWidth()
                 + table_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table_);
-    for (int column = 0; column < table_->columnCount(); ++column) {
-        const QAbstractItemView* view = table_;
-        int columnWidth
-            = std::max(view->sizeHintForColumn(column), table_->horizontalHeader()->sectionSizeHint(column));
+    for (int column = 0; column < MissTableModel::ColumnCount; ++column) {
+        int columnWidth = std::max(widths_[column], table_->horizontalHeader()->sectionSizeHint(column));
+        if (column == 1)
+            columnWidth = std::max(columnWidth, namesWidth_ + margins);
         for (const QString& text : widest[column])
             columnWidth = std::max(columnWidth,
                                    static_cast<int>(std::ceil(metrics.horizontalAdvance(text))) + margins);
         // The last one stretches over whatever is left, never below this.
-        table_->setColumnWidth(column, columnWidth);
+        if (columnWidth != widths_[column] || table_->columnWidth(column) < columnWidth) {
+            widths_[column] = columnWidth;
+            table_->setColumnWidth(column, columnWidth);
+        }
         width += columnWidth;
     }
     // Wide enough to read a row whole, within reason.
-    table_->setMinimumWidth(std::min(width, 480));
+    const int minimum = std::min(width, 480);
+    if (table_->minimumWidth() != minimum)
+        table_->setMinimumWidth(minimum);
 }
 
 void CMissTable::CopyToClipboard() const
 {
-    QGuiApplication::clipboard()->setText(text_);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(MissTableText(model_->Rows())));
 }
 
 }  // namespace zenbelts

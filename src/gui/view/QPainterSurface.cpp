@@ -1,16 +1,29 @@
 #include "view/QPainterSurface.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QHash>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <QPen>
 #include <QString>
+#include <QTextLayout>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 namespace zenbelts {
+
+// A label laid out once: its glyphs, and where their origin lies from the
+// text's top-left corner.
+struct LaidOutText {
+    QList<QGlyphRun> runs;
+    QPointF origin;
+};
 
 namespace {
 
@@ -23,35 +36,96 @@ QPointF ToQPoint(Point p)
     return QPointF(p.x, p.y);
 }
 
+// The labels painted on the program's thread, by font and resolution, then
+// by text; emptied before the fonts go, at the application's end.
+QHash<QString, QHash<QString, LaidOutText>>* labelCache = nullptr;
+
+QHash<QString, LaidOutText>& LabelsInFont(const QFont& font, const QPaintDevice& device)
+{
+    if (!labelCache) {
+        labelCache = new QHash<QString, QHash<QString, LaidOutText>>;
+        qAddPostRoutine([] {
+            delete labelCache;
+            labelCache = nullptr;
+        });
+    }
+    return (*labelCache)[font.key()
+                         + QStringLiteral("@%1x%2").arg(device.logicalDpiX()).arg(device.logicalDpiY())];
+}
+
+const LaidOutText& LaidOut(QHash<QString, LaidOutText>& labels, const QString& text, const QFont& font,
+                           QPaintDevice* device)
+{
+    if (const auto found = labels.constFind(text); found != labels.constEnd())
+        return *found;
+    // A plot has a label for each of at most 3,600 positions.
+    if (labels.size() >= 16384)
+        labels.clear();
+    QTextLayout layout(text, font, device);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    LaidOutText laid;
+    laid.runs = layout.glyphRuns();
+    // drawText puts the baseline a whole font-metrics ascent below the top.
+    const int ascent = QFontMetrics(font, device).ascent();
+    laid.origin = QPointF(0, ascent - (line.isValid() ? line.ascent() : 0));
+    return *labels.insert(text, std::move(laid));
+}
+
 }  // namespace
 
-QPainterSurface::QPainterSurface(QPainter& painter) : painter_(painter)
+QPainterSurface::QPainterSurface(QPainter& painter)
+    : painter_(painter),
+      cachedText_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster
+                  && QCoreApplication::instance()
+                  && QThread::currentThread() == QCoreApplication::instance()->thread())
 {
     painter_.save();
+    visible_ = DeviceRect();
     painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setBrush(ToQColor(DarkGray));
+    // Only the ellipses are filled: they set the brush for themselves.
+    painter_.setBrush(Qt::NoBrush);
     painter_.setBackgroundMode(Qt::TransparentMode);
     SetPen(BlackPen);
 }
 
 QPainterSurface::~QPainterSurface()
 {
+    FlushCurves();
     painter_.restore();
+}
+
+QRect QPainterSurface::DeviceRect() const
+{
+    const QPaintDevice* device = painter_.device();
+    return device ? QRect(0, 0, device->width(), device->height()) : QRect();
+}
+
+void QPainterSurface::FlushCurves()
+{
+    if (curves_.isEmpty())
+        return;
+    painter_.drawPath(curves_);
+    curves_.clear();
 }
 
 void QPainterSurface::MoveTo(Point p)
 {
+    FlushCurves();
     current_ = ToQPoint(p);
 }
 
 void QPainterSurface::LineTo(Point p)
 {
+    FlushCurves();
     painter_.drawLine(current_, ToQPoint(p));
     current_ = ToQPoint(p);
 }
 
 void QPainterSurface::AngleArc(Point centre, int radius, float startDegrees, float sweepDegrees)
 {
+    FlushCurves();
     // Counterclockwise on the page is counterclockwise in Qt's arc angles too.
     const double start = startDegrees * (M_PI / 180.0);
     const QPointF begin(centre.x + radius * std::cos(start), centre.y - radius * std::sin(start));
@@ -59,21 +133,28 @@ void QPainterSurface::AngleArc(Point centre, int radius, float startDegrees, flo
     QPainterPath path(begin);
     path.arcTo(QRectF(centre.x - radius, centre.y - radius, 2.0 * radius, 2.0 * radius), startDegrees,
                sweepDegrees);
-    painter_.save();
-    painter_.setBrush(Qt::NoBrush);
     painter_.drawPath(path);
-    painter_.restore();
     current_ = path.currentPosition();
 }
 
 void QPainterSurface::PolyBezier(const Point (&p)[4])
 {
-    QPainterPath path(ToQPoint(p[0]));
-    path.cubicTo(ToQPoint(p[1]), ToQPoint(p[2]), ToQPoint(p[3]));
-    painter_.save();
-    painter_.setBrush(Qt::NoBrush);
-    painter_.drawPath(path);
-    painter_.restore();
+    // Each segment a subpath of its own, capped at both ends as when
+    // stroked alone: the pixels stay those of one stroke per segment.
+    // Most of the path can lie far outside the window; the stroker would
+    // still flatten and cap all of it.
+    if (painter_.transform().isIdentity()) {
+        const auto [minX, maxX] = std::minmax({p[0].x, p[1].x, p[2].x, p[3].x});
+        const auto [minY, maxY] = std::minmax({p[0].y, p[1].y, p[2].y, p[3].y});
+        const int margin = painter_.pen().width() + 2;
+        if (!QRect(QPoint(minX - margin, minY - margin), QPoint(maxX + margin, maxY + margin))
+                 .intersects(visible_)) {
+            current_ = ToQPoint(p[3]);
+            return;
+        }
+    }
+    curves_.moveTo(ToQPoint(p[0]));
+    curves_.cubicTo(ToQPoint(p[1]), ToQPoint(p[2]), ToQPoint(p[3]));
     current_ = ToQPoint(p[3]);
 }
 
@@ -81,26 +162,45 @@ void QPainterSurface::Ellipse(const Rect& box)
 {
     // The box excludes its right and bottom edges; an aliased outline of
     // QRect(x, y, w, h) covers w + 1 pixels.
+    FlushCurves();
+    painter_.setBrush(ToQColor(DarkGray));
     painter_.drawEllipse(QRect(box.left, box.top, box.Width() - 1, box.Height() - 1));
+    painter_.setBrush(Qt::NoBrush);
 }
 
 void QPainterSurface::SetPixel(Point p, Rgb colour)
 {
+    FlushCurves();
     painter_.fillRect(QRect(p.x, p.y, 1, 1), ToQColor(colour));
 }
 
 void QPainterSurface::TextOut(Point p, std::string_view text)
 {
-    painter_.save();
-    painter_.setPen(QColor(Qt::black));
-    const QFontMetrics metrics = painter_.fontMetrics();
-    painter_.drawText(QPointF(p.x, p.y + metrics.ascent()),
-                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    painter_.restore();
+    FlushCurves();
+    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    // Text is black whatever the pen.
+    const bool black = penColour_ == QColor(Qt::black);
+    const QPen pen = painter_.pen();
+    if (!black)
+        painter_.setPen(QColor(Qt::black));
+    if (cachedText_) {
+        if (!labels_)
+            labels_ = &LabelsInFont(painter_.font(), *painter_.device());
+        const LaidOutText& laid = LaidOut(*labels_, string, painter_.font(), painter_.device());
+        const QPointF at = ToQPoint(p) + laid.origin;
+        for (const QGlyphRun& run : laid.runs)
+            painter_.drawGlyphRun(at, run);
+    } else {
+        painter_.drawText(QPointF(p.x, p.y + painter_.fontMetrics().ascent()), string);
+    }
+    if (!black)
+        painter_.setPen(pen);
 }
 
 void QPainterSurface::SetPen(const PenSpec& pen)
 {
+    FlushCurves();
+    penColour_ = ToQColor(pen.colour);
     painter_.setPen(QPen(ToQColor(pen.colour), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
@@ -114,17 +214,23 @@ QFont QPainterSurface::ToQFont(const FontSpec& font)
 
 void QPainterSurface::SetFont(const FontSpec& font)
 {
+    FlushCurves();
+    labels_ = nullptr;
     painter_.setFont(ToQFont(font));
 }
 
 void QPainterSurface::SetClip(const Rect& clip)
 {
+    FlushCurves();
     painter_.setClipRect(QRect(clip.left, clip.top, clip.Width(), clip.Height()));
+    visible_ = DeviceRect() & QRect(clip.left, clip.top, clip.Width(), clip.Height());
 }
 
 void QPainterSurface::ClearClip()
 {
+    FlushCurves();
     painter_.setClipping(false);
+    visible_ = DeviceRect();
 }
 
 }  // namespace zenbelts

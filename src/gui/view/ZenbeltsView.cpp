@@ -15,6 +15,8 @@ CZenbeltsView::CZenbeltsView(const DrawingObjects& objects, CZenbeltsDoc& doc, Q
 {
     // The platform erases the background in the window colour before each paint.
     setBackgroundRole(QPalette::Base);
+    // F6 and a click bring the keyboard here, so that Ctrl+F4 and the like act on this window.
+    setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setMinimumSize(1, 1);

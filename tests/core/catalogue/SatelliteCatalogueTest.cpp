@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace zenbelts {
@@ -111,6 +113,44 @@ TEST(FactoryChoice, EveryTenthEntryStartingWithTheFirst)
         s.Set(5);  // cleared first
         s.ChooseEveryTenth(CatalogueOf(c.count, c.step));
         EXPECT_EQ(Chosen(s), c.expected) << c.name;
+    }
+}
+
+// Many at once must leave what one at a time leaves, whatever the order.
+TEST(SatelliteCatalogue, InsertOrRenameAllAsOneAtATime)
+{
+    using Entries = std::vector<std::pair<int, std::string>>;
+    const struct {
+        const char* name;
+        Entries before, added;
+    } cases[] = {
+        {"ascending", {}, {{1, "a"}, {5, "b"}, {3599, "c"}}},
+        {"descending", {}, {{3599, "c"}, {5, "b"}, {1, "a"}, {0, "z"}}},
+        {"repeats keep the last name", {}, {{7, "first"}, {3, "x"}, {7, "second"}, {7, "third"}, {3, "y"}}},
+        {"renames what is there", {{2, "old"}, {9, "kept"}}, {{2, "new"}, {4, "added"}}},
+        {"around what is there", {{100, "m"}, {200, "n"}}, {{300, "c"}, {50, "a"}, {150, "b"}, {200, "N"}}},
+        {"nothing added", {{1, "a"}}, {}},
+        {"into nothing, nothing", {}, {}},
+        {"a repeat of one already there", {{8, "old"}}, {{8, "one"}, {8, "two"}}},
+    };
+    for (const auto& c : cases) {
+        SatelliteCatalogue expected, batch;
+        for (const auto& [p, n] : c.before) {
+            expected.InsertOrRename(p, n);
+            batch.InsertOrRename(p, n);
+        }
+        std::vector<SatelliteEntry> added;
+        for (const auto& [p, n] : c.added) {
+            expected.InsertOrRename(p, n);
+            added.push_back({p, n});
+        }
+        batch.InsertOrRenameAll(std::move(added));
+        Entries want, got;
+        for (const SatelliteEntry& e : expected)
+            want.emplace_back(e.position, e.name);
+        for (const SatelliteEntry& e : batch)
+            got.emplace_back(e.position, e.name);
+        EXPECT_EQ(got, want) << c.name;
     }
 }
 

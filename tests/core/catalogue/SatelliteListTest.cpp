@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -135,6 +136,44 @@ TEST(SatelliteList, LinesPastTheLimitRefuseTheList)
     }
 }
 
+std::string EntryLine(int position, const std::string& name)
+{
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%04d", position);
+    return digits + ("=" + name) + "\n";
+}
+
+TEST(SatelliteList, EveryPositionInDescendingOrderWithRepeats)
+{
+    std::string text;
+    for (int p = PositionCount - 1; p >= 0; --p)
+        text += EntryLine(p, "first " + std::to_string(p));
+    // Again for every hundredth: the later line names it.
+    for (int p = 0; p < PositionCount; p += 100)
+        text += EntryLine(p, "second");
+    const Entries read = Read(text);
+    ASSERT_EQ(read.size(), static_cast<std::size_t>(PositionCount));
+    for (int p = 0; p < PositionCount; ++p) {
+        EXPECT_EQ(read[static_cast<std::size_t>(p)].first, p);
+        EXPECT_EQ(read[static_cast<std::size_t>(p)].second,
+                  p % 100 == 0 ? "second" : "first " + std::to_string(p))
+            << p;
+    }
+}
+
+TEST(SatelliteList, ReadsIntoWhatIsThereRenamingIt)
+{
+    SatelliteCatalogue catalogue;
+    catalogue.InsertOrRename(130, "Old");
+    catalogue.InsertOrRename(3550, "Kept");
+    std::istringstream in("0192=B\n0130=New\n0000=Z\n");
+    ASSERT_TRUE(ReadSatelliteList(in, catalogue));
+    Entries read;
+    for (const SatelliteEntry& e : catalogue)
+        read.emplace_back(e.position, e.name);
+    EXPECT_EQ(read, (Entries{{0, "Z"}, {130, "New"}, {192, "B"}, {3550, "Kept"}}));
+}
+
 TEST(SatelliteList, DefaultLineLimit)
 {
     const std::string longest = "0130=" + std::string(SatelliteListMaxLineBytes - 5, 'x');
@@ -203,6 +242,91 @@ TEST_F(SatelliteListFile, ListAtTheSizeLimitIsRead)
     SatelliteCatalogue catalogue;
     EXPECT_TRUE(LoadSatelliteListFile(Path("full"), catalogue));
     EXPECT_EQ(catalogue.size(), 1u);
+}
+
+// An installation in dir_/prefix, two system data folders and a user's list;
+// each case makes some of them hold a list and names the one to be found.
+TEST_F(SatelliteListFile, SearchOrder)
+{
+    namespace fs = std::filesystem;
+    const fs::path bin = dir_ / "prefix" / "bin";
+    const fs::path beside = bin / "sats.lst";
+    const fs::path shared = dir_ / "prefix" / "share" / "zenbelts" / "sats.lst";
+    const fs::path first = dir_ / "data1" / "zenbelts" / "sats.lst";
+    const fs::path second = dir_ / "data2" / "zenbelts" / "sats.lst";
+    const fs::path user = dir_ / "user" / "sats.lst";
+    const std::string dataDirs = (dir_ / "data1").string() + ":" + (dir_ / "data2").string();
+    const struct {
+        const char* name;
+        std::vector<fs::path> present;
+        fs::path userList;
+        fs::path expected;
+    } cases[] = {
+        {"BesideComesFirst", {beside, shared, first, second}, {}, beside},
+        {"ThenTheInstallation", {shared, first, second}, {}, shared},
+        {"ThenTheDataFoldersInOrder", {first, second}, {}, first},
+        {"LastDataFolder", {second}, {}, second},
+        {"NoneNamesBeside", {}, {}, beside},
+        {"UserListBeforeAll", {user, beside, shared, first}, user, user},
+        {"MissingUserListIsPassedOver", {shared}, user, shared},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(dir_);
+        fs::create_directories(bin);
+        for (const fs::path& path : c.present) {
+            fs::create_directories(path.parent_path());
+            std::ofstream(path) << "0130=Alpha\n";
+        }
+        EXPECT_EQ(FindSatelliteList(bin, dataDirs, c.userList), c.expected) << c.name;
+    }
+}
+
+TEST(SatelliteListPlaces, DataFoldersAsTheSystemGivesThem)
+{
+    namespace fs = std::filesystem;
+    const fs::path bin = "/opt/zb/bin";
+    const std::vector<fs::path> installed{"/opt/zb/bin/sats.lst", "/opt/zb/share/zenbelts/sats.lst"};
+    const auto with = [&](std::vector<fs::path> more) {
+        std::vector<fs::path> all = installed;
+        all.insert(all.end(), more.begin(), more.end());
+        return all;
+    };
+    const struct {
+        const char* name;
+        std::string dataDirs;
+        std::vector<fs::path> expected;
+    } cases[] = {
+        {"EmptyMeansTheDefaults", "",
+         with({"/usr/local/share/zenbelts/sats.lst", "/usr/share/zenbelts/sats.lst"})},
+        {"OneFolder", "/data", with({"/data/zenbelts/sats.lst"})},
+        {"TrailingSlashesAndEmptyEntries",
+         "::/a//:/b/:", with({"/a/zenbelts/sats.lst", "/b/zenbelts/sats.lst"})},
+        {"RelativeFoldersIgnored", "share:./x:/c", with({"/c/zenbelts/sats.lst"})},
+        {"OnlyRelativeFoldersLeaveTheInstallation", "share", installed},
+        {"InstallationNotRepeated", "/opt/zb/share:/usr/share", with({"/usr/share/zenbelts/sats.lst"})},
+        {"DuplicatesOnce", "/d:/d/", with({"/d/zenbelts/sats.lst"})},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SatelliteListPlaces(bin, c.dataDirs), c.expected) << c.name;
+}
+
+// The overload the programs call reads XDG_DATA_DIRS itself.
+TEST_F(SatelliteListFile, SearchReadsXdgDataDirs)
+{
+    namespace fs = std::filesystem;
+    const fs::path list = dir_ / "data" / "zenbelts" / "sats.lst";
+    fs::create_directories(list.parent_path());
+    std::ofstream(list) << "0130=Alpha\n";
+    const char* saved = std::getenv("XDG_DATA_DIRS");
+    const std::string previous = saved ? saved : "";
+    ::setenv("XDG_DATA_DIRS",
+             (dir_ / "nowhere").string().append(":").append((dir_ / "data").string()).c_str(), 1);
+    const fs::path found = FindSatelliteList(dir_ / "bin");
+    if (saved)
+        ::setenv("XDG_DATA_DIRS", previous.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_DIRS");
+    EXPECT_EQ(found, list);
 }
 
 }  // namespace

@@ -156,5 +156,33 @@ TEST(PrintedPlot, TinyWindowGivesABlankPage)
     EXPECT_TRUE(r.Empty());
 }
 
+TEST(PrintedPlot, PageShowsThePlotExactlyWhenSomethingIsDrawn)
+{
+    // Pages from A4 at 600 dpi down to a few centimetres (A5 with wide
+    // margins lies between), windows from tiny to wide.
+    const SatelliteCatalogue none;
+    const MountSettings s = Factory(none);
+    int shown = 0, blank = 0;
+    for (int pageWidth : {4760, 3000, 1800, 1200, 700, 300}) {
+        for (int pageHeight : {6816, 4000, 2200, 1200, 500, 260}) {
+            for (const auto& [w, h] : {std::pair{600, 400}, {1920, 200}, {200, 1920}, {40, 30}, {12, 11}}) {
+                DeviceMetrics m = Printer600();
+                m.horzRes = pageWidth;
+                m.vertRes = pageHeight;
+                m.physicalWidth = pageWidth + 200;
+                m.physicalHeight = pageHeight + 200;
+                RecordingSurface r;
+                DrawArcPlot(r, {s, none, w, h, true, m, ScreenDrawingObjects(96)});
+                const bool expected = PageShowsThePlot(w, h, m);
+                EXPECT_EQ(expected, !r.Empty())
+                    << pageWidth << "x" << pageHeight << " dots, window " << w << "x" << h;
+                (expected ? shown : blank)++;
+            }
+        }
+    }
+    EXPECT_GT(shown, 10);
+    EXPECT_GT(blank, 10);
+}
+
 }  // namespace
 }  // namespace zenbelts

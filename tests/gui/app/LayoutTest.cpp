@@ -15,7 +15,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace zenbelts::testing_support {
 namespace {
@@ -266,13 +266,13 @@ TEST_F(WindowLayout, MissColumnsStayClearOfTheScrollBarAcrossWindows)
     CZenbeltsDoc* few = app_->NewDocument();
     ASSERT_NE(few, nullptr);
     Choose(*few, {chosen_[0], chosen_[1]});
-    QTableWidget* table = frame_->MissTable()->Table();
+    QTableView* table = frame_->MissTable()->Table();
     for (CZenbeltsDoc* doc : {doc_, few, doc_, few}) {
         frame_->ActivateDocument(*doc);
         Settle();
         QHeaderView* header = table->horizontalHeader();
-        const int last = table->columnCount() - 1;
-        const std::string name = std::to_string(table->rowCount()) + " rows";
+        const int last = table->model()->columnCount() - 1;
+        const std::string name = std::to_string(table->model()->rowCount()) + " rows";
         EXPECT_LE(header->sectionViewportPosition(last) + header->sectionSizeHint(last),
                   table->viewport()->width())
             << name;

@@ -132,6 +132,28 @@ TEST_F(MainFrame, EditCommandsFollowTheFocusedField)
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
 }
 
+TEST_F(MainFrame, APageTooSmallForThePlotSaysSoInsteadOfPrintingBlank)
+{
+    CZenbeltsView* view = frame_->ActiveView();
+    ASSERT_NE(view, nullptr);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(Path(QStringLiteral("small.pdf")));
+    // A5 portrait with margins of 6 cm: little more than a stamp is left.
+    printer.setPageSize(QPageSize(QPageSize::A5));
+    printer.setPageMargins(QMarginsF(60, 60, 60, 60), QPageLayout::Millimeter);
+    EXPECT_FALSE(frame_->PageHoldsThePlot(printer, *view));
+    EXPECT_FALSE(frame_->PrintView(printer, *view));
+    // The page carries the message, which the preview shows.
+    const QByteArray pdf = ReadFile(QStringLiteral("small.pdf"));
+    ASSERT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n"), 1);
+
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    EXPECT_TRUE(frame_->PageHoldsThePlot(printer, *view));
+}
+
 TEST_F(MainFrame, PrintingToPdfGivesOnePageLaidOutFromTheWindow)
 {
     CZenbeltsView* view = frame_->ActiveView();

@@ -6,7 +6,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QStatusBar>
-#include <QTableWidget>
+#include <QTableView>
 
 namespace zenbelts::testing_support {
 namespace {
@@ -22,11 +22,15 @@ protected:
         table_ = frame_->MissTable()->Table();
     }
 
-    QString Cell(int row, int column) const { return table_->item(row, column)->text(); }
+    QString Cell(int row, int column) const { return table_->model()->index(row, column).data().toString(); }
+    bool Bold(int row, int column) const
+    {
+        return table_->model()->index(row, column).data(Qt::FontRole).value<QFont>().bold();
+    }
 
     CMainFrame* frame_ = nullptr;
     CZenbeltsDoc* doc_ = nullptr;
-    QTableWidget* table_ = nullptr;
+    QTableView* table_ = nullptr;
 };
 
 TEST_F(OptimiseCommand, OptimisesTheActiveDocumentAndSaysByHowMuch)
@@ -37,6 +41,10 @@ TEST_F(OptimiseCommand, OptimisesTheActiveDocumentAndSaysByHowMuch)
     const QString message = frame_->statusBar()->currentMessage();
     EXPECT_TRUE(message.startsWith(QStringLiteral("Worst miss "))) << message.toStdString();
     EXPECT_TRUE(message.contains(QStringLiteral(" after ("))) << message.toStdString();
+    // It says which points it counted: four of the five chosen stand 5° up
+    // here (5.0°W is too low), and the bold row of the table is among them.
+    EXPECT_TRUE(message.endsWith(QString::fromUtf8("over the 4 chosen satellites at least 5° up")))
+        << message.toStdString();
     Settle();
     EXPECT_FALSE(frame_->AdjustmentBar()->AutoDeclinationBox()->isChecked());
 
@@ -49,7 +57,7 @@ TEST_F(OptimiseCommand, OptimisesTheActiveDocumentAndSaysByHowMuch)
 TEST_F(OptimiseCommand, MissTableFollowsTheDocument)
 {
     EXPECT_FALSE(frame_->MissTable()->isHidden());
-    ASSERT_EQ(table_->rowCount(), 5);
+    ASSERT_EQ(table_->model()->rowCount(), 5);
     EXPECT_EQ(Cell(2, 0), QString::fromUtf8("77.0°E"));
     EXPECT_EQ(Cell(2, 1), QStringLiteral("Here"));
     EXPECT_EQ(Cell(2, 2), QString::fromUtf8("0.0°E"));
@@ -60,8 +68,8 @@ TEST_F(OptimiseCommand, MissTableFollowsTheDocument)
     EXPECT_NE(Cell(2, 3), QString::fromUtf8("0.25° below")) << "follows every change";
 
     bool bold = false;
-    for (int row = 0; row < table_->rowCount(); ++row)
-        bold = bold || table_->item(row, 3)->font().bold();
+    for (int row = 0; row < table_->model()->rowCount(); ++row)
+        bold = bold || Bold(row, 3);
     EXPECT_TRUE(bold) << "the worst visible miss stands out";
 
     frame_->MissTable()->CopyToClipboard();

@@ -1,0 +1,206 @@
+#include "cli/DiagnoseCommand.h"
+
+#include "cli/Cli.h"
+#include "cli/CommandFiles.h"
+#include "cli/Json.h"
+#include "io/FileAccess.h"
+#include "model/Diagnose.h"
+#include "model/Observations.h"
+#include "text/AngleText.h"
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zenbelts::cli {
+
+namespace {
+
+std::vector<Observation> ReadObservationsFile(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+    ReadProblem problem = ReadProblem::None;
+    if (!ReadRegularFile(path, ObservationsFileMaxBytes, bytes, error, &problem))
+        Fail(Shown(path) + ": " + (problem == ReadProblem::Missing ? "cannot open it: " : "") + error);
+    try {
+        return ParseObservations(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    } catch (const ObservationsError& e) {
+        Fail(Shown(path) + ": " + e.what());
+    }
+}
+
+std::string Number(const char* format, double value)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// Pads UTF-8 text to a width in characters.
+std::string Padded(const std::string& text, std::size_t width)
+{
+    std::size_t characters = 0;
+    for (char c : text)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return text + std::string(characters < width ? width - characters : 1, ' ');
+}
+
+// Plain words broken into lines of at most width characters (longer words whole).
+std::string Wrapped(const std::string& text, std::size_t width)
+{
+    std::string out, line;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string word = text.substr(start, end - start);
+        start = end + 1;
+        if (word.empty())
+            continue;
+        if (!line.empty() && line.size() + 1 + word.size() > width) {
+            out += line + '\n';
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    return line.empty() ? out : out + line + '\n';
+}
+
+// A change in tenths as a turn the panel's way: "1.2°W"; "none" for 0.
+std::string ChangeText(int tenths, const AdjustmentInfo& a)
+{
+    return tenths == 0 ? "none" : FormatTenths(tenths, a.positive, a.negative);
+}
+
+// Two decimals with a sign; what rounds to zero shows none of "-0.00".
+std::string Signed(double degrees)
+{
+    return Number("%+.2f", std::fabs(degrees) < 0.005 ? 0.0 : degrees);
+}
+
+std::string Residual(const std::optional<double>& degrees)
+{
+    return degrees ? Signed(*degrees) : "-";
+}
+
+void PrintReport(const std::string& file, const std::string& observationsFile, const MountSettings& s,
+                 const Diagnosis& d, std::ostream& out)
+{
+    out << "Diagnosis of " << Shown(file) << " from " << d.residuals.size()
+        << (d.residuals.size() == 1 ? " observation" : " observations") << " in " << Shown(observationsFile)
+        << "\n\n";
+    out << Padded("Adjustment", 19) << Padded("Set-up", 10) << Padded("As found", 10) << "Change\n";
+    for (std::size_t i = 0; i < Adjustments.size(); ++i) {
+        const AdjustmentInfo& a = Adjustments[i];
+        out << Padded(AdjustmentLabels[i], 19)
+            << Padded(FormatTenths(s.*(a.value), a.positive, a.negative), 10)
+            << Padded(FormatTenths(d.fitted[i], a.positive, a.negative), 10) << ChangeText(d.change[i], a)
+            << "\n";
+    }
+
+    out << "\nObserved minus computed, degrees, with the set-up and as found:\n";
+    out << Padded("Satellite", 11) << Padded("Motor", 9) << Padded("", 9) << "Offset\n";
+    out << Padded("", 11) << Padded("set-up", 9) << Padded("found", 9) << Padded("set-up", 9) << "found\n";
+    for (const ObservationResidual& r : d.residuals) {
+        out << Padded(FormatSatelliteLabel(r.position), 11) << Padded(Signed(r.motorBefore), 9)
+            << Padded(Signed(r.motorAfter), 9) << Padded(Residual(r.offsetBefore), 9)
+            << Residual(r.offsetAfter) << "\n";
+    }
+    out << "Root-mean-square: " << Number("%.3f", d.rmsBefore) << DegreeSign << " with the set-up, "
+        << Number("%.3f", d.rmsAfter) << DegreeSign << " as found.\n\n";
+
+    std::string unresolved;
+    for (std::size_t i = 0; i < Adjustments.size(); ++i) {
+        for (const std::string& name : d.unresolved) {
+            if (name == Adjustments[i].name)
+                unresolved += std::string(unresolved.empty() ? "" : ", ") + AdjustmentLabels[i];
+        }
+    }
+    out << "Undetermined: " << (unresolved.empty() ? "nothing" : unresolved) << "\n";
+    if (!d.explanation.empty())
+        out << Wrapped(d.explanation, 78);
+
+    if (d.advice.empty()) {
+        out << "\nNothing to turn: the mount stands as the set-up.\n";
+        return;
+    }
+    out << "\nTo bring the mount to the set-up:\n";
+    for (const TurnAdvice& t : d.advice)
+        out << "  " << t.text << "\n";
+}
+
+std::string TenthsObject(const std::array<int, 6>& values)
+{
+    std::string json = "{";
+    for (std::size_t i = 0; i < Adjustments.size(); ++i)
+        json += (i ? ", " : "") + JsonString(Adjustments[i].name) + ": " + std::to_string(values[i]);
+    return json + "}";
+}
+
+std::string JsonNumber(const std::optional<double>& value)
+{
+    return value ? Number("%.17g", *value) : "null";
+}
+
+void PrintJson(const Diagnosis& d, std::ostream& out)
+{
+    out << "{\"adjustments\": " << TenthsObject(d.fitted) << ",\n \"changes\": " << TenthsObject(d.change)
+        << ",\n \"autoDeclination\": " << (d.autoDeclination ? "true" : "false")
+        << ",\n \"rmsBefore\": " << JsonNumber(d.rmsBefore) << ",\n \"rmsAfter\": " << JsonNumber(d.rmsAfter)
+        << ",\n \"residuals\": [";
+    for (std::size_t i = 0; i < d.residuals.size(); ++i) {
+        const ObservationResidual& r = d.residuals[i];
+        out << (i ? ",\n  " : "\n  ") << "{\"position\": " << r.position
+            << ", \"motorAngle\": " << JsonNumber(r.motorAfter)
+            << ", \"offset\": " << JsonNumber(r.offsetAfter) << "}";
+    }
+    out << "],\n \"unresolved\": [";
+    for (std::size_t i = 0; i < d.unresolved.size(); ++i)
+        out << (i ? ", " : "") << JsonString(d.unresolved[i]);
+    out << "],\n \"explanation\": " << JsonString(d.explanation) << ",\n \"advice\": [";
+    for (std::size_t i = 0; i < d.advice.size(); ++i)
+        out << (i ? ", " : "") << JsonString(d.advice[i].text);
+    out << "]}\n";
+}
+
+}  // namespace
+
+int CommandDiagnose(Arguments args, const std::filesystem::path& defaultSats, std::ostream& out)
+{
+    const auto output = args.TakeValue("-o");
+    const bool json = args.TakeFlag("--json");
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    const std::vector<std::string> files = args.Rest();
+    if (files.size() != 2)
+        FailUsage("diagnose takes a set-up and a file of observations");
+    const std::string &input = files[0], &observed = files[1];
+    if (output) {
+        RefuseOutputOverInput(*output, input);
+        RefuseOutputOverInput(*output, observed);
+    }
+    const MountSettings settings = ReadSettingsFile(input);
+    const std::vector<Observation> observations = ReadObservationsFile(observed);
+    Diagnosis diagnosis;
+    try {
+        diagnosis = Diagnose(settings, catalogue, observations);
+    } catch (const DiagnoseError& e) {
+        Fail(Shown(observed) + ": " + e.what());
+    }
+    if (output)
+        WriteSettingsFile(*output, FittedSettings(settings, diagnosis));
+
+    if (json) {
+        PrintJson(diagnosis, out);
+        return ExitOk;
+    }
+    PrintReport(input, observed, settings, diagnosis, out);
+    if (output)
+        out << "\nThe mount as found is in " << Shown(*output) << ".\n";
+    return ExitOk;
+}
+
+}  // namespace zenbelts::cli

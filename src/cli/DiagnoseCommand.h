@@ -1,0 +1,14 @@
+#pragma once
+
+#include "cli/Arguments.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace zenbelts::cli {
+
+// diagnose FILE.zb OBSERVATIONS.csv [--json] [-o FITTED.zb] [--sats FILE]:
+// how the mount really stands and what to turn to bring it to the set-up.
+int CommandDiagnose(Arguments args, const std::filesystem::path& defaultSats, std::ostream& out);
+
+}  // namespace zenbelts::cli

@@ -1,0 +1,174 @@
+#include "cli/ReceiverCommands.h"
+
+#include "catalogue/ReceiverSources.h"
+#include "cli/Cli.h"
+#include "cli/CommandFiles.h"
+#include "io/FileAccess.h"
+#include "model/OptimiseMount.h"
+#include "model/Receiver.h"
+#include "text/AngleText.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <vector>
+
+namespace zenbelts::cli {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Number(const char* format, double value)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+std::string Count(std::size_t n, const char* one, const char* many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+std::string CountsText(const ImportResult& r)
+{
+    return "read " + Count(static_cast<std::size_t>(r.read), "entry", "entries") + ", merged "
+           + std::to_string(r.merged) + ", skipped " + std::to_string(r.skipped);
+}
+
+ImportResult ReadSources(const std::vector<std::string>& sources, std::optional<ReceiverFormat> format,
+                         ReceiverSourceUse use)
+{
+    ImportResult result;
+    std::string error;
+    if (!ImportReceiverSources({sources.begin(), sources.end()}, format, use, result, error))
+        Fail(error);
+    if (result.satellites.empty())
+        Fail("zenbelts-cli: found no satellites in the sources (" + CountsText(result) + ")");
+    return result;
+}
+
+// The formats that name satellites, by their names on the command line.
+std::optional<ReceiverFormat> ParseListFormat(const std::optional<std::string>& name)
+{
+    if (!name)
+        return std::nullopt;
+    const std::optional<ReceiverFormat> format = ParseReceiverFormatName(*name);
+    if (!format || !NamesSatellites(*format))
+        FailUsage("--format takes xml, sources, ini, scan-tables or neumo, not '" + Shown(*name) + "'");
+    return format;
+}
+
+void RefuseOutputOverSources(const std::string& output, const std::vector<std::string>& sources)
+{
+    for (const std::string& source : sources)
+        RefuseOutputOverInput(output, source);
+}
+
+}  // namespace
+
+int CommandImport(Arguments args, std::ostream& err)
+{
+    const auto output = args.TakeValue("-o");
+    const std::optional<ReceiverFormat> format = ParseListFormat(args.TakeValue("--format"));
+    const std::vector<std::string> sources = args.Rest();
+    if (sources.empty())
+        FailUsage("import needs one or more files or folders");
+    if (!output)
+        FailUsage("import needs -o OUT.lst");
+    RefuseOutputOverSources(*output, sources);
+
+    const ImportResult result = ReadSources(sources, format, ReceiverSourceUse::SatelliteList);
+    const std::string text = WriteSatelliteList(result.satellites);
+    std::string error;
+    if (!WriteFileSafely(*output, std::vector<std::uint8_t>(text.begin(), text.end()), error))
+        Fail(Shown(*output) + ": " + error);
+    err << CountsText(result) << ": " << Count(result.satellites.size(), "satellite", "satellites") << "\n";
+    return ExitOk;
+}
+
+int CommandChoose(Arguments args, std::ostream& err)
+{
+    const auto output = args.TakeValue("-o");
+    const bool add = args.TakeFlag("--add");
+    std::vector<std::string> rest = args.Rest();
+    if (rest.size() < 2)
+        FailUsage("choose needs a file and one or more receiver files or folders");
+    const std::string input = rest.front();
+    const std::vector<std::string> sources(rest.begin() + 1, rest.end());
+    const std::string target = output.value_or(input);
+    RefuseOutputOverSources(target, sources);
+    MountSettings settings = ReadSettingsFile(input);
+
+    const ImportResult result = ReadSources(sources, std::nullopt, ReceiverSourceUse::Positions);
+    // One position at a time: the spare bits of the stored set stay as read.
+    if (!add) {
+        for (int p = 0; p < PositionCount; ++p)
+            settings.chosenSatellites.Reset(p);
+    }
+    for (const ImportedSatellite& s : result.satellites)
+        settings.chosenSatellites.Set(s.position);
+    WriteSettingsFile(target, settings);
+    err << CountsText(result) << ": " << Count(result.satellites.size(), "position", "positions")
+        << (add ? " added\n" : " chosen\n");
+    return ExitOk;
+}
+
+int CommandUsals(Arguments args, const fs::path& defaultSats, std::ostream& out)
+{
+    const bool json = args.TakeFlag("--json");
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    const std::vector<std::string> files = args.Rest();
+    if (files.size() != 1)
+        FailUsage("usals takes one file");
+    const MountSettings settings = ReadSettingsFile(files[0]);
+    const UsalsSite site = FindUsalsSite(settings, catalogue);
+    if (json) {
+        out << "{\"latitude\": " << site.latitude << ", \"longitude\": " << site.longitude
+            << ", \"targets\": " << site.targets << ", \"worstBefore\": " << Number("%.17g", site.worstBefore)
+            << ", \"worstAfter\": " << Number("%.17g", site.worstAfter) << "}\n";
+        return ExitOk;
+    }
+    const std::string entered
+        = FormatTenths(site.latitude, 'N', 'S') + ", " + FormatTenths(site.longitude, 'E', 'W');
+    if (site.targets == 0) {
+        out << "Fewer than two chosen satellites stand " << MinimumElevationText
+            << " above the horizon: enter the true site, " << entered << ".\n";
+        return ExitOk;
+    }
+    out << "Enter this site into the receiver: " << entered << "\n";
+    out << "Worst miss over " << site.targets << " chosen satellites at least " << MinimumElevationText
+        << " up: " << Number("%.3f", site.worstBefore) << "\u00b0 with the true site, "
+        << Number("%.3f", site.worstAfter) << "\u00b0 with this one.\n";
+    return ExitOk;
+}
+
+bool ReadReceiverCatalogue(const std::string& path, SatelliteCatalogue& catalogue)
+{
+    if (SourceFormat(path) == ReceiverFormat::Unknown)
+        return false;
+    const ImportResult result = ReadSources({path}, std::nullopt, ReceiverSourceUse::SatelliteList);
+    catalogue = ImportedCatalogue(result);
+    return true;
+}
+
+std::string ReceiverJsonFields(const MountSettings& settings, const ArcRow& row)
+{
+    const double receiver = ReceiverMotorAngleAt(settings, row.position);
+    return ", \"receiverAngle\": " + Number("%.17g", receiver)
+           + ", \"receiverMiss\": " + Number("%.17g", row.motorAngle - receiver) + ", \"gotoX\": \""
+           + GotoXText(row.motorAngle) + "\"";
+}
+
+std::string ReceiverColumns(const MountSettings& settings, const ArcRow& row)
+{
+    const double receiver = ReceiverMotorAngleAt(settings, row.position);
+    std::string text = Number("%+.2f", receiver);
+    text.resize(std::max<std::size_t>(text.size() + 1, 10), ' ');
+    std::string miss = Number("%+.2f", row.motorAngle - receiver);
+    miss.resize(std::max<std::size_t>(miss.size() + 1, 8), ' ');
+    return text + miss;
+}
+
+}  // namespace zenbelts::cli

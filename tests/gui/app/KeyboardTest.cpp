@@ -1,0 +1,224 @@
+// The program with the keyboard alone: the parts of the main window in
+// turn, the panel's tab order, mnemonics that never clash, the window keys.
+
+#include "app/AppFixture.h"
+#include "controls/AdjustmentBar.h"
+#include "controls/NumericEdit.h"
+#include "dialogs/GeneralPage.h"
+#include "dialogs/PropertiesDialog.h"
+#include "view/MissTable.h"
+#include "view/ZenbeltsView.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QSlider>
+#include <QTest>
+
+#include <map>
+
+namespace zenbelts::testing_support {
+namespace {
+
+class Keyboard : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        StartWithStoredDefault({130, 192, 770});
+        frame_ = app_->MainFrame();
+        QApplication::setActiveWindow(frame_);
+        Settle();
+    }
+
+    static QWidget* Focus() { return QApplication::focusWidget(); }
+    static void Press(QKeySequence keys)
+    {
+        QWidget* target = Focus() ? Focus() : QApplication::activeWindow();
+        QTest::keySequence(target, keys);
+        Settle();
+    }
+    // Which part of the main window holds the focus: "view", "panel", "table" or "".
+    std::string Part() const
+    {
+        QWidget* focus = Focus();
+        if (!focus)
+            return "";
+        if (frame_->ActiveView()
+            && (focus == frame_->ActiveView() || frame_->ActiveView()->isAncestorOf(focus)))
+            return "view";
+        if (frame_->AdjustmentBar()->isAncestorOf(focus))
+            return "panel";
+        if (frame_->MissTable()->isAncestorOf(focus))
+            return "table";
+        return "";
+    }
+
+    CMainFrame* frame_ = nullptr;
+};
+
+TEST_F(Keyboard, F6AndShiftF6MoveBetweenTheWindowThePanelAndTheTable)
+{
+    frame_->ActiveView()->setFocus();
+    Settle();
+    ASSERT_EQ(Part(), "view");
+    const char* forward[] = {"panel", "table", "view", "panel"};
+    for (const char* expected : forward) {
+        Press(QKeySequence(Qt::Key_F6));
+        EXPECT_EQ(Part(), expected) << "F6 towards " << expected;
+    }
+    const char* backward[] = {"view", "table", "panel"};
+    for (const char* expected : backward) {
+        Press(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+        EXPECT_EQ(Part(), expected) << "Shift+F6 towards " << expected;
+    }
+    // Without the table, F6 passes it by.
+    frame_->actions().viewMisses->trigger();
+    Settle();
+    frame_->ActiveView()->setFocus();
+    Press(QKeySequence(Qt::Key_F6));
+    EXPECT_EQ(Part(), "panel");
+    Press(QKeySequence(Qt::Key_F6));
+    EXPECT_EQ(Part(), "view");
+}
+
+TEST_F(Keyboard, TabRunsThroughThePanelInItsOrderAndLeavesIt)
+{
+    CAdjustmentBar* bar = frame_->AdjustmentBar();
+    std::vector<QWidget*> expected;
+    for (int i = 0; i < 3; ++i)
+        expected.push_back(bar->Slider(CAdjustmentBar::PanelOrder[i]));
+    for (int i = 0; i < 3; ++i)
+        expected.push_back(bar->Edit(CAdjustmentBar::PanelOrder[i]));
+    expected.push_back(bar->AutoDeclinationBox());
+    for (int i = 3; i < 6; ++i)
+        expected.push_back(bar->Slider(CAdjustmentBar::PanelOrder[i]));
+    for (int i = 3; i < 6; ++i)
+        expected.push_back(bar->Edit(CAdjustmentBar::PanelOrder[i]));
+    expected.push_back(bar->LockSatellitesBox());
+
+    // The declination follows its automatic value and is skipped while it does.
+    bar->AutoDeclinationBox()->click();
+    Settle();
+    expected.front()->setFocus(Qt::TabFocusReason);
+    Settle();
+    for (std::size_t i = 1; i < expected.size(); ++i) {
+        Press(QKeySequence(Qt::Key_Tab));
+        const QWidget* focus = Focus();
+        const bool there = focus == expected[i] || (focus && expected[i]->isAncestorOf(focus));
+        EXPECT_TRUE(there) << "Tab " << i;
+    }
+    Press(QKeySequence(Qt::Key_Tab));
+    EXPECT_NE(Part(), "panel") << "Tab after the last control leaves the panel";
+
+    // And back again from the first field to the last vertical slider.
+    bar->Edit(CAdjustmentBar::PanelOrder[0])->setFocus(Qt::TabFocusReason);
+    Press(QKeySequence(Qt::SHIFT | Qt::Key_Tab));
+    EXPECT_EQ(Focus(), bar->Slider(CAdjustmentBar::PanelOrder[2]));
+}
+
+TEST_F(Keyboard, TheTableOfMissesDoesNotKeepTab)
+{
+    ASSERT_FALSE(frame_->MissTable()->isHidden());
+    frame_->ActiveView()->setFocus();
+    Press(QKeySequence(Qt::Key_F6));
+    Press(QKeySequence(Qt::Key_F6));
+    ASSERT_EQ(Part(), "table");
+    Press(QKeySequence(Qt::Key_Tab));
+    EXPECT_NE(Part(), "table");
+}
+
+// The letter after '&' in a text, lower case, or 0.
+QChar Mnemonic(const QString& text)
+{
+    for (int i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            if (text[i + 1] != QLatin1Char('&'))
+                return text[i + 1].toLower();
+            ++i;
+        }
+    }
+    return QChar();
+}
+
+TEST_F(Keyboard, MnemonicsNeverClash)
+{
+    // In the main window: the menu bar's and the panel's.
+    std::map<QChar, QString> window;
+    const auto claim = [&window](const QString& text, const QString& where) {
+        const QChar letter = Mnemonic(text);
+        if (letter.isNull())
+            return;
+        const auto [it, fresh] = window.emplace(letter, where + QLatin1Char(' ') + text);
+        EXPECT_TRUE(fresh) << text.toStdString() << " clashes with " << it->second.toStdString();
+    };
+    for (QAction* menu : frame_->menuBar()->actions())
+        claim(menu->text(), QStringLiteral("menu"));
+    for (QLabel* label : frame_->AdjustmentBar()->findChildren<QLabel*>()) {
+        if (label->buddy())
+            claim(label->text(), QStringLiteral("panel"));
+    }
+    for (QAbstractButton* box : frame_->AdjustmentBar()->findChildren<QAbstractButton*>())
+        claim(box->text(), QStringLiteral("panel"));
+    EXPECT_GE(window.size(), 12u);
+
+    // Within each menu.
+    for (QAction* menuAction : frame_->menuBar()->actions()) {
+        QMenu* menu = menuAction->menu();
+        ASSERT_NE(menu, nullptr);
+        emit menu->aboutToShow();
+        std::map<QChar, QString> letters;
+        for (QAction* action : menu->actions()) {
+            const QChar letter = Mnemonic(action->text());
+            if (letter.isNull() || action->isSeparator() || !action->isVisible())
+                continue;
+            const auto [it, fresh] = letters.emplace(letter, action->text());
+            EXPECT_TRUE(fresh) << menu->title().toStdString() << ": " << action->text().toStdString()
+                               << " clashes with " << it->second.toStdString();
+        }
+    }
+}
+
+TEST_F(Keyboard, APanelMnemonicPutsTheFocusOnItsField)
+{
+    CAdjustmentBar* bar = frame_->AdjustmentBar();
+    frame_->ActiveView()->setFocus();
+    Press(QKeySequence(Qt::ALT | Qt::Key_M));
+    EXPECT_EQ(Focus(), bar->Edit(Adjustment::MotorAzimuth));
+    Press(QKeySequence(Qt::ALT | Qt::Key_N));
+    EXPECT_EQ(Focus(), bar->Edit(Adjustment::PoleNS));
+}
+
+TEST_F(Keyboard, WindowKeysCloseAndSwitchDocumentWindows)
+{
+    app_->NewDocument();
+    Settle();
+    QMdiArea* area = frame_->MdiArea();
+    ASSERT_EQ(area->subWindowList().size(), 2);
+    QMdiSubWindow* second = area->activeSubWindow();
+    Press(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    EXPECT_NE(area->activeSubWindow(), second);
+    Press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab));
+    EXPECT_EQ(area->activeSubWindow(), second);
+    Press(QKeySequence(Qt::CTRL | Qt::Key_F4));
+    EXPECT_EQ(area->subWindowList().size(), 1);
+}
+
+TEST(PropertiesKeyboard, OpensWithTheFocusOnItsFirstField)
+{
+    SatelliteCatalogue catalogue;
+    MountSettings working;
+    working.LoadFactoryDefaults(catalogue);
+    CPropertiesDialog dialog(catalogue, working);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), dialog.GeneralPage()->LatitudeDegrees());
+}
+
+}  // namespace
+}  // namespace zenbelts::testing_support

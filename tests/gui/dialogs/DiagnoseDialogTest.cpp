@@ -1,0 +1,320 @@
+#include "dialogs/DiagnoseDialog.h"
+#include "app/AppFixture.h"
+#include "plot/ArcTable.h"
+#include "text/AngleText.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace zenbelts::testing_support {
+namespace {
+
+QString Utf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+// Satellites every 10° from 20.0°E to 130.0°E, all chosen, seen from the
+// factory site (77°E): every one of them is up.
+class DiagnoseDialog : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int p = 200; p <= 1300; p += 100)
+            catalogue_.InsertOrRename(p, "S" + std::to_string(p));
+        settings_.LoadFactoryDefaults(catalogue_);
+        for (const SatelliteEntry& e : catalogue_)
+            settings_.chosenSatellites.Set(e.position);
+        // The dish declination stands 0.7° off, the pole leans a little east.
+        truth_ = settings_;
+        truth_.autoDeclination = 0;
+        truth_.declination += 7;
+        truth_.poleEW += 4;
+        truth_.Recalculate(false);
+        ASSERT_TRUE(dir_.isValid());
+    }
+
+    QTableWidget* Table(CDiagnoseDialog& d) const { return d.Observations(); }
+
+    int RowOf(CDiagnoseDialog& d, int position) const
+    {
+        for (int row = 0; row < Table(d)->rowCount(); ++row) {
+            if (Table(d)->item(row, 0)->data(Qt::UserRole).toInt() == position)
+                return row;
+        }
+        return -1;
+    }
+
+    // Types what one reads at a dish standing as `mount`, to three decimals;
+    // offsets only where `offsets` says.
+    void Observe(CDiagnoseDialog& d, const MountSettings& mount, bool (*offsets)(int) = nullptr) const
+    {
+        for (const ArcRow& r : ComputeArcTable(mount, catalogue_)) {
+            const int row = RowOf(d, r.position);
+            ASSERT_GE(row, 0) << r.position;
+            Table(d)->item(row, CDiagnoseDialog::MotorColumn)->setText(QString::number(r.motorAngle, 'f', 3));
+            if (!offsets || offsets(r.position))
+                Table(d)
+                    ->item(row, CDiagnoseDialog::OffsetColumn)
+                    ->setText(QString::number(r.offset, 'f', 3));
+        }
+    }
+
+    std::vector<Observation> Typed(const CDiagnoseDialog& d) const
+    {
+        QString error;
+        std::vector<Observation> typed = d.TypedObservations(error);
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+        return typed;
+    }
+
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+
+    SatelliteCatalogue catalogue_;
+    MountSettings settings_, truth_;
+    QTemporaryDir dir_;
+};
+
+TEST_F(DiagnoseDialog, ARowPerChosenSatelliteUpAndNoReportBeforeTheFit)
+{
+    MountSettings s = settings_;
+    s.chosenSatellites.Set(3000);  // 60.0°W: below the horizon at 77°E
+    CDiagnoseDialog dialog(s, catalogue_, QStringLiteral("home.zb"));
+    ASSERT_EQ(Table(dialog)->rowCount(), 12);
+    EXPECT_EQ(Table(dialog)->item(0, 0)->text(), QString::fromUtf8("20.0°E"));
+    EXPECT_EQ(Table(dialog)->item(0, 1)->text(), QStringLiteral("S200"));
+    EXPECT_EQ(RowOf(dialog, 3000), -1);
+    EXPECT_FALSE(Table(dialog)->item(0, 0)->flags() & Qt::ItemIsEditable);
+    EXPECT_TRUE(Table(dialog)->item(0, CDiagnoseDialog::MotorColumn)->flags() & Qt::ItemIsEditable);
+    for (QPushButton* b : {dialog.ShowFoundButton(), dialog.PrintButton(), dialog.PreviewButton()})
+        EXPECT_FALSE(b->isEnabled()) << b->text().toStdString();
+    EXPECT_EQ(dialog.AdjustmentsTable()->item(5, 1)->text(), QString::fromUtf8("6.4°S"));
+    QPrinter printer;
+    EXPECT_FALSE(dialog.PrintAdvice(printer)) << "nothing to print before a fit";
+}
+
+TEST_F(DiagnoseDialog, FitReportsTheMountAsFoundAndWhatToTurn)
+{
+    CDiagnoseDialog dialog(settings_, catalogue_, QStringLiteral("home.zb"));
+    // Offsets tried at every other satellite only.
+    Observe(dialog, truth_, [](int position) { return position % 200 == 0; });
+    dialog.FitButton()->click();
+    ASSERT_TRUE(dialog.Result().has_value()) << dialog.MessageLabel()->text().toStdString();
+    const std::vector<Observation> typed = Typed(dialog);
+    ASSERT_EQ(typed.size(), 12u);
+    const Diagnosis expected = Diagnose(settings_, catalogue_, typed);
+    EXPECT_EQ(dialog.Result()->fitted, expected.fitted);
+    EXPECT_EQ(dialog.MessageLabel()->text(), QString());
+
+    // The declination is what can be told for sure from due south.
+    EXPECT_EQ(dialog.AdjustmentsTable()->item(5, 0)->text(), QStringLiteral("Dish declination"));
+    EXPECT_EQ(dialog.AdjustmentsTable()->item(5, 2)->text(), QString::fromUtf8("5.7°S"));
+    EXPECT_EQ(dialog.AdjustmentsTable()->item(5, 3)->text(), QString::fromUtf8("0.7°N"));
+    for (int i = 0; i < 6; ++i) {
+        const AdjustmentInfo& a = Adjustments[static_cast<std::size_t>(i)];
+        EXPECT_EQ(dialog.AdjustmentsTable()->item(i, 2)->text(),
+                  Utf8(FormatTenths(expected.fitted[static_cast<std::size_t>(i)], a.positive, a.negative)))
+            << a.name;
+    }
+
+    QTableWidget* residuals = dialog.ResidualsTable();
+    ASSERT_EQ(residuals->rowCount(), 12);
+    EXPECT_EQ(residuals->item(1, 0)->text(), QString::fromUtf8("30.0°E"));
+    EXPECT_EQ(residuals->item(1, 3)->text(), QStringLiteral("-")) << "no offset observed at 30.0°E";
+    EXPECT_NE(residuals->item(2, 3)->text(), QStringLiteral("-"));
+    EXPECT_EQ(residuals->item(4, 1)->text(),
+              QStringLiteral("%1").arg(expected.residuals[4].motorBefore < -0.005 ? "-" : "+")
+                  + QString::number(std::fabs(expected.residuals[4].motorBefore), 'f', 2));
+
+    EXPECT_TRUE(dialog.RmsLabel()->text().startsWith(
+        QStringLiteral("Root-mean-square: %1").arg(expected.rmsBefore, 0, 'f', 3)))
+        << dialog.RmsLabel()->text().toStdString();
+    EXPECT_TRUE(dialog.NotesLabel()->text().contains(QStringLiteral("Undetermined: Pole N/S")));
+    ASSERT_FALSE(expected.advice.empty());
+    for (const TurnAdvice& t : expected.advice)
+        EXPECT_TRUE(dialog.AdviceLabel()->text().contains(Utf8(t.text))) << t.text;
+    EXPECT_TRUE(dialog.AdviceLabel()->text().contains(
+        QString::fromUtf8("Dish declination: turn 0.7° S, from 5.7°S to 6.4°S")));
+
+    // The mount as found goes out whole; the set-up given stays as it was.
+    ASSERT_TRUE(dialog.ShowFoundButton()->isEnabled());
+    QSignalSpy shown(&dialog, &CDiagnoseDialog::mountAsFound);
+    dialog.ShowFoundButton()->click();
+    ASSERT_EQ(shown.count(), 1);
+    EXPECT_EQ(shown[0][0].value<MountSettings>(), FittedSettings(settings_, expected));
+    EXPECT_EQ(shown[0][1].toString(), QStringLiteral("home as found"));
+
+    // A changed cell makes the report stale: it goes.
+    Table(dialog)->item(0, CDiagnoseDialog::MotorColumn)->setText(QStringLiteral("1"));
+    EXPECT_FALSE(dialog.Result().has_value());
+    EXPECT_FALSE(dialog.ShowFoundButton()->isEnabled());
+    EXPECT_EQ(dialog.ResidualsTable()->rowCount(), 0);
+}
+
+TEST_F(DiagnoseDialog, CellsThatDoNotReadAreNamed)
+{
+    struct Case {
+        const char* name;
+        int position;
+        const char* motor;
+        const char* offset;
+        const char* message;  // empty: fits
+    };
+    const Case cases[] = {
+        {"NoNumber", 500, "abc", "", "50.0°E: the motor angle is not a number"},
+        {"BadOffset", 500, "1", "0.1x", "50.0°E: the offset is not a number"},
+        {"MotorTooFar", 500, "180.5", "", "50.0°E: the motor angle is out of range (-180 to 180 degrees)"},
+        {"OffsetTooFar", 500, "1", "-91", "50.0°E: the offset is out of range (-90 to 90 degrees)"},
+        {"OffsetAlone", 700, "", "0.2", "70.0°E: an offset needs the motor angle it was found at"},
+        {"DegreeSignAndSpaces", 500, " 12.5° ", "-0.25°", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CDiagnoseDialog dialog(settings_, catalogue_, QStringLiteral("home.zb"));
+        Observe(dialog, truth_);
+        const int row = RowOf(dialog, c.position);
+        Table(dialog)->item(row, CDiagnoseDialog::MotorColumn)->setText(QString::fromUtf8(c.motor));
+        Table(dialog)->item(row, CDiagnoseDialog::OffsetColumn)->setText(QString::fromUtf8(c.offset));
+        EXPECT_EQ(dialog.Fit(), *c.message == '\0');
+        EXPECT_EQ(dialog.MessageLabel()->text(), QString::fromUtf8(c.message));
+        EXPECT_EQ(dialog.Result().has_value(), *c.message == '\0');
+    }
+
+    CDiagnoseDialog empty(settings_, catalogue_, QStringLiteral("home.zb"));
+    EXPECT_FALSE(empty.Fit());
+    EXPECT_EQ(empty.MessageLabel()->text(),
+              QStringLiteral("Type the motor angle of at least one satellite."));
+}
+
+TEST_F(DiagnoseDialog, ObservationsGoOutAndComeBackAsCsv)
+{
+    CDiagnoseDialog dialog(settings_, catalogue_, QStringLiteral("home.zb"));
+    Observe(dialog, truth_, [](int position) { return position >= 800; });
+    Table(dialog)->item(RowOf(dialog, 300), CDiagnoseDialog::MotorColumn)->setText(QString());
+    const std::vector<Observation> typed = Typed(dialog);
+    ASSERT_EQ(typed.size(), 11u);
+
+    QString error;
+    ASSERT_TRUE(dialog.ExportTo(Path("seen.csv"), error)) << error.toStdString();
+    QFile file(Path("seen.csv"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), WriteObservations(typed));
+
+    // Into a set-up that chose none of them: the rows come with the file.
+    MountSettings none = settings_;
+    none.chosenSatellites.Clear();
+    none.chosenSatellites.Set(300);
+    CDiagnoseDialog other(none, catalogue_, QStringLiteral("other.zb"));
+    ASSERT_EQ(Table(other)->rowCount(), 1);
+    Table(other)->item(0, CDiagnoseDialog::MotorColumn)->setText(QStringLiteral("5"));
+    ASSERT_TRUE(other.ImportFrom(Path("seen.csv"), error)) << error.toStdString();
+    EXPECT_EQ(Typed(other), typed) << "bit for bit, in the file's order; 30.0°E emptied";
+    EXPECT_EQ(Table(other)->rowCount(), 12);
+    EXPECT_EQ(Table(other)->item(1, 1)->text(), QStringLiteral("S200"));
+
+    // A bad file is refused with its line, and leaves the table as it was.
+    QFile bad(Path("bad.csv"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("position,motorAngle,offset\n20.0E,1,\n30.0E,x,\n");
+    bad.close();
+    EXPECT_FALSE(other.ImportFrom(Path("bad.csv"), error));
+    EXPECT_EQ(error, QStringLiteral("line 3: the motor angle is not a number"));
+    EXPECT_EQ(Typed(other), typed);
+    EXPECT_FALSE(other.ImportFrom(Path("missing.csv"), error));
+    EXPECT_FALSE(error.isEmpty());
+
+    // An unreadable cell exports nothing.
+    Table(other)->item(0, CDiagnoseDialog::OffsetColumn)->setText(QStringLiteral("up"));
+    EXPECT_FALSE(other.ExportTo(Path("none.csv"), error));
+    EXPECT_FALSE(QFile::exists(Path("none.csv")));
+}
+
+TEST_F(DiagnoseDialog, PrintsOnePageOfAdvice)
+{
+    CDiagnoseDialog dialog(settings_, catalogue_, QStringLiteral("home.zb"));
+    Observe(dialog, truth_);
+    ASSERT_TRUE(dialog.Fit());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(Path("advice.pdf"));
+    ASSERT_TRUE(dialog.PrintAdvice(printer));
+    QFile pdf(Path("advice.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 1) << "one page";
+}
+
+// Edit > Diagnose... in the program: the mount as found opens in a window of
+// its own, and the set-up's document is left alone.
+class DiagnoseCommandInTheProgram : public AppFixture {};
+
+TEST_F(DiagnoseCommandInTheProgram, ShowsTheMountAsFoundInANewDocument)
+{
+    StartWithStoredDefault({130, 192, 770, 1000});
+    CMainFrame* frame = app_->MainFrame();
+    CZenbeltsDoc* original = frame->ActiveDocument();
+    ASSERT_NE(original, nullptr);
+    ASSERT_TRUE(frame->actions().editDiagnose->isEnabled());
+    const MountSettings before = original->Settings();
+    ASSERT_FALSE(original->IsModified());
+
+    MountSettings truth = before;
+    truth.autoDeclination = 0;
+    truth.declination -= 5;
+    truth.Recalculate(false);
+    std::vector<Observation> typed;
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CDiagnoseDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        ran = true;
+        QTableWidget* table = dialog->Observations();
+        EXPECT_EQ(table->rowCount(), 4);
+        const std::vector<ArcRow> arc = ComputeArcTable(truth, original->Catalogue());
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const int position = table->item(row, 0)->data(Qt::UserRole).toInt();
+            for (const ArcRow& r : arc) {
+                if (r.position == position) {
+                    table->item(row, CDiagnoseDialog::MotorColumn)
+                        ->setText(QString::number(r.motorAngle, 'f', 2));
+                    table->item(row, CDiagnoseDialog::OffsetColumn)
+                        ->setText(QString::number(r.offset, 'f', 2));
+                }
+            }
+        }
+        dialog->FitButton()->click();
+        QString error;
+        typed = dialog->TypedObservations(error);
+        dialog->ShowFoundButton()->click();
+        dialog->reject();
+    });
+    frame->actions().editDiagnose->trigger();
+    Settle();
+    ASSERT_TRUE(ran);
+    ASSERT_EQ(typed.size(), 4u);
+
+    const QList<CZenbeltsDoc*> documents = app_->Documents();
+    ASSERT_EQ(documents.size(), 2);
+    CZenbeltsDoc* found = documents[0] == original ? documents[1] : documents[0];
+    const MountSettings expected = FittedSettings(before, Diagnose(before, original->Catalogue(), typed));
+    EXPECT_EQ(found->Settings(), expected);
+    EXPECT_EQ(found->Settings().declination, truth.declination);
+    EXPECT_EQ(found->Title(), original->Title() + QStringLiteral(" as found"));
+    EXPECT_TRUE(found->IsModified());
+    EXPECT_TRUE(found->PathName().isEmpty());
+    EXPECT_EQ(frame->FramesOf(*found).size(), 1);
+
+    EXPECT_EQ(original->Settings(), before);
+    EXPECT_FALSE(original->IsModified());
+    EXPECT_EQ(frame->FramesOf(*original).size(), 1);
+}
+
+}  // namespace
+}  // namespace zenbelts::testing_support

@@ -1,0 +1,243 @@
+#include "dialogs/SatellitesPage.h"
+#include "app/AppFixture.h"
+#include "dialogs/PropertiesDialog.h"
+
+#include <gmock/gmock.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+#include <filesystem>
+
+namespace zenbelts::testing_support {
+namespace {
+
+QString Sample(const char* name)
+{
+    static const std::filesystem::path folder
+        = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "core" / "data"
+          / "receivers";
+    return QString::fromStdString((folder / name).string());
+}
+
+// The program over its own user data folder, as it would find the user's list.
+class SatellitesPageTest : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        StartOwn();
+    }
+
+    QString UserList() const { return Path(QStringLiteral("user/sats.lst")); }
+
+    void StartOwn()
+    {
+        app_.reset();
+        Settle();
+        app_ = std::make_unique<CZenbeltsApp>(AppOptions{Path(QStringLiteral("settings.ini")),
+                                                         Path(QStringLiteral("sats.lst")),
+                                                         Path(QStringLiteral("user"))});
+        app_->errorSink = [this](const QString& text) { errors_.append(text); };
+        app_->propertiesDialog = [](MountSettings&) { return false; };
+        ASSERT_TRUE(app_->InitInstance({}));
+        Settle();
+    }
+
+    // The dialog over a set-up with its Satellites page shown.
+    std::unique_ptr<CPropertiesDialog> Open(MountSettings& working)
+    {
+        auto dialog = std::make_unique<CPropertiesDialog>(app_->Catalogue(), working);
+        dialog->SatellitesPage()->SetListKeeper(app_.get());
+        dialog->Tabs()->setCurrentIndex(1);
+        return dialog;
+    }
+
+    static std::vector<int> Checked(const CSatellitesPage& page)
+    {
+        std::vector<int> checked;
+        for (int row = 0; row < page.List()->rowCount(); ++row) {
+            const QTableWidgetItem* item = page.List()->item(row, 0);
+            if (item->checkState() == Qt::Checked)
+                checked.push_back(item->data(Qt::UserRole).toInt());
+        }
+        return checked;
+    }
+
+    static std::vector<int> Positions(const SatelliteCatalogue& catalogue)
+    {
+        std::vector<int> positions;
+        for (const SatelliteEntry& e : catalogue)
+            positions.push_back(e.position);
+        return positions;
+    }
+
+    // Picks "Files..." or "Folder..." from a button's menu with the prompt answered.
+    static void Pick(CSatellitesPage& page, QPushButton* button, bool folder, const QStringList& answer)
+    {
+        page.sourcePrompt = [folder, answer](bool asked) {
+            EXPECT_EQ(asked, folder);
+            return answer;
+        };
+        ASSERT_NE(button->menu(), nullptr);
+        button->menu()->actions().at(folder ? 1 : 0)->trigger();
+    }
+
+    static MountSettings Chosen(std::initializer_list<int> positions)
+    {
+        MountSettings s;
+        s.LoadFactoryDefaults({});
+        for (int p : positions)
+            s.chosenSatellites.Set(p);
+        return s;
+    }
+};
+
+TEST_F(SatellitesPageTest, ImportMakesTheUsersListAndKeepsTheMarksThatRemain)
+{
+    ASSERT_FALSE(app_->UsesUserSatelliteList());
+    MountSettings working = Chosen({130, 770, 3550});
+    auto dialog = Open(working);
+    CSatellitesPage& page = *dialog->SatellitesPage();
+    EXPECT_TRUE(page.ImportButton()->isEnabled());
+    EXPECT_FALSE(page.ShippedButton()->isEnabled());
+
+    Pick(page, page.ImportButton(), false, {Sample("sources.conf")});
+    EXPECT_TRUE(app_->UsesUserSatelliteList());
+    EXPECT_EQ(app_->Catalogue().size(), 26u);
+    EXPECT_EQ(page.List()->rowCount(), 26);
+    // 13.0°E and 5.0°W are in the new list; 77.0°E is not.
+    EXPECT_EQ(Checked(page), (std::vector<int>{130, 3550}));
+    EXPECT_THAT(page.Report()->text().toStdString(),
+                testing::HasSubstr("Imported 26 satellites: read 26, merged 0, skipped 0."));
+    EXPECT_TRUE(page.ShippedButton()->isEnabled());
+    QFile list(UserList());
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(list.readAll().startsWith("0030=Eutelsat 3A/3D & Rascom 1R\n0040=Eutelsat 4B\n"));
+    list.close();
+
+    dialog->accept();
+    EXPECT_TRUE(working.chosenSatellites.Test(130));
+    EXPECT_FALSE(working.chosenSatellites.Test(770));
+
+    // From then on the program starts with it.
+    StartOwn();
+    EXPECT_TRUE(app_->UsesUserSatelliteList());
+    EXPECT_EQ(app_->Catalogue().size(), 26u);
+    EXPECT_TRUE(errors_.isEmpty()) << errors_.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(SatellitesPageTest, ImportTakesAFolder)
+{
+    MountSettings working = Chosen({});
+    auto dialog = Open(working);
+    CSatellitesPage& page = *dialog->SatellitesPage();
+    Pick(page, page.ImportButton(), true, {Sample("scan-tables")});
+    EXPECT_EQ(Positions(app_->Catalogue()), (std::vector<int>{192, 2570, 2690, 3590}));
+    EXPECT_EQ(page.List()->item(1, 1)->text(), QStringLiteral("AMC1"));
+}
+
+TEST_F(SatellitesPageTest, ShippedListGoesBackAndDropsTheUsersList)
+{
+    MountSettings working = Chosen({130, 770});
+    auto dialog = Open(working);
+    CSatellitesPage& page = *dialog->SatellitesPage();
+    Pick(page, page.ImportButton(), false, {Sample("satellites.xml")});
+    ASSERT_TRUE(QFile::exists(UserList()));
+    ASSERT_EQ(Checked(page), std::vector<int>{130});
+
+    page.ShippedButton()->click();
+    EXPECT_FALSE(app_->UsesUserSatelliteList());
+    EXPECT_FALSE(QFile::exists(UserList()));
+    EXPECT_EQ(Positions(app_->Catalogue()), (std::vector<int>{130, 192, 770, 1000, 3550}));
+    EXPECT_EQ(Checked(page), std::vector<int>{130});
+    EXPECT_FALSE(page.ShippedButton()->isEnabled());
+
+    StartOwn();
+    EXPECT_FALSE(app_->UsesUserSatelliteList());
+}
+
+TEST_F(SatellitesPageTest, AFailedImportChangesNothing)
+{
+    WriteFile(QStringLiteral("empty.xml"), "<satellites></satellites>\n");
+    const struct {
+        const char* name;
+        QStringList sources;
+        const char* report;
+    } cases[] = {
+        {"channel list", {Sample("channels.conf")}, "names positions, not satellites"},
+        {"no satellites", {Path(QStringLiteral("empty.xml"))}, "No satellites found"},
+        {"missing", {Path(QStringLiteral("missing.xml"))}, "no such file"},
+    };
+    for (const auto& c : cases) {
+        MountSettings working = Chosen({770});
+        auto dialog = Open(working);
+        CSatellitesPage& page = *dialog->SatellitesPage();
+        Pick(page, page.ImportButton(), false, c.sources);
+        EXPECT_THAT(page.Report()->text().toStdString(), testing::HasSubstr(c.report)) << c.name;
+        EXPECT_FALSE(app_->UsesUserSatelliteList()) << c.name;
+        EXPECT_FALSE(QFile::exists(UserList())) << c.name;
+        EXPECT_EQ(app_->Catalogue().size(), 5u) << c.name;
+        EXPECT_EQ(Checked(page), std::vector<int>{770}) << c.name;
+    }
+}
+
+TEST_F(SatellitesPageTest, ABrokenUsersListFallsBackToTheShippedOne)
+{
+    QDir().mkpath(Path(QStringLiteral("user")));
+    WriteFile(QStringLiteral("user/sats.lst"), "0130=" + QByteArray(9000, 'x') + "\n");
+    StartOwn();
+    EXPECT_FALSE(app_->UsesUserSatelliteList());
+    EXPECT_EQ(app_->Catalogue().size(), 5u);
+    ASSERT_EQ(errors_.size(), 1);
+    EXPECT_TRUE(errors_[0].contains(QStringLiteral("longer than 8 KiB"))) << errors_[0].toStdString();
+}
+
+TEST_F(SatellitesPageTest, ChooseChecksExactlyThePositionsTheFilesName)
+{
+    WriteFile(QStringLiteral("lamedb"), "eDVB services /4/\ntransponders\n00c00000:0437:0001\n"
+                                        "\ts 11778000:27500000:1:3:192:2:0\n/\n\ts 1:2:3:4:999:0\n/\nend\n");
+    MountSettings working = Chosen({130, 770});
+    auto dialog = Open(working);
+    CSatellitesPage& page = *dialog->SatellitesPage();
+    EXPECT_TRUE(page.ChooseButton()->isEnabled());
+
+    Pick(page, page.ChooseButton(), false, {Sample("channels.conf")});
+    EXPECT_EQ(Checked(page), std::vector<int>{192});
+    EXPECT_EQ(page.Report()->text(), QStringLiteral("1 satellite chosen."));
+
+    Pick(page, page.ChooseButton(), false, {Path(QStringLiteral("lamedb"))});
+    EXPECT_EQ(Checked(page), std::vector<int>{192});
+    EXPECT_TRUE(page.Report()->text().contains(
+        QStringLiteral("1 of the 2 positions named chosen; the others are not in the list.")));
+
+    Pick(page, page.ChooseButton(), false, {Path(QStringLiteral("missing"))});
+    EXPECT_EQ(Checked(page), std::vector<int>{192});
+    EXPECT_TRUE(page.Report()->text().contains(QStringLiteral("no such file")));
+
+    // The program's list is not touched.
+    EXPECT_FALSE(app_->UsesUserSatelliteList());
+    dialog->accept();
+    EXPECT_TRUE(working.chosenSatellites.Test(192));
+    EXPECT_FALSE(working.chosenSatellites.Test(130));
+}
+
+TEST_F(SatellitesPageTest, WithoutTheProgramsListOnlyChoosingIsOffered)
+{
+    MountSettings working = Chosen({});
+    CPropertiesDialog dialog(app_->Catalogue(), working);
+    CSatellitesPage& page = *dialog.SatellitesPage();
+    EXPECT_FALSE(page.ImportButton()->isEnabled());
+    EXPECT_FALSE(page.ShippedButton()->isEnabled());
+    EXPECT_TRUE(page.ChooseButton()->isEnabled());
+    page.ImportList({Sample("sources.conf")});
+    EXPECT_EQ(app_->Catalogue().size(), 5u);
+}
+
+}  // namespace
+}  // namespace zenbelts::testing_support

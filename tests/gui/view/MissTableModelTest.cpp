@@ -1,0 +1,112 @@
+#include "view/MissTable.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include <string>
+#include <vector>
+
+namespace zenbelts {
+namespace {
+
+MissRow Row(int position, const std::string& miss, bool worst = false, bool visible = true)
+{
+    return {position,
+            std::to_string(position),
+            "Name " + std::to_string(position),
+            "1.0\u00b0E",
+            miss,
+            "40.0\u00b0",
+            0.0,
+            visible,
+            worst};
+}
+
+// Each dataChanged as "row,column-row,column".
+std::vector<std::string> Changes(const QSignalSpy& spy)
+{
+    std::vector<std::string> out;
+    for (const QList<QVariant>& args : spy) {
+        const auto from = args[0].value<QModelIndex>(), to = args[1].value<QModelIndex>();
+        out.push_back(std::to_string(from.row()) + "," + std::to_string(from.column()) + "-"
+                      + std::to_string(to.row()) + "," + std::to_string(to.column()));
+    }
+    return out;
+}
+
+TEST(MissTableModel, ReportsOnlyTheCellsThatChanged)
+{
+    const std::vector<MissRow> start = {Row(1, "a"), Row(2, "b"), Row(3, "c"), Row(4, "d"), Row(5, "e")};
+    const struct {
+        const char* name;
+        std::vector<MissRow> next;
+        std::vector<std::string> changes;
+        int inserted, removed;
+    } cases[] = {
+        {"nothing changed", start, {}, 0, 0},
+        {"one cell", {Row(1, "a"), Row(2, "B"), Row(3, "c"), Row(4, "d"), Row(5, "e")}, {"1,3-1,3"}, 0, 0},
+        {"two runs",
+         {Row(1, "A"), Row(2, "B"), Row(3, "c"), Row(4, "D"), Row(5, "e")},
+         {"0,3-1,3", "3,3-3,3"},
+         0,
+         0},
+        {"a row turns bold: the whole row",
+         {Row(1, "a"), Row(2, "b"), Row(3, "c", true), Row(4, "d"), Row(5, "e")},
+         {"2,0-2,4"},
+         0,
+         0},
+        {"a row sets",
+         {Row(1, "a"), Row(2, "b"), Row(3, "c"), Row(4, "d"), Row(5, "e", false, false)},
+         {"4,0-4,4"},
+         0,
+         0},
+        {"fewer rows", {Row(1, "a"), Row(2, "x")}, {"1,3-1,3"}, 0, 3},
+        {"more rows",
+         {Row(1, "a"), Row(2, "b"), Row(3, "c"), Row(4, "d"), Row(5, "e"), Row(6, "f")},
+         {},
+         1,
+         0},
+        {"none", {}, {}, 0, 5},
+    };
+    for (const auto& c : cases) {
+        MissTableModel model;
+        model.SetRows(start);
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
+        model.SetRows(c.next);
+        EXPECT_EQ(Changes(changed), c.changes) << c.name;
+        EXPECT_EQ(inserted.isEmpty() ? 0 : inserted[0][2].toInt() - inserted[0][1].toInt() + 1, c.inserted)
+            << c.name;
+        EXPECT_EQ(removed.isEmpty() ? 0 : removed[0][2].toInt() - removed[0][1].toInt() + 1, c.removed)
+            << c.name;
+        // Whatever was reported, the model shows the new rows.
+        ASSERT_EQ(model.rowCount(), static_cast<int>(c.next.size())) << c.name;
+        for (int r = 0; r < model.rowCount(); ++r) {
+            const MissRow& want = c.next[static_cast<std::size_t>(r)];
+            EXPECT_EQ(model.index(r, 3).data().toString().toStdString(), want.miss) << c.name << " row " << r;
+            EXPECT_EQ(model.index(r, 1).data().toString().toStdString(), want.name) << c.name << " row " << r;
+            EXPECT_EQ(model.index(r, 0).data(Qt::FontRole).value<QFont>().bold(), want.worst)
+                << c.name << " row " << r;
+            EXPECT_EQ(model.index(r, 2).data(Qt::ForegroundRole).isValid(), !want.visible)
+                << c.name << " row " << r;
+        }
+    }
+}
+
+TEST(MissTableModel, NamesLeftNumbersRightAndHeadings)
+{
+    MissTableModel model;
+    model.SetRows({Row(1, "a")});
+    for (int column = 0; column < MissTableModel::ColumnCount; ++column) {
+        const auto align = model.index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+        EXPECT_EQ(bool(align & Qt::AlignLeft), column == 1) << column;
+        EXPECT_EQ(model.headerData(column, Qt::Horizontal).toString().toStdString(),
+                  MissTableHeadings[column]);
+    }
+    EXPECT_FALSE(model.index(0, 5).isValid());
+}
+
+}  // namespace
+}  // namespace zenbelts

@@ -1,0 +1,267 @@
+// The plot drawn through QPainterSurface must paint exactly the pixels of the
+// plain way of drawing it: one stroke per Bezier segment, each text shaped
+// and drawn as it comes. That way is kept here as the reference.
+
+#include "catalogue/SatelliteList.h"
+#include "view/ArcPlotOutput.h"
+#include "view/QPainterSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+
+#include <cmath>
+#include <string>
+
+namespace zenbelts {
+namespace {
+
+class ReferenceSurface : public DrawingSurface {
+public:
+    explicit ReferenceSurface(QPainter& painter) : painter_(painter)
+    {
+        painter_.save();
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+        painter_.setBrush(QColor(64, 64, 64));
+        painter_.setBackgroundMode(Qt::TransparentMode);
+        SetPen(BlackPen);
+    }
+    ~ReferenceSurface() override { painter_.restore(); }
+
+    void MoveTo(Point p) override { current_ = QPointF(p.x, p.y); }
+    void LineTo(Point p) override
+    {
+        painter_.drawLine(current_, QPointF(p.x, p.y));
+        current_ = QPointF(p.x, p.y);
+    }
+    void AngleArc(Point centre, int radius, float startDegrees, float sweepDegrees) override
+    {
+        const double start = startDegrees * (M_PI / 180.0);
+        const QPointF begin(centre.x + radius * std::cos(start), centre.y - radius * std::sin(start));
+        painter_.drawLine(current_, begin);
+        QPainterPath path(begin);
+        path.arcTo(QRectF(centre.x - radius, centre.y - radius, 2.0 * radius, 2.0 * radius), startDegrees,
+                   sweepDegrees);
+        Stroke(path);
+        current_ = path.currentPosition();
+    }
+    void PolyBezier(const Point (&p)[4]) override
+    {
+        QPainterPath path(QPointF(p[0].x, p[0].y));
+        path.cubicTo(QPointF(p[1].x, p[1].y), QPointF(p[2].x, p[2].y), QPointF(p[3].x, p[3].y));
+        Stroke(path);
+        current_ = QPointF(p[3].x, p[3].y);
+    }
+    void Ellipse(const Rect& box) override
+    {
+        painter_.drawEllipse(QRect(box.left, box.top, box.Width() - 1, box.Height() - 1));
+    }
+    void SetPixel(Point p, Rgb colour) override
+    {
+        painter_.fillRect(QRect(p.x, p.y, 1, 1), QColor(colour.r, colour.g, colour.b));
+    }
+    void TextOut(Point p, std::string_view text) override
+    {
+        painter_.save();
+        painter_.setPen(QColor(Qt::black));
+        painter_.drawText(QPointF(p.x, p.y + painter_.fontMetrics().ascent()),
+                          QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        painter_.restore();
+    }
+    void SetPen(const PenSpec& pen) override
+    {
+        painter_.setPen(QPen(QColor(pen.colour.r, pen.colour.g, pen.colour.b), pen.width, Qt::SolidLine,
+                             Qt::RoundCap, Qt::RoundJoin));
+    }
+    void SetFont(const FontSpec& font) override { painter_.setFont(QPainterSurface::ToQFont(font)); }
+    void SetClip(const Rect& clip) override
+    {
+        painter_.setClipRect(QRect(clip.left, clip.top, clip.Width(), clip.Height()));
+    }
+    void ClearClip() override { painter_.setClipping(false); }
+
+private:
+    void Stroke(const QPainterPath& path)
+    {
+        painter_.save();
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawPath(path);
+        painter_.restore();
+    }
+
+    QPainter& painter_;
+    QPointF current_;
+};
+
+template <typename Surface>
+QImage Drawn(const MountSettings& s, const SatelliteCatalogue& c, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    Surface surface(painter);
+    DrawArcPlot(surface, {s, c, size.width(), size.height(), false, StandardScreenMetrics(),
+                          ScreenDrawingObjects(96)});
+    return image;
+}
+
+std::string Differences(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return "sizes differ";
+    int count = 0;
+    QPoint first(-1, -1);
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y) && count++ == 0)
+                first = QPoint(x, y);
+        }
+    }
+    return std::to_string(count) + " pixels differ, the first at " + std::to_string(first.x()) + ","
+           + std::to_string(first.y());
+}
+
+struct Case {
+    const char* name;
+    bool fullList;            // one entry at every position instead of the shipped list
+    int latitude, longitude;  // arc-minutes; 0, 0: the factory site
+    bool allChosen;
+    bool locked;
+    QSize size;
+};
+
+TEST(PlotPixels, SameAsOneStrokePerSegmentAndTextShapedEachTime)
+{
+    SatelliteCatalogue shipped;
+    ASSERT_TRUE(LoadSatelliteListFile("sats.lst", shipped));
+    SatelliteCatalogue full;
+    for (int p = 0; p < PositionCount; p += 7)
+        full.InsertOrRename(p, "S" + std::to_string(p));
+
+    const Case cases[] = {
+        {"factory", false, 0, 0, false, false, {600, 400}},
+        {"factory full HD", false, 0, 0, false, false, {1920, 1080}},
+        {"factory locked", false, 0, 0, false, true, {600, 400}},
+        {"all chosen locked full HD", false, 0, 0, true, true, {1920, 1080}},
+        {"south", false, -2030, 9070, false, false, {600, 400}},
+        {"south locked all chosen", false, -2030, 9070, true, true, {1200, 700}},
+        {"far south west locked", false, -4500, -4200, true, true, {800, 600}},
+        {"busy list locked", true, 0, 0, true, true, {1920, 1080}},
+        {"tiny window", false, 0, 0, true, true, {40, 30}},
+    };
+    for (const Case& c : cases) {
+        const SatelliteCatalogue& catalogue = c.fullList ? full : shipped;
+        MountSettings s;
+        s.LoadFactoryDefaults(catalogue);
+        if (c.latitude != 0 || c.longitude != 0) {
+            s.latitude = c.latitude;
+            s.longitude = c.longitude;
+            s.Recalculate(true);
+        }
+        if (c.allChosen) {
+            for (const SatelliteEntry& e : catalogue)
+                s.chosenSatellites.Set(e.position);
+        }
+        s.lockSatellites = c.locked ? 1 : 0;
+        const QImage reference = Drawn<ReferenceSurface>(s, catalogue, c.size);
+        // Twice: the second drawing takes its labels from the cache.
+        for (int round = 0; round < 2; ++round) {
+            const QImage drawn = Drawn<QPainterSurface>(s, catalogue, c.size);
+            EXPECT_TRUE(drawn == reference)
+                << c.name << " round " << round << ": " << Differences(drawn, reference);
+        }
+    }
+}
+
+// A label drawn while another pen is set is black all the same, and the pen
+// is the one set afterwards.
+TEST(PlotPixels, TextUnderAColouredPenIsBlackAndLeavesThePen)
+{
+    const auto draw = [](auto& surface) {
+        surface.SetFont({"Arial", -11, 400});
+        surface.SetPen({3, {255, 192, 192}});
+        surface.TextOut({5, 5}, "13.0\xc2\xb0"
+                                "E");
+        surface.MoveTo({0, 30});
+        surface.LineTo({60, 30});
+        const Point curve[4] = {{0, 40}, {20, 50}, {40, 30}, {60, 40}};
+        surface.PolyBezier(curve);
+        surface.SetPen({1, {0, 0, 255}});
+        surface.TextOut({5, 45}, "W");
+    };
+    QImage images[2];
+    for (int k = 0; k < 2; ++k) {
+        images[k] = QImage(70, 60, QImage::Format_RGB32);
+        images[k].fill(Qt::white);
+        QPainter painter(&images[k]);
+        if (k == 0) {
+            ReferenceSurface surface(painter);
+            draw(surface);
+        } else {
+            QPainterSurface surface(painter);
+            draw(surface);
+        }
+    }
+    EXPECT_TRUE(images[1] == images[0]) << Differences(images[1], images[0]);
+}
+
+QImage WithColours(int count)
+{
+    // count colours, each in a run of its own, the rest white.
+    QImage image(64, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    for (int k = 0; k < count - 1; ++k)
+        image.setPixel(k % 64, k / 64, qRgb(k % 256, (k / 256) * 40, 7));
+    return image;
+}
+
+TEST(PlotPng, DecodesToTheSamePixels)
+{
+    SatelliteCatalogue shipped;
+    ASSERT_TRUE(LoadSatelliteListFile("sats.lst", shipped));
+    MountSettings s;
+    s.LoadFactoryDefaults(shipped);
+    const struct {
+        const char* name;
+        QImage image;
+        bool palette;  // written with 8-bit indices
+    } cases[] = {
+        {"plot",
+         RenderArcPlotImage(s, shipped, {1200, 700}, StandardScreenMetrics(), ScreenDrawingObjects(96)),
+         true},
+        {"one colour", WithColours(1), true},
+        {"256 colours", WithColours(256), true},
+        {"257 colours", WithColours(257), false},
+        {"2000 colours", WithColours(2000), false},
+        {"one pixel", QImage(1, 1, QImage::Format_RGB32), true},
+    };
+    for (const auto& c : cases) {
+        const QByteArray png = EncodePng(c.image);
+        ASSERT_FALSE(png.isEmpty()) << c.name;
+        const QImage decoded = QImage::fromData(png, "PNG");
+        ASSERT_FALSE(decoded.isNull()) << c.name;
+        EXPECT_EQ(decoded.format() == QImage::Format_Indexed8, c.palette) << c.name;
+        EXPECT_TRUE(decoded.convertToFormat(QImage::Format_RGB32) == c.image)
+            << c.name << ": " << Differences(decoded.convertToFormat(QImage::Format_RGB32), c.image);
+        EXPECT_EQ(ToPaletteImage(c.image).isNull(), !c.palette) << c.name;
+    }
+}
+
+// The image handed over by value is the caller's copy: encoding in place
+// must not reach an image that shares it.
+TEST(PlotPng, LeavesACopyOfTheImageAlone)
+{
+    const QImage image = WithColours(30);
+    const QImage copy = image;
+    ASSERT_FALSE(EncodePng(copy).isEmpty());
+    EXPECT_TRUE(copy == WithColours(30));
+    EXPECT_TRUE(image == WithColours(30));
+}
+
+}  // namespace
+}  // namespace zenbelts
