@@ -263,7 +263,7 @@ int CommandPrint(Arguments args, const fs::path& defaultSats)
         writer.setResolution(600);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         writer.setTitle(QString::fromStdString(fs::path(input).filename().string()));
-        writer.setCreator("Zenbelts");
+        writer.setCreator(QStringLiteral("Zenbelts"));
         QPainter painter(&writer);
         if (!painter.isActive())
             Fail(Shown(*output) + ": cannot write it: the page could not be started");

@@ -96,7 +96,7 @@ void PrintReport(const std::string& file, const std::string& observationsFile, c
     out << Padded("Adjustment", 19) << Padded("Set-up", 10) << Padded("As found", 10) << "Change\n";
     for (std::size_t i = 0; i < Adjustments.size(); ++i) {
         const AdjustmentInfo& a = Adjustments[i];
-        out << Padded(AdjustmentLabels[i], 19)
+        out << Padded(Adjustments[i].title, 19)
             << Padded(FormatTenths(s.*(a.value), a.positive, a.negative), 10)
             << Padded(FormatTenths(d.fitted[i], a.positive, a.negative), 10) << ChangeText(d.change[i], a)
             << "\n";
@@ -117,7 +117,7 @@ void PrintReport(const std::string& file, const std::string& observationsFile, c
     for (std::size_t i = 0; i < Adjustments.size(); ++i) {
         for (const std::string& name : d.unresolved) {
             if (name == Adjustments[i].name)
-                unresolved += std::string(unresolved.empty() ? "" : ", ") + AdjustmentLabels[i];
+                unresolved += std::string(unresolved.empty() ? "" : ", ") + Adjustments[i].title;
         }
     }
     out << "Undetermined: " << (unresolved.empty() ? "nothing" : unresolved) << "\n";

@@ -1,5 +1,7 @@
 #include "io/FileAccess.h"
 
+#include "text/Translatable.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -182,16 +184,19 @@ bool ReadRegularFile(const fs::path& path, std::size_t maxBytes, std::vector<std
     if (file.get() < 0) {
         const int code = errno;
         if (code == ENOENT)
-            return Refuse(ReadProblem::Missing, "no such file", bytes, error, problem);
+            return Refuse(ReadProblem::Missing, ZB_TRANSLATE_NOOP("io", "no such file"), bytes, error,
+                          problem);
         return Refuse(ReadProblem::NotReadable, "cannot open it: " + ErrnoText(code), bytes, error, problem);
     }
     struct stat info;
     if (::fstat(file.get(), &info) != 0)
         return Refuse(ReadProblem::NotReadable, "cannot read it: " + ErrnoText(errno), bytes, error, problem);
     if (S_ISDIR(info.st_mode))
-        return Refuse(ReadProblem::NotRegular, "it is a folder, not a file", bytes, error, problem);
+        return Refuse(ReadProblem::NotRegular, ZB_TRANSLATE_NOOP("io", "it is a folder, not a file"), bytes,
+                      error, problem);
     if (!S_ISREG(info.st_mode))
-        return Refuse(ReadProblem::NotRegular, "it is not a regular file", bytes, error, problem);
+        return Refuse(ReadProblem::NotRegular, ZB_TRANSLATE_NOOP("io", "it is not a regular file"), bytes,
+                      error, problem);
     const std::string tooLarge = "it is larger than " + SizeText(maxBytes);
     if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > maxBytes)
         return Refuse(ReadProblem::TooLarge, tooLarge, bytes, error, problem);

@@ -459,7 +459,7 @@ std::string Joined(const std::vector<int>& adjustments)
     for (std::size_t i = 0; i < adjustments.size(); ++i) {
         if (i > 0)
             text += i + 1 == adjustments.size() ? " and " : ", ";
-        text += AdjustmentLabels[adjustments[i]];
+        text += Adjustments[static_cast<std::size_t>(adjustments[i])].title;
     }
     return text;
 }
@@ -696,7 +696,7 @@ Diagnosis Diagnose(const MountSettings& s, const SatelliteCatalogue& catalogue,
         t.adjustment = i;
         t.degrees = std::abs(turn) / 10.0;
         t.direction = turn > 0 ? a.positive : a.negative;
-        t.text = std::string(AdjustmentLabels[i]) + ": turn " + Degrees(t.degrees, "%.1f") + DegreeSign + " "
+        t.text = std::string(Adjustments[i].title) + ": turn " + Degrees(t.degrees, "%.1f") + DegreeSign + " "
                  + t.direction + ", from " + FormatTenths(d.fitted[i], a.positive, a.negative) + " to "
                  + FormatTenths(file[i], a.positive, a.negative);
         d.advice.push_back(t);

@@ -22,10 +22,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The panel's names of the six adjustments, in the order of Adjustments.
-inline constexpr const char* AdjustmentLabels[6]
-    = {"Pole N/S", "Pole E/W", "Motor azimuth", "Motor elevation", "Dish azimuth", "Dish declination"};
-
 struct PredictedAngles {
     double motorAngle;  // degrees, as the arc table has them
     double offset;

@@ -3,9 +3,11 @@
 #include "catalogue/TextEncoding.h"
 #include "geometry/Geodesy.h"
 #include "geometry/MountModel.h"
+#include "model/Receiver.h"
 #include "plot/ArcPlot.h"
 #include "text/AngleText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -43,6 +45,28 @@ std::string Printed(const char* format, double value)
     return text;
 }
 
+// Degrees with a point whatever the locale; no "-0.000".
+std::string Decimal(double value, int decimals)
+{
+    char text[48];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    std::string out = ec == std::errc() ? std::string(text, end) : std::string("0");
+    if (out.front() == '-' && out.find_first_not_of("-0.") == std::string::npos)
+        out.erase(0, 1);
+    return out;
+}
+
+// RFC 4180: quoted where a comma, quote or line end would break the row.
+std::string CsvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string out = "\"";
+    for (char c : text)
+        out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
 }  // namespace
 
 std::vector<MissRow> ComputeMissTable(const MountSettings& s, const SatelliteCatalogue& catalogue)
@@ -54,8 +78,16 @@ std::vector<MissRow> ComputeMissTable(const MountSettings& s, const SatelliteCat
             continue;
         // The mount's y axis is east in the north, west elsewhere.
         int tenths = RoundToTenths(r.motorAngle / RadiansToDegrees);
-        if (s.latitude <= 0)
+        const double receiver = ReceiverMotorAngleAt(s, r.position);
+        int receiverTenths = RoundToTenths(receiver / RadiansToDegrees);
+        // The receiver's miss in the columns' own sense: east positive.
+        double receiverMiss = r.motorAngle - receiver;
+        if (s.latitude <= 0) {
             tenths = -tenths;
+            receiverTenths = -receiverTenths;
+            receiverMiss = -receiverMiss;
+        }
+        const std::string receiverMissText = Decimal(receiverMiss, 2);
         MissRow row{r.position,
                     r.label,
                     r.name,
@@ -64,7 +96,13 @@ std::vector<MissRow> ComputeMissTable(const MountSettings& s, const SatelliteCat
                     Printed("%.1f", r.elevation) + DegreeSign,
                     std::fabs(r.offset),
                     r.elevation >= 0.0,
-                    false};
+                    false,
+                    r.motorAngle,
+                    r.offset,
+                    r.elevation,
+                    receiver,
+                    FormatTenths(receiverTenths, 'E', 'W'),
+                    (receiverMissText.front() == '-' ? "" : "+") + receiverMissText + DegreeSign};
         rows.push_back(row);
     }
     for (const MissRow& row : rows) {
@@ -76,14 +114,36 @@ std::vector<MissRow> ComputeMissTable(const MountSettings& s, const SatelliteCat
     return rows;
 }
 
-std::string MissTableText(const std::vector<MissRow>& rows)
+std::string MissTableText(const std::vector<MissRow>& rows, bool receiver)
 {
     std::string text;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < (receiver ? 7 : 5); ++i)
         text += std::string(i ? "\t" : "") + MissTableHeadings[i];
     text += "\n";
-    for (const MissRow& r : rows)
-        text += r.label + "\t" + r.name + "\t" + r.motor + "\t" + r.miss + "\t" + r.elevation + "\n";
+    for (const MissRow& r : rows) {
+        text += r.label + "\t" + r.name + "\t" + r.motor + "\t" + r.miss + "\t" + r.elevation;
+        if (receiver)
+            text += "\t" + r.receiver + "\t" + r.receiverMiss;
+        text += "\n";
+    }
+    return text;
+}
+
+std::string MissTableCsv(const std::vector<MissRow>& rows, bool receiver)
+{
+    std::string text = "position,name,motorAngle,miss,elevation";
+    text += receiver ? ",receiverAngle,receiverMiss\n" : "\n";
+    for (const MissRow& r : rows) {
+        // The label as the observations' file reads it: 19.2E, 5.0W.
+        const int tenths = r.position > 1800 ? 3600 - r.position : r.position;
+        text += std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)
+                + (r.position > 1800 ? "W" : "E");
+        text += "," + CsvField(r.name) + "," + Decimal(r.motorAngle, 3) + "," + Decimal(r.offset, 3) + ","
+                + Decimal(r.elevationDegrees, 2);
+        if (receiver)
+            text += "," + Decimal(r.receiverAngle, 3) + "," + Decimal(r.motorAngle - r.receiverAngle, 3);
+        text += "\n";
+    }
     return text;
 }
 

@@ -42,11 +42,6 @@ std::string FormatSite(int latitude, int longitude, int altitude)
     return FormatLocation(latitude, longitude) + "; Alt: " + std::to_string(altitude) + " m";
 }
 
-std::string LocationPaneText(int latitude, int longitude)
-{
-    return " Location: " + FormatLocation(latitude, longitude);
-}
-
 std::string FormatSatelliteLabel(int position)
 {
     const int n = position > 1800 ? position - 3600 : position;

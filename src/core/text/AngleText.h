@@ -21,13 +21,6 @@ std::string FormatLocation(int latitude, int longitude);
 // A set-up's site on one line: "43°20'N, 77°00'E; Alt: 120 m".
 std::string FormatSite(int latitude, int longitude, int altitude);
 
-// The status bar's location pane: " Location: 43°20'N, 77°00'E".
-std::string LocationPaneText(int latitude, int longitude);
-// The widest text the pane must hold.
-inline constexpr const char* LocationPaneWidest = " Location: 180\u00b0"
-                                                  "00'W, 90\u00b0"
-                                                  "00'S";
-
 // An orbital position 0..3599 as "13.0°E", "5.0°W", or "0.0°" at 0.
 std::string FormatSatelliteLabel(int position);
 

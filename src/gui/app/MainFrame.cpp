@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 #include "app/ZenbeltsApp.h"
 #include "controls/AdjustmentBar.h"
+#include "controls/LastFolder.h"
 #include "dialogs/DiagnoseDialog.h"
 #include "dialogs/ReceiverDialog.h"
 #include "document/ZenbeltsDoc.h"
@@ -45,11 +46,6 @@ namespace zenbelts {
 
 namespace {
 
-QString Text(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
 // Icons from the desktop theme where it has them, otherwise our own.
 QIcon Icon(const char* themeName, const char* resource)
 {
@@ -86,9 +82,9 @@ void CChildFrame::closeEvent(QCloseEvent* event)
     QMdiSubWindow::closeEvent(event);
 }
 
-CMainFrame::CMainFrame(CZenbeltsApp& app) : app_(app), printer_(QPrinter::HighResolution)
+CMainFrame::CMainFrame(CZenbeltsApp& app) : app_(app)
 {
-    setWindowTitle(Text(texts::AppName));
+    setWindowTitle(texts::Tr(texts::AppName));
     setWindowIcon(QIcon(QStringLiteral(":/icons/zenbelts.svg")));
     setAcceptDrops(true);
     mdiArea_ = new QMdiArea(this);
@@ -134,8 +130,8 @@ void CMainFrame::CreateActions()
     const auto make = [this](const QString& text, texts::Prompt prompt, auto slot,
                              QList<QKeySequence> keys = {}, QIcon icon = {}) {
         auto* action = new QAction(icon, text, this);
-        action->setStatusTip(Text(prompt.status));
-        action->setToolTip(Text(prompt.tip));
+        action->setStatusTip(texts::Tr(prompt.status));
+        action->setToolTip(texts::Tr(prompt.tip));
         action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, slot);
         return action;
@@ -356,12 +352,14 @@ void CMainFrame::CreateToolBar()
 void CMainFrame::CreateStatusBar()
 {
     // The prompt pane: "Ready" when idle; prompts and messages cover it.
-    auto* ready = new QLabel(Text(texts::Ready));
+    auto* ready = new QLabel(texts::Tr(texts::Ready));
     statusBar()->addWidget(ready, 1);
     locationPane_ = new QLabel;
     locationPane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     locationPane_->setMinimumWidth(
-        locationPane_->fontMetrics().horizontalAdvance(QString::fromUtf8(LocationPaneWidest)) + 8);
+        locationPane_->fontMetrics().horizontalAdvance(
+            CZenbeltsDoc::tr(" Location: %1").arg(QString::fromUtf8("180\u00b000'W, 90\u00b000'S")))
+        + 8);
     statusBar()->addPermanentWidget(locationPane_);
 }
 
@@ -375,6 +373,8 @@ void CMainFrame::CreateAdjustmentBar()
     addDockWidget(Qt::RightDockWidgetArea, missTable_);
     splitDockWidget(adjustmentBar_, missTable_, Qt::Vertical);
     missTable_->hide();
+    missTable_->SetReceiverColumnsShown(app_.ShowReceiverColumns());
+    connect(missTable_, &CMissTable::receiverColumnsToggled, &app_, &CZenbeltsApp::SetShowReceiverColumns);
     connect(adjustmentBar_, &CAdjustmentBar::adjustmentChanged, lifetime_.get(),
             [this](Adjustment which, int position) {
                 if (panelDocument_)
@@ -492,7 +492,7 @@ void CMainFrame::UpdateCommandUi()
 
 void CMainFrame::UpdateCaption(const CChildFrame* active)
 {
-    const QString name = Text(texts::AppName);
+    const QString name = texts::Tr(texts::AppName);
     if (!active) {
         setWindowTitle(name);
     } else if (!active->isMaximized()) {
@@ -644,7 +644,9 @@ CZenbeltsView* CMainFrame::ActiveView() const
 void CMainFrame::OnFileOpen()
 {
     const QStringList files
-        = QFileDialog::getOpenFileNames(this, tr("Open"), QString(), Text(texts::FileFilter));
+        = QFileDialog::getOpenFileNames(this, tr("Open"), LastFolder::Folder(), texts::Tr(texts::FileFilter));
+    if (!files.isEmpty())
+        LastFolder::Remember(files.first());
     for (const QString& file : files)
         app_.OpenDocumentFile(file);
 }
@@ -711,6 +713,13 @@ bool CMainFrame::CanCloseFrame(CChildFrame& frame)
     return SaveModified(doc);
 }
 
+QPrinter& CMainFrame::Printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
 bool CMainFrame::PageHoldsThePlot(QPrinter& printer, CZenbeltsView& view)
 {
     return PageShowsThePlot(view.width(), view.height(), PageMetrics(printer, view.ScreenMetrics()));
@@ -720,7 +729,7 @@ bool CMainFrame::PrintView(QPrinter& printer, CZenbeltsView& view)
 {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        app_.ReportError(Text(texts::NoPrinter));
+        app_.ReportError(texts::Tr(texts::NoPrinter));
         return false;
     }
     if (!PageHoldsThePlot(printer, view)) {
@@ -728,7 +737,7 @@ bool CMainFrame::PrintView(QPrinter& printer, CZenbeltsView& view)
         painter.setFont(QFont(QStringLiteral("Arial"), 12));
         const QRect area(QPoint(0, 0), painter.viewport().size());
         painter.drawText(area.adjusted(area.width() / 10, area.height() / 10, -area.width() / 10, 0),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Text(texts::PageTooSmall));
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, texts::Tr(texts::PageTooSmall));
         painter.end();
         return false;
     }
@@ -743,19 +752,19 @@ void CMainFrame::OnFilePrint()
     if (!view)
         return;
     // Every job has exactly one page.
-    printer_.setFromTo(1, 1);
-    QPrintDialog dialog(&printer_, this);
+    Printer().setFromTo(1, 1);
+    QPrintDialog dialog(&Printer(), this);
     dialog.setMinMax(1, 1);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    printer_.setFromTo(1, 1);
-    printer_.setDocName(view->Document().Title());
+    Printer().setFromTo(1, 1);
+    Printer().setDocName(view->Document().Title());
     // A page that cannot hold the plot and its legend would come out blank.
-    if (!PageHoldsThePlot(printer_, *view)) {
-        app_.ReportError(Text(texts::PageTooSmall));
+    if (!PageHoldsThePlot(Printer(), *view)) {
+        app_.ReportError(texts::Tr(texts::PageTooSmall));
         return;
     }
-    PrintView(printer_, *view);
+    PrintView(Printer(), *view);
 }
 
 void CMainFrame::OnFilePrintPreview()
@@ -763,7 +772,7 @@ void CMainFrame::OnFilePrintPreview()
     CZenbeltsView* view = ActiveView();
     if (!view)
         return;
-    QPrintPreviewDialog preview(&printer_, this);
+    QPrintPreviewDialog preview(&Printer(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this, view](QPrinter* printer) { PrintView(*printer, *view); });
     preview.exec();
@@ -771,7 +780,7 @@ void CMainFrame::OnFilePrintPreview()
 
 void CMainFrame::OnFilePrintSetup()
 {
-    QPageSetupDialog dialog(&printer_, this);
+    QPageSetupDialog dialog(&Printer(), this);
     dialog.exec();
 }
 
@@ -790,16 +799,19 @@ void CMainFrame::OnEditOptimise()
         return;
     const OptimiseResult r = doc->OnOptimise();
     if (!r.optimised) {
-        statusBar()->showMessage(Text(texts::OptimiseNothing).arg(QString::fromUtf8(MinimumElevationText)));
+        statusBar()->showMessage(
+            texts::Tr(texts::OptimiseNothing).arg(QString::fromUtf8(MinimumElevationText)));
         return;
     }
     const QString where = QString::fromStdString(FormatSatelliteLabel(r.after.where.position));
     const QString minimum = QString::fromUtf8(MinimumElevationText);
-    const QString over = r.ring ? Text(texts::OptimiseOverRing).arg(minimum)
-                                : Text(texts::OptimiseOverSatellites).arg(r.targets).arg(minimum);
-    statusBar()->showMessage(
-        Text(texts::OptimiseDone).arg(r.before.degrees, 0, 'f', 3).arg(r.after.degrees, 0, 'f', 3).arg(where)
-        + QLatin1Char(' ') + over);
+    const QString over = r.ring ? texts::Tr(texts::OptimiseOverRing).arg(minimum)
+                                : texts::Tr(texts::OptimiseOverSatellites).arg(r.targets).arg(minimum);
+    statusBar()->showMessage(texts::Tr(texts::OptimiseDone)
+                                 .arg(r.before.degrees, 0, 'f', 3)
+                                 .arg(r.after.degrees, 0, 'f', 3)
+                                 .arg(where)
+                             + QLatin1Char(' ') + over);
 }
 
 void CMainFrame::OnEditDiagnose()
@@ -879,10 +891,10 @@ void CMainFrame::MoveFocusToPane(int step)
 void CMainFrame::OnAbout()
 {
     QMessageBox box(this);
-    box.setWindowTitle(Text(texts::AboutTitle));
+    box.setWindowTitle(texts::Tr(texts::AboutTitle));
     box.setIconPixmap(QIcon(QStringLiteral(":/icons/zenbelts.svg")).pixmap(32, 32));
-    box.setText(Text(texts::AboutVersion).arg(QString::fromLatin1(ZenbeltsVersion)));
-    box.setInformativeText(Text(texts::AboutLicence));
+    box.setText(texts::Tr(texts::AboutVersion).arg(QString::fromLatin1(ZenbeltsVersion)));
+    box.setInformativeText(texts::Tr(texts::AboutLicence));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

@@ -92,7 +92,8 @@ public:
     bool ShowsDocumentMenus() const { return documentMenus_; }
     QString LocationPane() const { return locationPane_->text(); }
 
-    QPrinter& Printer() { return printer_; }
+    // Made at first use: a printer takes long to set up, and most runs never print.
+    QPrinter& Printer();
     // Draws the active view's page on a printer (real, preview or PDF).
     bool PrintView(QPrinter& printer, CZenbeltsView& view);
     // Whether the printer's page holds the view's plot and its legend.
@@ -152,7 +153,7 @@ private:
     QPointer<CZenbeltsDoc> panelDocument_;
     QPointer<QLineEdit> trackedEdit_;
     QMetaObject::Connection trackedSelection_, trackedText_;
-    QPrinter printer_;
+    std::unique_ptr<QPrinter> printer_;
     bool documentMenus_ = false;
     bool updatePending_ = false;
     // The document whose windows close without asking again (File > Close).

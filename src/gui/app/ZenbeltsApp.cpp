@@ -1,10 +1,13 @@
 #include "app/ZenbeltsApp.h"
 
+#include "document/CoreTexts.h"
+
 #include "app/AppTexts.h"
 #include "app/MainFrame.h"
 #include "app/SettingsKeys.h"
 #include "catalogue/ReceiverSources.h"
 #include "catalogue/SatelliteList.h"
+#include "controls/LastFolder.h"
 #include "dialogs/PropertiesDialog.h"
 #include "document/ZenbeltsDoc.h"
 #include "io/FileAccess.h"
@@ -45,10 +48,19 @@ QString PrintableName(const QString& name)
 CZenbeltsApp::CZenbeltsApp(AppOptions options) : options_(std::move(options))
 {
     screenObjects_ = ScreenDrawingObjects(96);
+    // Every file dialog of the program shares the folder, kept with the rest.
+    LastFolder::SetStore(
+        [file = options_.settingsFile] {
+            return file.isEmpty() ? std::make_unique<QSettings>(QString::fromLatin1(keys::Organization),
+                                                                QString::fromLatin1(keys::Application))
+                                  : std::make_unique<QSettings>(file, QSettings::IniFormat);
+        },
+        QString::fromLatin1(keys::LastFolder));
 }
 
 CZenbeltsApp::~CZenbeltsApp()
 {
+    LastFolder::SetStore({}, QString());
     // Windows first: they refer to the documents.
     mainFrame_.reset();
     catalogue_.Clear();
@@ -58,7 +70,8 @@ std::unique_ptr<QSettings> CZenbeltsApp::OpenSettingsStore() const
 {
     if (!options_.settingsFile.isEmpty())
         return std::make_unique<QSettings>(options_.settingsFile, QSettings::IniFormat);
-    return std::make_unique<QSettings>(keys::Organization, keys::Application);
+    return std::make_unique<QSettings>(QString::fromLatin1(keys::Organization),
+                                       QString::fromLatin1(keys::Application));
 }
 
 QString CZenbeltsApp::SatelliteListBesideProgram()
@@ -95,7 +108,7 @@ bool CZenbeltsApp::LoadCatalogue()
         }
         // A broken list of the user's must not keep the program from starting.
         ReportError(tr("Your satellite list %1 cannot be read: %2. The shipped list is used instead.")
-                        .arg(PrintableName(own), QString::fromStdString(result.reason)));
+                        .arg(PrintableName(own), CoreText("io", result.reason)));
     }
     const QString path = ShippedSatelliteList();
     catalogue_.Clear();
@@ -103,8 +116,7 @@ bool CZenbeltsApp::LoadCatalogue()
         = LoadSatelliteListFile(QFile::encodeName(path).toStdString(), catalogue_);
     if (loaded)
         return true;
-    ReportError(QString::fromLatin1(SatelliteListLoadError) + QStringLiteral(": ")
-                + QString::fromStdString(loaded.reason));
+    ReportError(tr("Unable to load sats.lst: %1").arg(CoreText("io", loaded.reason)));
     return false;
 }
 
@@ -151,8 +163,7 @@ bool CZenbeltsApp::UseShippedSatelliteList(QString& report)
     const SatelliteListResult loaded
         = LoadSatelliteListFile(QFile::encodeName(ShippedSatelliteList()).toStdString(), shipped);
     if (!loaded) {
-        report = QString::fromLatin1(SatelliteListLoadError) + QStringLiteral(": ")
-                 + QString::fromStdString(loaded.reason);
+        report = tr("Unable to load sats.lst: %1").arg(CoreText("io", loaded.reason));
         return false;
     }
     const QString own = UserSatelliteList();
@@ -180,6 +191,7 @@ void CZenbeltsApp::LoadStoredSettings()
 {
     const auto store = OpenSettingsStore();
     showToolTips_ = store->value(keys::ShowToolTips, 0).toInt() != 0;
+    showReceiverColumns_ = store->value(keys::ShowReceiverColumns, 0).toInt() != 0;
 
     store->beginGroup(keys::RecentFileGroup);
     recentFiles_.clear();
@@ -293,7 +305,7 @@ void CZenbeltsApp::ReportError(const QString& text)
 
 QMessageBox::StandardButton CZenbeltsApp::AskSaveChanges(const CZenbeltsDoc& doc)
 {
-    const QString question = tr(texts::SaveChanges).arg(PrintableName(doc.Title()));
+    const QString question = texts::Tr(texts::SaveChanges).arg(PrintableName(doc.Title()));
     if (saveChangesPrompt)
         return saveChangesPrompt(question);
     return QMessageBox::question(mainFrame_ ? mainFrame_.get() : nullptr, QString::fromLatin1(texts::AppName),
@@ -301,16 +313,26 @@ QMessageBox::StandardButton CZenbeltsApp::AskSaveChanges(const CZenbeltsDoc& doc
                                  QMessageBox::Save);
 }
 
+void CZenbeltsApp::SetShowReceiverColumns(bool show)
+{
+    showReceiverColumns_ = show;
+    OpenSettingsStore()->setValue(keys::ShowReceiverColumns, show ? 1 : 0);
+}
+
 QString CZenbeltsApp::AskSaveFileName(const QString& suggested)
 {
-    if (saveFileNamePrompt)
-        return saveFileNamePrompt(suggested);
-    QFileDialog dialog(mainFrame_ ? mainFrame_.get() : nullptr, tr("Save As"), suggested,
-                       QString::fromLatin1(texts::FileFilter));
+    if (saveFileNamePrompt) {
+        const QString path = saveFileNamePrompt(suggested);
+        LastFolder::Remember(path);
+        return path;
+    }
+    QFileDialog dialog(mainFrame_ ? mainFrame_.get() : nullptr, tr("Save As"),
+                       LastFolder::StartFor(suggested), texts::Tr(texts::FileFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QString::fromLatin1(texts::FileExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
+    LastFolder::Remember(dialog.selectedFiles().first());
     return dialog.selectedFiles().first();
 }
 
@@ -335,7 +357,7 @@ CZenbeltsDoc* CZenbeltsApp::NewDocument()
         delete doc;
         return nullptr;
     }
-    doc->SetTitle(QString::fromLatin1(texts::UntitledBase) + QString::number(++untitledCount_));
+    doc->SetTitle(texts::Tr(texts::UntitledBase) + QString::number(++untitledCount_));
     if (mainFrame_)
         mainFrame_->OpenWindow(*doc);
     return doc;
@@ -357,8 +379,7 @@ CZenbeltsDoc* CZenbeltsApp::OpenDocumentFile(const QString& path)
     if (!doc->OnOpenDocument(path, error)) {
         delete doc;
         RemoveRecentFile(path);
-        ReportError(
-            QString::fromLatin1(texts::OpenFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
+        ReportError(texts::Tr(texts::OpenFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
         return nullptr;
     }
     AddRecentFile(path);
@@ -371,8 +392,7 @@ bool CZenbeltsApp::SaveDocument(CZenbeltsDoc& doc, const QString& path)
 {
     QString error;
     if (!doc.OnSaveDocument(path, error)) {
-        ReportError(
-            QString::fromLatin1(texts::SaveFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
+        ReportError(texts::Tr(texts::SaveFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
         return false;
     }
     AddRecentFile(path);
@@ -410,19 +430,18 @@ int CZenbeltsApp::PrintFileDirectly(const QString& path)
     CZenbeltsDoc doc(catalogue_);
     QString error;
     if (!doc.OnOpenDocument(path, error)) {
-        ReportError(
-            QString::fromLatin1(texts::OpenFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
+        ReportError(texts::Tr(texts::OpenFailed).arg(PrintableName(QFileInfo(path).fileName()), error));
         return 1;
     }
     if (QPrinterInfo::defaultPrinter().isNull()) {
-        ReportError(QString::fromLatin1(texts::NoPrinter));
+        ReportError(texts::Tr(texts::NoPrinter));
         return 1;
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QFileInfo(path).fileName());
     QPainter painter;
     if (!painter.begin(&printer)) {
-        ReportError(QString::fromLatin1(texts::NoPrinter));
+        ReportError(texts::Tr(texts::NoPrinter));
         return 1;
     }
     const QScreen* screen = QGuiApplication::primaryScreen();

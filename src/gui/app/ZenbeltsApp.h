@@ -46,6 +46,9 @@ public:
     bool StoredSetUpLoaded() const { return storedSetUpLoaded_; }
     bool ShowToolTips() const { return showToolTips_; }
     void SetShowToolTips(bool show) { showToolTips_ = show; }
+    // The Misses table's receiver columns; the choice is stored at once.
+    bool ShowReceiverColumns() const { return showReceiverColumns_; }
+    void SetShowReceiverColumns(bool show);
 
     const DrawingObjects& ScreenObjects() const { return screenObjects_; }
     void CreateDrawingResources();
@@ -107,6 +110,7 @@ private:
     bool usesUserList_ = false;
     MountSettings defaultSettings_;
     bool showToolTips_ = false;
+    bool showReceiverColumns_ = false;
     bool storedSetUpLoaded_ = false;
     DrawingObjects screenObjects_;
     QStringList recentFiles_;

@@ -1,4 +1,5 @@
 #include "app/AppTexts.h"
+#include "app/Translations.h"
 #include "app/ZenbeltsApp.h"
 #include "model/Version.h"
 
@@ -19,6 +20,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QString::fromLatin1(zenbelts::ZenbeltsVersion));
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(zenbelts::ZenbeltsAppId));
+
+    zenbelts::InstallTranslations(QLocale::system());
 
     const QStringList arguments = application.arguments().mid(1);
     zenbelts::CZenbeltsApp app;

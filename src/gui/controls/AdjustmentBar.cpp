@@ -1,5 +1,7 @@
 #include "controls/AdjustmentBar.h"
 
+#include "controls/AdjustmentTexts.h"
+
 #include "controls/DialogUnits.h"
 #include "controls/NumericEdit.h"
 
@@ -40,8 +42,9 @@ enum Gap : int {
     AboveLockSatellites = 6,
 };
 
-constexpr const char* AutoDeclinationPrompt = "Auto-calculate best dish declination";
-constexpr const char* AutoDeclinationTip = "Auto decl.";
+constexpr const char* AutoDeclinationPrompt
+    = QT_TRANSLATE_NOOP("zenbelts::CAdjustmentBar", "Auto-calculate best dish declination");
+constexpr const char* AutoDeclinationTip = QT_TRANSLATE_NOOP("zenbelts::CAdjustmentBar", "Auto decl.");
 
 }  // namespace
 
@@ -91,7 +94,7 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
     const auto makeSlider = [&](Adjustment which) {
         const AdjustmentInfo& a = InfoOf(which);
         const bool vertical = isVertical(which);
-        const QString label = QString::fromLatin1(a.label);
+        const QString label = AdjustmentText(a.label);
         auto* slider = new CAdjustmentSlider(vertical ? Qt::Vertical : Qt::Horizontal, panel);
         if (vertical) {
             const int column = verticalColumn++;
@@ -109,7 +112,7 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
             slider->setInvertedAppearance(true);
             slider->setInvertedControls(true);
         }
-        slider->setStatusTip(QString::fromLatin1(a.prompt));
+        slider->setStatusTip(AdjustmentText(a.prompt));
         sliders_[Index(which)] = slider;
         ConnectSlider(slider, which);
     };
@@ -122,15 +125,15 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
         grid->addWidget(edit, row++, 1, Qt::AlignLeft | Qt::AlignVCenter);
         edit->SetHandOver(true);
         edit->Reformat();
-        edit->setStatusTip(QString::fromLatin1(a.prompt));
+        edit->setStatusTip(AdjustmentText(a.prompt));
         edits_[Index(which)] = edit;
         ConnectEdit(edit, which);
     };
     const auto makeCheckBox = [&](const char* text, const char* prompt, void (CAdjustmentBar::*clicked)()) {
-        auto* box = new QCheckBox(QString::fromLatin1(text), panel);
+        auto* box = new QCheckBox(tr(text), panel);
         grid->addWidget(box, row++, 0, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
         if (prompt)
-            box->setStatusTip(QString::fromLatin1(prompt));
+            box->setStatusTip(tr(prompt));
         connect(box, &QCheckBox::clicked, this, clicked);
         return box;
     };
@@ -141,8 +144,8 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
     for (int i = 0; i < 3; ++i)
         makeEdit(PanelOrder[i]);
     addGap(AboveAutoDeclination);
-    autoDeclination_
-        = makeCheckBox("Au&to declination", AutoDeclinationPrompt, &CAdjustmentBar::autoDeclinationClicked);
+    autoDeclination_ = makeCheckBox(QT_TRANSLATE_NOOP("zenbelts::CAdjustmentBar", "Au&to declination"),
+                                    AutoDeclinationPrompt, &CAdjustmentBar::autoDeclinationClicked);
     addGap(AboveHorizontalSliders);
     for (int i = 3; i < 6; ++i)
         makeSlider(PanelOrder[i]);
@@ -150,7 +153,8 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
     for (int i = 3; i < 6; ++i)
         makeEdit(PanelOrder[i]);
     addGap(AboveLockSatellites);
-    lockSatellites_ = makeCheckBox("Loc&k satellites", nullptr, &CAdjustmentBar::lockSatellitesClicked);
+    lockSatellites_ = makeCheckBox(QT_TRANSLATE_NOOP("zenbelts::CAdjustmentBar", "Loc&k satellites"), nullptr,
+                                   &CAdjustmentBar::lockSatellitesClicked);
 
     // Every size in dialog units, again whenever the font changes. The
     // fields are as wide for any value, so the panel keeps its width.
@@ -263,11 +267,11 @@ void CAdjustmentBar::EnableToolTips(bool on)
 {
     toolTips_ = on;
     for (Adjustment which : PanelOrder) {
-        const QString tip = on ? QString::fromLatin1(InfoOf(which).tip) : QString();
+        const QString tip = on ? AdjustmentText(InfoOf(which).tip) : QString();
         sliders_[Index(which)]->setToolTip(tip);
         edits_[Index(which)]->setToolTip(tip);
     }
-    autoDeclination_->setToolTip(on ? QString::fromLatin1(AutoDeclinationTip) : QString());
+    autoDeclination_->setToolTip(on ? tr(AutoDeclinationTip) : QString());
 }
 
 }  // namespace zenbelts

@@ -1,6 +1,9 @@
 #include "dialogs/DiagnoseDialog.h"
 
+#include "controls/AdjustmentTexts.h"
+
 #include "catalogue/TextEncoding.h"
+#include "controls/LastFolder.h"
 #include "io/FileAccess.h"
 #include "plot/ArcTable.h"
 #include "text/AngleText.h"
@@ -305,7 +308,7 @@ void CDiagnoseDialog::ClearReport()
     diagnosis_.reset();
     for (int i = 0; i < adjustments_->rowCount(); ++i) {
         const AdjustmentInfo& a = Adjustments[static_cast<std::size_t>(i)];
-        adjustments_->setItem(i, 0, Cell(Utf8(AdjustmentLabels[i])));
+        adjustments_->setItem(i, 0, Cell(AdjustmentText(Adjustments[i].title)));
         adjustments_->setItem(
             i, 1, Cell(Utf8(FormatTenths(settings_.*(a.value), a.positive, a.negative)), Qt::AlignRight));
         adjustments_->setItem(i, 2, Cell(QString()));
@@ -349,10 +352,11 @@ void CDiagnoseDialog::FillReport()
     for (std::size_t i = 0; i < Adjustments.size(); ++i) {
         for (const std::string& name : d.unresolved) {
             if (name == Adjustments[i].name)
-                unresolved << Utf8(AdjustmentLabels[i]);
+                unresolved << AdjustmentText(Adjustments[i].title);
         }
     }
-    notes_->setText(tr("Undetermined: %1").arg(unresolved.isEmpty() ? tr("nothing") : unresolved.join(", "))
+    notes_->setText(tr("Undetermined: %1")
+                        .arg(unresolved.isEmpty() ? tr("nothing") : unresolved.join(QStringLiteral(", ")))
                     + QStringLiteral("\n") + Utf8(d.explanation));
     QStringList advice;
     for (const TurnAdvice& t : d.advice)
@@ -423,10 +427,11 @@ bool CDiagnoseDialog::ExportTo(const QString& path, QString& error)
 
 void CDiagnoseDialog::OnImport()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Import observations"), QString(),
+    const QString path = QFileDialog::getOpenFileName(this, tr("Import observations"), LastFolder::Folder(),
                                                       tr("Observations (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
+    LastFolder::Remember(path);
     QString error;
     if (!ImportFrom(path, error))
         ShowMessage(tr("Cannot import %1: %2").arg(QFileInfo(path).fileName(), error));
@@ -434,10 +439,11 @@ void CDiagnoseDialog::OnImport()
 
 void CDiagnoseDialog::OnExport()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export observations"), QString(),
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export observations"), LastFolder::Folder(),
                                                       tr("Observations (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
+    LastFolder::Remember(path);
     QString error;
     if (!ExportTo(path, error))
         ShowMessage(tr("Cannot export %1: %2").arg(QFileInfo(path).fileName(), error));

@@ -1,5 +1,6 @@
 #include "dialogs/GeneralPage.h"
 
+#include "controls/AdjustmentTexts.h"
 #include "controls/DialogUnits.h"
 #include "controls/NumericEdit.h"
 
@@ -91,7 +92,7 @@ CGeneralPage::CGeneralPage(QWidget* parent) : QWidget(parent)
 
     for (int i = 0; i < 6; ++i) {
         const AdjustmentInfo& a = Adjustments[i];
-        label(limitsGrid, QString::fromLatin1(a.shortTitle), i, 0);
+        label(limitsGrid, AdjustmentText(a.shortTitle), i, 0);
         label(limitsGrid, tr("from:"), i, 1);
         label(limitsGrid, tr("to:"), i, 3);
         const auto makeEdit = [&]() -> CNumericEdit* {

@@ -3,13 +3,17 @@
 #include "catalogue/ReceiverSources.h"
 #include "catalogue/TextEncoding.h"
 #include "controls/DialogUnits.h"
+#include "controls/LastFolder.h"
 #include "dialogs/SatelliteListKeeper.h"
+#include "text/AngleText.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
@@ -22,13 +26,29 @@ CSatellitesPage::CSatellitesPage(const SatelliteCatalogue& catalogue, MountSetti
     : QWidget(parent), catalogue_(catalogue), working_(working), list_(new QTableWidget(this)),
       import_(new QPushButton(tr("Import list..."), this)),
       shipped_(new QPushButton(tr("Use the shipped list"), this)),
-      choose_(new QPushButton(tr("Choose from receiver files..."), this)), report_(new QLabel(this))
+      choose_(new QPushButton(tr("Choose from receiver files..."), this)), report_(new QLabel(this)),
+      filter_(new QLineEdit(this)), selectAll_(new QPushButton(tr("Select &all"), this)),
+      clear_(new QPushButton(tr("C&lear"), this))
 {
     setFont(TemplateFont());
     const DialogUnits du(font());
     setFixedSize(du.X(212), du.Y(201));
-    list_->setGeometry(du.Rect(7, 7, 198, 130));
+    auto* filterLabel = new QLabel(tr("&Filter:"), this);
+    filterLabel->setGeometry(du.Rect(7, 9, 24, 8));
+    filterLabel->setBuddy(filter_);
+    filter_->setGeometry(du.Rect(33, 7, 172, 12));
+    filter_->setPlaceholderText(tr("name or position"));
+    filter_->setClearButtonEnabled(true);
+    connect(filter_, &QLineEdit::textChanged, this, &CSatellitesPage::ApplyFilter);
+    list_->setGeometry(du.Rect(7, 22, 198, 99));
     list_->setObjectName(QStringLiteral("satellites"));
+    list_->installEventFilter(this);
+    selectAll_->setGeometry(du.Rect(7, 124, 60, 14));
+    selectAll_->setToolTip(tr("Check every satellite shown"));
+    connect(selectAll_, &QPushButton::clicked, this, [this] { CheckShown(true); });
+    clear_->setGeometry(du.Rect(71, 124, 60, 14));
+    clear_->setToolTip(tr("Uncheck every satellite shown"));
+    connect(clear_, &QPushButton::clicked, this, [this] { CheckShown(false); });
 
     // Receivers keep their lists in one file or in a folder of them.
     const auto sourceMenu = [this](QPushButton* button, const std::function<void(const QStringList&)>& use) {
@@ -75,15 +95,68 @@ void CSatellitesPage::UpdateListButtons()
 
 QStringList CSatellitesPage::AskSources(bool folder)
 {
-    if (sourcePrompt)
-        return sourcePrompt(folder);
-    if (folder) {
-        const QString chosen = QFileDialog::getExistingDirectory(this, tr("Folder of receiver files"));
-        return chosen.isEmpty() ? QStringList() : QStringList{chosen};
+    QStringList sources;
+    if (sourcePrompt) {
+        sources = sourcePrompt(folder);
+    } else if (folder) {
+        const QString chosen
+            = QFileDialog::getExistingDirectory(this, tr("Folder of receiver files"), LastFolder::Folder());
+        if (!chosen.isEmpty())
+            sources.append(chosen);
+    } else {
+        sources = QFileDialog::getOpenFileNames(
+            this, tr("Receiver files"), LastFolder::Folder(),
+            tr("Receiver lists (*.xml *.conf *.ini *.txt lamedb*);;All files (*)"));
     }
-    return QFileDialog::getOpenFileNames(
-        this, tr("Receiver files"), QString(),
-        tr("Receiver lists (*.xml *.conf *.ini *.txt lamedb*);;All files (*)"));
+    if (!sources.isEmpty())
+        LastFolder::Remember(sources.first());
+    return sources;
+}
+
+bool CSatellitesPage::Matches(const QString& filter, int position, const QString& name)
+{
+    const QString text = filter.trimmed();
+    if (text.isEmpty() || name.contains(text, Qt::CaseInsensitive)
+        || QStringLiteral("%1").arg(position, 4, 10, QLatin1Char('0')).contains(text))
+        return true;
+    const QString label = QString::fromStdString(FormatSatelliteLabel(position));
+    return label.contains(text, Qt::CaseInsensitive)
+           || QString(label).remove(QChar(0x00b0)).contains(text, Qt::CaseInsensitive);
+}
+
+void CSatellitesPage::ApplyFilter()
+{
+    const QString text = filter_->text();
+    for (int row = 0; row < list_->rowCount(); ++row) {
+        const QTableWidgetItem* position = list_->item(row, 0);
+        const QTableWidgetItem* name = list_->item(row, 1);
+        if (position && name)
+            list_->setRowHidden(row, !Matches(text, position->data(Qt::UserRole).toInt(), name->text()));
+    }
+}
+
+void CSatellitesPage::CheckShown(bool on)
+{
+    for (int row = 0; row < list_->rowCount(); ++row) {
+        QTableWidgetItem* item = list_->item(row, 0);
+        if (item && !list_->isRowHidden(row))
+            item->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+bool CSatellitesPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int row = list_->currentRow();
+        if (key->key() == Qt::Key_Space && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier
+            && row >= 0 && !list_->isRowHidden(row)) {
+            if (QTableWidgetItem* item = list_->item(row, 0))
+                item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CSatellitesPage::Refill()
@@ -159,8 +232,8 @@ void CSatellitesPage::OnInitDialog()
     list_->setRowCount(0);
     list_->setColumnCount(2);
     list_->setHorizontalHeaderLabels({tr("Pos"), tr("Name")});
-    list_->setColumnWidth(0, 50);
     list_->setColumnWidth(1, 200);
+    list_->horizontalHeader()->setStretchLastSection(true);
     list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list_->verticalHeader()->hide();
     list_->setShowGrid(true);
@@ -183,6 +256,9 @@ void CSatellitesPage::OnInitDialog()
         ++row;
     }
     list_->resizeRowsToContents();
+    // The whole position beside its check box.
+    list_->resizeColumnToContents(0);
+    ApplyFilter();
 }
 
 void CSatellitesPage::OnOK()

@@ -9,6 +9,7 @@
 #include <functional>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
@@ -47,7 +48,25 @@ public:
     QPushButton* ChooseButton() const { return choose_; }
     QLabel* Report() const { return report_; }
 
+    // Narrows the list to the satellites whose name or position holds the
+    // text; the check marks of the rows it hides stay as they are.
+    QLineEdit* Filter() const { return filter_; }
+    // "Select all" and "Clear" check or uncheck the rows shown.
+    QPushButton* SelectAllButton() const { return selectAll_; }
+    QPushButton* ClearButton() const { return clear_; }
+    void CheckShown(bool on);
+
+    // Whether a satellite matches the filter: a case-insensitive part of its
+    // name, of its position as the list writes it (0192) or of its label
+    // (19.2E, 19.2°E).
+    static bool Matches(const QString& filter, int position, const QString& name);
+
+protected:
+    // Space toggles the row's mark from whichever cell of it is current.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void ApplyFilter();
     QStringList AskSources(bool folder);
     // Fills the list anew from the catalogue, the check marks kept.
     void Refill();
@@ -59,6 +78,8 @@ private:
     SatelliteListKeeper* keeper_ = nullptr;
     QPushButton *import_, *shipped_, *choose_;
     QLabel* report_;
+    QLineEdit* filter_;
+    QPushButton *selectAll_, *clear_;
 };
 
 }  // namespace zenbelts

@@ -1,5 +1,6 @@
 #include "document/ZenbeltsDoc.h"
 
+#include "document/CoreTexts.h"
 #include "io/FileAccess.h"
 #include "model/SettingsArchive.h"
 #include "text/AngleText.h"
@@ -38,14 +39,13 @@ bool CZenbeltsDoc::OnOpenDocument(const QString& path, QString& error)
     std::vector<std::uint8_t> bytes;
     std::string why;
     if (!ReadRegularFile(FileSystemPath(path), SetUpFileMaxBytes, bytes, why)) {
-        error = QString::fromStdString(PrintableText(why));
+        error = CoreText("io", PrintableText(why));
         return false;
     }
     try {
         LoadSettings(bytes, settings_);
     } catch (const ArchiveError& e) {
-        error = QStringLiteral("not a valid Zenbelt file: ")
-                + QString::fromStdString(PrintableText(e.detail()));
+        error = tr("not a valid Zenbelt file: %1").arg(QString::fromStdString(PrintableText(e.detail())));
         return false;
     }
     pathName_ = path;
@@ -163,7 +163,9 @@ AdjustmentState CZenbeltsDoc::StateOf(Adjustment which) const
 
 QString CZenbeltsDoc::LocationText() const
 {
-    return QString::fromStdString(LocationPaneText(settings_.latitude, settings_.longitude));
+    // The coordinates keep their hemisphere letters in every language.
+    return tr(" Location: %1")
+        .arg(QString::fromStdString(FormatLocation(settings_.latitude, settings_.longitude)));
 }
 
 void CZenbeltsDoc::UpdateAllViews()

@@ -27,7 +27,7 @@ QImage RenderArcPlotImage(const MountSettings& settings, const SatelliteCatalogu
 // The image as PNG: with 8-bit colour indices when it has 256 colours or
 // fewer (a plot has a handful), which decode to the same pixels and encode
 // several times faster; in full colour otherwise. Empty when it cannot be
-// encoded. Taken by value: a palette is built in the image's own memory.
+// encoded.
 QByteArray EncodePng(QImage image);
 
 // The image's colours as indices into a table of at most 256, in the order

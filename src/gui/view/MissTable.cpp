@@ -20,7 +20,21 @@ namespace {
 
 std::array<const std::string*, MissTableModel::ColumnCount> Cells(const MissRow& r)
 {
-    return {&r.label, &r.name, &r.motor, &r.miss, &r.elevation};
+    return {&r.label, &r.name, &r.motor, &r.miss, &r.elevation, &r.receiver, &r.receiverMiss};
+}
+
+// The text of a cell as shown: the miss in the user's words, "0.25° below".
+QString CellText(int column, const std::string& cell)
+{
+    static const std::string above = " above", below = " below";
+    const auto endsWith = [&cell](const std::string& tail) {
+        return cell.size() > tail.size() && cell.compare(cell.size() - tail.size(), tail.size(), tail) == 0;
+    };
+    if (column != 3 || !(endsWith(above) || endsWith(below)))
+        return QString::fromStdString(cell);
+    const bool up = endsWith(above);
+    const QString angle = QString::fromStdString(cell.substr(0, cell.size() - (up ? above : below).size()));
+    return (up ? CMissTable::tr("%1 above") : CMissTable::tr("%1 below")).arg(angle);
 }
 
 // Repaints only the cells of a changed range: a slider step changes two
@@ -80,7 +94,7 @@ void MissTableModel::SetRows(std::vector<MissRow> rows)
         for (int c = 0; c < ColumnCount; ++c) {
             if (*oldCells[c] == *newCells[c])
                 continue;
-            texts_[static_cast<std::size_t>(i)][c] = QString::fromStdString(*newCells[c]);
+            texts_[static_cast<std::size_t>(i)][c] = CellText(c, *newCells[c]);
             changedLeft = std::min(changedLeft, c);
             changedRight = std::max(changedRight, c);
         }
@@ -101,7 +115,7 @@ void MissTableModel::SetRows(std::vector<MissRow> rows)
             std::array<QString, ColumnCount> texts;
             const auto cells = Cells(rows[static_cast<std::size_t>(i)]);
             for (int c = 0; c < ColumnCount; ++c)
-                texts[c] = QString::fromStdString(*cells[c]);
+                texts[c] = CellText(c, *cells[c]);
             texts_.push_back(std::move(texts));
             rows_.push_back(std::move(rows[static_cast<std::size_t>(i)]));
         }
@@ -153,6 +167,31 @@ QVariant MissTableModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
         return CMissTable::tr(MissTableHeadings[section]);
+    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole) {
+        switch (section) {
+        case 0:
+            return CMissTable::tr("The satellite's orbital position");
+        case 1:
+            return CMissTable::tr("The satellite's name in the list");
+        case 2:
+            return CMissTable::tr(
+                "The rotation of the motor from its zero that points the beam at this satellite");
+        case 3:
+            return CMissTable::tr("How far the satellite lies from the beam at that motor angle: above means "
+                                  "the satellite lies above the beam");
+        case 4:
+            return CMissTable::tr("How high the satellite stands above the horizon");
+        case ReceiverColumn:
+            return CMissTable::tr(
+                "The motor angle a receiver that turns the motor itself would command for an "
+                "ideal polar mount at your true site");
+        case ReceiverMissColumn:
+            return CMissTable::tr("The motor angle less the receiver's, east positive: how far the receiver "
+                                  "would turn short of this satellite");
+        default:
+            break;
+        }
+    }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -181,6 +220,21 @@ CMissTable::CMissTable(QWidget* parent)
     auto* copy = new QAction(tr("&Copy"), table_);
     connect(copy, &QAction::triggered, this, &CMissTable::CopyToClipboard);
     table_->addAction(copy);
+    auto* copyCsv = new QAction(tr("Copy as C&SV"), table_);
+    connect(copyCsv, &QAction::triggered, this, &CMissTable::CopyCsvToClipboard);
+    table_->addAction(copyCsv);
+    auto* separator = new QAction(table_);
+    separator->setSeparator(true);
+    table_->addAction(separator);
+    receiverColumns_ = new QAction(tr("&Receiver columns"), table_);
+    receiverColumns_->setCheckable(true);
+    connect(receiverColumns_, &QAction::triggered, this, [this](bool shown) {
+        SetReceiverColumnsShown(shown);
+        emit receiverColumnsToggled(shown);
+    });
+    table_->addAction(receiverColumns_);
+    table_->setColumnHidden(MissTableModel::ReceiverColumn, true);
+    table_->setColumnHidden(MissTableModel::ReceiverMissColumn, true);
     setWidget(table_);
     FitColumns();
 }
@@ -223,8 +277,11 @@ void CMissTable::FitColumns()
         {QString::fromUtf8("000.0\u00b0W")},
         {},
         {QString::fromUtf8("000.0\u00b0W")},
-        {QString::fromUtf8("000.00\u00b0 above"), QString::fromUtf8("000.00\u00b0 below")},
+        {CMissTable::tr("%1 above").arg(QString::fromUtf8("000.00\u00b0")),
+         CMissTable::tr("%1 below").arg(QString::fromUtf8("000.00\u00b0"))},
         {QString::fromUtf8("-00.0\u00b0")},
+        {QString::fromUtf8("000.0\u00b0W")},
+        {QString::fromUtf8("+000.00\u00b0"), QString::fromUtf8("-000.00\u00b0")},
     };
     // Room for the vertical scroll bar whether it shows or not: rows come
     // and go as windows are switched.
@@ -238,21 +295,51 @@ void CMissTable::FitColumns()
             columnWidth = std::max(columnWidth,
                                    static_cast<int>(std::ceil(metrics.horizontalAdvance(text))) + margins);
         // The last one stretches over whatever is left, never below this.
-        if (columnWidth != widths_[column] || table_->columnWidth(column) < columnWidth) {
+        // A hidden column takes its width when shown.
+        const bool hidden = table_->isColumnHidden(column);
+        if (columnWidth != widths_[column] || (!hidden && table_->columnWidth(column) < columnWidth)) {
             widths_[column] = columnWidth;
             table_->setColumnWidth(column, columnWidth);
         }
-        width += columnWidth;
+        if (!hidden)
+            width += columnWidth;
     }
-    // Wide enough to read a row whole, within reason.
-    const int minimum = std::min(width, 480);
+    // Wide enough to read a row whole, within reason; the receiver's columns,
+    // asked for, may take some more.
+    const int minimum = std::min(width, ReceiverColumnsShown() ? 640 : 480);
     if (table_->minimumWidth() != minimum)
         table_->setMinimumWidth(minimum);
 }
 
 void CMissTable::CopyToClipboard() const
 {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(MissTableText(model_->Rows())));
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(MissTableText(model_->Rows(), ReceiverColumnsShown())));
+}
+
+QString CMissTable::CsvText() const
+{
+    return QString::fromStdString(MissTableCsv(model_->Rows(), ReceiverColumnsShown()));
+}
+
+void CMissTable::CopyCsvToClipboard() const
+{
+    QGuiApplication::clipboard()->setText(CsvText());
+}
+
+bool CMissTable::ReceiverColumnsShown() const
+{
+    return !table_->isColumnHidden(MissTableModel::ReceiverColumn);
+}
+
+void CMissTable::SetReceiverColumnsShown(bool shown)
+{
+    receiverColumns_->setChecked(shown);
+    if (shown == ReceiverColumnsShown())
+        return;
+    table_->setColumnHidden(MissTableModel::ReceiverColumn, !shown);
+    table_->setColumnHidden(MissTableModel::ReceiverMissColumn, !shown);
+    FitColumns();
 }
 
 }  // namespace zenbelts

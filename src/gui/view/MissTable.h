@@ -10,6 +10,7 @@
 #include <array>
 #include <vector>
 
+class QAction;
 class QTableView;
 
 namespace zenbelts {
@@ -24,7 +25,9 @@ class MissTableModel : public QAbstractTableModel {
 public:
     explicit MissTableModel(QObject* parent = nullptr);
 
-    static constexpr int ColumnCount = 5;
+    static constexpr int ColumnCount = 7;
+    // The receiver's angle and its miss, hidden unless asked for.
+    static constexpr int ReceiverColumn = 5, ReceiverMissColumn = 6;
 
     void SetRows(std::vector<MissRow> rows);
     const std::vector<MissRow>& Rows() const { return rows_; }
@@ -57,6 +60,18 @@ public:
     const MissTableModel& Model() const { return *model_; }
     // The table as tab-separated text, onto the clipboard.
     void CopyToClipboard() const;
+    // Its numbers as CSV (MissTableCsv), onto the clipboard.
+    void CopyCsvToClipboard() const;
+    QString CsvText() const;
+
+    // The receiver's columns, shown or hidden; the context menu's choice.
+    void SetReceiverColumnsShown(bool shown);
+    bool ReceiverColumnsShown() const;
+    QAction* ReceiverColumnsAction() const { return receiverColumns_; }
+
+signals:
+    // The user showed or hid the receiver's columns.
+    void receiverColumnsToggled(bool shown);
 
 private:
     // Widens the columns where a text wider than any before has come.
@@ -64,6 +79,7 @@ private:
 
     QTableView* table_;
     MissTableModel* model_;
+    QAction* receiverColumns_;
     // Each column's width so far; a column never narrows, so that the table
     // and the panel above it keep their place as values change.
     std::array<int, MissTableModel::ColumnCount> widths_{};

@@ -17,6 +17,9 @@ CZenbeltsView::CZenbeltsView(const DrawingObjects& objects, CZenbeltsDoc& doc, Q
     setBackgroundRole(QPalette::Base);
     // F6 and a click bring the keyboard here, so that Ctrl+F4 and the like act on this window.
     setFocusPolicy(Qt::StrongFocus);
+    // A picture of the sky as seen from behind the dish: never mirrored,
+    // whatever the direction of the user's language.
+    setLayoutDirection(Qt::LeftToRight);
     setAutoFillBackground(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setMinimumSize(1, 1);

@@ -2,9 +2,13 @@
 #include "controls/AdjustmentBar.h"
 #include "view/MissTable.h"
 
+#include "app/SettingsKeys.h"
+
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
 
@@ -89,6 +93,73 @@ TEST_F(OptimiseCommand, MissTableHidesWithoutADocumentAndOnRequest)
     frame_->actions().fileClose->trigger();
     Settle();
     EXPECT_TRUE(frame_->MissTable()->isHidden());
+}
+
+TEST_F(OptimiseCommand, MissTableCopiesAsCsvWhateverIsShown)
+{
+    QAction* csv = nullptr;
+    for (QAction* action : table_->actions()) {
+        if (action->text().remove(QLatin1Char('&')) == QStringLiteral("Copy as CSV"))
+            csv = action;
+    }
+    ASSERT_NE(csv, nullptr) << "offered in the table's context menu";
+    csv->trigger();
+    const QString copied = QGuiApplication::clipboard()->text();
+    const QStringList lines = copied.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6) << copied.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("position,name,motorAngle,miss,elevation"));
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("77.0E,Here,"))) << lines[3].toStdString();
+    EXPECT_TRUE(lines[5].startsWith(QStringLiteral("5.0W,West,"))) << lines[5].toStdString();
+    // Cell 77.0°E reads "0.25° below": negative in the CSV.
+    EXPECT_TRUE(lines[3].split(QLatin1Char(','))[3].startsWith(QStringLiteral("-0.2")))
+        << lines[3].toStdString();
+}
+
+TEST_F(OptimiseCommand, ReceiverColumnsShowOnRequestAndStaySo)
+{
+    CMissTable* misses = frame_->MissTable();
+    QAction* choice = misses->ReceiverColumnsAction();
+    ASSERT_TRUE(table_->actions().contains(choice));
+    EXPECT_TRUE(choice->isCheckable());
+    EXPECT_FALSE(choice->isChecked());
+    EXPECT_TRUE(table_->isColumnHidden(MissTableModel::ReceiverColumn)) << "hidden at first";
+    EXPECT_TRUE(table_->isColumnHidden(MissTableModel::ReceiverMissColumn));
+    const int narrow = table_->minimumWidth();
+
+    choice->trigger();
+    EXPECT_FALSE(table_->isColumnHidden(MissTableModel::ReceiverColumn));
+    EXPECT_FALSE(table_->isColumnHidden(MissTableModel::ReceiverMissColumn));
+    EXPECT_GE(table_->minimumWidth(), narrow);
+    // 77.0°E is due south here: the receiver turns there too.
+    EXPECT_EQ(Cell(2, MissTableModel::ReceiverColumn), QString::fromUtf8("0.0°E"));
+    EXPECT_TRUE(Cell(0, MissTableModel::ReceiverMissColumn).endsWith(QString::fromUtf8("°")));
+    const QFontMetrics metrics(table_->font());
+    EXPECT_GT(table_->columnWidth(MissTableModel::ReceiverMissColumn),
+              metrics.horizontalAdvance(QString::fromUtf8("-000.00°")))
+        << "as wide as its widest text";
+    frame_->MissTable()->CopyToClipboard();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(
+        QStringLiteral("Satellite\tName\tMotor\tMiss\tElevation\tReceiver\tReceiver miss\n")));
+    EXPECT_TRUE(misses->CsvText().startsWith(
+        QStringLiteral("position,name,motorAngle,miss,elevation,receiverAngle,receiverMiss\n")));
+    EXPECT_EQ(QSettings(Path(QStringLiteral("settings.ini")), QSettings::IniFormat)
+                  .value(QString::fromLatin1(keys::ShowReceiverColumns))
+                  .toInt(),
+              1);
+
+    // Remembered over a restart, and hidden again on request.
+    Restart();
+    StartWithStoredDefault({130, 192, 770});
+    misses = app_->MainFrame()->MissTable();
+    table_ = misses->Table();
+    EXPECT_TRUE(misses->ReceiverColumnsAction()->isChecked());
+    EXPECT_FALSE(table_->isColumnHidden(MissTableModel::ReceiverColumn));
+    misses->ReceiverColumnsAction()->trigger();
+    EXPECT_TRUE(table_->isColumnHidden(MissTableModel::ReceiverColumn));
+    EXPECT_TRUE(misses->CsvText().startsWith(QStringLiteral("position,name,motorAngle,miss,elevation\n")));
+    Restart();
+    StartWithStoredDefault({130});
+    EXPECT_TRUE(app_->MainFrame()->MissTable()->Table()->isColumnHidden(MissTableModel::ReceiverColumn));
 }
 
 }  // namespace

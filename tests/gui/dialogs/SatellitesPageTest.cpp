@@ -7,10 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 
 #include <filesystem>
 
@@ -67,6 +70,26 @@ protected:
                 checked.push_back(item->data(Qt::UserRole).toInt());
         }
         return checked;
+    }
+
+    static bool Matches(const CSatellitesPage& page, int position)
+    {
+        for (int row = 0; row < page.List()->rowCount(); ++row) {
+            if (page.List()->item(row, 0)->data(Qt::UserRole).toInt() == position)
+                return CSatellitesPage::Matches(page.Filter()->text(), position,
+                                                page.List()->item(row, 1)->text());
+        }
+        return false;
+    }
+
+    static std::vector<int> Shown(const CSatellitesPage& page)
+    {
+        std::vector<int> shown;
+        for (int row = 0; row < page.List()->rowCount(); ++row) {
+            if (!page.List()->isRowHidden(row))
+                shown.push_back(page.List()->item(row, 0)->data(Qt::UserRole).toInt());
+        }
+        return shown;
     }
 
     static std::vector<int> Positions(const SatelliteCatalogue& catalogue)
@@ -237,6 +260,97 @@ TEST_F(SatellitesPageTest, WithoutTheProgramsListOnlyChoosingIsOffered)
     EXPECT_TRUE(page.ChooseButton()->isEnabled());
     page.ImportList({Sample("sources.conf")});
     EXPECT_EQ(app_->Catalogue().size(), 5u);
+}
+
+TEST_F(SatellitesPageTest, FilterNarrowsTheListByNameOrPosition)
+{
+    // The list: 0130 Hot Bird, 0192 Astra, 0770 Here, 1000 East, 3550 West.
+    const struct {
+        const char* filter;
+        std::vector<int> shown;
+    } cases[] = {
+        {"", {130, 192, 770, 1000, 3550}},
+        {"astra", {192}},
+        {"  ASTRA ", {192}},
+        {"bird", {130}},
+        {"0192", {192}},
+        {"19.2", {192}},
+        {"19.2e", {192}},
+        {"19.2\u00b0E", {192}},
+        {"5.0W", {3550}},
+        {"1", {130, 192, 1000}},
+        {"a", {192, 1000}},
+        {"zz", {}},
+    };
+    MountSettings working = Chosen({});
+    auto dialog = Open(working);
+    CSatellitesPage& page = *dialog->SatellitesPage();
+    EXPECT_EQ(page.Filter()->placeholderText(), QStringLiteral("name or position"));
+    for (const auto& c : cases) {
+        page.Filter()->setText(QString::fromUtf8(c.filter));
+        EXPECT_EQ(Shown(page), c.shown) << "'" << c.filter << "'";
+    }
+    // A new list keeps the filter.
+    page.Filter()->setText(QStringLiteral("astra"));
+    Pick(page, page.ImportButton(), false, {Sample("sources.conf")});
+    EXPECT_FALSE(Shown(page).empty());
+    EXPECT_LT(Shown(page).size(), 26u);
+    for (const int position : Shown(page))
+        EXPECT_TRUE(Matches(page, position)) << position;
+}
+
+TEST_F(SatellitesPageTest, SelectAllAndClearActOnTheRowsShownAndHiddenChoicesStay)
+{
+    MountSettings working = Chosen({130, 770});
+    auto dialog = Open(working);
+    CSatellitesPage& page = *dialog->SatellitesPage();
+    page.Filter()->setText(QStringLiteral("a"));  // Astra, East
+    page.SelectAllButton()->click();
+    EXPECT_EQ(Checked(page), (std::vector<int>{130, 192, 770, 1000}));
+    page.ClearButton()->click();
+    EXPECT_EQ(Checked(page), (std::vector<int>{130, 770})) << "the hidden rows keep their marks";
+    page.Filter()->setText(QStringLiteral("bird"));
+    page.ClearButton()->click();
+    page.Filter()->clear();
+    EXPECT_EQ(Shown(page).size(), 5u);
+    page.SelectAllButton()->click();
+    EXPECT_EQ(Checked(page), (std::vector<int>{130, 192, 770, 1000, 3550}));
+    page.Filter()->setText(QStringLiteral("west"));
+    page.ClearButton()->click();
+    dialog->accept();
+    EXPECT_TRUE(working.chosenSatellites.Test(1000)) << "hidden while confirmed, still chosen";
+    EXPECT_FALSE(working.chosenSatellites.Test(3550));
+}
+
+TEST_F(SatellitesPageTest, SpaceTogglesTheRowFromAnyCell)
+{
+    MountSettings working = Chosen({});
+    auto dialog = Open(working);
+    CSatellitesPage& page = *dialog->SatellitesPage();
+    dialog->show();
+    page.List()->setFocus();
+    for (const int column : {1, 0}) {
+        page.List()->setCurrentCell(2, column);
+        QTest::keyClick(page.List(), Qt::Key_Space);
+        EXPECT_EQ(Checked(page), std::vector<int>{770}) << "column " << column;
+        QTest::keyClick(page.List(), Qt::Key_Space);
+        EXPECT_EQ(Checked(page), std::vector<int>{}) << "column " << column;
+    }
+}
+
+TEST_F(SatellitesPageTest, PositionsReadWholeBesideTheirCheckBoxes)
+{
+    MountSettings working = Chosen({});
+    auto dialog = Open(working);
+    dialog->show();
+    QTableWidget* list = dialog->SatellitesPage()->List();
+    const QFontMetrics metrics(list->font());
+    int widest = 0;
+    for (int row = 0; row < list->rowCount(); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(list->item(row, 0)->text()));
+    const int indicator = list->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, list);
+    EXPECT_GE(list->columnWidth(0), indicator + widest) << "the position is not cut short";
+    EXPECT_LT(list->columnWidth(0), list->viewport()->width() / 2) << "the names keep their room";
 }
 
 }  // namespace

@@ -10,17 +10,21 @@
 namespace zenbelts {
 namespace {
 
-MissRow Row(int position, const std::string& miss, bool worst = false, bool visible = true)
+MissRow Row(int position, const std::string& miss, bool worst = false, bool visible = true,
+            const std::string& receiverMiss = "+0.10\u00b0")
 {
-    return {position,
-            std::to_string(position),
-            "Name " + std::to_string(position),
-            "1.0\u00b0E",
-            miss,
-            "40.0\u00b0",
-            0.0,
-            visible,
-            worst};
+    MissRow r{position,
+              std::to_string(position),
+              "Name " + std::to_string(position),
+              "1.0\u00b0E",
+              miss,
+              "40.0\u00b0",
+              0.0,
+              visible,
+              worst};
+    r.receiver = "0.9\u00b0E";
+    r.receiverMiss = receiverMiss;
+    return r;
 }
 
 // Each dataChanged as "row,column-row,column".
@@ -53,12 +57,22 @@ TEST(MissTableModel, ReportsOnlyTheCellsThatChanged)
          0},
         {"a row turns bold: the whole row",
          {Row(1, "a"), Row(2, "b"), Row(3, "c", true), Row(4, "d"), Row(5, "e")},
-         {"2,0-2,4"},
+         {"2,0-2,6"},
          0,
          0},
         {"a row sets",
          {Row(1, "a"), Row(2, "b"), Row(3, "c"), Row(4, "d"), Row(5, "e", false, false)},
-         {"4,0-4,4"},
+         {"4,0-4,6"},
+         0,
+         0},
+        {"a receiver's miss",
+         {Row(1, "a"), Row(2, "b", false, true, "-0.10\u00b0"), Row(3, "c"), Row(4, "d"), Row(5, "e")},
+         {"1,6-1,6"},
+         0,
+         0},
+        {"a miss and the receiver's",
+         {Row(1, "a"), Row(2, "b"), Row(3, "C", false, true, "-0.10\u00b0"), Row(4, "d"), Row(5, "e")},
+         {"2,3-2,6"},
          0,
          0},
         {"fewer rows", {Row(1, "a"), Row(2, "x")}, {"1,3-1,3"}, 0, 3},
@@ -105,7 +119,31 @@ TEST(MissTableModel, NamesLeftNumbersRightAndHeadings)
         EXPECT_EQ(model.headerData(column, Qt::Horizontal).toString().toStdString(),
                   MissTableHeadings[column]);
     }
-    EXPECT_FALSE(model.index(0, 5).isValid());
+    EXPECT_FALSE(model.index(0, MissTableModel::ColumnCount).isValid());
+}
+
+TEST(MissTableModel, HeadingsSayWhatEachColumnMeans)
+{
+    MissTableModel model;
+    const struct {
+        int column;
+        const char* says;
+    } cases[] = {
+        {0, "orbital position"},
+        {1, "name"},
+        {2, "rotation of the motor from its zero that points the beam at this satellite"},
+        {3, "above means the satellite lies above the beam"},
+        {4, "how high the satellite stands above the horizon"},
+        {MissTableModel::ReceiverColumn, "receiver"},
+        {MissTableModel::ReceiverMissColumn, "less the receiver's"},
+    };
+    for (const auto& c : cases) {
+        const QString tip = model.headerData(c.column, Qt::Horizontal, Qt::ToolTipRole).toString();
+        EXPECT_TRUE(tip.contains(QString::fromUtf8(c.says), Qt::CaseInsensitive))
+            << c.column << ": " << tip.toStdString();
+    }
+    EXPECT_FALSE(model.headerData(MissTableModel::ColumnCount, Qt::Horizontal, Qt::ToolTipRole).isValid());
+    EXPECT_FALSE(model.headerData(0, Qt::Vertical, Qt::ToolTipRole).isValid());
 }
 
 }  // namespace

@@ -252,6 +252,38 @@ TEST(PlotPng, DecodesToTheSamePixels)
     }
 }
 
+// Large plots are drawn into memory of their own: the same pixels as an
+// ordinary image, and a PNG that decodes to them, at sizes either side of
+// where that starts.
+TEST(PlotPng, LargePlotsDrawAndDecodeAsSmallOnes)
+{
+    SatelliteCatalogue shipped;
+    ASSERT_TRUE(LoadSatelliteListFile("sats.lst", shipped));
+    MountSettings s;
+    s.LoadFactoryDefaults(shipped);
+    for (const QSize size : {QSize(1000, 1048), QSize(1024, 1024), QSize(1920, 1080), QSize(3001, 1999)}) {
+        const QString name = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        const QImage drawn
+            = RenderArcPlotImage(s, shipped, size, StandardScreenMetrics(), ScreenDrawingObjects(96));
+        QImage plain(size, QImage::Format_RGB32);
+        plain.fill(Qt::white);
+        {
+            QPainter painter(&plain);
+            QPainterSurface surface(painter);
+            DrawArcPlot(surface, {s, shipped, size.width(), size.height(), false, StandardScreenMetrics(),
+                                  ScreenDrawingObjects(96)});
+        }
+        ASSERT_EQ(drawn.size(), size) << name.toStdString();
+        EXPECT_TRUE(drawn == plain) << name.toStdString() << ": " << Differences(drawn, plain);
+        const QImage decoded = QImage::fromData(EncodePng(drawn), "PNG");
+        // A palette wherever the image has 256 colours or fewer.
+        EXPECT_EQ(decoded.format() == QImage::Format_Indexed8, !ToPaletteImage(drawn).isNull())
+            << name.toStdString();
+        EXPECT_EQ(decoded.dotsPerMeterX(), drawn.dotsPerMeterX()) << name.toStdString();
+        EXPECT_TRUE(decoded.convertToFormat(QImage::Format_RGB32) == plain) << name.toStdString();
+    }
+}
+
 // The image handed over by value is the caller's copy: encoding in place
 // must not reach an image that shares it.
 TEST(PlotPng, LeavesACopyOfTheImageAlone)

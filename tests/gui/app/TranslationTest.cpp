@@ -1,0 +1,165 @@
+// Every language the program speaks: complete, its placeholders and
+// mnemonics in place, its menus and dialogs whole, Arabic right to left.
+
+#include "app/AppFixture.h"
+#include "app/AppTexts.h"
+#include "app/Mnemonics.h"
+#include "app/TidyLayout.h"
+#include "app/Translations.h"
+#include "controls/AdjustmentBar.h"
+#include "dialogs/GeneralPage.h"
+#include "dialogs/PropertiesDialog.h"
+#include "view/MissTable.h"
+#include "view/ZenbeltsView.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QXmlStreamReader>
+
+namespace zenbelts::testing_support {
+namespace {
+
+struct Message {
+    QString context, source;
+    QStringList translations;  // one, or the numerus forms
+    QString type;              // "unfinished", "vanished"... or empty
+};
+
+QList<Message> ReadTs(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    QList<Message> messages;
+    QString context;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            messages.append({context, {}, {}, {}});
+        else if (xml.name() == QLatin1String("source") && !messages.isEmpty())
+            messages.last().source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
+            messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
+            // Either text or numerus forms inside.
+            QString text;
+            while (!(xml.isEndElement() && xml.name() == QLatin1String("translation")) && !xml.atEnd()) {
+                xml.readNext();
+                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    messages.last().translations.append(xml.readElementText());
+                else if (xml.isCharacters())
+                    text += xml.text();
+            }
+            if (messages.last().translations.isEmpty())
+                messages.last().translations.append(text);
+        }
+    }
+    return xml.hasError() ? QList<Message>{} : messages;
+}
+
+QSet<QString> Placeholders(const QString& text)
+{
+    QSet<QString> found;
+    static const QRegularExpression pattern(QStringLiteral("%(\\d+|n)"));
+    for (auto it = pattern.globalMatch(text); it.hasNext();)
+        found.insert(it.next().captured(0));
+    return found;
+}
+
+bool HasMnemonic(const QString& text)
+{
+    return !Mnemonic(text).isNull();
+}
+
+class Translation : public AppFixture, public testing::WithParamInterface<QString> {
+protected:
+    void TearDown() override
+    {
+        AppFixture::TearDown();
+        InstallTranslations(QLocale(QLocale::English));
+    }
+};
+
+TEST_P(Translation, EveryMessageIsTranslatedWithItsPlaceholdersAndMnemonic)
+{
+    const QString language = GetParam();
+    const QList<Message> messages
+        = ReadTs(QStringLiteral(ZENBELTS_TRANSLATIONS_DIR "/zenbelts_%1.ts").arg(language));
+    ASSERT_GT(messages.size(), 200) << "the file reads as TS";
+    for (const Message& m : messages) {
+        const std::string where = (m.context + QStringLiteral(": ") + m.source).toStdString();
+        EXPECT_TRUE(m.type.isEmpty()) << where << " is " << m.type.toStdString();
+        for (const QString& t : m.translations) {
+            EXPECT_FALSE(t.trimmed().isEmpty()) << where << " has no translation";
+            EXPECT_EQ(Placeholders(t), Placeholders(m.source)) << where << " -> " << t.toStdString();
+            EXPECT_EQ(HasMnemonic(t), HasMnemonic(m.source)) << where << " -> " << t.toStdString();
+        }
+    }
+}
+
+TEST_P(Translation, TheProgramSpeaksItAndArabicRunsRightToLeft)
+{
+    const QLocale locale(GetParam());
+    ASSERT_TRUE(InstallTranslations(locale));
+    EXPECT_NE(texts::Tr(texts::SaveChanges), QString::fromLatin1(texts::SaveChanges));
+    EXPECT_EQ(QApplication::layoutDirection(),
+              GetParam() == QLatin1String("ar") ? Qt::RightToLeft : Qt::LeftToRight);
+    // Qt's own buttons come in the language too, where the system has them.
+    EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+
+    // Back to English: nothing left over.
+    EXPECT_FALSE(InstallTranslations(QLocale(QLocale::English)));
+    EXPECT_EQ(texts::Tr(texts::SaveChanges), QString::fromLatin1(texts::SaveChanges));
+    EXPECT_EQ(QApplication::layoutDirection(), Qt::LeftToRight);
+}
+
+TEST_P(Translation, MenusPanelAndPropertiesFitAndMnemonicsDoNotClash)
+{
+    ASSERT_TRUE(InstallTranslations(QLocale(GetParam())));
+    StartWithStoredDefault({130, 192, 770});
+    CMainFrame* frame = app_->MainFrame();
+    ExpectMnemonicsUnique(*frame);
+
+    // The table of misses speaks it too: headings and the words of its cells.
+    const MissTableModel& misses = frame->MissTable()->Model();
+    ASSERT_GT(misses.rowCount(), 0);
+    EXPECT_NE(misses.headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Miss"));
+    const QString miss = misses.data(misses.index(0, 3), Qt::DisplayRole).toString();
+    EXPECT_FALSE(miss.contains(QStringLiteral("above")) || miss.contains(QStringLiteral("below")))
+        << miss.toStdString();
+
+    // The panel shows every control whole; the plot is never mirrored.
+    ExpectTidy(frame->AdjustmentBar()->widget(), QStringLiteral("panel"));
+    EXPECT_EQ(frame->ActiveView()->layoutDirection(), Qt::LeftToRight);
+
+    // Every menu fits the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (QAction* menuAction : frame->menuBar()->actions()) {
+        QMenu* menu = menuAction->menu();
+        emit menu->aboutToShow();
+        EXPECT_LE(menu->sizeHint().width(), screen.width()) << menu->title().toStdString();
+    }
+    EXPECT_LE(frame->menuBar()->sizeHint().width(), screen.width());
+
+    // The Properties dialog at the size it asks for.
+    MountSettings working = app_->DefaultSettings();
+    CPropertiesDialog dialog(app_->Catalogue(), working, frame);
+    dialog.show();
+    QApplication::processEvents();
+    ExpectTidy(dialog.GeneralPage(), QStringLiteral("General page"));
+    EXPECT_LE(dialog.width(), screen.width());
+    EXPECT_LE(dialog.height(), screen.height());
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, Translation, testing::ValuesIn(ProgramLanguages()),
+                         [](const auto& info) { return info.param.toStdString(); });
+
+}  // namespace
+}  // namespace zenbelts::testing_support

@@ -1,0 +1,1147 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_EG">
+<context>
+    <name>Adjustment</name>
+    <message>
+        <source>Pole N/S</source>
+        <translation>العمود N/S</translation>
+    </message>
+    <message>
+        <source>NS</source>
+        <translation>NS</translation>
+    </message>
+    <message>
+        <source>Mounting pole North/South roll</source>
+        <translation>إمالة عمود التثبيت شمالًا/جنوبًا</translation>
+    </message>
+    <message>
+        <source>Pole E/W</source>
+        <translation>العمود E/W</translation>
+    </message>
+    <message>
+        <source>EW</source>
+        <translation>EW</translation>
+    </message>
+    <message>
+        <source>Mounting pole East/West roll</source>
+        <translation>إمالة عمود التثبيت شرقًا/غربًا</translation>
+    </message>
+    <message>
+        <source>Motor azimuth</source>
+        <translation>سمت المحرك</translation>
+    </message>
+    <message>
+        <source>Motor Az</source>
+        <translation>سمت المحرك</translation>
+    </message>
+    <message>
+        <source>MA</source>
+        <translation>MA</translation>
+    </message>
+    <message>
+        <source>Motor azimuthal shift (on mounting pole)</source>
+        <translation>إزاحة سمت المحرك (على عمود التثبيت)</translation>
+    </message>
+    <message>
+        <source>Motor elevation</source>
+        <translation>ارتفاع المحرك</translation>
+    </message>
+    <message>
+        <source>Motor Elv</source>
+        <translation>ارتفاع المحرك</translation>
+    </message>
+    <message>
+        <source>EL</source>
+        <translation>EL</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>Dish azimuth</source>
+        <translation>سمت الطبق</translation>
+    </message>
+    <message>
+        <source>Dish Az</source>
+        <translation>سمت الطبق</translation>
+    </message>
+    <message>
+        <source>DA</source>
+        <translation>DA</translation>
+    </message>
+    <message>
+        <source>Dish azimuthal shift (on motor pole)</source>
+        <translation>إزاحة سمت الطبق (على عمود المحرك)</translation>
+    </message>
+    <message>
+        <source>Dish declination</source>
+        <translation>ميل الطبق</translation>
+    </message>
+    <message>
+        <source>Dish Decl</source>
+        <translation>ميل الطبق</translation>
+    </message>
+    <message>
+        <source>DC</source>
+        <translation>DC</translation>
+    </message>
+    <message>
+        <source>Declination</source>
+        <translation>الميل</translation>
+    </message>
+</context>
+<context>
+    <name>io</name>
+    <message>
+        <source>no such file</source>
+        <translation>الملف غير موجود</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>إنه مجلد وليس ملفًا</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+</context>
+<context>
+    <name>texts</name>
+    <message>
+        <source>About Zenbelts</source>
+        <translation>حول Zenbelts</translation>
+    </message>
+    <message>
+        <source>Zenbelts Version %1</source>
+        <translation>Zenbelts الإصدار %1</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or any later version.</source>
+        <translation>برنامج حر بموجب رخصة GNU العمومية العامة، الإصدار 3 أو أي إصدار لاحق.</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>جاهز</translation>
+    </message>
+    <message>
+        <source>Zenbelt</source>
+        <translation>Zenbelt</translation>
+    </message>
+    <message>
+        <source>Zenbelt Files (*.zb)</source>
+        <translation>ملفات Zenbelt (*.zb)</translation>
+    </message>
+    <message>
+        <source>Create a new document</source>
+        <translation>إنشاء مستند جديد</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>جديد</translation>
+    </message>
+    <message>
+        <source>Open an existing document</source>
+        <translation>فتح مستند موجود</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Close the active document</source>
+        <translation>إغلاق المستند النشط</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Save the active document</source>
+        <translation>حفظ المستند النشط</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name</source>
+        <translation>حفظ المستند النشط باسم جديد</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>طباعة المستند النشط</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>عرض صفحات كاملة</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>معاينة الطباعة</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options</source>
+        <translation>تغيير الطابعة وخيارات الطباعة</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>إعداد الطباعة</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>فتح هذا المستند</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>إنهاء البرنامج</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>التراجع عن آخر إجراء</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard</source>
+        <translation>قص التحديد ووضعه في الحافظة</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard</source>
+        <translation>نسخ التحديد ووضعه في الحافظة</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents</source>
+        <translation>إدراج محتويات الحافظة</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Update location, ranges and satellites</source>
+        <translation>تحديث الموقع والنطاقات والأقمار</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>خصائص</translation>
+    </message>
+    <message>
+        <source>Set default values for current location</source>
+        <translation>ضبط القيم الافتراضية للموقع الحالي</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>القيم الافتراضية</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>إظهار شريط الأدوات أو إخفاؤه</translation>
+    </message>
+    <message>
+        <source>Toggle ToolBar</source>
+        <translation>تبديل شريط الأدوات</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>إظهار شريط الحالة أو إخفاؤه</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>تبديل شريط الحالة</translation>
+    </message>
+    <message>
+        <source>Show or hide the tooltips of the adjustment panel</source>
+        <translation>إظهار تلميحات لوحة الضبط أو إخفاؤها</translation>
+    </message>
+    <message>
+        <source>Show tooltips</source>
+        <translation>إظهار التلميحات</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document</source>
+        <translation>فتح نافذة أخرى للمستند النشط</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>نافذة جديدة</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap</source>
+        <translation>ترتيب النوافذ متداخلة</translation>
+    </message>
+    <message>
+        <source>Cascade Windows</source>
+        <translation>تتالي النوافذ</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles</source>
+        <translation>ترتيب النوافذ متجانبة دون تداخل</translation>
+    </message>
+    <message>
+        <source>Tile Windows</source>
+        <translation>تجانب النوافذ</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window</source>
+        <translation>ترتيب الأيقونات أسفل النافذة</translation>
+    </message>
+    <message>
+        <source>Arrange Icons</source>
+        <translation>ترتيب الأيقونات</translation>
+    </message>
+    <message>
+        <source>Set motor elevation and declination for the smallest miss across the arc</source>
+        <translation>ضبط ارتفاع المحرك والميل لأصغر انحراف على امتداد القوس</translation>
+    </message>
+    <message>
+        <source>Optimise</source>
+        <translation>تحسين</translation>
+    </message>
+    <message>
+        <source>Find how the mount really stands from what was found at the dish</source>
+        <translation>معرفة الوضع الفعلي للحامل مما وُجد عند الطبق</translation>
+    </message>
+    <message>
+        <source>Diagnose</source>
+        <translation>تشخيص</translation>
+    </message>
+    <message>
+        <source>Activate the next document window</source>
+        <translation>تنشيط نافذة المستند التالية</translation>
+    </message>
+    <message>
+        <source>Next Window</source>
+        <translation>النافذة التالية</translation>
+    </message>
+    <message>
+        <source>Activate the previous document window</source>
+        <translation>تنشيط نافذة المستند السابقة</translation>
+    </message>
+    <message>
+        <source>Previous Window</source>
+        <translation>النافذة السابقة</translation>
+    </message>
+    <message>
+        <source>Close the active document window</source>
+        <translation>إغلاق نافذة المستند النشطة</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>إغلاق النافذة</translation>
+    </message>
+    <message>
+        <source>Move to the next part of the window</source>
+        <translation>الانتقال إلى الجزء التالي من النافذة</translation>
+    </message>
+    <message>
+        <source>Next Pane</source>
+        <translation>الجزء التالي</translation>
+    </message>
+    <message>
+        <source>Move to the previous part of the window</source>
+        <translation>الانتقال إلى الجزء السابق من النافذة</translation>
+    </message>
+    <message>
+        <source>Previous Pane</source>
+        <translation>الجزء السابق</translation>
+    </message>
+    <message>
+        <source>Show or hide the table of misses</source>
+        <translation>إظهار جدول الانحرافات أو إخفاؤه</translation>
+    </message>
+    <message>
+        <source>Misses</source>
+        <translation>الانحرافات</translation>
+    </message>
+    <message>
+        <source>Show the site to enter into the receiver and its motor commands</source>
+        <translation>عرض الموقع المطلوب إدخاله في جهاز الاستقبال وأوامر المحرك</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>إعدادات جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>عرض معلومات البرنامج ورقم الإصدار وحقوق النشر</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>حول</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>تعذّر فتح %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>تعذّر حفظ %1: %2</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>هل تريد حفظ التغييرات في %1؟</translation>
+    </message>
+    <message>
+        <source>Worst miss %1° before, %2° after (%3)</source>
+        <translation>أسوأ انحراف: %1° قبل، %2° بعد (%3)</translation>
+    </message>
+    <message>
+        <source>over the %1 chosen satellites at least %2 up</source>
+        <translation>على الأقمار المختارة (%1) بارتفاع %2 فأكثر</translation>
+    </message>
+    <message>
+        <source>over the visible arc at least %1 up (fewer than two chosen satellites are)</source>
+        <translation>على القوس المرئي بارتفاع %1 فأكثر (المرتفع من الأقمار المختارة أقل من اثنين)</translation>
+    </message>
+    <message>
+        <source>Nothing to optimise: fewer than two points of the arc stand %1 above the horizon</source>
+        <translation>لا شيء للتحسين: أقل من نقطتين من القوس ترتفعان %1 فوق الأفق</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>لا تتوفر طابعة.</translation>
+    </message>
+    <message>
+        <source>The page is too small for the plot and its legend. Choose a larger paper size or smaller margins in Print Setup.</source>
+        <translation>الصفحة أصغر من أن تتسع للمخطط ومفتاحه. اختر ورقًا أكبر أو هوامش أصغر في «إعداد الطباعة».</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CAdjustmentBar</name>
+    <message>
+        <source>Auto-calculate best dish declination</source>
+        <translation>حساب أفضل ميل للطبق تلقائيًا</translation>
+    </message>
+    <message>
+        <source>Auto decl.</source>
+        <translation>ميل تلقائي</translation>
+    </message>
+    <message>
+        <source>&amp;NS:</source>
+        <translation>&amp;NS:</translation>
+    </message>
+    <message>
+        <source>E&amp;L:</source>
+        <translation>E&amp;L:</translation>
+    </message>
+    <message>
+        <source>D&amp;C:</source>
+        <translation>D&amp;C:</translation>
+    </message>
+    <message>
+        <source>E&amp;W:</source>
+        <translation>E&amp;W:</translation>
+    </message>
+    <message>
+        <source>&amp;MA:</source>
+        <translation>&amp;MA:</translation>
+    </message>
+    <message>
+        <source>D&amp;A:</source>
+        <translation>D&amp;A:</translation>
+    </message>
+    <message>
+        <source>Au&amp;to declination</source>
+        <translation>ميل تل&amp;قائي</translation>
+    </message>
+    <message>
+        <source>Loc&amp;k satellites</source>
+        <translation>تث&amp;بيت الأقمار</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CDiagnoseDialog</name>
+    <message>
+        <source>Diagnose %1</source>
+        <translation>تشخيص %1</translation>
+    </message>
+    <message>
+        <source>At the dish, drive the motor to each satellite, peak its signal and type the motor angle. Where tilting the dish up or down helps, type by how much as the offset (up +, down -). Then Fit.</source>
+        <translation>عند الطبق، أدِر المحرك إلى كل قمر واضبط إشارته على أقصاها واكتب زاوية المحرك. وحيث تفيد إمالة الطبق لأعلى أو لأسفل، اكتب مقدارها إزاحةً (لأعلى +، لأسفل -). ثم «ملاءمة».</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Motor angle (°)</source>
+        <translation>زاوية المحرك (°)</translation>
+    </message>
+    <message>
+        <source>Offset (°)</source>
+        <translation>الإزاحة (°)</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;استيراد...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;تصدير...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;ملاءمة</translation>
+    </message>
+    <message>
+        <source>Observations</source>
+        <translation>الأرصاد</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>الضبط</translation>
+    </message>
+    <message>
+        <source>Set-up</source>
+        <translation>الإعداد</translation>
+    </message>
+    <message>
+        <source>As found</source>
+        <translation>الفعلي</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>التغيير</translation>
+    </message>
+    <message>
+        <source>Motor, set-up</source>
+        <translation>المحرك، الإعداد</translation>
+    </message>
+    <message>
+        <source>Motor, found</source>
+        <translation>المحرك، الفعلي</translation>
+    </message>
+    <message>
+        <source>Offset, set-up</source>
+        <translation>الإزاحة، الإعداد</translation>
+    </message>
+    <message>
+        <source>Offset, found</source>
+        <translation>الإزاحة، الفعلي</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>التقرير</translation>
+    </message>
+    <message>
+        <source>Observed minus computed, degrees:</source>
+        <translation>المرصود ناقص المحسوب، بالدرجات:</translation>
+    </message>
+    <message>
+        <source>What to turn</source>
+        <translation>ما يجب تدويره</translation>
+    </message>
+    <message>
+        <source>&amp;Show the mount as found</source>
+        <translation>إ&amp;ظهار الحامل الفعلي</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;طباعة...</translation>
+    </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>معا&amp;ينة الطباعة...</translation>
+    </message>
+    <message>
+        <source>%1: the motor angle is not a number</source>
+        <translation>%1: زاوية المحرك ليست رقمًا</translation>
+    </message>
+    <message>
+        <source>%1: the offset is not a number</source>
+        <translation>%1: الإزاحة ليست رقمًا</translation>
+    </message>
+    <message>
+        <source>%1: the motor angle is out of range (-180 to 180 degrees)</source>
+        <translation>%1: زاوية المحرك خارج النطاق (من -180 إلى 180 درجة)</translation>
+    </message>
+    <message>
+        <source>%1: the offset is out of range (-90 to 90 degrees)</source>
+        <translation>%1: الإزاحة خارج النطاق (من -90 إلى 90 درجة)</translation>
+    </message>
+    <message>
+        <source>%1: an offset needs the motor angle it was found at</source>
+        <translation>%1: تتطلب الإزاحة زاوية المحرك التي وُجدت عندها</translation>
+    </message>
+    <message>
+        <source>Type the motor angle of at least one satellite.</source>
+        <translation>اكتب زاوية المحرك لقمر واحد على الأقل.</translation>
+    </message>
+    <message>
+        <source>%1 as found</source>
+        <translation>%1 (الفعلي)</translation>
+    </message>
+    <message>
+        <source>Fit to see what to turn.</source>
+        <translation>اضغط «ملاءمة» لمعرفة ما يجب تدويره.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Root-mean-square: %1° with the set-up, %2° as found</source>
+        <translation>جذر متوسط المربعات: %1° للإعداد، %2° للفعلي</translation>
+    </message>
+    <message>
+        <source>Undetermined: %1</source>
+        <translation>غير محدد: %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>Nothing to turn: the mount stands as the set-up.</source>
+        <translation>لا شيء يُدار: الحامل مطابق للإعداد.</translation>
+    </message>
+    <message>
+        <source>Import observations</source>
+        <translation>استيراد الأرصاد</translation>
+    </message>
+    <message>
+        <source>Observations (*.csv);;All files (*)</source>
+        <translation>الأرصاد (*.csv);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>تعذّر استيراد %1: %2</translation>
+    </message>
+    <message>
+        <source>Export observations</source>
+        <translation>تصدير الأرصاد</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>تعذّر تصدير %1: %2</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>لا تتوفر طابعة.</translation>
+    </message>
+    <message>
+        <source>%1: what to turn</source>
+        <translation>%1: ما يجب تدويره</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CGeneralPage</name>
+    <message>
+        <source>Location</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>الحدود</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>خط العرض:</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>خط الطول:</translation>
+    </message>
+    <message>
+        <source>Altitude (m):</source>
+        <translation>الارتفاع (م):</translation>
+    </message>
+    <message>
+        <source>from:</source>
+        <translation>من:</translation>
+    </message>
+    <message>
+        <source>to:</source>
+        <translation>إلى:</translation>
+    </message>
+    <message>
+        <source>(*) - relative to autocalculated values</source>
+        <translation>(*) - نسبةً إلى القيم المحسوبة تلقائيًا</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CMainFrame</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;جديد</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;فتح...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;إغلاق</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;حفظ</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>حفظ &amp;باسم...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;طباعة...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;معاينة الطباعة</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>إ&amp;عداد الطباعة...</translation>
+    </message>
+    <message>
+        <source>Propert&amp;ies</source>
+        <translation>&amp;خصائص</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>خ&amp;روج</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;تراجع</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;قص</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;لصق</translation>
+    </message>
+    <message>
+        <source>Set &amp;defaults</source>
+        <translation>القيم الا&amp;فتراضية</translation>
+    </message>
+    <message>
+        <source>&amp;Optimise</source>
+        <translation>ت&amp;حسين</translation>
+    </message>
+    <message>
+        <source>Dia&amp;gnose...</source>
+        <translation>ت&amp;شخيص...</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>شريط الأ&amp;دوات</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>شريط ال&amp;حالة</translation>
+    </message>
+    <message>
+        <source>Show t&amp;ooltips</source>
+        <translation>إظهار ال&amp;تلميحات</translation>
+    </message>
+    <message>
+        <source>&amp;Misses</source>
+        <translation>&amp;الانحرافات</translation>
+    </message>
+    <message>
+        <source>&amp;Receiver settings...</source>
+        <translation>إعدادات جهاز الا&amp;ستقبال...</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;نافذة جديدة</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;تتالي</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>ت&amp;جانب</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>ترتيب الأ&amp;يقونات</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Window</source>
+        <translation>النافذة التا&amp;لية</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Window</source>
+        <translation>النافذة ال&amp;سابقة</translation>
+    </message>
+    <message>
+        <source>C&amp;lose Window</source>
+        <translation>إ&amp;غلاق النافذة</translation>
+    </message>
+    <message>
+        <source>Next Pane</source>
+        <translation>الجزء التالي</translation>
+    </message>
+    <message>
+        <source>Previous Pane</source>
+        <translation>الجزء السابق</translation>
+    </message>
+    <message>
+        <source>&amp;About Zenbelts...</source>
+        <translation>&amp;حول Zenbelts...</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>ملف حديث</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;تحرير</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;عرض</translation>
+    </message>
+    <message>
+        <source>Win&amp;dow</source>
+        <translation>&amp;نافذة</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>م&amp;ساعدة</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>شريط الأدوات</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CMissTable</name>
+    <message>
+        <source>Misses</source>
+        <translation>الانحرافات</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s orbital position</source>
+        <translation>الموقع المداري للقمر</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s name in the list</source>
+        <translation>اسم القمر في القائمة</translation>
+    </message>
+    <message>
+        <source>The rotation of the motor from its zero that points the beam at this satellite</source>
+        <translation>دوران المحرك من صفره الذي يوجّه الحزمة إلى هذا القمر</translation>
+    </message>
+    <message>
+        <source>How far the satellite lies from the beam at that motor angle: above means the satellite lies above the beam</source>
+        <translation>بُعد القمر عن الحزمة عند زاوية المحرك هذه: «فوق» تعني أن القمر يقع فوق الحزمة</translation>
+    </message>
+    <message>
+        <source>How high the satellite stands above the horizon</source>
+        <translation>ارتفاع القمر فوق الأفق</translation>
+    </message>
+    <message>
+        <source>The motor angle a receiver that turns the motor itself would command for an ideal polar mount at your true site</source>
+        <translation>زاوية المحرك التي يأمر بها جهاز استقبال يدير المحرك بنفسه لحامل قطبي مثالي في موقعك الحقيقي</translation>
+    </message>
+    <message>
+        <source>The motor angle less the receiver&apos;s, east positive: how far the receiver would turn short of this satellite</source>
+        <translation>زاوية المحرك ناقص زاوية جهاز الاستقبال، والشرق موجب: مقدار ما يقصر به جهاز الاستقبال عن هذا القمر</translation>
+    </message>
+    <message>
+        <source>Copy as C&amp;SV</source>
+        <translation>نسخ بصيغة C&amp;SV</translation>
+    </message>
+    <message>
+        <source>&amp;Receiver columns</source>
+        <translation>أعمدة جهاز الا&amp;ستقبال</translation>
+    </message>
+    <message>
+        <source>%1 above</source>
+        <translation>%1 فوق</translation>
+    </message>
+    <message>
+        <source>%1 below</source>
+        <translation>%1 تحت</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>المحرك</translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation>الانحراف</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Receiver miss</source>
+        <translation>انحراف جهاز الاستقبال</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CPropertiesDialog</name>
+    <message>
+        <source>Properties</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>الأقمار</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CReceiverDialog</name>
+    <message>
+        <source>Copy as CSV</source>
+        <translation>نسخ بصيغة CSV</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>إعدادات جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Site to enter into the receiver: %1</source>
+        <translation>الموقع المطلوب إدخاله في جهاز الاستقبال: %1</translation>
+    </message>
+    <message>
+        <source>Fewer than two chosen satellites stand %1 above the horizon: this is the true site.</source>
+        <translation>أقل من قمرين مختارين يرتفعان %1 فوق الأفق: هذا هو الموقع الحقيقي.</translation>
+    </message>
+    <message>
+        <source>Worst miss over %1 chosen satellites at least %2 up: %3° with the true site, %4° with this one.</source>
+        <translation>أسوأ انحراف على الأقمار المختارة (%1) بارتفاع %2 فأكثر: %3° بالموقع الحقيقي، و%4° بهذا الموقع.</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>المحرك</translation>
+    </message>
+    <message>
+        <source>Receiver miss</source>
+        <translation>انحراف جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>GotoX</source>
+        <translation>GotoX</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CSatellitesPage</name>
+    <message>
+        <source>Import list...</source>
+        <translation>استيراد قائمة...</translation>
+    </message>
+    <message>
+        <source>Use the shipped list</source>
+        <translation>استخدام القائمة المرفقة</translation>
+    </message>
+    <message>
+        <source>Choose from receiver files...</source>
+        <translation>اختيار من ملفات جهاز الاستقبال...</translation>
+    </message>
+    <message>
+        <source>Files...</source>
+        <translation>ملفات...</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>مجلد...</translation>
+    </message>
+    <message>
+        <source>Make a list of receivers&apos; files your own satellite list</source>
+        <translation>إنشاء قائمة أقمارك الخاصة من ملفات أجهزة الاستقبال</translation>
+    </message>
+    <message>
+        <source>Drop your own list and use the list that came with the program</source>
+        <translation>ترك قائمتك الخاصة واستخدام القائمة المرفقة بالبرنامج</translation>
+    </message>
+    <message>
+        <source>Check the satellites that a receiver&apos;s channel or satellite lists name</source>
+        <translation>تحديد الأقمار المذكورة في قوائم القنوات أو الأقمار لجهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Folder of receiver files</source>
+        <translation>مجلد ملفات جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Receiver files</source>
+        <translation>ملفات جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Receiver lists (*.xml *.conf *.ini *.txt lamedb*);;All files (*)</source>
+        <translation>قوائم جهاز الاستقبال (*.xml *.conf *.ini *.txt lamedb*);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>The files name no satellite positions.</source>
+        <translation>لا تذكر الملفات أي مواقع للأقمار.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 positions named chosen; the others are not in the list.</source>
+        <translation>اختير %1 من المواقع المذكورة (%2)؛ والباقي ليس في القائمة.</translation>
+    </message>
+    <message>
+        <source>1 satellite chosen.</source>
+        <translation>اختير قمر واحد.</translation>
+    </message>
+    <message>
+        <source>%1 satellites chosen.</source>
+        <translation>عدد الأقمار المختارة: %1.</translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>تحديد ال&amp;كل</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;مسح</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;تصفية:</translation>
+    </message>
+    <message>
+        <source>name or position</source>
+        <translation>الاسم أو الموقع</translation>
+    </message>
+    <message>
+        <source>Check every satellite shown</source>
+        <translation>تحديد كل الأقمار المعروضة</translation>
+    </message>
+    <message>
+        <source>Uncheck every satellite shown</source>
+        <translation>إلغاء تحديد كل الأقمار المعروضة</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CZenbeltsApp</name>
+    <message>
+        <source>Your satellite list %1 cannot be read: %2. The shipped list is used instead.</source>
+        <translation>تتعذّر قراءة قائمة أقمارك %1: %2. تُستخدم القائمة المرفقة بدلًا منها.</translation>
+    </message>
+    <message>
+        <source>read %1, merged %2, skipped %3</source>
+        <translation>قُرئ %1، دُمج %2، تُخطّي %3</translation>
+    </message>
+    <message>
+        <source>No satellites found: %1.</source>
+        <translation>لم يُعثر على أقمار: %1.</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep your own list in.</source>
+        <translation>لا يوجد مجلد لحفظ قائمتك الخاصة.</translation>
+    </message>
+    <message>
+        <source>Cannot save your list %1: %2</source>
+        <translation>تعذّر حفظ قائمتك %1: %2</translation>
+    </message>
+    <message>
+        <source>Imported 1 satellite: %1.</source>
+        <translation>استُورد قمر واحد: %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 satellites: %2.</source>
+        <translation>عدد الأقمار المستوردة: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Cannot remove your list %1.</source>
+        <translation>تعذّر حذف قائمتك %1.</translation>
+    </message>
+    <message>
+        <source>The shipped list is used: %1 satellites.</source>
+        <translation>تُستخدم القائمة المرفقة (عدد الأقمار: %1).</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>Unable to load sats.lst: %1</source>
+        <translation>تعذّر تحميل sats.lst: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CZenbeltsDoc</name>
+    <message>
+        <source>not a valid Zenbelt file: %1</source>
+        <translation>ليس ملف Zenbelt صالحًا: %1</translation>
+    </message>
+    <message>
+        <source> Location: %1</source>
+        <translation> الموقع: %1</translation>
+    </message>
+</context>
+</TS>

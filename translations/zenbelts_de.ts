@@ -1,0 +1,1147 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Adjustment</name>
+    <message>
+        <source>Pole N/S</source>
+        <translation>Mast N/S</translation>
+    </message>
+    <message>
+        <source>NS</source>
+        <translation>NS</translation>
+    </message>
+    <message>
+        <source>Mounting pole North/South roll</source>
+        <translation>Neigung des Mastes Nord/Süd</translation>
+    </message>
+    <message>
+        <source>Pole E/W</source>
+        <translation>Mast E/W</translation>
+    </message>
+    <message>
+        <source>EW</source>
+        <translation>EW</translation>
+    </message>
+    <message>
+        <source>Mounting pole East/West roll</source>
+        <translation>Neigung des Mastes Ost/West</translation>
+    </message>
+    <message>
+        <source>Motor azimuth</source>
+        <translation>Motor-Azimut</translation>
+    </message>
+    <message>
+        <source>Motor Az</source>
+        <translation>Motor-Az</translation>
+    </message>
+    <message>
+        <source>MA</source>
+        <translation>MA</translation>
+    </message>
+    <message>
+        <source>Motor azimuthal shift (on mounting pole)</source>
+        <translation>Azimutverdrehung des Motors (am Mast)</translation>
+    </message>
+    <message>
+        <source>Motor elevation</source>
+        <translation>Motor-Elevation</translation>
+    </message>
+    <message>
+        <source>Motor Elv</source>
+        <translation>Motor-Elev</translation>
+    </message>
+    <message>
+        <source>EL</source>
+        <translation>EL</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Dish azimuth</source>
+        <translation>Spiegel-Azimut</translation>
+    </message>
+    <message>
+        <source>Dish Az</source>
+        <translation>Spiegel-Az</translation>
+    </message>
+    <message>
+        <source>DA</source>
+        <translation>DAz</translation>
+    </message>
+    <message>
+        <source>Dish azimuthal shift (on motor pole)</source>
+        <translation>Azimutverdrehung des Spiegels (am Motorrohr)</translation>
+    </message>
+    <message>
+        <source>Dish declination</source>
+        <translation>Spiegel-Deklination</translation>
+    </message>
+    <message>
+        <source>Dish Decl</source>
+        <translation>Spiegel-Dekl</translation>
+    </message>
+    <message>
+        <source>DC</source>
+        <translation>DC</translation>
+    </message>
+    <message>
+        <source>Declination</source>
+        <translation>Deklination</translation>
+    </message>
+</context>
+<context>
+    <name>io</name>
+    <message>
+        <source>no such file</source>
+        <translation>Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>texts</name>
+    <message>
+        <source>About Zenbelts</source>
+        <translation>Info über Zenbelts</translation>
+    </message>
+    <message>
+        <source>Zenbelts Version %1</source>
+        <translation>Zenbelts Version %1</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or any later version.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder einer späteren Version.</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Zenbelt</source>
+        <translation>Zenbelt</translation>
+    </message>
+    <message>
+        <source>Zenbelt Files (*.zb)</source>
+        <translation>Zenbelt-Dateien (*.zb)</translation>
+    </message>
+    <message>
+        <source>Create a new document</source>
+        <translation>Neues Dokument erstellen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Open an existing document</source>
+        <translation>Vorhandenes Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Close the active document</source>
+        <translation>Aktives Dokument schließen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save the active document</source>
+        <translation>Aktives Dokument speichern</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name</source>
+        <translation>Aktives Dokument unter neuem Namen speichern</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation>Aktives Dokument drucken</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation>Ganze Seiten anzeigen</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options</source>
+        <translation>Drucker und Druckoptionen ändern</translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation>Drucker einrichten</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Dieses Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>Quit the application</source>
+        <translation>Anwendung beenden</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Undo the last action</source>
+        <translation>Letzte Aktion rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard</source>
+        <translation>Auswahl ausschneiden und in die Zwischenablage legen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard</source>
+        <translation>Auswahl kopieren und in die Zwischenablage legen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents</source>
+        <translation>Inhalt der Zwischenablage einfügen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Update location, ranges and satellites</source>
+        <translation>Standort, Bereiche und Satelliten ändern</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>Set default values for current location</source>
+        <translation>Standardwerte für den aktuellen Standort setzen</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>Symbolleiste ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Toggle ToolBar</source>
+        <translation>Symbolleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>Statusleiste ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation>Statusleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>Show or hide the tooltips of the adjustment panel</source>
+        <translation>Tooltips der Justierleiste ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Show tooltips</source>
+        <translation>Tooltips anzeigen</translation>
+    </message>
+    <message>
+        <source>Open another window for the active document</source>
+        <translation>Weiteres Fenster für das aktive Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>New Window</source>
+        <translation>Neues Fenster</translation>
+    </message>
+    <message>
+        <source>Arrange windows so they overlap</source>
+        <translation>Fenster überlappend anordnen</translation>
+    </message>
+    <message>
+        <source>Cascade Windows</source>
+        <translation>Fenster überlappend</translation>
+    </message>
+    <message>
+        <source>Arrange windows as non-overlapping tiles</source>
+        <translation>Fenster nebeneinander anordnen</translation>
+    </message>
+    <message>
+        <source>Tile Windows</source>
+        <translation>Fenster nebeneinander</translation>
+    </message>
+    <message>
+        <source>Arrange icons at the bottom of the window</source>
+        <translation>Symbole am unteren Fensterrand anordnen</translation>
+    </message>
+    <message>
+        <source>Arrange Icons</source>
+        <translation>Symbole anordnen</translation>
+    </message>
+    <message>
+        <source>Set motor elevation and declination for the smallest miss across the arc</source>
+        <translation>Motor-Elevation und Deklination für die kleinste Abweichung über den Bogen einstellen</translation>
+    </message>
+    <message>
+        <source>Optimise</source>
+        <translation>Optimieren</translation>
+    </message>
+    <message>
+        <source>Find how the mount really stands from what was found at the dish</source>
+        <translation>Aus den Messungen am Spiegel ermitteln, wie die Halterung wirklich steht</translation>
+    </message>
+    <message>
+        <source>Diagnose</source>
+        <translation>Diagnose</translation>
+    </message>
+    <message>
+        <source>Activate the next document window</source>
+        <translation>Nächstes Dokumentfenster aktivieren</translation>
+    </message>
+    <message>
+        <source>Next Window</source>
+        <translation>Nächstes Fenster</translation>
+    </message>
+    <message>
+        <source>Activate the previous document window</source>
+        <translation>Vorheriges Dokumentfenster aktivieren</translation>
+    </message>
+    <message>
+        <source>Previous Window</source>
+        <translation>Vorheriges Fenster</translation>
+    </message>
+    <message>
+        <source>Close the active document window</source>
+        <translation>Aktives Dokumentfenster schließen</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Move to the next part of the window</source>
+        <translation>Zum nächsten Fensterbereich wechseln</translation>
+    </message>
+    <message>
+        <source>Next Pane</source>
+        <translation>Nächster Bereich</translation>
+    </message>
+    <message>
+        <source>Move to the previous part of the window</source>
+        <translation>Zum vorherigen Fensterbereich wechseln</translation>
+    </message>
+    <message>
+        <source>Previous Pane</source>
+        <translation>Vorheriger Bereich</translation>
+    </message>
+    <message>
+        <source>Show or hide the table of misses</source>
+        <translation>Tabelle der Abweichungen ein- oder ausblenden</translation>
+    </message>
+    <message>
+        <source>Misses</source>
+        <translation>Abweichungen</translation>
+    </message>
+    <message>
+        <source>Show the site to enter into the receiver and its motor commands</source>
+        <translation>Im Receiver einzugebenden Standort und die Motorbefehle anzeigen</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>Receiver-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Worst miss %1° before, %2° after (%3)</source>
+        <translation>Größte Abweichung vorher %1°, nachher %2° (%3)</translation>
+    </message>
+    <message>
+        <source>over the %1 chosen satellites at least %2 up</source>
+        <translation>über die %1 gewählten Satelliten ab %2 Höhe</translation>
+    </message>
+    <message>
+        <source>over the visible arc at least %1 up (fewer than two chosen satellites are)</source>
+        <translation>über den sichtbaren Bogen ab %1 Höhe (dort stehen weniger als zwei gewählte Satelliten)</translation>
+    </message>
+    <message>
+        <source>Nothing to optimise: fewer than two points of the arc stand %1 above the horizon</source>
+        <translation>Nichts zu optimieren: Weniger als zwei Punkte des Bogens stehen %1 über dem Horizont</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>Kein Drucker verfügbar.</translation>
+    </message>
+    <message>
+        <source>The page is too small for the plot and its legend. Choose a larger paper size or smaller margins in Print Setup.</source>
+        <translation>Die Seite ist zu klein für das Diagramm und seine Legende. Wählen Sie ein größeres Papierformat oder kleinere Ränder unter „Drucker einrichten“.</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CAdjustmentBar</name>
+    <message>
+        <source>Auto-calculate best dish declination</source>
+        <translation>Beste Spiegel-Deklination automatisch berechnen</translation>
+    </message>
+    <message>
+        <source>Auto decl.</source>
+        <translation>Auto-Dekl.</translation>
+    </message>
+    <message>
+        <source>&amp;NS:</source>
+        <translation>&amp;NS:</translation>
+    </message>
+    <message>
+        <source>E&amp;L:</source>
+        <translation>E&amp;L:</translation>
+    </message>
+    <message>
+        <source>D&amp;C:</source>
+        <translation>D&amp;C:</translation>
+    </message>
+    <message>
+        <source>E&amp;W:</source>
+        <translation>E&amp;W:</translation>
+    </message>
+    <message>
+        <source>&amp;MA:</source>
+        <translation>&amp;MA:</translation>
+    </message>
+    <message>
+        <source>D&amp;A:</source>
+        <translation>DA&amp;z:</translation>
+    </message>
+    <message>
+        <source>Au&amp;to declination</source>
+        <translation>Au&amp;to-Deklination</translation>
+    </message>
+    <message>
+        <source>Loc&amp;k satellites</source>
+        <translation>&amp;Satelliten fixieren</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CDiagnoseDialog</name>
+    <message>
+        <source>Diagnose %1</source>
+        <translation>Diagnose %1</translation>
+    </message>
+    <message>
+        <source>At the dish, drive the motor to each satellite, peak its signal and type the motor angle. Where tilting the dish up or down helps, type by how much as the offset (up +, down -). Then Fit.</source>
+        <translation>Fahren Sie am Spiegel den Motor auf jeden Satelliten, stellen Sie dessen Signal auf Maximum und tragen Sie den Motorwinkel ein. Wo Kippen des Spiegels nach oben oder unten hilft, tragen Sie den Betrag als Versatz ein (oben +, unten -). Dann „Anpassen“.</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Motor angle (°)</source>
+        <translation>Motorwinkel (°)</translation>
+    </message>
+    <message>
+        <source>Offset (°)</source>
+        <translation>Versatz (°)</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Anpassen</translation>
+    </message>
+    <message>
+        <source>Observations</source>
+        <translation>Messungen</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Einstellung</translation>
+    </message>
+    <message>
+        <source>Set-up</source>
+        <translation>Soll</translation>
+    </message>
+    <message>
+        <source>As found</source>
+        <translation>Ist</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Motor, set-up</source>
+        <translation>Motor, Soll</translation>
+    </message>
+    <message>
+        <source>Motor, found</source>
+        <translation>Motor, Ist</translation>
+    </message>
+    <message>
+        <source>Offset, set-up</source>
+        <translation>Versatz, Soll</translation>
+    </message>
+    <message>
+        <source>Offset, found</source>
+        <translation>Versatz, Ist</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Observed minus computed, degrees:</source>
+        <translation>Gemessen minus berechnet, in Grad:</translation>
+    </message>
+    <message>
+        <source>What to turn</source>
+        <translation>Was zu drehen ist</translation>
+    </message>
+    <message>
+        <source>&amp;Show the mount as found</source>
+        <translation>Halterung im Ist-Zustand &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>%1: the motor angle is not a number</source>
+        <translation>%1: Der Motorwinkel ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1: the offset is not a number</source>
+        <translation>%1: Der Versatz ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1: the motor angle is out of range (-180 to 180 degrees)</source>
+        <translation>%1: Der Motorwinkel liegt außerhalb des Bereichs (-180 bis 180 Grad)</translation>
+    </message>
+    <message>
+        <source>%1: the offset is out of range (-90 to 90 degrees)</source>
+        <translation>%1: Der Versatz liegt außerhalb des Bereichs (-90 bis 90 Grad)</translation>
+    </message>
+    <message>
+        <source>%1: an offset needs the motor angle it was found at</source>
+        <translation>%1: Ein Versatz braucht den Motorwinkel, bei dem er gefunden wurde</translation>
+    </message>
+    <message>
+        <source>Type the motor angle of at least one satellite.</source>
+        <translation>Geben Sie den Motorwinkel mindestens eines Satelliten ein.</translation>
+    </message>
+    <message>
+        <source>%1 as found</source>
+        <translation>%1 (Ist)</translation>
+    </message>
+    <message>
+        <source>Fit to see what to turn.</source>
+        <translation>„Anpassen“ zeigt, was zu drehen ist.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Root-mean-square: %1° with the set-up, %2° as found</source>
+        <translation>Quadratisches Mittel: %1° beim Soll, %2° beim Ist</translation>
+    </message>
+    <message>
+        <source>Undetermined: %1</source>
+        <translation>Nicht bestimmbar: %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>Nothing to turn: the mount stands as the set-up.</source>
+        <translation>Nichts zu drehen: Die Halterung steht wie eingestellt.</translation>
+    </message>
+    <message>
+        <source>Import observations</source>
+        <translation>Messungen importieren</translation>
+    </message>
+    <message>
+        <source>Observations (*.csv);;All files (*)</source>
+        <translation>Messungen (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1 kann nicht importiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Export observations</source>
+        <translation>Messungen exportieren</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>%1 kann nicht exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>Kein Drucker verfügbar.</translation>
+    </message>
+    <message>
+        <source>%1: what to turn</source>
+        <translation>%1: Was zu drehen ist</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CGeneralPage</name>
+    <message>
+        <source>Location</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>Grenzen</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>Länge:</translation>
+    </message>
+    <message>
+        <source>Altitude (m):</source>
+        <translation>Höhe (m):</translation>
+    </message>
+    <message>
+        <source>from:</source>
+        <translation>von:</translation>
+    </message>
+    <message>
+        <source>to:</source>
+        <translation>bis:</translation>
+    </message>
+    <message>
+        <source>(*) - relative to autocalculated values</source>
+        <translation>(*) - relativ zu den automatisch berechneten Werten</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CMainFrame</name>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Schl&amp;ießen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Drucker ein&amp;richten...</translation>
+    </message>
+    <message>
+        <source>Propert&amp;ies</source>
+        <translation>&amp;Eigenschaften</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Set &amp;defaults</source>
+        <translation>&amp;Standardwerte setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Optimise</source>
+        <translation>&amp;Optimieren</translation>
+    </message>
+    <message>
+        <source>Dia&amp;gnose...</source>
+        <translation>&amp;Diagnose...</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Status&amp;leiste</translation>
+    </message>
+    <message>
+        <source>Show t&amp;ooltips</source>
+        <translation>&amp;Tooltips anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Misses</source>
+        <translation>&amp;Abweichungen</translation>
+    </message>
+    <message>
+        <source>&amp;Receiver settings...</source>
+        <translation>&amp;Receiver-Einstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;New Window</source>
+        <translation>&amp;Neues Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Überlappend</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>Ne&amp;beneinander</translation>
+    </message>
+    <message>
+        <source>&amp;Arrange Icons</source>
+        <translation>&amp;Symbole anordnen</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt Window</source>
+        <translation>Nä&amp;chstes Fenster</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Window</source>
+        <translation>&amp;Vorheriges Fenster</translation>
+    </message>
+    <message>
+        <source>C&amp;lose Window</source>
+        <translation>Fenster sch&amp;ließen</translation>
+    </message>
+    <message>
+        <source>Next Pane</source>
+        <translation>Nächster Bereich</translation>
+    </message>
+    <message>
+        <source>Previous Pane</source>
+        <translation>Vorheriger Bereich</translation>
+    </message>
+    <message>
+        <source>&amp;About Zenbelts...</source>
+        <translation>&amp;Info über Zenbelts...</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Letzte Datei</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Win&amp;dow</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CMissTable</name>
+    <message>
+        <source>Misses</source>
+        <translation>Abweichungen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s orbital position</source>
+        <translation>Orbitposition des Satelliten</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s name in the list</source>
+        <translation>Name des Satelliten in der Liste</translation>
+    </message>
+    <message>
+        <source>The rotation of the motor from its zero that points the beam at this satellite</source>
+        <translation>Drehung des Motors aus der Nullstellung, die den Strahl auf diesen Satelliten richtet</translation>
+    </message>
+    <message>
+        <source>How far the satellite lies from the beam at that motor angle: above means the satellite lies above the beam</source>
+        <translation>Abstand des Satelliten vom Strahl bei diesem Motorwinkel: „darüber“ heißt, er liegt über dem Strahl</translation>
+    </message>
+    <message>
+        <source>How high the satellite stands above the horizon</source>
+        <translation>Wie hoch der Satellit über dem Horizont steht</translation>
+    </message>
+    <message>
+        <source>The motor angle a receiver that turns the motor itself would command for an ideal polar mount at your true site</source>
+        <translation>Der Motorwinkel, den ein Receiver mit Motorsteuerung für einen idealen Polarmount an Ihrem tatsächlichen Standort anfahren würde</translation>
+    </message>
+    <message>
+        <source>The motor angle less the receiver&apos;s, east positive: how far the receiver would turn short of this satellite</source>
+        <translation>Motorwinkel minus Receiver-Winkel, Ost positiv: wie weit der Receiver vor diesem Satelliten stehen bliebe</translation>
+    </message>
+    <message>
+        <source>Copy as C&amp;SV</source>
+        <translation>Als C&amp;SV kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Receiver columns</source>
+        <translation>&amp;Receiver-Spalten</translation>
+    </message>
+    <message>
+        <source>%1 above</source>
+        <translation>%1 darüber</translation>
+    </message>
+    <message>
+        <source>%1 below</source>
+        <translation>%1 darunter</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation>Abweichung</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>Receiver miss</source>
+        <translation>Receiver-Abweichung</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CPropertiesDialog</name>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CReceiverDialog</name>
+    <message>
+        <source>Copy as CSV</source>
+        <translation>Als CSV kopieren</translation>
+    </message>
+    <message>
+        <source>Receiver settings</source>
+        <translation>Receiver-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Site to enter into the receiver: %1</source>
+        <translation>Im Receiver einzugebender Standort: %1</translation>
+    </message>
+    <message>
+        <source>Fewer than two chosen satellites stand %1 above the horizon: this is the true site.</source>
+        <translation>Weniger als zwei gewählte Satelliten stehen %1 über dem Horizont: Dies ist der tatsächliche Standort.</translation>
+    </message>
+    <message>
+        <source>Worst miss over %1 chosen satellites at least %2 up: %3° with the true site, %4° with this one.</source>
+        <translation>Größte Abweichung über %1 gewählte Satelliten ab %2 Höhe: %3° mit dem tatsächlichen Standort, %4° mit diesem.</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Receiver miss</source>
+        <translation>Receiver-Abweichung</translation>
+    </message>
+    <message>
+        <source>GotoX</source>
+        <translation>GotoX</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CSatellitesPage</name>
+    <message>
+        <source>Import list...</source>
+        <translation>Liste importieren...</translation>
+    </message>
+    <message>
+        <source>Use the shipped list</source>
+        <translation>Mitgelieferte Liste verwenden</translation>
+    </message>
+    <message>
+        <source>Choose from receiver files...</source>
+        <translation>Aus Receiver-Dateien wählen...</translation>
+    </message>
+    <message>
+        <source>Files...</source>
+        <translation>Dateien...</translation>
+    </message>
+    <message>
+        <source>Folder...</source>
+        <translation>Ordner...</translation>
+    </message>
+    <message>
+        <source>Make a list of receivers&apos; files your own satellite list</source>
+        <translation>Eine Liste aus Receiver-Dateien als eigene Satellitenliste übernehmen</translation>
+    </message>
+    <message>
+        <source>Drop your own list and use the list that came with the program</source>
+        <translation>Eigene Liste verwerfen und die mit dem Programm gelieferte Liste verwenden</translation>
+    </message>
+    <message>
+        <source>Check the satellites that a receiver&apos;s channel or satellite lists name</source>
+        <translation>Die Satelliten anhaken, die in Kanal- oder Satellitenlisten eines Receivers stehen</translation>
+    </message>
+    <message>
+        <source>Folder of receiver files</source>
+        <translation>Ordner mit Receiver-Dateien</translation>
+    </message>
+    <message>
+        <source>Receiver files</source>
+        <translation>Receiver-Dateien</translation>
+    </message>
+    <message>
+        <source>Receiver lists (*.xml *.conf *.ini *.txt lamedb*);;All files (*)</source>
+        <translation>Receiver-Listen (*.xml *.conf *.ini *.txt lamedb*);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The files name no satellite positions.</source>
+        <translation>Die Dateien nennen keine Satellitenpositionen.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 positions named chosen; the others are not in the list.</source>
+        <translation>%1 der %2 genannten Positionen gewählt; die übrigen stehen nicht in der Liste.</translation>
+    </message>
+    <message>
+        <source>1 satellite chosen.</source>
+        <translation>1 Satellit gewählt.</translation>
+    </message>
+    <message>
+        <source>%1 satellites chosen.</source>
+        <translation>%1 Satelliten gewählt.</translation>
+    </message>
+    <message>
+        <source>Pos</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Select &amp;all</source>
+        <translation>&amp;Alle wählen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Keine wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>name or position</source>
+        <translation>Name oder Position</translation>
+    </message>
+    <message>
+        <source>Check every satellite shown</source>
+        <translation>Alle angezeigten Satelliten anhaken</translation>
+    </message>
+    <message>
+        <source>Uncheck every satellite shown</source>
+        <translation>Haken bei allen angezeigten Satelliten entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CZenbeltsApp</name>
+    <message>
+        <source>Your satellite list %1 cannot be read: %2. The shipped list is used instead.</source>
+        <translation>Ihre Satellitenliste %1 kann nicht gelesen werden: %2. Stattdessen wird die mitgelieferte Liste verwendet.</translation>
+    </message>
+    <message>
+        <source>read %1, merged %2, skipped %3</source>
+        <translation>%1 gelesen, %2 zusammengeführt, %3 übersprungen</translation>
+    </message>
+    <message>
+        <source>No satellites found: %1.</source>
+        <translation>Keine Satelliten gefunden: %1.</translation>
+    </message>
+    <message>
+        <source>There is no folder to keep your own list in.</source>
+        <translation>Es gibt keinen Ordner für Ihre eigene Liste.</translation>
+    </message>
+    <message>
+        <source>Cannot save your list %1: %2</source>
+        <translation>Ihre Liste %1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Imported 1 satellite: %1.</source>
+        <translation>1 Satellit importiert: %1.</translation>
+    </message>
+    <message>
+        <source>Imported %1 satellites: %2.</source>
+        <translation>%1 Satelliten importiert: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot remove your list %1.</source>
+        <translation>Ihre Liste %1 kann nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The shipped list is used: %1 satellites.</source>
+        <translation>Die mitgelieferte Liste wird verwendet: %1 Satelliten.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Unable to load sats.lst: %1</source>
+        <translation>sats.lst kann nicht geladen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CZenbeltsDoc</name>
+    <message>
+        <source>not a valid Zenbelt file: %1</source>
+        <translation>keine gültige Zenbelt-Datei: %1</translation>
+    </message>
+    <message>
+        <source> Location: %1</source>
+        <translation> Standort: %1</translation>
+    </message>
+</context>
+</TS>
