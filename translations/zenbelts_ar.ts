@@ -651,6 +651,18 @@
         <source>%1: what to turn</source>
         <translation>%1: ما يجب تدويره</translation>
     </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5</source>
+        <translation>%1: أدر بمقدار %2° نحو %3، من %4 إلى %5</translation>
+    </message>
+    <message>
+        <source>The observations cannot tell these adjustments apart; they stay as set up.</source>
+        <translation>لا تميّز الأرصاد بين هذه الضبطات؛ تبقى كما هي في الإعداد.</translation>
+    </message>
+    <message>
+        <source>Observing the satellite at %1 would tell them apart.</source>
+        <translation>رصد القمر عند %1 سيميّز بينها.</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CGeneralPage</name>

@@ -651,6 +651,18 @@
         <source>%1: what to turn</source>
         <translation>%1: Was zu drehen ist</translation>
     </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5</source>
+        <translation>%1: um %2° nach %3 drehen, von %4 auf %5</translation>
+    </message>
+    <message>
+        <source>The observations cannot tell these adjustments apart; they stay as set up.</source>
+        <translation>Die Messungen können diese Einstellungen nicht unterscheiden; sie bleiben wie eingestellt.</translation>
+    </message>
+    <message>
+        <source>Observing the satellite at %1 would tell them apart.</source>
+        <translation>Eine Messung am Satelliten auf %1 würde sie unterscheiden.</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CGeneralPage</name>

@@ -651,6 +651,18 @@
         <source>%1: what to turn</source>
         <translation>%1: qué girar</translation>
     </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5</source>
+        <translation>%1: girar %2° hacia %3, de %4 a %5</translation>
+    </message>
+    <message>
+        <source>The observations cannot tell these adjustments apart; they stay as set up.</source>
+        <translation>Las observaciones no permiten distinguir estos ajustes; se mantienen como están configurados.</translation>
+    </message>
+    <message>
+        <source>Observing the satellite at %1 would tell them apart.</source>
+        <translation>Observar el satélite en %1 permitiría distinguirlos.</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CGeneralPage</name>

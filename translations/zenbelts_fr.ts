@@ -651,6 +651,18 @@
         <source>%1: what to turn</source>
         <translation>%1&#xa0;: ce qu&apos;il faut tourner</translation>
     </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5</source>
+        <translation>%1 : tourner de %2° vers %3, de %4 à %5</translation>
+    </message>
+    <message>
+        <source>The observations cannot tell these adjustments apart; they stay as set up.</source>
+        <translation>Les relevés ne permettent pas de distinguer ces réglages ; ils restent tels que prévus.</translation>
+    </message>
+    <message>
+        <source>Observing the satellite at %1 would tell them apart.</source>
+        <translation>Un relevé du satellite à %1 permettrait de les distinguer.</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CGeneralPage</name>
@@ -1141,7 +1153,7 @@
     </message>
     <message>
         <source> Location: %1</source>
-        <translation> Emplacement : %1</translation>
+        <translation> Emplacement&#xa0;: %1</translation>
     </message>
 </context>
 </TS>

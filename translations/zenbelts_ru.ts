@@ -651,6 +651,18 @@
         <source>%1: what to turn</source>
         <translation>%1: что подкрутить</translation>
     </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5</source>
+        <translation>%1: повернуть на %2° в сторону %3, с %4 на %5</translation>
+    </message>
+    <message>
+        <source>The observations cannot tell these adjustments apart; they stay as set up.</source>
+        <translation>По замерам эти настройки не различить; они остаются как заданы.</translation>
+    </message>
+    <message>
+        <source>Observing the satellite at %1 would tell them apart.</source>
+        <translation>Замер спутника на %1 позволил бы их различить.</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CGeneralPage</name>

@@ -94,6 +94,17 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignL
 
 }  // namespace
 
+QString CDiagnoseDialog::AdviceText(const TurnAdvice& t) const
+{
+    // "Pole N/S: turn 0.7° S, from 1.2°N to 0.5°N": from the mount as found to the set-up.
+    const AdjustmentInfo& a = Adjustments[static_cast<std::size_t>(t.adjustment)];
+    const auto tenths = [&a](int value) { return Utf8(FormatTenths(value, a.positive, a.negative)); };
+    const int fitted = diagnosis_ ? diagnosis_->fitted[static_cast<std::size_t>(t.adjustment)] : 0;
+    return tr("%1: turn %2\u00b0 %3, from %4 to %5")
+        .arg(AdjustmentText(a.title), QString::number(t.degrees, 'f', 1), QString(QLatin1Char(t.direction)),
+             tenths(fitted), tenths(settings_.*(a.value)));
+}
+
 CDiagnoseDialog::CDiagnoseDialog(const MountSettings& settings, const SatelliteCatalogue& catalogue,
                                  const QString& title, QWidget* parent)
     : QDialog(parent), settings_(settings), catalogue_(catalogue), title_(title),
@@ -355,12 +366,20 @@ void CDiagnoseDialog::FillReport()
                 unresolved << AdjustmentText(Adjustments[i].title);
         }
     }
-    notes_->setText(tr("Undetermined: %1")
-                        .arg(unresolved.isEmpty() ? tr("nothing") : unresolved.join(QStringLiteral(", ")))
-                    + QStringLiteral("\n") + Utf8(d.explanation));
+    QString notes = tr("Undetermined: %1")
+                        .arg(unresolved.isEmpty() ? tr("nothing") : unresolved.join(QStringLiteral(", ")));
+    if (!unresolved.isEmpty()) {
+        notes += QLatin1Char('\n')
+                 + tr("The observations cannot tell these adjustments apart; they stay as set up.");
+        if (d.separatingSatellite)
+            notes += QLatin1Char(' ')
+                     + tr("Observing the satellite at %1 would tell them apart.")
+                           .arg(Utf8(FormatSatelliteLabel(*d.separatingSatellite)));
+    }
+    notes_->setText(notes);
     QStringList advice;
     for (const TurnAdvice& t : d.advice)
-        advice << Utf8(t.text);
+        advice << AdviceText(t);
     advice_->setText(advice.isEmpty() ? tr("Nothing to turn: the mount stands as the set-up.")
                                       : advice.join(QStringLiteral("\n")));
     for (QPushButton* button : {showFound_, print_, preview_})
@@ -514,7 +533,7 @@ void CDiagnoseDialog::PaintPage(QPainter& painter, const QRect& page) const
         y += line(body, tr("Nothing to turn: the mount stands as the set-up."));
     } else {
         for (const TurnAdvice& t : d.advice)
-            y += line(bold, QStringLiteral("\u2022  ") + Utf8(t.text));
+            y += line(bold, QStringLiteral("\u2022  ") + AdviceText(t));
     }
     y += gap;
 

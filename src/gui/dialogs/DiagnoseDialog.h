@@ -64,6 +64,8 @@ signals:
     void mountAsFound(const zenbelts::MountSettings& settings, const QString& title);
 
 private:
+    // One line of advice in the user's language.
+    QString AdviceText(const TurnAdvice& advice) const;
     void AddRow(int position);
     void ClearReport();
     void FillReport();
