@@ -559,8 +559,8 @@ TEST(Diagnose, TwoSatellitesNameWhatIsUndetermined)
         EXPECT_TRUE(std::binary_search(visible.begin(), visible.end(), *d.separatingSatellite));
         EXPECT_NE(d.explanation.find(FormatSatelliteLabel(*d.separatingSatellite)), std::string::npos);
 
-        const ArcRow& row
-            = ComputeArcTable(truth, catalogue)[static_cast<std::size_t>(*d.separatingSatellite / 20)];
+        const std::vector<ArcRow> table = ComputeArcTable(truth, catalogue);
+        const ArcRow& row = table[static_cast<std::size_t>(*d.separatingSatellite / 20)];
         observed.push_back({row.position, row.motorAngle, row.offset});
         EXPECT_GT(Diagnose(file, catalogue, observed).determined, d.determined);
         EXPECT_TRUE(StoresAndLoadsTheSame(FittedSettings(file, d)));
