@@ -7,6 +7,7 @@
 #include "cli/DiagnoseCommand.h"
 #include "cli/Json.h"
 #include "cli/ReceiverCommands.h"
+#include "cli/TextOut.h"
 #include "io/FileAccess.h"
 #include "model/MountSettings.h"
 #include "model/OptimiseMount.h"
@@ -273,22 +274,6 @@ int CommandPrint(Arguments args, const fs::path& defaultSats)
         Fail(Shown(*output) + ": cannot write it: the page came out empty");
     WriteOutputFile(*output, ToBytes(pdf));
     return ExitOk;
-}
-
-// Pads UTF-8 text to a width in characters.
-std::string Padded(const std::string& text, std::size_t width)
-{
-    std::size_t characters = 0;
-    for (char c : text)
-        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return text + std::string(characters < width ? width - characters : 1, ' ');
-}
-
-std::string Number(const char* format, double value)
-{
-    char text[48];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
 }
 
 int CommandArc(Arguments args, const fs::path& defaultSats, std::ostream& out)

@@ -3,6 +3,7 @@
 #include "cli/Cli.h"
 #include "cli/CommandFiles.h"
 #include "cli/Json.h"
+#include "cli/TextOut.h"
 #include "io/FileAccess.h"
 #include "model/Diagnose.h"
 #include "model/Observations.h"
@@ -30,22 +31,6 @@ std::vector<Observation> ReadObservationsFile(const std::string& path)
     } catch (const ObservationsError& e) {
         Fail(Shown(path) + ": " + e.what());
     }
-}
-
-std::string Number(const char* format, double value)
-{
-    char text[48];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-// Pads UTF-8 text to a width in characters.
-std::string Padded(const std::string& text, std::size_t width)
-{
-    std::size_t characters = 0;
-    for (char c : text)
-        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return text + std::string(characters < width ? width - characters : 1, ' ');
 }
 
 // Plain words broken into lines of at most width characters (longer words whole).

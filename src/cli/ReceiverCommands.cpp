@@ -3,6 +3,7 @@
 #include "catalogue/ReceiverSources.h"
 #include "cli/Cli.h"
 #include "cli/CommandFiles.h"
+#include "cli/TextOut.h"
 #include "io/FileAccess.h"
 #include "model/OptimiseMount.h"
 #include "model/Receiver.h"
@@ -18,13 +19,6 @@ namespace zenbelts::cli {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Number(const char* format, double value)
-{
-    char text[48];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
 
 std::string Count(std::size_t n, const char* one, const char* many)
 {

@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "cli/CliFixture.h"
 #include "model/MountSettings.h"
 #include "model/SettingsArchive.h"
 
@@ -20,50 +21,9 @@ namespace fs = std::filesystem;
 using testing::HasSubstr;
 using testing::StartsWith;
 
-class Cli : public testing::Test {
+class Cli : public CliFixture {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path()
-               / ("zenbelts-cli-"
-                  + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        std::ofstream(Path("sats.lst")) << "0000=Zero\n0130=Hot\n0770=Here\n1800=Far\n3550=West\n";
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-
-    int Run(std::vector<std::string> args)
-    {
-        out_.str("");
-        err_.str("");
-        return RunCli(args, dir_ / "sats.lst", out_, err_);
-    }
-
-    std::string Bytes(const std::string& name) const
-    {
-        std::ifstream in(Path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    MountSettings Read(const std::string& name) const
-    {
-        const std::string b = Bytes(name);
-        MountSettings s;
-        LoadSettings(std::span(reinterpret_cast<const std::uint8_t*>(b.data()), b.size()), s);
-        return s;
-    }
-
-    long ErrorLines() const
-    {
-        const std::string text = err_.str();
-        return std::count(text.begin(), text.end(), '\n');
-    }
-
-    fs::path dir_;
-    std::ostringstream out_, err_;
+    void SetUp() override { MakeFolder("0000=Zero\n0130=Hot\n0770=Here\n1800=Far\n3550=West\n"); }
 };
 
 TEST_F(Cli, NewWritesTheFactorySetUpWithEveryTenthEntry)

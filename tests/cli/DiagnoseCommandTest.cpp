@@ -1,5 +1,6 @@
 #include "catalogue/SatelliteList.h"
 #include "cli/Cli.h"
+#include "cli/CliFixture.h"
 #include "model/Diagnose.h"
 #include "model/MountSettings.h"
 #include "model/SettingsArchive.h"
@@ -26,19 +27,14 @@ using testing::StartsWith;
 
 // A set-up from `new` and observations of a mount whose dish declination is
 // 0.7° off: due south of the site, as here, only that can be told for sure.
-class DiagnoseCommand : public testing::Test {
+class DiagnoseCommand : public CliFixture {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path()
-               / ("zenbelts-diagnose-"
-                  + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        std::ofstream list(Path("sats.lst"));
+        std::string list;
         for (int p = 200; p <= 1300; p += 100)
-            list << (p < 1000 ? "0" : "") << p << "=S" << p << "\n";
-        list.close();
+            list += (p < 1000 ? "0" : "") + std::to_string(p) + "=S" + std::to_string(p) + "\n";
+        MakeFolder(list);
         ASSERT_TRUE(LoadSatelliteListFile(Path("sats.lst"), catalogue_));
         ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk) << err_.str();
         settings_ = Read("a.zb");
@@ -55,35 +51,9 @@ protected:
         observations_[1].offset.reset();  // not tried there
         std::ofstream(Path("seen.csv")) << WriteObservations(observations_);
     }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-
-    int Run(std::vector<std::string> args)
-    {
-        out_.str("");
-        err_.str("");
-        return RunCli(args, dir_ / "sats.lst", out_, err_);
-    }
-
-    std::string Bytes(const std::string& name) const
-    {
-        std::ifstream in(Path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
-    MountSettings Read(const std::string& name) const
-    {
-        const std::string b = Bytes(name);
-        MountSettings s;
-        LoadSettings(std::span(reinterpret_cast<const std::uint8_t*>(b.data()), b.size()), s);
-        return s;
-    }
 
     Diagnosis Expected() const { return Diagnose(settings_, catalogue_, observations_); }
 
-    fs::path dir_;
-    std::ostringstream out_, err_;
     SatelliteCatalogue catalogue_;
     MountSettings settings_, truth_;
     std::vector<Observation> observations_;

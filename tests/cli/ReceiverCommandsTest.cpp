@@ -1,5 +1,6 @@
 #include "catalogue/SatelliteList.h"
 #include "cli/Cli.h"
+#include "cli/CliFixture.h"
 #include "model/MountSettings.h"
 #include "model/Receiver.h"
 #include "model/SettingsArchive.h"
@@ -33,35 +34,12 @@ std::string Sample(const std::string& name)
     return (Samples() / name).string();
 }
 
-class ReceiverCommands : public testing::Test {
+class ReceiverCommands : public CliFixture {
 protected:
-    void SetUp() override
-    {
-        dir_ = fs::temp_directory_path()
-               / ("zenbelts-receiver-"
-                  + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        Write("sats.lst", "0000=Zero\n0130=Hot\n0192=Astra\n0770=Here\n1800=Far\n3550=West\n");
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    void SetUp() override { MakeFolder("0000=Zero\n0130=Hot\n0192=Astra\n0770=Here\n1800=Far\n3550=West\n"); }
     void Write(const std::string& name, const std::string& text) const
     {
         std::ofstream(Path(name), std::ios::binary) << text;
-    }
-    std::string Bytes(const std::string& name) const
-    {
-        std::ifstream in(Path(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    MountSettings Read(const std::string& name) const
-    {
-        const std::string b = Bytes(name);
-        MountSettings s;
-        LoadSettings(std::span(reinterpret_cast<const std::uint8_t*>(b.data()), b.size()), s);
-        return s;
     }
     SatelliteCatalogue Catalogue() const
     {
@@ -79,16 +57,6 @@ protected:
         }
         return chosen;
     }
-
-    int Run(std::vector<std::string> args)
-    {
-        out_.str("");
-        err_.str("");
-        return RunCli(args, dir_ / "sats.lst", out_, err_);
-    }
-
-    fs::path dir_;
-    std::ostringstream out_, err_;
 };
 
 // Every line of a written list: four digits, '=', a name; ascending.

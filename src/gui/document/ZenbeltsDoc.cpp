@@ -48,10 +48,7 @@ bool CZenbeltsDoc::OnOpenDocument(const QString& path, QString& error)
         error = tr("not a valid Zenbelt file: %1").arg(QString::fromStdString(PrintableText(e.detail())));
         return false;
     }
-    pathName_ = path;
-    SetTitle(QFileInfo(path).fileName());
-    SetModifiedFlag(false);
-    emit kept();
+    Keep(path);
     return true;
 }
 
@@ -63,11 +60,16 @@ bool CZenbeltsDoc::OnSaveDocument(const QString& path, QString& error)
         error = QString::fromStdString(PrintableText(why));
         return false;
     }
+    Keep(path);
+    return true;
+}
+
+void CZenbeltsDoc::Keep(const QString& path)
+{
     pathName_ = path;
     SetTitle(QFileInfo(path).fileName());
     SetModifiedFlag(false);
     emit kept();
-    return true;
 }
 
 void CZenbeltsDoc::SetTitle(const QString& title)

@@ -77,6 +77,9 @@ signals:
     void kept();
 
 private:
+    // The set-up is the file's now: it takes the file's name and is no longer modified.
+    void Keep(const QString& path);
+
     const SatelliteCatalogue& catalogue_;
     MountSettings settings_;
     QString pathName_;

@@ -69,6 +69,16 @@ QByteArray AppFixture::StoredDefault() const
     return store.value(QStringLiteral("Settings/Default")).toByteArray();
 }
 
+QString AppFixture::WriteSetUp(const QString& name, int latitude) const
+{
+    MountSettings s;
+    s.LoadFactoryDefaults({});
+    s.latitude = latitude;
+    s.Recalculate(true);
+    WriteFile(name, Bytes(s));
+    return Path(name);
+}
+
 QByteArray AppFixture::Bytes(const MountSettings& settings)
 {
     const std::vector<std::uint8_t> bytes = StoreSettings(settings);

@@ -34,6 +34,9 @@ protected:
     void StoreDefault(const QByteArray& bytes) const;
     QByteArray StoredDefault() const;
 
+    // Writes the factory set-up moved to a latitude as a file; returns its path.
+    QString WriteSetUp(const QString& name, int latitude) const;
+
     static QByteArray Bytes(const MountSettings& settings);
     static MountSettings FromBytes(const QByteArray& bytes);
     // Lets queued work run: the update pass, the first-run step.

@@ -12,16 +12,6 @@ protected:
         AppFixture::SetUp();
         StartWithStoredDefault();
     }
-
-    QString WriteSetUp(const QString& name, int latitude)
-    {
-        MountSettings s;
-        s.LoadFactoryDefaults({});
-        s.latitude = latitude;
-        s.Recalculate(true);
-        WriteFile(name, Bytes(s));
-        return Path(name);
-    }
 };
 
 TEST_F(Documents, OpeningMakesTheFileTheDefaultForNewDocuments)

@@ -45,16 +45,6 @@ protected:
         };
     }
 
-    QString WriteSetUp(const QString& name, int latitude)
-    {
-        MountSettings s;
-        s.LoadFactoryDefaults({});
-        s.latitude = latitude;
-        s.Recalculate(true);
-        WriteFile(name, Bytes(s));
-        return Path(name);
-    }
-
     // A change the user makes: one step of the pole's east/west slider.
     void Change(CZenbeltsDoc& doc)
     {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+// Numbers and columns of the tool's listings.
+
+namespace zenbelts::cli {
+
+// One number in a printf format ("%.2f", "%.17g"), in the C locale's digits.
+inline std::string Number(const char* format, double value)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// Pads UTF-8 text to a width in characters, with at least one blank after it.
+inline std::string Padded(const std::string& text, std::size_t width)
+{
+    std::size_t characters = 0;
+    for (char c : text)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return text + std::string(characters < width ? width - characters : 1, ' ');
+}
+
+}  // namespace zenbelts::cli
