@@ -91,6 +91,30 @@
         <source>Declination</source>
         <translation>الميل</translation>
     </message>
+    <message>
+        <source>pole north/south</source>
+        <translation>ميل السارية شمال/جنوب</translation>
+    </message>
+    <message>
+        <source>pole east/west</source>
+        <translation>ميل السارية شرق/غرب</translation>
+    </message>
+    <message>
+        <source>motor azimuth</source>
+        <translation>سمت المحرك</translation>
+    </message>
+    <message>
+        <source>motor elevation</source>
+        <translation>ارتفاع المحرك</translation>
+    </message>
+    <message>
+        <source>dish azimuth</source>
+        <translation>سمت الطبق</translation>
+    </message>
+    <message>
+        <source>dish declination</source>
+        <translation>ميل الطبق</translation>
+    </message>
 </context>
 <context>
     <name>io</name>
@@ -105,6 +129,148 @@
     <message>
         <source>it is not a regular file</source>
         <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>cannot list the folder: %1</source>
+        <translation>تعذّر سرد المجلد: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>a folder is read as .ini files or scan tables, not as %1</source>
+        <translation>يُقرأ المجلد كملفات ‎.ini أو جداول مسح، لا كـ %1</translation>
+    </message>
+    <message>
+        <source>cannot tell which format it is in</source>
+        <translation>تعذّر تحديد صيغته</translation>
+    </message>
+    <message>
+        <source>a list of channels (%1) names positions, not satellites</source>
+        <translation>قائمة القنوات (%1) تسمّي مواقع لا أقمارًا</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2</source>
+        <translation>السطر %1 أطول من %2</translation>
+    </message>
+    <message>
+        <source>cannot read it</source>
+        <translation>تعذّرت قراءته</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>حجمه أكبر من %1</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 ميبيبايت</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 كيبيبايت</translation>
+    </message>
+    <message>
+        <source>1 byte</source>
+        <translation>بايت واحد</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 بايت</translation>
+    </message>
+    <message>
+        <source>cannot open it: %1</source>
+        <translation>تعذّر فتحه: %1</translation>
+    </message>
+    <message>
+        <source>cannot read it: %1</source>
+        <translation>تعذّرت قراءته: %1</translation>
+    </message>
+    <message>
+        <source>cannot write it: %1</source>
+        <translation>تعذّرت كتابته: %1</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>لا يوجد اسم ملف</translation>
+    </message>
+</context>
+<context>
+    <name>observations</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>السطر %1: %2</translation>
+    </message>
+    <message>
+        <source>the header must be %1</source>
+        <translation>يجب أن يكون سطر العنوان %1</translation>
+    </message>
+    <message>
+        <source>expected 3 fields (position,motorAngle,offset), found %1</source>
+        <translation>المتوقع 3 حقول (position,motorAngle,offset)، والموجود %1</translation>
+    </message>
+    <message>
+        <source>the position is missing</source>
+        <translation>الموقع مفقود</translation>
+    </message>
+    <message>
+        <source>the position is neither 0 to 3599 tenths nor a label like 19.2E</source>
+        <translation>الموقع ليس عددًا من الأعشار بين 0 و3599 ولا تسمية مثل 19.2E</translation>
+    </message>
+    <message>
+        <source>the motor angle is missing</source>
+        <translation>زاوية المحرك مفقودة</translation>
+    </message>
+    <message>
+        <source>the motor angle is not a number</source>
+        <translation>زاوية المحرك ليست رقمًا</translation>
+    </message>
+    <message>
+        <source>the motor angle is out of range (-180 to 180 degrees)</source>
+        <translation>زاوية المحرك خارج النطاق (من -180 إلى 180 درجة)</translation>
+    </message>
+    <message>
+        <source>the offset is not a number</source>
+        <translation>الانحراف ليس رقمًا</translation>
+    </message>
+    <message>
+        <source>the offset is out of range (-90 to 90 degrees)</source>
+        <translation>الانحراف خارج النطاق (من -90 إلى 90 درجة)</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1</source>
+        <translation>السطر أطول من %1</translation>
+    </message>
+</context>
+<context>
+    <name>setup</name>
+    <message>
+        <source>it ends early</source>
+        <translation>ينتهي قبل أوانه</translation>
+    </message>
+    <message>
+        <source>the %1 is out of range</source>
+        <translation>القيمة خارج النطاق: %1</translation>
+    </message>
+    <message>
+        <source>the %1 limits are out of range</source>
+        <translation>الحدود خارج النطاق: %1</translation>
+    </message>
+    <message>
+        <source>the %1 is outside its limits</source>
+        <translation>القيمة خارج حدودها: %1</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>خط العرض</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>الارتفاع</translation>
     </message>
 </context>
 <context>

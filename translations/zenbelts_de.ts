@@ -91,6 +91,30 @@
         <source>Declination</source>
         <translation>Deklination</translation>
     </message>
+    <message>
+        <source>pole north/south</source>
+        <translation>Mastneigung Nord/Süd</translation>
+    </message>
+    <message>
+        <source>pole east/west</source>
+        <translation>Mastneigung Ost/West</translation>
+    </message>
+    <message>
+        <source>motor azimuth</source>
+        <translation>Motor-Azimut</translation>
+    </message>
+    <message>
+        <source>motor elevation</source>
+        <translation>Motor-Elevation</translation>
+    </message>
+    <message>
+        <source>dish azimuth</source>
+        <translation>Spiegel-Azimut</translation>
+    </message>
+    <message>
+        <source>dish declination</source>
+        <translation>Spiegel-Deklination</translation>
+    </message>
 </context>
 <context>
     <name>io</name>
@@ -105,6 +129,148 @@
     <message>
         <source>it is not a regular file</source>
         <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>cannot list the folder: %1</source>
+        <translation>Der Ordner kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>a folder is read as .ini files or scan tables, not as %1</source>
+        <translation>ein Ordner wird als .ini-Dateien oder Suchlauftabellen gelesen, nicht als %1</translation>
+    </message>
+    <message>
+        <source>cannot tell which format it is in</source>
+        <translation>das Format ist nicht zu erkennen</translation>
+    </message>
+    <message>
+        <source>a list of channels (%1) names positions, not satellites</source>
+        <translation>eine Kanalliste (%1) nennt Positionen, keine Satelliten</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2</source>
+        <translation>Zeile %1 ist länger als %2</translation>
+    </message>
+    <message>
+        <source>cannot read it</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>sie ist größer als %1</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>1 byte</source>
+        <translation>1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>cannot open it: %1</source>
+        <translation>sie kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot read it: %1</source>
+        <translation>sie kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot write it: %1</source>
+        <translation>sie kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>kein Dateiname</translation>
+    </message>
+</context>
+<context>
+    <name>observations</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the header must be %1</source>
+        <translation>die Kopfzeile muss %1 lauten</translation>
+    </message>
+    <message>
+        <source>expected 3 fields (position,motorAngle,offset), found %1</source>
+        <translation>3 Felder erwartet (position,motorAngle,offset), %1 gefunden</translation>
+    </message>
+    <message>
+        <source>the position is missing</source>
+        <translation>die Position fehlt</translation>
+    </message>
+    <message>
+        <source>the position is neither 0 to 3599 tenths nor a label like 19.2E</source>
+        <translation>die Position ist weder 0 bis 3599 Zehntel noch eine Angabe wie 19.2E</translation>
+    </message>
+    <message>
+        <source>the motor angle is missing</source>
+        <translation>der Motorwinkel fehlt</translation>
+    </message>
+    <message>
+        <source>the motor angle is not a number</source>
+        <translation>der Motorwinkel ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the motor angle is out of range (-180 to 180 degrees)</source>
+        <translation>der Motorwinkel liegt außerhalb des Bereichs (-180 bis 180 Grad)</translation>
+    </message>
+    <message>
+        <source>the offset is not a number</source>
+        <translation>der Versatz ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the offset is out of range (-90 to 90 degrees)</source>
+        <translation>der Versatz liegt außerhalb des Bereichs (-90 bis 90 Grad)</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1</source>
+        <translation>die Zeile ist länger als %1</translation>
+    </message>
+</context>
+<context>
+    <name>setup</name>
+    <message>
+        <source>it ends early</source>
+        <translation>sie endet zu früh</translation>
+    </message>
+    <message>
+        <source>the %1 is out of range</source>
+        <translation>Wert außerhalb des Bereichs: %1</translation>
+    </message>
+    <message>
+        <source>the %1 limits are out of range</source>
+        <translation>Grenzen außerhalb des Bereichs: %1</translation>
+    </message>
+    <message>
+        <source>the %1 is outside its limits</source>
+        <translation>Wert außerhalb seiner Grenzen: %1</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>Höhe</translation>
     </message>
 </context>
 <context>

@@ -91,6 +91,30 @@
         <source>Declination</source>
         <translation>Declinación</translation>
     </message>
+    <message>
+        <source>pole north/south</source>
+        <translation>inclinación norte/sur del mástil</translation>
+    </message>
+    <message>
+        <source>pole east/west</source>
+        <translation>inclinación este/oeste del mástil</translation>
+    </message>
+    <message>
+        <source>motor azimuth</source>
+        <translation>acimut del motor</translation>
+    </message>
+    <message>
+        <source>motor elevation</source>
+        <translation>elevación del motor</translation>
+    </message>
+    <message>
+        <source>dish azimuth</source>
+        <translation>acimut de la antena</translation>
+    </message>
+    <message>
+        <source>dish declination</source>
+        <translation>declinación de la antena</translation>
+    </message>
 </context>
 <context>
     <name>io</name>
@@ -105,6 +129,148 @@
     <message>
         <source>it is not a regular file</source>
         <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>cannot list the folder: %1</source>
+        <translation>no se puede listar la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>a folder is read as .ini files or scan tables, not as %1</source>
+        <translation>una carpeta se lee como archivos .ini o tablas de búsqueda, no como %1</translation>
+    </message>
+    <message>
+        <source>cannot tell which format it is in</source>
+        <translation>no se reconoce su formato</translation>
+    </message>
+    <message>
+        <source>a list of channels (%1) names positions, not satellites</source>
+        <translation>una lista de canales (%1) nombra posiciones, no satélites</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2</source>
+        <translation>la línea %1 supera %2</translation>
+    </message>
+    <message>
+        <source>cannot read it</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>supera %1</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 KiB</translation>
+    </message>
+    <message>
+        <source>1 byte</source>
+        <translation>1 byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>cannot open it: %1</source>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>cannot read it: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>cannot write it: %1</source>
+        <translation>no se puede escribir: %1</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>falta el nombre del archivo</translation>
+    </message>
+</context>
+<context>
+    <name>observations</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>the header must be %1</source>
+        <translation>el encabezado debe ser %1</translation>
+    </message>
+    <message>
+        <source>expected 3 fields (position,motorAngle,offset), found %1</source>
+        <translation>se esperaban 3 campos (position,motorAngle,offset), hay %1</translation>
+    </message>
+    <message>
+        <source>the position is missing</source>
+        <translation>falta la posición</translation>
+    </message>
+    <message>
+        <source>the position is neither 0 to 3599 tenths nor a label like 19.2E</source>
+        <translation>la posición no es ni de 0 a 3599 décimas ni una etiqueta como 19.2E</translation>
+    </message>
+    <message>
+        <source>the motor angle is missing</source>
+        <translation>falta el ángulo del motor</translation>
+    </message>
+    <message>
+        <source>the motor angle is not a number</source>
+        <translation>el ángulo del motor no es un número</translation>
+    </message>
+    <message>
+        <source>the motor angle is out of range (-180 to 180 degrees)</source>
+        <translation>el ángulo del motor está fuera de rango (-180 a 180 grados)</translation>
+    </message>
+    <message>
+        <source>the offset is not a number</source>
+        <translation>el desvío no es un número</translation>
+    </message>
+    <message>
+        <source>the offset is out of range (-90 to 90 degrees)</source>
+        <translation>el desvío está fuera de rango (-90 a 90 grados)</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1</source>
+        <translation>la línea supera %1</translation>
+    </message>
+</context>
+<context>
+    <name>setup</name>
+    <message>
+        <source>it ends early</source>
+        <translation>termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>the %1 is out of range</source>
+        <translation>valor fuera de rango: %1</translation>
+    </message>
+    <message>
+        <source>the %1 limits are out of range</source>
+        <translation>límites fuera de rango: %1</translation>
+    </message>
+    <message>
+        <source>the %1 is outside its limits</source>
+        <translation>valor fuera de sus límites: %1</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>latitud</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>longitud</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>altitud</translation>
     </message>
 </context>
 <context>

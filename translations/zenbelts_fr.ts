@@ -91,6 +91,30 @@
         <source>Declination</source>
         <translation>Déclinaison</translation>
     </message>
+    <message>
+        <source>pole north/south</source>
+        <translation>inclinaison nord/sud du mât</translation>
+    </message>
+    <message>
+        <source>pole east/west</source>
+        <translation>inclinaison est/ouest du mât</translation>
+    </message>
+    <message>
+        <source>motor azimuth</source>
+        <translation>azimut du moteur</translation>
+    </message>
+    <message>
+        <source>motor elevation</source>
+        <translation>élévation du moteur</translation>
+    </message>
+    <message>
+        <source>dish azimuth</source>
+        <translation>azimut de la parabole</translation>
+    </message>
+    <message>
+        <source>dish declination</source>
+        <translation>déclinaison de la parabole</translation>
+    </message>
 </context>
 <context>
     <name>io</name>
@@ -105,6 +129,148 @@
     <message>
         <source>it is not a regular file</source>
         <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot list the folder: %1</source>
+        <translation>impossible de lister le dossier : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>a folder is read as .ini files or scan tables, not as %1</source>
+        <translation>un dossier se lit comme fichiers .ini ou tables de balayage, pas comme %1</translation>
+    </message>
+    <message>
+        <source>cannot tell which format it is in</source>
+        <translation>impossible de reconnaître son format</translation>
+    </message>
+    <message>
+        <source>a list of channels (%1) names positions, not satellites</source>
+        <translation>une liste de chaînes (%1) nomme des positions, pas des satellites</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2</source>
+        <translation>la ligne %1 dépasse %2</translation>
+    </message>
+    <message>
+        <source>cannot read it</source>
+        <translation>impossible de le lire</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>il dépasse %1</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 Mio</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 Kio</translation>
+    </message>
+    <message>
+        <source>1 byte</source>
+        <translation>1 octet</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>cannot open it: %1</source>
+        <translation>impossible de l’ouvrir : %1</translation>
+    </message>
+    <message>
+        <source>cannot read it: %1</source>
+        <translation>impossible de le lire : %1</translation>
+    </message>
+    <message>
+        <source>cannot write it: %1</source>
+        <translation>impossible de l’écrire : %1</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>aucun nom de fichier</translation>
+    </message>
+</context>
+<context>
+    <name>observations</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>the header must be %1</source>
+        <translation>l’en-tête doit être %1</translation>
+    </message>
+    <message>
+        <source>expected 3 fields (position,motorAngle,offset), found %1</source>
+        <translation>3 champs attendus (position,motorAngle,offset), %1 trouvés</translation>
+    </message>
+    <message>
+        <source>the position is missing</source>
+        <translation>la position manque</translation>
+    </message>
+    <message>
+        <source>the position is neither 0 to 3599 tenths nor a label like 19.2E</source>
+        <translation>la position n’est ni un nombre de dixièmes de 0 à 3599 ni une étiquette comme 19.2E</translation>
+    </message>
+    <message>
+        <source>the motor angle is missing</source>
+        <translation>l’angle du moteur manque</translation>
+    </message>
+    <message>
+        <source>the motor angle is not a number</source>
+        <translation>l’angle du moteur n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the motor angle is out of range (-180 to 180 degrees)</source>
+        <translation>l’angle du moteur est hors limites (-180 à 180 degrés)</translation>
+    </message>
+    <message>
+        <source>the offset is not a number</source>
+        <translation>l’écart n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the offset is out of range (-90 to 90 degrees)</source>
+        <translation>l’écart est hors limites (-90 à 90 degrés)</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1</source>
+        <translation>la ligne dépasse %1</translation>
+    </message>
+</context>
+<context>
+    <name>setup</name>
+    <message>
+        <source>it ends early</source>
+        <translation>il se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>the %1 is out of range</source>
+        <translation>valeur hors limites : %1</translation>
+    </message>
+    <message>
+        <source>the %1 limits are out of range</source>
+        <translation>limites hors plage : %1</translation>
+    </message>
+    <message>
+        <source>the %1 is outside its limits</source>
+        <translation>valeur hors de ses limites : %1</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>latitude</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>longitude</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>altitude</translation>
     </message>
 </context>
 <context>
@@ -653,11 +819,11 @@
     </message>
     <message>
         <source>%1: turn %2° %3, from %4 to %5</source>
-        <translation>%1 : tourner de %2° vers %3, de %4 à %5</translation>
+        <translation>%1&#xa0;: tourner de %2° vers %3, de %4 à %5</translation>
     </message>
     <message>
         <source>The observations cannot tell these adjustments apart; they stay as set up.</source>
-        <translation>Les relevés ne permettent pas de distinguer ces réglages ; ils restent tels que prévus.</translation>
+        <translation>Les relevés ne permettent pas de distinguer ces réglages&#xa0;; ils restent tels que prévus.</translation>
     </message>
     <message>
         <source>Observing the satellite at %1 would tell them apart.</source>

@@ -91,6 +91,30 @@
         <source>Declination</source>
         <translation>Склонение</translation>
     </message>
+    <message>
+        <source>pole north/south</source>
+        <translation>наклон мачты север/юг</translation>
+    </message>
+    <message>
+        <source>pole east/west</source>
+        <translation>наклон мачты восток/запад</translation>
+    </message>
+    <message>
+        <source>motor azimuth</source>
+        <translation>азимут мотора</translation>
+    </message>
+    <message>
+        <source>motor elevation</source>
+        <translation>угол места мотора</translation>
+    </message>
+    <message>
+        <source>dish azimuth</source>
+        <translation>азимут антенны</translation>
+    </message>
+    <message>
+        <source>dish declination</source>
+        <translation>склонение антенны</translation>
+    </message>
 </context>
 <context>
     <name>io</name>
@@ -105,6 +129,148 @@
     <message>
         <source>it is not a regular file</source>
         <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>cannot list the folder: %1</source>
+        <translation>не удаётся прочитать папку: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>a folder is read as .ini files or scan tables, not as %1</source>
+        <translation>папка читается как файлы .ini или таблицы поиска, а не как %1</translation>
+    </message>
+    <message>
+        <source>cannot tell which format it is in</source>
+        <translation>не удаётся определить формат</translation>
+    </message>
+    <message>
+        <source>a list of channels (%1) names positions, not satellites</source>
+        <translation>список каналов (%1) называет позиции, а не спутники</translation>
+    </message>
+    <message>
+        <source>line %1 is longer than %2</source>
+        <translation>строка %1 длиннее %2</translation>
+    </message>
+    <message>
+        <source>cannot read it</source>
+        <translation>не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>он больше %1</translation>
+    </message>
+    <message>
+        <source>%1 MiB</source>
+        <translation>%1 МиБ</translation>
+    </message>
+    <message>
+        <source>%1 KiB</source>
+        <translation>%1 КиБ</translation>
+    </message>
+    <message>
+        <source>1 byte</source>
+        <translation>1 байт</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 байт</translation>
+    </message>
+    <message>
+        <source>cannot open it: %1</source>
+        <translation>не удаётся открыть: %1</translation>
+    </message>
+    <message>
+        <source>cannot read it: %1</source>
+        <translation>не удаётся прочитать: %1</translation>
+    </message>
+    <message>
+        <source>cannot write it: %1</source>
+        <translation>не удаётся записать: %1</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>нет имени файла</translation>
+    </message>
+</context>
+<context>
+    <name>observations</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <source>the header must be %1</source>
+        <translation>заголовок должен быть %1</translation>
+    </message>
+    <message>
+        <source>expected 3 fields (position,motorAngle,offset), found %1</source>
+        <translation>ожидалось 3 поля (position,motorAngle,offset), найдено %1</translation>
+    </message>
+    <message>
+        <source>the position is missing</source>
+        <translation>нет позиции</translation>
+    </message>
+    <message>
+        <source>the position is neither 0 to 3599 tenths nor a label like 19.2E</source>
+        <translation>позиция не является ни числом десятых от 0 до 3599, ни меткой вида 19.2E</translation>
+    </message>
+    <message>
+        <source>the motor angle is missing</source>
+        <translation>нет угла мотора</translation>
+    </message>
+    <message>
+        <source>the motor angle is not a number</source>
+        <translation>угол мотора — не число</translation>
+    </message>
+    <message>
+        <source>the motor angle is out of range (-180 to 180 degrees)</source>
+        <translation>угол мотора вне диапазона (от -180 до 180 градусов)</translation>
+    </message>
+    <message>
+        <source>the offset is not a number</source>
+        <translation>смещение — не число</translation>
+    </message>
+    <message>
+        <source>the offset is out of range (-90 to 90 degrees)</source>
+        <translation>смещение вне диапазона (от -90 до 90 градусов)</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1</source>
+        <translation>строка длиннее %1</translation>
+    </message>
+</context>
+<context>
+    <name>setup</name>
+    <message>
+        <source>it ends early</source>
+        <translation>он обрывается раньше времени</translation>
+    </message>
+    <message>
+        <source>the %1 is out of range</source>
+        <translation>значение вне диапазона: %1</translation>
+    </message>
+    <message>
+        <source>the %1 limits are out of range</source>
+        <translation>пределы вне диапазона: %1</translation>
+    </message>
+    <message>
+        <source>the %1 is outside its limits</source>
+        <translation>значение за своими пределами: %1</translation>
+    </message>
+    <message>
+        <source>latitude</source>
+        <translation>широта</translation>
+    </message>
+    <message>
+        <source>longitude</source>
+        <translation>долгота</translation>
+    </message>
+    <message>
+        <source>altitude</source>
+        <translation>высота</translation>
     </message>
 </context>
 <context>

@@ -55,24 +55,25 @@ constexpr const char* Usage
 MountSettings ReadSettingsFile(const std::string& path)
 {
     std::vector<std::uint8_t> bytes;
-    std::string error;
+    Message error;
     ReadProblem problem = ReadProblem::None;
     if (!ReadRegularFile(path, SetUpFileMaxBytes, bytes, error, &problem))
-        Fail(Shown(path) + ": " + (problem == ReadProblem::Missing ? "cannot open it: " : "") + error);
+        Fail(Shown(path) + ": " + (problem == ReadProblem::Missing ? "cannot open it: " : "")
+             + error.English());
     MountSettings settings;
     try {
         LoadSettings(bytes, settings);
     } catch (const ArchiveError& e) {
-        Fail(Shown(path) + ": not a valid Zenbelt file: " + e.detail());
+        Fail(Shown(path) + ": not a valid Zenbelt file: " + e.detail().English());
     }
     return settings;
 }
 
 void WriteOutputFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 {
-    std::string error;
+    Message error;
     if (!WriteFileSafely(path, bytes, error))
-        Fail(Shown(path) + ": " + error);
+        Fail(Shown(path) + ": " + error.English());
 }
 
 // Drawing over the very file it draws would lose the set-up.
@@ -117,7 +118,7 @@ SatelliteCatalogue ReadCatalogue(Arguments& args, const fs::path& defaultSats)
         return catalogue;
     const SatelliteListResult loaded = LoadSatelliteListFile(path, catalogue);
     if (!loaded)
-        Fail(Shown(path) + ": " + SatelliteListLoadError + ": " + loaded.reason);
+        Fail(Shown(path) + ": " + SatelliteListLoadError + ": " + loaded.reason.English());
     return catalogue;
 }
 

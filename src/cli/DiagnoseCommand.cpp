@@ -22,10 +22,11 @@ namespace {
 std::vector<Observation> ReadObservationsFile(const std::string& path)
 {
     std::vector<std::uint8_t> bytes;
-    std::string error;
+    Message error;
     ReadProblem problem = ReadProblem::None;
     if (!ReadRegularFile(path, ObservationsFileMaxBytes, bytes, error, &problem))
-        Fail(Shown(path) + ": " + (problem == ReadProblem::Missing ? "cannot open it: " : "") + error);
+        Fail(Shown(path) + ": " + (problem == ReadProblem::Missing ? "cannot open it: " : "")
+             + error.English());
     try {
         return ParseObservations(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     } catch (const ObservationsError& e) {

@@ -35,9 +35,9 @@ ImportResult ReadSources(const std::vector<std::string>& sources, std::optional<
                          ReceiverSourceUse use)
 {
     ImportResult result;
-    std::string error;
+    Message error;
     if (!ImportReceiverSources({sources.begin(), sources.end()}, format, use, result, error))
-        Fail(error);
+        Fail(error.English());
     if (result.satellites.empty())
         Fail("zenbelts-cli: found no satellites in the sources (" + CountsText(result) + ")");
     return result;
@@ -75,9 +75,9 @@ int CommandImport(Arguments args, std::ostream& err)
 
     const ImportResult result = ReadSources(sources, format, ReceiverSourceUse::SatelliteList);
     const std::string text = WriteSatelliteList(result.satellites);
-    std::string error;
+    Message error;
     if (!WriteFileSafely(*output, std::vector<std::uint8_t>(text.begin(), text.end()), error))
-        Fail(Shown(*output) + ": " + error);
+        Fail(Shown(*output) + ": " + error.English());
     err << CountsText(result) << ": " << Count(result.satellites.size(), "satellite", "satellites") << "\n";
     return ExitOk;
 }

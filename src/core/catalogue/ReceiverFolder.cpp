@@ -23,14 +23,14 @@ bool HasIniExtension(const std::string& name)
 }  // namespace
 
 bool ListReceiverFolder(const std::filesystem::path& folder, ReceiverFormat format, ReceiverFolder& out,
-                        std::string& error)
+                        Message& error)
 {
     out = {};
     std::error_code ec;
     std::vector<std::filesystem::path> ini, scanTables;
     std::filesystem::directory_iterator it(folder, ec);
     if (ec) {
-        error = "cannot list the folder: " + ec.message();
+        error = Message(ZB_TEXT("io", "cannot list the folder: %1"), {Message::Literal(ec.message())});
         return false;
     }
     for (; it != std::filesystem::directory_iterator(); it.increment(ec)) {
@@ -44,7 +44,7 @@ bool ListReceiverFolder(const std::filesystem::path& folder, ReceiverFormat form
             scanTables.push_back(it->path());
     }
     if (ec) {
-        error = "cannot list the folder: " + ec.message();
+        error = Message(ZB_TEXT("io", "cannot list the folder: %1"), {Message::Literal(ec.message())});
         return false;
     }
     if (format == ReceiverFormat::Unknown)
@@ -70,7 +70,7 @@ void ImportReceiverFolderInto(const ReceiverFolder& folder, ImportAccumulator& i
 {
     for (const std::filesystem::path& path : folder.files) {
         std::vector<std::uint8_t> bytes;
-        std::string error;
+        Message error;
         // A scan table's position is in its name: its content is not needed.
         if (folder.format != ReceiverFormat::ScanTables
             && !ReadRegularFile(path, maxFileBytes, bytes, error)) {

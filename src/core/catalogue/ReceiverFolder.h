@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/ReceiverFormats.h"
+#include "text/Message.h"
 
 #include <filesystem>
 #include <string>
@@ -21,7 +22,7 @@ struct ReceiverFolder {
 // there are any. Fails (false, error in plain words) when the folder cannot
 // be listed; a folder without such files is no error.
 bool ListReceiverFolder(const std::filesystem::path& folder, ReceiverFormat format, ReceiverFolder& out,
-                        std::string& error);
+                        Message& error);
 
 // Reads every listed file into one result; a file that cannot be read or is
 // larger than maxFileBytes counts as a skipped entry.

@@ -11,9 +11,9 @@ namespace zenbelts {
 
 namespace {
 
-std::string Named(const std::filesystem::path& path, const std::string& why)
+Message Named(const std::filesystem::path& path, Message why)
 {
-    return PrintableText(path.string()) + ": " + why;
+    return Message(ZB_TEXT("io", "%1: %2"), {Message::Literal(PrintableText(path.string())), std::move(why)});
 }
 
 bool IsFolder(const std::filesystem::path& path)
@@ -22,7 +22,7 @@ bool IsFolder(const std::filesystem::path& path)
     return std::filesystem::is_directory(path, ec);
 }
 
-bool ReadSource(const std::filesystem::path& path, std::string& content, std::string& error)
+bool ReadSource(const std::filesystem::path& path, std::string& content, Message& error)
 {
     std::vector<std::uint8_t> bytes;
     if (!ReadRegularFile(path, ReceiverFileMaxBytes, bytes, error))
@@ -32,15 +32,15 @@ bool ReadSource(const std::filesystem::path& path, std::string& content, std::st
 }
 
 bool ImportFolder(const std::filesystem::path& path, std::optional<ReceiverFormat> format,
-                  ImportAccumulator& into, std::string& error)
+                  ImportAccumulator& into, Message& error)
 {
     if (format && *format != ReceiverFormat::Ini && *format != ReceiverFormat::ScanTables) {
-        error = Named(path, std::string("a folder is read as .ini files or scan tables, not as ")
-                                + ReceiverFormatName(*format));
+        error = Named(path, Message(ZB_TEXT("io", "a folder is read as .ini files or scan tables, not as %1"),
+                                    {Message::Literal(ReceiverFormatName(*format))}));
         return false;
     }
     ReceiverFolder folder;
-    std::string why;
+    Message why;
     if (!ListReceiverFolder(path, format.value_or(ReceiverFormat::Unknown), folder, why)) {
         error = Named(path, why);
         return false;
@@ -61,12 +61,13 @@ ReceiverFormat SourceFormat(const std::filesystem::path& source)
 {
     if (IsFolder(source)) {
         ReceiverFolder folder;
-        std::string error;
+        Message error;
         if (!ListReceiverFolder(source, ReceiverFormat::Unknown, folder, error) || folder.files.empty())
             return ReceiverFormat::Unknown;
         return folder.format;
     }
-    std::string content, error;
+    std::string content;
+    Message error;
     if (!ReadSource(source, content, error))
         return ReceiverFormat::Unknown;
     return DetectFormat(source.string(), content);
@@ -74,7 +75,7 @@ ReceiverFormat SourceFormat(const std::filesystem::path& source)
 
 bool ImportReceiverSources(const std::vector<std::filesystem::path>& sources,
                            std::optional<ReceiverFormat> format, ReceiverSourceUse use, ImportResult& result,
-                           std::string& error)
+                           Message& error)
 {
     ImportAccumulator into;
     for (const std::filesystem::path& path : sources) {
@@ -83,19 +84,21 @@ bool ImportReceiverSources(const std::vector<std::filesystem::path>& sources,
                 return false;
             continue;
         }
-        std::string content, why;
+        std::string content;
+        Message why;
         if (!ReadSource(path, content, why)) {
             error = Named(path, why);
             return false;
         }
         const ReceiverFormat shown = format.value_or(DetectFormat(path.string(), content));
         if (shown == ReceiverFormat::Unknown) {
-            error = Named(path, "cannot tell which format it is in");
+            error = Named(path, Message(ZB_TEXT("io", "cannot tell which format it is in")));
             return false;
         }
         if (use == ReceiverSourceUse::SatelliteList && !NamesSatellites(shown)) {
-            error = Named(path, std::string("a list of channels (") + ReceiverFormatName(shown)
-                                    + ") names positions, not satellites");
+            error = Named(path,
+                          Message(ZB_TEXT("io", "a list of channels (%1) names positions, not satellites"),
+                                  {Message::Literal(ReceiverFormatName(shown))}));
             return false;
         }
         ImportInto(shown, path.string(), content, into);

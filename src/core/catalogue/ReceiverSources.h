@@ -2,6 +2,7 @@
 
 #include "catalogue/ReceiverFormats.h"
 #include "catalogue/SatelliteCatalogue.h"
+#include "text/Message.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -36,7 +37,7 @@ ReceiverFormat SourceFormat(const std::filesystem::path& source);
 // are skipped and counted.
 bool ImportReceiverSources(const std::vector<std::filesystem::path>& sources,
                            std::optional<ReceiverFormat> format, ReceiverSourceUse use, ImportResult& result,
-                           std::string& error);
+                           Message& error);
 
 // The satellites of a result as the program reads them from the list that
 // WriteSatelliteList makes of them.

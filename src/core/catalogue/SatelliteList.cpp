@@ -32,16 +32,15 @@ void ReadLine(std::string_view line, std::vector<SatelliteEntry>& entries)
     entries.push_back({position, std::string(line.substr(5))});
 }
 
-std::string BytesText(std::size_t bytes)
-{
-    if (bytes >= 1024 && bytes % 1024 == 0)
-        return std::to_string(bytes / 1024) + " KiB";
-    return std::to_string(bytes) + " bytes";
-}
-
-SatelliteListResult Failed(std::string reason)
+SatelliteListResult Failed(Message reason)
 {
     return {false, std::move(reason)};
+}
+
+SatelliteListResult LineTooLong(std::size_t number, std::size_t maxLineBytes)
+{
+    return Failed(Message(ZB_TEXT("io", "line %1 is longer than %2"),
+                          {Message::Number(static_cast<long long>(number)), SizeText(maxLineBytes)}));
 }
 
 SatelliteListResult ReadEntries(std::istream& in, std::vector<SatelliteEntry>& entries,
@@ -55,9 +54,9 @@ SatelliteListResult ReadEntries(std::istream& in, std::vector<SatelliteEntry>& e
         in.getline(buffer.data(), size);
         const auto extracted = static_cast<std::size_t>(in.gcount());
         if (in.bad())
-            return Failed("cannot read it");
+            return Failed(Message(ZB_TEXT("io", "cannot read it")));
         if (in.fail() && !in.eof())
-            return Failed("line " + std::to_string(number) + " is longer than " + BytesText(maxLineBytes));
+            return LineTooLong(number, maxLineBytes);
         if (extracted == 0 && in.eof())
             break;
         // The delimiter counts in gcount but is not stored.
@@ -67,7 +66,7 @@ SatelliteListResult ReadEntries(std::istream& in, std::vector<SatelliteEntry>& e
         if (ended && !line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (line.size() > maxLineBytes)
-            return Failed("line " + std::to_string(number) + " is longer than " + BytesText(maxLineBytes));
+            return LineTooLong(number, maxLineBytes);
         ReadLine(line, entries);
         if (!ended)
             break;
@@ -91,7 +90,7 @@ SatelliteListResult ReadSatelliteList(std::istream& in, SatelliteCatalogue& cata
 SatelliteListResult LoadSatelliteListFile(const std::string& path, SatelliteCatalogue& catalogue)
 {
     std::vector<std::uint8_t> bytes;
-    std::string error;
+    Message error;
     if (!ReadRegularFile(path, SatelliteListMaxBytes, bytes, error))
         return Failed(error);
     std::istringstream in(std::string(bytes.begin(), bytes.end()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/SatelliteCatalogue.h"
+#include "text/Message.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -19,7 +20,7 @@ inline constexpr std::size_t SatelliteListMaxLineBytes = 8192;
 // "it is not a regular file", "line 3 is longer than 8 KiB").
 struct SatelliteListResult {
     bool ok = true;
-    std::string reason;
+    Message reason;
     explicit operator bool() const { return ok; }
 };
 

@@ -1,7 +1,5 @@
 #include "io/FileAccess.h"
 
-#include "text/Translatable.h"
-
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -30,17 +28,18 @@ std::string ErrnoText(int code)
     return text;
 }
 
-std::string SizeText(std::size_t bytes)
+// The system's own words, in the language the process runs in.
+Message SystemWords(int code)
 {
-    constexpr std::size_t KiB = 1024, MiB = 1024 * 1024;
-    if (bytes >= MiB && bytes % MiB == 0)
-        return std::to_string(bytes / MiB) + " MiB";
-    if (bytes >= KiB && bytes % KiB == 0)
-        return std::to_string(bytes / KiB) + " KiB";
-    return std::to_string(bytes) + (bytes == 1 ? " byte" : " bytes");
+    return Message::Literal(ErrnoText(code));
 }
 
-bool Refuse(ReadProblem why, std::string text, std::vector<std::uint8_t>& bytes, std::string& error,
+Message TooLarge(std::size_t maxBytes)
+{
+    return Message(ZB_TEXT("io", "it is larger than %1"), {SizeText(maxBytes)});
+}
+
+bool Refuse(ReadProblem why, Message text, std::vector<std::uint8_t>& bytes, Message& error,
             ReadProblem* problem)
 {
     bytes.clear();
@@ -56,13 +55,27 @@ fs::path TemporaryBeside(const fs::path& target)
     thread_local std::mt19937_64 random{std::random_device{}()};
     static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     // Short enough for any file system's name limit.
-    std::string name = "." + target.filename().string().substr(0, 200) + ".";
+    std::string name = ".";
+    name += target.filename().string().substr(0, 200);
+    name += '.';
     for (int i = 0; i < 8; ++i)
         name += Letters[random() % (sizeof Letters - 1)];
     return target.parent_path() / (name + ".tmp");
 }
 
 }  // namespace
+
+Message SizeText(std::size_t bytes)
+{
+    constexpr std::size_t KiB = 1024, MiB = 1024 * 1024;
+    if (bytes >= MiB && bytes % MiB == 0)
+        return Message(ZB_TEXT("io", "%1 MiB"), {Message::Number(static_cast<long long>(bytes / MiB))});
+    if (bytes >= KiB && bytes % KiB == 0)
+        return Message(ZB_TEXT("io", "%1 KiB"), {Message::Number(static_cast<long long>(bytes / KiB))});
+    if (bytes == 1)
+        return Message(ZB_TEXT("io", "1 byte"));
+    return Message(ZB_TEXT("io", "%1 bytes"), {Message::Number(static_cast<long long>(bytes))});
+}
 
 std::string PrintableText(std::string_view text)
 {
@@ -174,7 +187,7 @@ bool FinalTarget(fs::path& path, struct stat& info, bool& exists)
 }  // namespace
 
 bool ReadRegularFile(const fs::path& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
-                     std::string& error, ReadProblem* problem)
+                     Message& error, ReadProblem* problem)
 {
     bytes.clear();
     if (problem)
@@ -184,22 +197,25 @@ bool ReadRegularFile(const fs::path& path, std::size_t maxBytes, std::vector<std
     if (file.get() < 0) {
         const int code = errno;
         if (code == ENOENT)
-            return Refuse(ReadProblem::Missing, ZB_TRANSLATE_NOOP("io", "no such file"), bytes, error,
+            return Refuse(ReadProblem::Missing, Message(ZB_TEXT("io", "no such file")), bytes, error,
                           problem);
-        return Refuse(ReadProblem::NotReadable, "cannot open it: " + ErrnoText(code), bytes, error, problem);
+        return Refuse(ReadProblem::NotReadable,
+                      Message(ZB_TEXT("io", "cannot open it: %1"), {SystemWords(code)}), bytes, error,
+                      problem);
     }
     struct stat info;
     if (::fstat(file.get(), &info) != 0)
-        return Refuse(ReadProblem::NotReadable, "cannot read it: " + ErrnoText(errno), bytes, error, problem);
+        return Refuse(ReadProblem::NotReadable,
+                      Message(ZB_TEXT("io", "cannot read it: %1"), {SystemWords(errno)}), bytes, error,
+                      problem);
     if (S_ISDIR(info.st_mode))
-        return Refuse(ReadProblem::NotRegular, ZB_TRANSLATE_NOOP("io", "it is a folder, not a file"), bytes,
+        return Refuse(ReadProblem::NotRegular, Message(ZB_TEXT("io", "it is a folder, not a file")), bytes,
                       error, problem);
     if (!S_ISREG(info.st_mode))
-        return Refuse(ReadProblem::NotRegular, ZB_TRANSLATE_NOOP("io", "it is not a regular file"), bytes,
+        return Refuse(ReadProblem::NotRegular, Message(ZB_TEXT("io", "it is not a regular file")), bytes,
                       error, problem);
-    const std::string tooLarge = "it is larger than " + SizeText(maxBytes);
     if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > maxBytes)
-        return Refuse(ReadProblem::TooLarge, tooLarge, bytes, error, problem);
+        return Refuse(ReadProblem::TooLarge, TooLarge(maxBytes), bytes, error, problem);
 
     bytes.reserve(static_cast<std::size_t>(info.st_size));
     std::uint8_t buffer[65536];
@@ -210,7 +226,8 @@ bool ReadRegularFile(const fs::path& path, std::size_t maxBytes, std::vector<std
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return Refuse(ReadProblem::NotReadable, "cannot read it: " + ErrnoText(errno), bytes, error,
+            return Refuse(ReadProblem::NotReadable,
+                          Message(ZB_TEXT("io", "cannot read it: %1"), {SystemWords(errno)}), bytes, error,
                           problem);
         }
         if (n == 0)
@@ -218,29 +235,30 @@ bool ReadRegularFile(const fs::path& path, std::size_t maxBytes, std::vector<std
         bytes.insert(bytes.end(), buffer, buffer + n);
     }
     if (bytes.size() > maxBytes)
-        return Refuse(ReadProblem::TooLarge, tooLarge, bytes, error, problem);
+        return Refuse(ReadProblem::TooLarge, TooLarge(maxBytes), bytes, error, problem);
     return true;
 }
 
-bool WriteFileSafely(const fs::path& path, std::span<const std::uint8_t> bytes, std::string& error)
+bool WriteFileSafely(const fs::path& path, std::span<const std::uint8_t> bytes, Message& error)
 {
-    const auto fail = [&error](const std::string& why) {
-        error = "cannot write it: " + why;
+    const auto fail = [&error](Message why) {
+        error = Message(ZB_TEXT("io", "cannot write it: %1"), {std::move(why)});
         return false;
     };
     if (path.empty() || !path.has_filename())
-        return fail(path.empty() ? "no file name" : "it is a folder, not a file");
+        return fail(path.empty() ? Message(ZB_TEXT("io", "no file name"))
+                                 : Message(ZB_TEXT("io", "it is a folder, not a file")));
 
     fs::path target = path;
     struct stat old;
     bool exists = false;
     if (!FinalTarget(target, old, exists))
-        return fail(ErrnoText(errno));
+        return fail(SystemWords(errno));
     // Never open a device, a FIFO or a socket, and never replace a folder.
     if (exists && S_ISDIR(old.st_mode))
-        return fail("it is a folder, not a file");
+        return fail(Message(ZB_TEXT("io", "it is a folder, not a file")));
     if (exists && !S_ISREG(old.st_mode))
-        return fail("it is not a regular file");
+        return fail(Message(ZB_TEXT("io", "it is not a regular file")));
 
     // Created like any new file (0666 less the umask), so a new target gets
     // the usual permissions; an old one's are copied below.
@@ -250,17 +268,17 @@ bool WriteFileSafely(const fs::path& path, std::span<const std::uint8_t> bytes, 
         temporary = TemporaryBeside(target);
         fd = OpenRetrying(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
         if (fd < 0 && errno != EEXIST)
-            return fail(ErrnoText(errno));
+            return fail(SystemWords(errno));
     }
     if (fd < 0)
-        return fail(ErrnoText(EEXIST));
+        return fail(SystemWords(EEXIST));
     Descriptor file(fd);
 
     const auto discard = [&](int code) {
         if (file.get() >= 0)
             file.Close();
         ::unlink(temporary.c_str());
-        return fail(ErrnoText(code));
+        return fail(SystemWords(code));
     };
     if (exists) {
         // Best effort: when root saves someone's file, it stays theirs.
@@ -293,7 +311,7 @@ bool WriteFileSafely(const fs::path& path, std::span<const std::uint8_t> bytes, 
 #else  // _WIN32: no FIFOs to fear and no folders to sync.
 
 bool ReadRegularFile(const fs::path& path, std::size_t maxBytes, std::vector<std::uint8_t>& bytes,
-                     std::string& error, ReadProblem* problem)
+                     Message& error, ReadProblem* problem)
 {
     bytes.clear();
     if (problem)
@@ -301,38 +319,44 @@ bool ReadRegularFile(const fs::path& path, std::size_t maxBytes, std::vector<std
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (!fs::exists(status))
-        return Refuse(ReadProblem::Missing, "no such file", bytes, error, problem);
+        return Refuse(ReadProblem::Missing, Message(ZB_TEXT("io", "no such file")), bytes, error, problem);
     if (fs::is_directory(status))
-        return Refuse(ReadProblem::NotRegular, "it is a folder, not a file", bytes, error, problem);
+        return Refuse(ReadProblem::NotRegular, Message(ZB_TEXT("io", "it is a folder, not a file")), bytes,
+                      error, problem);
     if (!fs::is_regular_file(status))
-        return Refuse(ReadProblem::NotRegular, "it is not a regular file", bytes, error, problem);
+        return Refuse(ReadProblem::NotRegular, Message(ZB_TEXT("io", "it is not a regular file")), bytes,
+                      error, problem);
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return Refuse(ReadProblem::NotReadable, "cannot open it: " + ErrnoText(errno), bytes, error, problem);
+        return Refuse(ReadProblem::NotReadable,
+                      Message(ZB_TEXT("io", "cannot open it: %1"), {SystemWords(errno)}), bytes, error,
+                      problem);
     char buffer[65536];
     while (bytes.size() <= maxBytes && in) {
         in.read(buffer, static_cast<std::streamsize>(std::min(sizeof buffer, maxBytes + 1 - bytes.size())));
         bytes.insert(bytes.end(), buffer, buffer + in.gcount());
     }
     if (in.bad())
-        return Refuse(ReadProblem::NotReadable, "cannot read it", bytes, error, problem);
-    if (bytes.size() > maxBytes)
-        return Refuse(ReadProblem::TooLarge, "it is larger than " + SizeText(maxBytes), bytes, error,
+        return Refuse(ReadProblem::NotReadable, Message(ZB_TEXT("io", "cannot read it")), bytes, error,
                       problem);
+    if (bytes.size() > maxBytes)
+        return Refuse(ReadProblem::TooLarge, TooLarge(maxBytes), bytes, error, problem);
     return true;
 }
 
-bool WriteFileSafely(const fs::path& path, std::span<const std::uint8_t> bytes, std::string& error)
+bool WriteFileSafely(const fs::path& path, std::span<const std::uint8_t> bytes, Message& error)
 {
     std::error_code ec;
     fs::path target = fs::is_symlink(path, ec) ? fs::weakly_canonical(path, ec) : path;
     const fs::file_status status = fs::status(target, ec);
     if (fs::is_directory(status)) {
-        error = "cannot write it: it is a folder, not a file";
+        error = Message(ZB_TEXT("io", "cannot write it: %1"),
+                        {Message(ZB_TEXT("io", "it is a folder, not a file"))});
         return false;
     }
     if (fs::exists(status) && !fs::is_regular_file(status)) {
-        error = "cannot write it: it is not a regular file";
+        error = Message(ZB_TEXT("io", "cannot write it: %1"),
+                        {Message(ZB_TEXT("io", "it is not a regular file"))});
         return false;
     }
     const fs::path temporary = TemporaryBeside(target);
@@ -342,13 +366,13 @@ bool WriteFileSafely(const fs::path& path, std::span<const std::uint8_t> bytes, 
         out.close();
         if (!out) {
             fs::remove(temporary, ec);
-            error = "cannot write it: " + ErrnoText(errno);
+            error = Message(ZB_TEXT("io", "cannot write it: %1"), {SystemWords(errno)});
             return false;
         }
     }
     fs::rename(temporary, target, ec);
     if (ec) {
-        error = "cannot write it: " + ec.message();
+        error = Message(ZB_TEXT("io", "cannot write it: %1"), {Message::Literal(ec.message())});
         fs::remove(temporary, ec);
         return false;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/Message.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -27,7 +29,7 @@ enum class ReadProblem {
 // failure returns false, leaves bytes empty and says why in plain words ("no
 // such file", "it is not a regular file", "it is larger than 4 MiB").
 bool ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes,
-                     std::vector<std::uint8_t>& bytes, std::string& error, ReadProblem* problem = nullptr);
+                     std::vector<std::uint8_t>& bytes, Message& error, ReadProblem* problem = nullptr);
 
 // Replaces a file whole or not at all: writes a temporary file beside the
 // target, flushes it and the folder to disk, and renames it over the target.
@@ -36,8 +38,10 @@ bool ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes,
 // and is not a regular file is refused without being opened. A new file gets
 // the permissions any new file would. Returns false with the error in plain
 // words ("cannot write it: ...") and leaves any old file as it was.
-bool WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
-                     std::string& error);
+bool WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes, Message& error);
+
+// A size in words: "8 MiB", "64 KiB", "100 bytes".
+Message SizeText(std::size_t bytes);
 
 // Whether two paths name the same existing file (after links).
 bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b);

@@ -1,13 +1,24 @@
 #include "model/Observations.h"
 
+#include "io/FileAccess.h"
+
 #include <charconv>
 #include <cmath>
 #include <iterator>
 
 namespace zenbelts {
 
-ObservationsError::ObservationsError(int line, const std::string& what)
-    : std::runtime_error("line " + std::to_string(line) + ": " + what), line_(line)
+namespace {
+
+Message OnLine(int line, Message what)
+{
+    return Message(ZB_TEXT("observations", "line %1: %2"), {Message::Number(line), std::move(what)});
+}
+
+}  // namespace
+
+ObservationsError::ObservationsError(int line, Message what)
+    : std::runtime_error(OnLine(line, what).English()), line_(line), message_(OnLine(line, std::move(what)))
 {}
 
 namespace {
@@ -74,7 +85,8 @@ void CheckHeader(std::string_view line)
     for (std::size_t i = 0; ok && i < 3; ++i)
         ok = EqualsIgnoringCase(fields[i], Names[i]);
     if (!ok)
-        throw ObservationsError(1, std::string("the header must be ") + ObservationsHeader);
+        throw ObservationsError(1, Message(ZB_TEXT("observations", "the header must be %1"),
+                                           {Message::Literal(ObservationsHeader)}));
 }
 
 Observation ParseRow(std::string_view line, int number)
@@ -82,31 +94,38 @@ Observation ParseRow(std::string_view line, int number)
     const std::vector<std::string_view> fields = SplitFields(line);
     // A row may leave out its empty offset, trailing comma and all.
     if (fields.size() < 2 || fields.size() > 3)
-        throw ObservationsError(number, "expected 3 fields (position,motorAngle,offset), found "
-                                            + std::to_string(fields.size()));
+        throw ObservationsError(
+            number,
+            Message(ZB_TEXT("observations", "expected 3 fields (position,motorAngle,offset), found %1"),
+                    {Message::Number(static_cast<long long>(fields.size()))}));
     Observation o;
     if (fields[0].empty())
-        throw ObservationsError(number, "the position is missing");
+        throw ObservationsError(number, Message(ZB_TEXT("observations", "the position is missing")));
     const std::optional<int> position = ParseObservedPosition(fields[0]);
     if (!position)
-        throw ObservationsError(number, "the position is neither 0 to 3599 tenths nor a label like 19.2E");
+        throw ObservationsError(
+            number, Message(ZB_TEXT("observations",
+                                    "the position is neither 0 to 3599 tenths nor a label like 19.2E")));
     o.position = *position;
 
     if (fields[1].empty())
-        throw ObservationsError(number, "the motor angle is missing");
+        throw ObservationsError(number, Message(ZB_TEXT("observations", "the motor angle is missing")));
     const std::optional<double> motor = ParseNumber(fields[1]);
     if (!motor)
-        throw ObservationsError(number, "the motor angle is not a number");
+        throw ObservationsError(number, Message(ZB_TEXT("observations", "the motor angle is not a number")));
     if (*motor < -180.0 || *motor > 180.0)
-        throw ObservationsError(number, "the motor angle is out of range (-180 to 180 degrees)");
+        throw ObservationsError(
+            number,
+            Message(ZB_TEXT("observations", "the motor angle is out of range (-180 to 180 degrees)")));
     o.motorAngle = *motor;
 
     if (fields.size() == 3 && !fields[2].empty()) {
         const std::optional<double> offset = ParseNumber(fields[2]);
         if (!offset)
-            throw ObservationsError(number, "the offset is not a number");
+            throw ObservationsError(number, Message(ZB_TEXT("observations", "the offset is not a number")));
         if (*offset < -90.0 || *offset > 90.0)
-            throw ObservationsError(number, "the offset is out of range (-90 to 90 degrees)");
+            throw ObservationsError(
+                number, Message(ZB_TEXT("observations", "the offset is out of range (-90 to 90 degrees)")));
         o.offset = offset;
     }
     return o;
@@ -173,7 +192,8 @@ std::vector<Observation> ParseObservations(std::string_view text)
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
     if (text.empty())
-        throw ObservationsError(1, std::string("the header must be ") + ObservationsHeader);
+        throw ObservationsError(1, Message(ZB_TEXT("observations", "the header must be %1"),
+                                           {Message::Literal(ObservationsHeader)}));
     std::vector<Observation> rows;
     int number = 0;
     while (!text.empty()) {
@@ -184,8 +204,8 @@ std::vector<Observation> ParseObservations(std::string_view text)
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         if (line.size() > ObservationsMaxLineBytes)
-            throw ObservationsError(number, "the line is longer than "
-                                                + std::to_string(ObservationsMaxLineBytes) + " bytes");
+            throw ObservationsError(number, Message(ZB_TEXT("observations", "the line is longer than %1"),
+                                                    {SizeText(ObservationsMaxLineBytes)}));
         if (number == 1)
             CheckHeader(line);
         else if (!Trimmed(line).empty())

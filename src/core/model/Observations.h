@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/Message.h"
+
 #include <istream>
 #include <optional>
 #include <stdexcept>
@@ -30,11 +32,14 @@ inline constexpr std::size_t ObservationsFileMaxBytes = 1024 * 1024;
 // angle is not a number").
 class ObservationsError : public std::runtime_error {
 public:
-    ObservationsError(int line, const std::string& what);
+    ObservationsError(int line, Message what);
     int line() const { return line_; }
+    // The whole message, line number and all.
+    const Message& message() const { return message_; }
 
 private:
     int line_;
+    Message message_;
 };
 
 // A position as the program writes it (0..3599 tenths east) or as a label:

@@ -6,8 +6,8 @@
 
 namespace zenbelts {
 
-ArchiveError::ArchiveError(Cause cause, std::string detail)
-    : std::runtime_error(detail), cause_(cause), detail_(std::move(detail))
+ArchiveError::ArchiveError(Cause cause, Message detail)
+    : std::runtime_error(detail.English()), cause_(cause), detail_(std::move(detail))
 {}
 
 void SettingsArchive::WriteInt32(std::int32_t value)
@@ -27,7 +27,7 @@ void SettingsArchive::WriteBytes(const void* data, std::size_t size)
 std::int32_t SettingsArchive::ReadInt32()
 {
     if (in_.size() - pos_ < 4)
-        throw ArchiveError(ArchiveError::Cause::EndOfFile, "it ends early");
+        throw ArchiveError(ArchiveError::Cause::EndOfFile, Message(ZB_TEXT("setup", "it ends early")));
     const std::uint8_t* p = in_.data() + pos_;
     pos_ += 4;
     return static_cast<std::int32_t>(ReadLittleEndian32(p));

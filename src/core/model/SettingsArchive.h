@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text/Message.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -20,14 +22,14 @@ class ArchiveError : public std::runtime_error {
 public:
     enum class Cause { BadSchema, EndOfFile };
 
-    ArchiveError(Cause cause, std::string detail);
+    ArchiveError(Cause cause, Message detail);
 
     Cause cause() const { return cause_; }
-    const std::string& detail() const { return detail_; }
+    const Message& detail() const { return detail_; }
 
 private:
     Cause cause_;
-    std::string detail_;
+    Message detail_;
 };
 
 // A byte stream that is either storing (appending little-endian values to a

@@ -13,15 +13,15 @@ namespace {
 
 constexpr std::size_t ChosenBytes = ChosenSatelliteSet::WordCount * 4;
 
-[[noreturn]] void Refuse(const std::string& detail)
+[[noreturn]] void Refuse(MessageText text, Message what)
 {
-    throw ArchiveError(ArchiveError::Cause::BadSchema, detail);
+    throw ArchiveError(ArchiveError::Cause::BadSchema, Message(text, {std::move(what)}));
 }
 
-void CheckRange(int value, int lo, int hi, const char* what)
+void CheckRange(int value, int lo, int hi, MessageText what)
 {
     if (value < lo || value > hi)
-        Refuse(std::string("the ") + what + " is out of range");
+        Refuse(ZB_TEXT("setup", "the %1 is out of range"), Message(what));
 }
 
 void ReadGroup(SettingsArchive& ar, MountSettings& s, const AdjustmentInfo& a)
@@ -34,10 +34,11 @@ void ReadGroup(SettingsArchive& ar, MountSettings& s, const AdjustmentInfo& a)
 // Group rules: limits first, then the value against them.
 void CheckGroup(const MountSettings& s, const AdjustmentInfo& a, bool checkValue)
 {
+    const Message caption(MessageText{"Adjustment", a.caption});
     if (!a.LimitsValid(s))
-        Refuse(std::string("the ") + a.caption + " limits are out of range");
+        Refuse(ZB_TEXT("setup", "the %1 limits are out of range"), caption);
     if (checkValue && (s.*(a.value) < a.Lower(s) || s.*(a.value) > a.Upper(s)))
-        Refuse(std::string("the ") + a.caption + " is outside its limits");
+        Refuse(ZB_TEXT("setup", "the %1 is outside its limits"), caption);
 }
 
 void StoreWords(SettingsArchive& ar, const ChosenSatelliteSet::Words& words)
@@ -50,7 +51,7 @@ void LoadWords(SettingsArchive& ar, ChosenSatelliteSet::Words& words)
 {
     std::uint8_t bytes[ChosenBytes];
     if (ar.ReadBytes(bytes, ChosenBytes) < ChosenBytes)
-        throw ArchiveError(ArchiveError::Cause::EndOfFile, "it ends early");
+        throw ArchiveError(ArchiveError::Cause::EndOfFile, Message(ZB_TEXT("setup", "it ends early")));
     for (std::size_t i = 0; i < words.size(); ++i)
         words[i] = ReadLittleEndian32(bytes + 4 * i);
 }
@@ -85,9 +86,9 @@ void MountSettings::Load(SettingsArchive& ar)
     latitude = ar.ReadInt32();
     longitude = ar.ReadInt32();
     altitude = ar.ReadInt32();
-    CheckRange(latitude, LatitudeMin, LatitudeMax, "latitude");
-    CheckRange(longitude, LongitudeMin, LongitudeMax, "longitude");
-    CheckRange(altitude, AltitudeMin, AltitudeMax, "altitude");
+    CheckRange(latitude, LatitudeMin, LatitudeMax, ZB_TEXT("setup", "latitude"));
+    CheckRange(longitude, LongitudeMin, LongitudeMax, ZB_TEXT("setup", "longitude"));
+    CheckRange(altitude, AltitudeMin, AltitudeMax, ZB_TEXT("setup", "altitude"));
     // Yields motorElevationAuto for the motor elevation group.
     Recalculate(true);
 

@@ -108,7 +108,7 @@ bool CZenbeltsApp::LoadCatalogue()
         }
         // A broken list of the user's must not keep the program from starting.
         ReportError(tr("Your satellite list %1 cannot be read: %2. The shipped list is used instead.")
-                        .arg(PrintableName(own), CoreText("io", result.reason)));
+                        .arg(PrintableName(own), CoreText(result.reason)));
     }
     const QString path = ShippedSatelliteList();
     catalogue_.Clear();
@@ -116,7 +116,7 @@ bool CZenbeltsApp::LoadCatalogue()
         = LoadSatelliteListFile(QFile::encodeName(path).toStdString(), catalogue_);
     if (loaded)
         return true;
-    ReportError(tr("Unable to load sats.lst: %1").arg(CoreText("io", loaded.reason)));
+    ReportError(tr("Unable to load sats.lst: %1").arg(CoreText(loaded.reason)));
     return false;
 }
 
@@ -126,9 +126,9 @@ bool CZenbeltsApp::ImportSatelliteList(const QStringList& sources, QString& repo
     for (const QString& source : sources)
         paths.emplace_back(QFile::encodeName(source).toStdString());
     ImportResult result;
-    std::string error;
+    Message error;
     if (!ImportReceiverSources(paths, std::nullopt, ReceiverSourceUse::SatelliteList, result, error)) {
-        report = QString::fromStdString(error);
+        report = CoreText(error);
         return false;
     }
     const QString counts
@@ -145,7 +145,7 @@ bool CZenbeltsApp::ImportSatelliteList(const QStringList& sources, QString& repo
     const std::string text = WriteSatelliteList(result.satellites);
     if (!WriteFileSafely(QFile::encodeName(own).toStdString(),
                          std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), error)) {
-        report = tr("Cannot save your list %1: %2").arg(PrintableName(own), QString::fromStdString(error));
+        report = tr("Cannot save your list %1: %2").arg(PrintableName(own), CoreText(error));
         return false;
     }
     catalogue_ = ImportedCatalogue(result);
@@ -163,7 +163,7 @@ bool CZenbeltsApp::UseShippedSatelliteList(QString& report)
     const SatelliteListResult loaded
         = LoadSatelliteListFile(QFile::encodeName(ShippedSatelliteList()).toStdString(), shipped);
     if (!loaded) {
-        report = tr("Unable to load sats.lst: %1").arg(CoreText("io", loaded.reason));
+        report = tr("Unable to load sats.lst: %1").arg(CoreText(loaded.reason));
         return false;
     }
     const QString own = UserSatelliteList();
@@ -206,7 +206,7 @@ void CZenbeltsApp::LoadStoredSettings()
     const QByteArray bytes = store->value(keys::DefaultSetUp).toByteArray();
     try {
         if (bytes.isEmpty())
-            throw ArchiveError(ArchiveError::Cause::EndOfFile, "nothing stored");
+            throw ArchiveError(ArchiveError::Cause::EndOfFile, Message::Literal("nothing stored"));
         LoadSettings(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                static_cast<std::size_t>(bytes.size())),
                      defaultSettings_);

@@ -1,6 +1,7 @@
 #include "dialogs/DiagnoseDialog.h"
 
 #include "controls/AdjustmentTexts.h"
+#include "document/CoreTexts.h"
 
 #include "catalogue/TextEncoding.h"
 #include "controls/LastFolder.h"
@@ -389,16 +390,16 @@ void CDiagnoseDialog::FillReport()
 bool CDiagnoseDialog::ImportFrom(const QString& path, QString& error)
 {
     std::vector<std::uint8_t> bytes;
-    std::string why;
+    Message why;
     if (!ReadRegularFile(FileSystemPath(path), ObservationsFileMaxBytes, bytes, why)) {
-        error = Utf8(PrintableText(why));
+        error = CoreText(why);
         return false;
     }
     std::vector<Observation> read;
     try {
         read = ParseObservations(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     } catch (const ObservationsError& e) {
-        error = Utf8(e.what());
+        error = CoreText(e.message());
         return false;
     }
     {
@@ -435,10 +436,10 @@ bool CDiagnoseDialog::ExportTo(const QString& path, QString& error)
     if (!error.isEmpty())
         return false;
     const std::string text = WriteObservations(typed);
-    std::string why;
+    Message why;
     if (!WriteFileSafely(FileSystemPath(path),
                          std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), why)) {
-        error = Utf8(PrintableText(why));
+        error = CoreText(why);
         return false;
     }
     return true;

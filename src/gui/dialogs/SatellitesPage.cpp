@@ -1,5 +1,7 @@
 #include "dialogs/SatellitesPage.h"
 
+#include "document/CoreTexts.h"
+
 #include "catalogue/ReceiverSources.h"
 #include "catalogue/TextEncoding.h"
 #include "controls/DialogUnits.h"
@@ -196,9 +198,9 @@ void CSatellitesPage::ChooseFrom(const QStringList& sources)
     for (const QString& source : sources)
         paths.emplace_back(QFile::encodeName(source).toStdString());
     ImportResult result;
-    std::string error;
+    Message error;
     if (!ImportReceiverSources(paths, std::nullopt, ReceiverSourceUse::Positions, result, error)) {
-        report_->setText(QString::fromStdString(error));
+        report_->setText(CoreText(error));
         return;
     }
     if (result.satellites.empty()) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "io/FileAccess.h"
+#include "text/Message.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -7,11 +10,14 @@
 
 namespace zenbelts {
 
-// A text from the core in the user's language where it is one of the texts
-// marked for translation ("no such file"), as it is otherwise.
-inline QString CoreText(const char* context, const std::string& text)
+// Words from the core in the user's language: every marked part translated,
+// names and numbers as they are, control bytes made visible.
+inline QString CoreText(const Message& message)
 {
-    return QCoreApplication::translate(context, text.c_str());
+    const std::string text = message.Render([](const char* context, const std::string& pattern) {
+        return QCoreApplication::translate(context, pattern.c_str()).toStdString();
+    });
+    return QString::fromStdString(PrintableText(text));
 }
 
 }  // namespace zenbelts

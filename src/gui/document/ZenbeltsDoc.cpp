@@ -37,15 +37,15 @@ bool CZenbeltsDoc::OnOpenDocument(const QString& path, QString& error)
 {
     // Only a regular file: a FIFO or a device would block or never end.
     std::vector<std::uint8_t> bytes;
-    std::string why;
+    Message why;
     if (!ReadRegularFile(FileSystemPath(path), SetUpFileMaxBytes, bytes, why)) {
-        error = CoreText("io", PrintableText(why));
+        error = CoreText(why);
         return false;
     }
     try {
         LoadSettings(bytes, settings_);
     } catch (const ArchiveError& e) {
-        error = tr("not a valid Zenbelt file: %1").arg(QString::fromStdString(PrintableText(e.detail())));
+        error = tr("not a valid Zenbelt file: %1").arg(CoreText(e.detail()));
         return false;
     }
     Keep(path);
@@ -55,9 +55,9 @@ bool CZenbeltsDoc::OnOpenDocument(const QString& path, QString& error)
 bool CZenbeltsDoc::OnSaveDocument(const QString& path, QString& error)
 {
     const std::vector<std::uint8_t> bytes = StoreSettings(settings_);
-    std::string why;
+    Message why;
     if (!WriteFileSafely(FileSystemPath(path), bytes, why)) {
-        error = QString::fromStdString(PrintableText(why));
+        error = CoreText(why);
         return false;
     }
     Keep(path);

@@ -459,9 +459,9 @@ TEST(ReceiverFormats, FilesOfAFolderMergeIntoOneList)
     };
     for (const auto& c : cases) {
         ReceiverFolder folder;
-        std::string error;
+        Message error;
         ASSERT_TRUE(ListReceiverFolder(SampleFolder() / c.folder, ReceiverFormat::Unknown, folder, error))
-            << error;
+            << error.English();
         EXPECT_EQ(folder.format, c.format) << c.folder;
         EXPECT_EQ(folder.files.size(), 4u) << c.folder;
         const ImportResult r = ImportReceiverFolder(folder);
@@ -483,8 +483,8 @@ TEST(ReceiverFormats, FolderListsOnlyFilesOfTheFormat)
     std::ofstream(folder / "Hotbird-13.0E") << "[CHANNEL]\n";
 
     ReceiverFolder listed;
-    std::string error;
-    ASSERT_TRUE(ListReceiverFolder(folder, ReceiverFormat::Unknown, listed, error)) << error;
+    Message error;
+    ASSERT_TRUE(ListReceiverFolder(folder, ReceiverFormat::Unknown, listed, error)) << error.English();
     EXPECT_EQ(listed.format, ReceiverFormat::ScanTables);
     ASSERT_EQ(listed.files.size(), 2u);
     EXPECT_EQ(listed.files[0].filename(), "Hotbird-13.0E");
@@ -493,7 +493,7 @@ TEST(ReceiverFormats, FolderListsOnlyFilesOfTheFormat)
     // With .ini files there, they are what the folder holds; one is broken.
     std::ofstream(folder / "0130.ini") << "[SATTYPE]\r\n1=0130\r\n2=Hot Bird\r\n";
     std::ofstream(folder / "broken.ini") << "[DVB]\r\n";
-    ASSERT_TRUE(ListReceiverFolder(folder, ReceiverFormat::Unknown, listed, error)) << error;
+    ASSERT_TRUE(ListReceiverFolder(folder, ReceiverFormat::Unknown, listed, error)) << error.English();
     EXPECT_EQ(listed.format, ReceiverFormat::Ini);
     const ImportResult r = ImportReceiverFolder(listed);
     EXPECT_EQ(r.satellites, (Satellites{{130, "Hot Bird"}}));
@@ -503,7 +503,7 @@ TEST(ReceiverFormats, FolderListsOnlyFilesOfTheFormat)
     EXPECT_EQ(ImportReceiverFolder(listed, 10).skipped, 2);
 
     EXPECT_FALSE(ListReceiverFolder(folder / "none", ReceiverFormat::Unknown, listed, error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(error.Empty());
     fs::remove_all(folder);
 }
 

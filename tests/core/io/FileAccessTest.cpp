@@ -76,8 +76,8 @@ TEST_F(FileAccess, NewFileGetsTheUsualPermissionsAndNoTemporaryStays)
 {
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    std::string error;
-    ASSERT_TRUE(WriteFileSafely(Path("new.zb"), ToBytes("fresh"), error)) << error;
+    Message error;
+    ASSERT_TRUE(WriteFileSafely(Path("new.zb"), ToBytes("fresh"), error)) << error.English();
     EXPECT_EQ(Contents(Path("new.zb")), "fresh");
     EXPECT_EQ(ModeOf(Path("new.zb")), 0666 & ~mask);
     EXPECT_EQ(Names(dir_), std::vector<std::string>{"new.zb"});
@@ -88,9 +88,9 @@ TEST_F(FileAccess, ReplacingKeepsThePermissionBits)
     for (const mode_t mode : {0640, 0600, 0604, 0400, 0755}) {
         Put("old.zb", "old contents");
         ASSERT_EQ(::chmod(Path("old.zb").c_str(), mode), 0);
-        std::string error;
+        Message error;
         ASSERT_TRUE(WriteFileSafely(Path("old.zb"), ToBytes("new"), error))
-            << std::oct << mode << ": " << error;
+            << std::oct << mode << ": " << error.English();
         EXPECT_EQ(Contents(Path("old.zb")), "new") << std::oct << mode;
         EXPECT_EQ(ModeOf(Path("old.zb")), mode) << std::oct << mode;
         EXPECT_EQ(Names(dir_), std::vector<std::string>{"old.zb"}) << std::oct << mode;
@@ -106,8 +106,8 @@ TEST_F(FileAccess, WritesThroughAChainOfLinks)
     fs::create_symlink("real/target.zb", Path("middle"));
     fs::create_symlink(Path("middle"), Path("outer"));
 
-    std::string error;
-    ASSERT_TRUE(WriteFileSafely(Path("outer"), ToBytes("through"), error)) << error;
+    Message error;
+    ASSERT_TRUE(WriteFileSafely(Path("outer"), ToBytes("through"), error)) << error.English();
     EXPECT_TRUE(fs::is_symlink(Path("outer")));
     EXPECT_TRUE(fs::is_symlink(Path("middle")));
     EXPECT_EQ(fs::read_symlink(Path("middle")), fs::path("real/target.zb"));
@@ -120,8 +120,8 @@ TEST_F(FileAccess, WritesThroughAChainOfLinks)
 TEST_F(FileAccess, DanglingLinkCreatesTheFileItNames)
 {
     fs::create_symlink("named.zb", Path("link"));
-    std::string error;
-    ASSERT_TRUE(WriteFileSafely(Path("link"), ToBytes("made"), error)) << error;
+    Message error;
+    ASSERT_TRUE(WriteFileSafely(Path("link"), ToBytes("made"), error)) << error.English();
     EXPECT_TRUE(fs::is_symlink(Path("link")));
     EXPECT_EQ(Contents(Path("named.zb")), "made");
 }
@@ -130,9 +130,9 @@ TEST_F(FileAccess, LinkLoopIsRefused)
 {
     fs::create_symlink("b", Path("a"));
     fs::create_symlink("a", Path("b"));
-    std::string error;
+    Message error;
     EXPECT_FALSE(WriteFileSafely(Path("a"), ToBytes("x"), error));
-    EXPECT_EQ(error.rfind("cannot write it: ", 0), 0u) << error;
+    EXPECT_EQ(error.English().rfind("cannot write it: ", 0), 0u) << error.English();
     EXPECT_EQ(Names(dir_), (std::vector<std::string>{"a", "b"}));
 }
 
@@ -153,10 +153,10 @@ TEST_F(FileAccess, TargetsThatAreNotRegularFilesAreLeftAlone)
         {"to-folder", "it is a folder, not a file"},
     };
     for (const auto& c : cases) {
-        std::string error;
+        Message error;
         // Opening the FIFO for writing would block here: it must not be opened.
         EXPECT_FALSE(WriteFileSafely(Path(c.name), ToBytes("x"), error)) << c.name;
-        EXPECT_EQ(error, std::string("cannot write it: ") + c.why) << c.name;
+        EXPECT_EQ(error.English(), std::string("cannot write it: ") + c.why) << c.name;
     }
     EXPECT_TRUE(fs::is_fifo(Path("fifo")));
     EXPECT_EQ(Names(Path("folder")), std::vector<std::string>{"inside"});
@@ -173,13 +173,13 @@ TEST_F(FileAccess, AFailedWriteLeavesTheOldFileAndNoTemporary)
     rlimit small = previous;
     small.rlim_cur = 1000;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    std::string error;
+    Message error;
     const bool written = WriteFileSafely(Path("old.zb"), Bytes(5000, 'x'), error);
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(written);
-    EXPECT_EQ(error, "cannot write it: file too large");
+    EXPECT_EQ(error.English(), "cannot write it: file too large");
     EXPECT_EQ(Contents(Path("old.zb")), "old contents");
     EXPECT_EQ(Names(dir_), std::vector<std::string>{"old.zb"});
 }
@@ -191,19 +191,19 @@ TEST_F(FileAccess, AReadOnlyFolderRefusesTheWrite)
     fs::create_directories(Path("ro"));
     Put("ro/old.zb", "old");
     fs::permissions(Path("ro"), fs::perms::owner_read | fs::perms::owner_exec);
-    std::string error;
+    Message error;
     EXPECT_FALSE(WriteFileSafely(Path("ro/old.zb"), ToBytes("new"), error));
     fs::permissions(Path("ro"), fs::perms::owner_all);
-    EXPECT_EQ(error, "cannot write it: permission denied");
+    EXPECT_EQ(error.English(), "cannot write it: permission denied");
     EXPECT_EQ(Contents(Path("ro/old.zb")), "old");
     EXPECT_EQ(Names(Path("ro")), std::vector<std::string>{"old.zb"});
 }
 
 TEST_F(FileAccess, MissingFolderIsAnError)
 {
-    std::string error;
+    Message error;
     EXPECT_FALSE(WriteFileSafely(Path("none/a.zb"), ToBytes("x"), error));
-    EXPECT_EQ(error, "cannot write it: no such file or directory");
+    EXPECT_EQ(error.English(), "cannot write it: no such file or directory");
     EXPECT_FALSE(WriteFileSafely("", ToBytes("x"), error));
 }
 
@@ -231,7 +231,7 @@ TEST_F(FileAccess, ReadsUpToTheLimitAndNoFurther)
             text[i] = static_cast<char>(i * 7);
         Put("f", text);
         Bytes bytes{1, 2, 3};
-        std::string error;
+        Message error;
         ReadProblem problem = ReadProblem::Missing;
         const bool read = ReadRegularFile(Path("f"), c.maxBytes, bytes, error, &problem);
         EXPECT_EQ(read, c.problem == ReadProblem::None) << c.name;
@@ -239,7 +239,7 @@ TEST_F(FileAccess, ReadsUpToTheLimitAndNoFurther)
         if (read) {
             EXPECT_EQ(std::string(bytes.begin(), bytes.end()), text) << c.name;
         } else {
-            EXPECT_EQ(error, c.error) << c.name;
+            EXPECT_EQ(error.English(), c.error) << c.name;
             EXPECT_TRUE(bytes.empty()) << c.name;
         }
     }
@@ -265,11 +265,11 @@ TEST_F(FileAccess, RefusesWhatIsNotARegularFileAtOnce)
     for (const auto& c : cases) {
         const auto start = std::chrono::steady_clock::now();
         Bytes bytes{1};
-        std::string error;
+        Message error;
         ReadProblem problem = ReadProblem::None;
         EXPECT_FALSE(ReadRegularFile(c.path, 1000, bytes, error, &problem)) << c.name;
         EXPECT_EQ(problem, c.problem) << c.name;
-        EXPECT_EQ(error, c.error) << c.name;
+        EXPECT_EQ(error.English(), c.error) << c.name;
         EXPECT_TRUE(bytes.empty()) << c.name;
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2)) << c.name;
     }
@@ -282,11 +282,11 @@ TEST_F(FileAccess, UnreadableFileSaysWhy)
     Put("secret", "x");
     ::chmod(Path("secret").c_str(), 0);
     Bytes bytes;
-    std::string error;
+    Message error;
     ReadProblem problem = ReadProblem::None;
     EXPECT_FALSE(ReadRegularFile(Path("secret"), 10, bytes, error, &problem));
     EXPECT_EQ(problem, ReadProblem::NotReadable);
-    EXPECT_EQ(error, "cannot open it: permission denied");
+    EXPECT_EQ(error.English(), "cannot open it: permission denied");
 }
 
 TEST_F(FileAccess, SameFileThroughLinksButNotWhenMissing)

@@ -20,7 +20,7 @@ inline testing::AssertionResult StoresAndLoadsTheSame(const MountSettings& s)
     try {
         LoadSettings(StoreSettings(s), loaded);
     } catch (const ArchiveError& e) {
-        return testing::AssertionFailure() << "the reader refuses it: " << e.detail();
+        return testing::AssertionFailure() << "the reader refuses it: " << e.detail().English();
     }
     if (!(loaded == s)) {
         std::string fields;

@@ -121,7 +121,7 @@ TEST_P(SettingsArchiveRefuses, WithBadSchema)
         FAIL() << "loaded";
     } catch (const ArchiveError& e) {
         EXPECT_EQ(e.cause(), ArchiveError::Cause::BadSchema);
-        EXPECT_EQ(e.detail(), GetParam().detail);
+        EXPECT_EQ(e.detail().English(), GetParam().detail);
     }
 }
 

@@ -6,9 +6,16 @@
 #include "app/Mnemonics.h"
 #include "app/TidyLayout.h"
 #include "app/Translations.h"
+#include "catalogue/ReceiverSources.h"
+#include "catalogue/SatelliteList.h"
 #include "controls/AdjustmentBar.h"
 #include "dialogs/GeneralPage.h"
 #include "dialogs/PropertiesDialog.h"
+#include "document/CoreTexts.h"
+#include "io/FileAccess.h"
+#include "model/MountSettings.h"
+#include "model/Observations.h"
+#include "model/SettingsArchive.h"
 #include "view/MissTable.h"
 #include "view/ZenbeltsView.h"
 
@@ -17,6 +24,7 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 namespace zenbelts::testing_support {
@@ -156,6 +164,87 @@ TEST_P(Translation, MenusPanelAndPropertiesFitAndMnemonicsDoNotClash)
     ExpectTidy(dialog.GeneralPage(), QStringLiteral("General page"));
     EXPECT_LE(dialog.width(), screen.width());
     EXPECT_LE(dialog.height(), screen.height());
+}
+
+// Why the core refused something, as it really words it: a file that is not
+// one, a list with a line too long, observations that do not read...
+std::vector<std::pair<std::string, zenbelts::Message>> CoreRefusals(const std::filesystem::path& folder)
+{
+    std::vector<std::pair<std::string, zenbelts::Message>> found;
+    const auto refusedSetUp = [&](const char* name, std::vector<std::uint8_t> bytes) {
+        MountSettings loaded;
+        try {
+            LoadSettings(bytes, loaded);
+        } catch (const ArchiveError& e) {
+            found.emplace_back(name, e.detail());
+        }
+    };
+    std::vector<std::uint8_t> bytes = StoreSettings(MountSettings{});
+    refusedSetUp("short set-up", {bytes.begin(), bytes.begin() + 8});
+    MountSettings wrongLimits;
+    wrongLimits.poleNSMin = 99999;
+    refusedSetUp("set-up limits", StoreSettings(wrongLimits));
+    bytes[0] = 0x7F;  // a latitude far past the pole
+    bytes[3] = 0x7F;
+    refusedSetUp("set-up latitude", bytes);
+
+    try {
+        ParseObservations("position,motorAngle,offset\n19.2E,x\n");
+    } catch (const ObservationsError& e) {
+        found.emplace_back("observations", e.message());
+    }
+
+    zenbelts::Message error;
+    std::vector<std::uint8_t> read;
+    if (!WriteFileSafely(folder, read, error))
+        found.emplace_back("write over a folder", error);
+    const std::string longLine(SatelliteListMaxLineBytes + 1, 'x');
+    (void)WriteFileSafely(folder / "sats.lst",
+                          {reinterpret_cast<const std::uint8_t*>(longLine.data()), longLine.size()}, error);
+    SatelliteCatalogue catalogue;
+    if (const SatelliteListResult r = LoadSatelliteListFile((folder / "sats.lst").string(), catalogue); !r)
+        found.emplace_back("long list line", r.reason);
+    if (!ReadRegularFile(folder / "sats.lst", 100, read, error))
+        found.emplace_back("file too large", error);
+    ImportResult imported;
+    if (!ImportReceiverSources({folder / "sats.lst"}, std::nullopt, ReceiverSourceUse::SatelliteList,
+                               imported, error))
+        found.emplace_back("unknown receiver file", error);
+    return found;
+}
+
+// Every marked part of a message, down to the details inside it.
+void CollectMarked(const zenbelts::Message& m, QList<QPair<QString, QString>>& into)
+{
+    if (m.Context())
+        into.append({QString::fromLatin1(m.Context()), QString::fromStdString(m.Pattern())});
+    for (const zenbelts::Message& part : m.Arguments())
+        CollectMarked(part, into);
+}
+
+TEST_P(Translation, TheCoreRefusalsComeWholeInTheLanguage)
+{
+    const QString language = GetParam();
+    QSet<QPair<QString, QString>> listed;
+    for (const Message& m : ReadTs(QStringLiteral(ZENBELTS_TRANSLATIONS_DIR "/zenbelts_%1.ts").arg(language)))
+        listed.insert({m.context, m.source});
+    ASSERT_TRUE(InstallTranslations(QLocale(language)));
+
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const auto refusals = CoreRefusals(QFile::encodeName(folder.path()).toStdString());
+    ASSERT_EQ(refusals.size(), 8u) << "each case is refused";
+    for (const auto& [name, message] : refusals) {
+        QList<QPair<QString, QString>> marked;
+        CollectMarked(message, marked);
+        EXPECT_GE(marked.size(), 1) << name;
+        // Each part reaches the translators; the words shown are theirs.
+        for (const auto& part : marked)
+            EXPECT_TRUE(listed.contains(part))
+                << name << ": " << part.second.toStdString() << " is not in the " << language.toStdString()
+                << " translation";
+        EXPECT_NE(CoreText(message).toStdString(), message.English()) << name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Translation, testing::ValuesIn(ProgramLanguages()),
