@@ -241,6 +241,18 @@
         <source>the line is longer than %1</source>
         <translation>السطر أطول من %1</translation>
     </message>
+    <message>
+        <source>no observations</source>
+        <translation>لا توجد ملاحظات</translation>
+    </message>
+    <message>
+        <source>a position is out of range</source>
+        <translation>أحد المواقع خارج النطاق</translation>
+    </message>
+    <message>
+        <source>%1 is below the horizon here</source>
+        <translation>%1 تحت الأفق هنا</translation>
+    </message>
 </context>
 <context>
     <name>setup</name>

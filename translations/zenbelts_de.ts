@@ -241,6 +241,18 @@
         <source>the line is longer than %1</source>
         <translation>die Zeile ist länger als %1</translation>
     </message>
+    <message>
+        <source>no observations</source>
+        <translation>keine Beobachtungen</translation>
+    </message>
+    <message>
+        <source>a position is out of range</source>
+        <translation>eine Position liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>%1 is below the horizon here</source>
+        <translation>%1 liegt hier unter dem Horizont</translation>
+    </message>
 </context>
 <context>
     <name>setup</name>

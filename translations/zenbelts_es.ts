@@ -241,6 +241,18 @@
         <source>the line is longer than %1</source>
         <translation>la línea supera %1</translation>
     </message>
+    <message>
+        <source>no observations</source>
+        <translation>no hay observaciones</translation>
+    </message>
+    <message>
+        <source>a position is out of range</source>
+        <translation>una posición está fuera de rango</translation>
+    </message>
+    <message>
+        <source>%1 is below the horizon here</source>
+        <translation>%1 está bajo el horizonte aquí</translation>
+    </message>
 </context>
 <context>
     <name>setup</name>

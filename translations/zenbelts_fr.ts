@@ -132,11 +132,11 @@
     </message>
     <message>
         <source>cannot list the folder: %1</source>
-        <translation>impossible de lister le dossier : %1</translation>
+        <translation>impossible de lister le dossier&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>a folder is read as .ini files or scan tables, not as %1</source>
@@ -180,15 +180,15 @@
     </message>
     <message>
         <source>cannot open it: %1</source>
-        <translation>impossible de l’ouvrir : %1</translation>
+        <translation>impossible de l’ouvrir&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot read it: %1</source>
-        <translation>impossible de le lire : %1</translation>
+        <translation>impossible de le lire&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot write it: %1</source>
-        <translation>impossible de l’écrire : %1</translation>
+        <translation>impossible de l’écrire&#xa0;: %1</translation>
     </message>
     <message>
         <source>no file name</source>
@@ -199,7 +199,7 @@
     <name>observations</name>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the header must be %1</source>
@@ -241,6 +241,18 @@
         <source>the line is longer than %1</source>
         <translation>la ligne dépasse %1</translation>
     </message>
+    <message>
+        <source>no observations</source>
+        <translation>aucun relevé</translation>
+    </message>
+    <message>
+        <source>a position is out of range</source>
+        <translation>une position est hors limites</translation>
+    </message>
+    <message>
+        <source>%1 is below the horizon here</source>
+        <translation>%1 est sous l’horizon ici</translation>
+    </message>
 </context>
 <context>
     <name>setup</name>
@@ -250,15 +262,15 @@
     </message>
     <message>
         <source>the %1 is out of range</source>
-        <translation>valeur hors limites : %1</translation>
+        <translation>valeur hors limites&#xa0;: %1</translation>
     </message>
     <message>
         <source>the %1 limits are out of range</source>
-        <translation>limites hors plage : %1</translation>
+        <translation>limites hors plage&#xa0;: %1</translation>
     </message>
     <message>
         <source>the %1 is outside its limits</source>
-        <translation>valeur hors de ses limites : %1</translation>
+        <translation>valeur hors de ses limites&#xa0;: %1</translation>
     </message>
     <message>
         <source>latitude</source>

@@ -241,6 +241,18 @@
         <source>the line is longer than %1</source>
         <translation>строка длиннее %1</translation>
     </message>
+    <message>
+        <source>no observations</source>
+        <translation>нет наблюдений</translation>
+    </message>
+    <message>
+        <source>a position is out of range</source>
+        <translation>позиция вне диапазона</translation>
+    </message>
+    <message>
+        <source>%1 is below the horizon here</source>
+        <translation>%1 здесь ниже горизонта</translation>
+    </message>
 </context>
 <context>
     <name>setup</name>

@@ -515,13 +515,14 @@ Diagnosis Diagnose(const MountSettings& s, const SatelliteCatalogue& catalogue,
                    const std::vector<Observation>& observations)
 {
     if (observations.empty())
-        throw DiagnoseError("no observations");
+        throw DiagnoseError(Message(ZB_TEXT("observations", "no observations")));
     std::vector<Row> rows;
     for (const Observation& o : observations) {
         if (o.position < 0 || o.position >= PositionCount)
-            throw DiagnoseError("a position is out of range");
+            throw DiagnoseError(Message(ZB_TEXT("observations", "a position is out of range")));
         if (!HighEnough(s, o.position, 0.0))
-            throw DiagnoseError(FormatSatelliteLabel(o.position) + " is below the horizon here");
+            throw DiagnoseError(Message(ZB_TEXT("observations", "%1 is below the horizon here"),
+                                        {Message::Literal(FormatSatelliteLabel(o.position))}));
         rows.push_back({o.position, false, o.motorAngle / RadiansToDegrees});
         if (o.offset)
             rows.push_back({o.position, true, *o.offset / RadiansToDegrees});

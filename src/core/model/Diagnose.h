@@ -3,6 +3,7 @@
 #include "catalogue/SatelliteCatalogue.h"
 #include "model/MountSettings.h"
 #include "model/Observations.h"
+#include "text/Message.h"
 
 #include <array>
 #include <optional>
@@ -19,7 +20,13 @@ namespace zenbelts {
 // "13.0°E is below the horizon here").
 class DiagnoseError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit DiagnoseError(Message message)
+        : std::runtime_error(message.English()), message_(std::move(message))
+    {}
+    const Message& message() const { return message_; }
+
+private:
+    Message message_;
 };
 
 struct PredictedAngles {

@@ -289,7 +289,7 @@ bool CDiagnoseDialog::Fit()
     try {
         diagnosis_ = Diagnose(settings_, catalogue_, typed);
     } catch (const DiagnoseError& e) {
-        ShowMessage(Utf8(e.what()));
+        ShowMessage(CoreText(e.message()));
         return false;
     }
     FillReport();

@@ -13,6 +13,7 @@
 #include "dialogs/PropertiesDialog.h"
 #include "document/CoreTexts.h"
 #include "io/FileAccess.h"
+#include "model/Diagnose.h"
 #include "model/MountSettings.h"
 #include "model/Observations.h"
 #include "model/SettingsArchive.h"
@@ -206,6 +207,11 @@ std::vector<std::pair<std::string, zenbelts::Message>> CoreRefusals(const std::f
         found.emplace_back("long list line", r.reason);
     if (!ReadRegularFile(folder / "sats.lst", 100, read, error))
         found.emplace_back("file too large", error);
+    try {
+        (void)Diagnose(MountSettings{}, catalogue, {});
+    } catch (const DiagnoseError& e) {
+        found.emplace_back("nothing to diagnose", e.message());
+    }
     ImportResult imported;
     if (!ImportReceiverSources({folder / "sats.lst"}, std::nullopt, ReceiverSourceUse::SatelliteList,
                                imported, error))
@@ -233,7 +239,7 @@ TEST_P(Translation, TheCoreRefusalsComeWholeInTheLanguage)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const auto refusals = CoreRefusals(QFile::encodeName(folder.path()).toStdString());
-    ASSERT_EQ(refusals.size(), 8u) << "each case is refused";
+    ASSERT_EQ(refusals.size(), 9u) << "each case is refused";
     for (const auto& [name, message] : refusals) {
         QList<QPair<QString, QString>> marked;
         CollectMarked(message, marked);
