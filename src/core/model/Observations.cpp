@@ -23,6 +23,12 @@ ObservationsError::ObservationsError(int line, Message what)
 
 namespace {
 
+ObservationsError HeaderMissing()
+{
+    return ObservationsError(
+        1, Message(ZB_TEXT("observations", "the header must be %1"), {Message::Literal(ObservationsHeader)}));
+}
+
 std::string_view Trimmed(std::string_view s)
 {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
@@ -85,8 +91,7 @@ void CheckHeader(std::string_view line)
     for (std::size_t i = 0; ok && i < 3; ++i)
         ok = EqualsIgnoringCase(fields[i], Names[i]);
     if (!ok)
-        throw ObservationsError(1, Message(ZB_TEXT("observations", "the header must be %1"),
-                                           {Message::Literal(ObservationsHeader)}));
+        throw HeaderMissing();
 }
 
 Observation ParseRow(std::string_view line, int number)
@@ -192,8 +197,7 @@ std::vector<Observation> ParseObservations(std::string_view text)
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
     if (text.empty())
-        throw ObservationsError(1, Message(ZB_TEXT("observations", "the header must be %1"),
-                                           {Message::Literal(ObservationsHeader)}));
+        throw HeaderMissing();
     std::vector<Observation> rows;
     int number = 0;
     while (!text.empty()) {
@@ -226,7 +230,9 @@ std::string WriteObservations(const std::vector<Observation>& observations)
     for (const Observation& o : observations) {
         const int n = o.position > 1800 ? 3600 - o.position : o.position;
         text += std::to_string(n / 10) + "." + std::to_string(n % 10) + (o.position > 1800 ? "W" : "E");
-        text += "," + Shortest(o.motorAngle) + ",";
+        text += ',';
+        text += Shortest(o.motorAngle);
+        text += ',';
         if (o.offset)
             text += Shortest(*o.offset);
         text += "\n";
