@@ -8,9 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QColor>
 #include <QFontMetrics>
 #include <QImage>
+#include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -234,6 +236,10 @@ TEST(PlotPng, DecodesToTheSamePixels)
         {"plot",
          RenderArcPlotImage(s, shipped, {1200, 700}, StandardScreenMetrics(), ScreenDrawingObjects(96)),
          true},
+        // Small, its anti-aliased edges give it more than 256 colours.
+        {"small plot",
+         RenderArcPlotImage(s, shipped, {320, 200}, StandardScreenMetrics(), ScreenDrawingObjects(96)),
+         false},
         {"one colour", WithColours(1), true},
         {"256 colours", WithColours(256), true},
         {"257 colours", WithColours(257), false},
@@ -249,6 +255,14 @@ TEST(PlotPng, DecodesToTheSamePixels)
         EXPECT_TRUE(decoded.convertToFormat(QImage::Format_RGB32) == c.image)
             << c.name << ": " << Differences(decoded.convertToFormat(QImage::Format_RGB32), c.image);
         EXPECT_EQ(ToPaletteImage(c.image).isNull(), !c.palette) << c.name;
+        // Never much larger than the general writer makes it.
+        QByteArray general;
+        QBuffer buffer(&general);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(QImageWriter(&buffer, "png").write(c.image)) << c.name;
+        if (general.size() > 1000)
+            EXPECT_LE(png.size(), general.size() * 11 / 10)
+                << c.name << ": " << png.size() << " bytes, not " << general.size();
     }
 }
 
