@@ -52,14 +52,20 @@ constexpr const char* Usage
 
 }  // namespace
 
-MountSettings ReadSettingsFile(const std::string& path)
+std::vector<std::uint8_t> ReadInputFile(const std::string& path, std::size_t maxBytes)
 {
     std::vector<std::uint8_t> bytes;
     Message error;
     ReadProblem problem = ReadProblem::None;
-    if (!ReadRegularFile(path, SetUpFileMaxBytes, bytes, error, &problem))
+    if (!ReadRegularFile(path, maxBytes, bytes, error, &problem))
         Fail(Shown(path) + ": " + (problem == ReadProblem::Missing ? "cannot open it: " : "")
              + error.English());
+    return bytes;
+}
+
+MountSettings ReadSettingsFile(const std::string& path)
+{
+    const std::vector<std::uint8_t> bytes = ReadInputFile(path, SetUpFileMaxBytes);
     MountSettings settings;
     try {
         LoadSettings(bytes, settings);

@@ -4,14 +4,19 @@
 #include "cli/Arguments.h"
 #include "model/MountSettings.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // The files every command reads and writes, each failure one line naming
 // the file.
 
 namespace zenbelts::cli {
 
+// A regular file of at most maxBytes, whole.
+std::vector<std::uint8_t> ReadInputFile(const std::string& path, std::size_t maxBytes);
 MountSettings ReadSettingsFile(const std::string& path);
 void WriteSettingsFile(const std::string& path, const MountSettings& settings);
 // Writing over the very file read would lose it.

@@ -4,7 +4,6 @@
 #include "cli/CommandFiles.h"
 #include "cli/Json.h"
 #include "cli/TextOut.h"
-#include "io/FileAccess.h"
 #include "model/Diagnose.h"
 #include "model/Observations.h"
 #include "text/AngleText.h"
@@ -21,12 +20,7 @@ namespace {
 
 std::vector<Observation> ReadObservationsFile(const std::string& path)
 {
-    std::vector<std::uint8_t> bytes;
-    Message error;
-    ReadProblem problem = ReadProblem::None;
-    if (!ReadRegularFile(path, ObservationsFileMaxBytes, bytes, error, &problem))
-        Fail(Shown(path) + ": " + (problem == ReadProblem::Missing ? "cannot open it: " : "")
-             + error.English());
+    const std::vector<std::uint8_t> bytes = ReadInputFile(path, ObservationsFileMaxBytes);
     try {
         return ParseObservations(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     } catch (const ObservationsError& e) {

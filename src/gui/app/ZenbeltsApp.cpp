@@ -1,5 +1,6 @@
 #include "app/ZenbeltsApp.h"
 
+#include "document/CorePaths.h"
 #include "document/CoreTexts.h"
 
 #include "app/AppTexts.h"
@@ -99,8 +100,7 @@ bool CZenbeltsApp::LoadCatalogue()
     usesUserList_ = false;
     if (!own.isEmpty() && QFileInfo::exists(own)) {
         SatelliteCatalogue loaded;
-        const SatelliteListResult result
-            = LoadSatelliteListFile(QFile::encodeName(own).toStdString(), loaded);
+        const SatelliteListResult result = LoadSatelliteListFile(FileSystemPath(own).string(), loaded);
         if (result) {
             catalogue_ = std::move(loaded);
             usesUserList_ = true;
@@ -112,8 +112,7 @@ bool CZenbeltsApp::LoadCatalogue()
     }
     const QString path = ShippedSatelliteList();
     catalogue_.Clear();
-    const SatelliteListResult loaded
-        = LoadSatelliteListFile(QFile::encodeName(path).toStdString(), catalogue_);
+    const SatelliteListResult loaded = LoadSatelliteListFile(FileSystemPath(path).string(), catalogue_);
     if (loaded)
         return true;
     ReportError(tr("Unable to load sats.lst: %1").arg(CoreText(loaded.reason)));
@@ -122,12 +121,10 @@ bool CZenbeltsApp::LoadCatalogue()
 
 bool CZenbeltsApp::ImportSatelliteList(const QStringList& sources, QString& report)
 {
-    std::vector<std::filesystem::path> paths;
-    for (const QString& source : sources)
-        paths.emplace_back(QFile::encodeName(source).toStdString());
     ImportResult result;
     Message error;
-    if (!ImportReceiverSources(paths, std::nullopt, ReceiverSourceUse::SatelliteList, result, error)) {
+    if (!ImportReceiverSources(FileSystemPaths(sources), std::nullopt, ReceiverSourceUse::SatelliteList,
+                               result, error)) {
         report = CoreText(error);
         return false;
     }
@@ -143,7 +140,7 @@ bool CZenbeltsApp::ImportSatelliteList(const QStringList& sources, QString& repo
         return false;
     }
     const std::string text = WriteSatelliteList(result.satellites);
-    if (!WriteFileSafely(QFile::encodeName(own).toStdString(),
+    if (!WriteFileSafely(FileSystemPath(own),
                          std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), error)) {
         report = tr("Cannot save your list %1: %2").arg(PrintableName(own), CoreText(error));
         return false;
@@ -161,7 +158,7 @@ bool CZenbeltsApp::UseShippedSatelliteList(QString& report)
 {
     SatelliteCatalogue shipped;
     const SatelliteListResult loaded
-        = LoadSatelliteListFile(QFile::encodeName(ShippedSatelliteList()).toStdString(), shipped);
+        = LoadSatelliteListFile(FileSystemPath(ShippedSatelliteList()).string(), shipped);
     if (!loaded) {
         report = tr("Unable to load sats.lst: %1").arg(CoreText(loaded.reason));
         return false;

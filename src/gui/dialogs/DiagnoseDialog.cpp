@@ -1,6 +1,7 @@
 #include "dialogs/DiagnoseDialog.h"
 
 #include "controls/AdjustmentTexts.h"
+#include "document/CorePaths.h"
 #include "document/CoreTexts.h"
 
 #include "catalogue/TextEncoding.h"
@@ -30,11 +31,6 @@
 namespace zenbelts {
 
 namespace {
-
-std::filesystem::path FileSystemPath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 QString Utf8(const std::string& text)
 {

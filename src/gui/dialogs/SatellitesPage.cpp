@@ -1,5 +1,6 @@
 #include "dialogs/SatellitesPage.h"
 
+#include "document/CorePaths.h"
 #include "document/CoreTexts.h"
 
 #include "catalogue/ReceiverSources.h"
@@ -194,12 +195,10 @@ void CSatellitesPage::UseShippedList()
 
 void CSatellitesPage::ChooseFrom(const QStringList& sources)
 {
-    std::vector<std::filesystem::path> paths;
-    for (const QString& source : sources)
-        paths.emplace_back(QFile::encodeName(source).toStdString());
     ImportResult result;
     Message error;
-    if (!ImportReceiverSources(paths, std::nullopt, ReceiverSourceUse::Positions, result, error)) {
+    if (!ImportReceiverSources(FileSystemPaths(sources), std::nullopt, ReceiverSourceUse::Positions, result,
+                               error)) {
         report_->setText(CoreText(error));
         return;
     }

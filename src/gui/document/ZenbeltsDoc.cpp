@@ -1,5 +1,6 @@
 #include "document/ZenbeltsDoc.h"
 
+#include "document/CorePaths.h"
 #include "document/CoreTexts.h"
 #include "io/FileAccess.h"
 #include "model/SettingsArchive.h"
@@ -15,15 +16,6 @@ namespace zenbelts {
 CZenbeltsDoc::CZenbeltsDoc(const SatelliteCatalogue& catalogue, QObject* parent)
     : QObject(parent), catalogue_(catalogue)
 {}
-
-namespace {
-
-std::filesystem::path FileSystemPath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-}  // namespace
 
 bool CZenbeltsDoc::OnNewDocument(const MountSettings& defaults)
 {

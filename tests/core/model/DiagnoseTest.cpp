@@ -5,6 +5,7 @@
 #include "geometry/MountModel.h"
 #include "model/OptimiseMount.h"
 #include "model/RoundTrip.h"
+#include "model/Sites.h"
 #include "plot/ArcTable.h"
 #include "text/AngleText.h"
 
@@ -177,15 +178,7 @@ SatelliteCatalogue EveryTwoDegrees()
     return c;
 }
 
-MountSettings At(int latitude, int longitude, const SatelliteCatalogue& catalogue)
-{
-    MountSettings s;
-    s.LoadFactoryDefaults(catalogue);
-    s.latitude = latitude;
-    s.longitude = longitude;
-    s.Recalculate(true);
-    return s;
-}
+using testing_support::At;
 
 std::vector<int> Visible(const MountSettings& s, const SatelliteCatalogue& catalogue)
 {

@@ -1,5 +1,7 @@
 #include "model/OptimiseMount.h"
 
+#include "model/Sites.h"
+
 #include <gtest/gtest.h>
 
 namespace zenbelts {
@@ -13,15 +15,7 @@ SatelliteCatalogue EveryDegree()
     return c;
 }
 
-MountSettings At(int latitude, int longitude, const SatelliteCatalogue& catalogue)
-{
-    MountSettings s;
-    s.LoadFactoryDefaults(catalogue);
-    s.latitude = latitude;
-    s.longitude = longitude;
-    s.Recalculate(true);
-    return s;
-}
+using testing_support::At;
 
 // Every pair of whole tenths within the limits, with the plot's own offsets.
 double BruteForceWorst(const MountSettings& start, const std::vector<ArcTarget>& targets)
