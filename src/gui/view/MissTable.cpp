@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zenbelts {
 
@@ -38,7 +39,9 @@ QString CellText(int column, const std::string& cell)
 }
 
 // Repaints only the cells of a changed range: a slider step changes two
-// columns, and the view would repaint every visible cell otherwise.
+// columns, and the view would repaint every visible cell otherwise. The
+// range may start or end in a hidden column or a row scrolled away, so it
+// is measured column by column, not from its corner cells.
 class MissTableView : public QTableView {
 public:
     using QTableView::QTableView;
@@ -51,7 +54,19 @@ protected:
             QTableView::dataChanged(topLeft, bottomRight, roles);
             return;
         }
-        const QRect area = (visualRect(topLeft) | visualRect(bottomRight)) & viewport()->rect();
+        const int top = rowViewportPosition(topLeft.row());
+        const int bottom = rowViewportPosition(bottomRight.row()) + rowHeight(bottomRight.row());
+        int left = std::numeric_limits<int>::max(), right = std::numeric_limits<int>::min();
+        for (int column = topLeft.column(); column <= bottomRight.column(); ++column) {
+            if (isColumnHidden(column))
+                continue;
+            const int x = columnViewportPosition(column);
+            left = std::min(left, x);
+            right = std::max(right, x + columnWidth(column));
+        }
+        if (left >= right)
+            return;
+        const QRect area = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) & viewport()->rect();
         if (!area.isEmpty())
             viewport()->update(area);
     }
