@@ -38,23 +38,25 @@ namespace {
 // folder; list: the satellite list to read, the shipped one when empty.
 std::unique_ptr<CZenbeltsApp> StartProgram(const QTemporaryDir& dir, const QString& list = {})
 {
-    const QString ini = dir.filePath(QStringLiteral("settings.ini"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Zenbelts"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zenbelts"));
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
     {
         MountSettings s;
         s.LoadFactoryDefaults({});
         const auto bytes = StoreSettings(s);
-        QSettings(ini, QSettings::IniFormat)
-            .setValue(QStringLiteral("Settings/Default"),
-                      QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                                 static_cast<qsizetype>(bytes.size())));
+        QSettings().setValue(
+            QStringLiteral("Settings/Default"),
+            QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
     }
     // The list beside the benchmark, wherever it is run from: a missing list
     // would stop the run at a message box.
     const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/sats.lst");
     if (list.isEmpty() && !QFile::exists(shipped))
         throw std::runtime_error("no sats.lst beside the benchmark");
-    auto app = std::make_unique<CZenbeltsApp>(AppOptions{ini, list.isEmpty() ? shipped : list});
-    if (!app->InitInstance({}))
+    auto app = std::make_unique<CZenbeltsApp>(AppOptions{list.isEmpty() ? shipped : list});
+    if (!app->Start({}))
         throw std::runtime_error("the program did not start");
     return app;
 }
@@ -110,19 +112,20 @@ void SliderStep(benchmark::State& state)
     CMainFrame* frame = app->MainFrame();
     CZenbeltsDoc* doc = frame->ActiveDocument();
     const int chosen = static_cast<int>(state.range(1));
-    doc->Settings().chosenSatellites.Clear();
+    MountSettings s = doc->Settings();
+    s.chosenSatellites.Clear();
     const int every = chosen == 0 ? 1 : std::max(1, static_cast<int>(app->Catalogue().size()) / chosen);
     int count = 0;
     for (const SatelliteEntry& e : app->Catalogue()) {
         if (count++ % every == 0)
-            doc->Settings().chosenSatellites.Set(e.position);
+            s.chosenSatellites.Set(e.position);
     }
-    doc->Settings().motorAzimuthMin = -100;
-    doc->Settings().motorAzimuthMax = 100;
+    s.motorAzimuthMin = -100;
+    s.motorAzimuthMax = 100;
+    doc->SetSettings(s, QStringLiteral("benchmark"));
     CZenbeltsView* view = frame->ActiveView();
     auto* window = qobject_cast<QMdiSubWindow*>(view->parentWidget());
     frame->resize(2400, 1500);
-    frame->UpdateCommandUi();
     for (int i = 0; i < 5; ++i)
         QCoreApplication::processEvents();
     window->resize(window->size() + (QSize(1920, 1080) - view->size()));

@@ -117,6 +117,53 @@
     </message>
 </context>
 <context>
+    <name>SetUpEdit</name>
+    <message>
+        <source>it must lie in %1..%2</source>
+        <translation>يجب أن يقع بين %1..%2</translation>
+    </message>
+    <message>
+        <source>the limits of the %1 must be -1799..-1 and 1..1800</source>
+        <translation>يجب أن تكون حدود %1 بين -1799..-1 و 1..1800</translation>
+    </message>
+    <message>
+        <source>the lower limit of the %1 must lie below the upper one, within -1799..1800</source>
+        <translation>يجب أن يقع الحد الأدنى لـ %1 تحت الحد الأعلى، ضمن -1799..1800</translation>
+    </message>
+    <message>
+        <source>the declination follows its automatic value while autoDeclination is on</source>
+        <translation>يتبع الميل قيمته التلقائية ما دام autoDeclination مفعّلًا</translation>
+    </message>
+    <message>
+        <source>it lies outside its current range %1..%2</source>
+        <translation>يقع خارج مداه الحالي %1..%2</translation>
+    </message>
+    <message>
+        <source>a position must lie in 0..3599</source>
+        <translation>يجب أن يقع الموقع بين 0..3599</translation>
+    </message>
+    <message>
+        <source>unknown name</source>
+        <translation>اسم غير معروف</translation>
+    </message>
+    <message>
+        <source>it must be 0 or 1</source>
+        <translation>يجب أن يكون 0 أو 1</translation>
+    </message>
+    <message>
+        <source>it is computed, not set</source>
+        <translation>تُحسب هذه القيمة ولا تُضبط</translation>
+    </message>
+    <message>
+        <source>not of the form NAME=VALUE</source>
+        <translation>ليس على الصيغة الاسم=القيمة</translation>
+    </message>
+    <message>
+        <source>the value is not a whole number</source>
+        <translation>القيمة ليست عددًا صحيحًا</translation>
+    </message>
+</context>
+<context>
     <name>io</name>
     <message>
         <source>no such file</source>
@@ -193,6 +240,17 @@
     <message>
         <source>no file name</source>
         <translation>لا يوجد اسم ملف</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Print FILE on the default printer.</source>
+        <translation>اطبع FILE على الطابعة الافتراضية.</translation>
+    </message>
+    <message>
+        <source>Set-ups to open.</source>
+        <translation>الإعدادات المراد فتحها.</translation>
     </message>
 </context>
 <context>
@@ -607,6 +665,14 @@
         <source>The page is too small for the plot and its legend. Choose a larger paper size or smaller margins in Print Setup.</source>
         <translation>الصفحة أصغر من أن تتسع للمخطط ومفتاحه. اختر ورقًا أكبر أو هوامش أصغر في «إعداد الطباعة».</translation>
     </message>
+    <message>
+        <source>Redo the action undone last</source>
+        <translation>أعد آخر إجراء تم التراجع عنه</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -853,18 +919,6 @@
         <translation>الحدود</translation>
     </message>
     <message>
-        <source>Latitude:</source>
-        <translation>خط العرض:</translation>
-    </message>
-    <message>
-        <source>Longitude:</source>
-        <translation>خط الطول:</translation>
-    </message>
-    <message>
-        <source>Altitude (m):</source>
-        <translation>الارتفاع (م):</translation>
-    </message>
-    <message>
         <source>from:</source>
         <translation>من:</translation>
     </message>
@@ -875,6 +929,18 @@
     <message>
         <source>(*) - relative to autocalculated values</source>
         <translation>(*) - نسبةً إلى القيم المحسوبة تلقائيًا</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude:</source>
+        <translation>&amp;خط العرض:</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude:</source>
+        <translation>خط ال&amp;طول:</translation>
+    </message>
+    <message>
+        <source>Al&amp;titude (m):</source>
+        <translation>الا&amp;رتفاع (م):</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1105,14 @@
         <source>Open</source>
         <translation>فتح</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>إ&amp;عادة</translation>
+    </message>
+    <message>
+        <source>Mount as found</source>
+        <translation>الحامل كما وُجد</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CMissTable</name>
@@ -1121,6 +1195,17 @@
     <message>
         <source>Receiver miss</source>
         <translation>انحراف جهاز الاستقبال</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CNumericEdit</name>
+    <message>
+        <source>Not taken: %1 lies beyond the limit %2</source>
+        <translation>لم يُقبل: %1 يتجاوز الحد %2</translation>
+    </message>
+    <message>
+        <source>“%1” was read as %2</source>
+        <translation>قُرئ «%1» على أنه %2</translation>
     </message>
 </context>
 <context>
@@ -1332,6 +1417,34 @@
     <message>
         <source> Location: %1</source>
         <translation> الموقع: %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>تغيير %1</translation>
+    </message>
+    <message>
+        <source>Auto declination</source>
+        <translation>الميل التلقائي</translation>
+    </message>
+    <message>
+        <source>Lock satellites</source>
+        <translation>تثبيت الأقمار</translation>
+    </message>
+    <message>
+        <source>Set defaults</source>
+        <translation>القيم الافتراضية</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>الخصائص</translation>
+    </message>
+    <message>
+        <source>The location changed: every adjustment is back at its default. Undo brings them back.</source>
+        <translation>تغيّر الموقع: عاد كل ضبط إلى قيمته الافتراضية. يعيدها التراجع.</translation>
+    </message>
+    <message>
+        <source>Optimise</source>
+        <translation>تحسين</translation>
     </message>
 </context>
 </TS>

@@ -117,6 +117,53 @@
     </message>
 </context>
 <context>
+    <name>SetUpEdit</name>
+    <message>
+        <source>it must lie in %1..%2</source>
+        <translation>er muss in %1..%2 liegen</translation>
+    </message>
+    <message>
+        <source>the limits of the %1 must be -1799..-1 and 1..1800</source>
+        <translation>die Grenzen von %1 müssen -1799..-1 und 1..1800 sein</translation>
+    </message>
+    <message>
+        <source>the lower limit of the %1 must lie below the upper one, within -1799..1800</source>
+        <translation>die untere Grenze von %1 muss unter der oberen liegen, innerhalb -1799..1800</translation>
+    </message>
+    <message>
+        <source>the declination follows its automatic value while autoDeclination is on</source>
+        <translation>die Deklination folgt ihrem automatischen Wert, solange autoDeclination an ist</translation>
+    </message>
+    <message>
+        <source>it lies outside its current range %1..%2</source>
+        <translation>er liegt außerhalb des aktuellen Bereichs %1..%2</translation>
+    </message>
+    <message>
+        <source>a position must lie in 0..3599</source>
+        <translation>eine Position muss in 0..3599 liegen</translation>
+    </message>
+    <message>
+        <source>unknown name</source>
+        <translation>unbekannter Name</translation>
+    </message>
+    <message>
+        <source>it must be 0 or 1</source>
+        <translation>er muss 0 oder 1 sein</translation>
+    </message>
+    <message>
+        <source>it is computed, not set</source>
+        <translation>er wird berechnet, nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>not of the form NAME=VALUE</source>
+        <translation>nicht in der Form NAME=WERT</translation>
+    </message>
+    <message>
+        <source>the value is not a whole number</source>
+        <translation>der Wert ist keine ganze Zahl</translation>
+    </message>
+</context>
+<context>
     <name>io</name>
     <message>
         <source>no such file</source>
@@ -193,6 +240,17 @@
     <message>
         <source>no file name</source>
         <translation>kein Dateiname</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Print FILE on the default printer.</source>
+        <translation>FILE auf dem Standarddrucker drucken.</translation>
+    </message>
+    <message>
+        <source>Set-ups to open.</source>
+        <translation>Zu öffnende Einstellungen.</translation>
     </message>
 </context>
 <context>
@@ -607,6 +665,14 @@
         <source>The page is too small for the plot and its legend. Choose a larger paper size or smaller margins in Print Setup.</source>
         <translation>Die Seite ist zu klein für das Diagramm und seine Legende. Wählen Sie ein größeres Papierformat oder kleinere Ränder unter „Drucker einrichten“.</translation>
     </message>
+    <message>
+        <source>Redo the action undone last</source>
+        <translation>Zuletzt rückgängig gemachte Aktion wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederherstellen</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -853,18 +919,6 @@
         <translation>Grenzen</translation>
     </message>
     <message>
-        <source>Latitude:</source>
-        <translation>Breite:</translation>
-    </message>
-    <message>
-        <source>Longitude:</source>
-        <translation>Länge:</translation>
-    </message>
-    <message>
-        <source>Altitude (m):</source>
-        <translation>Höhe (m):</translation>
-    </message>
-    <message>
         <source>from:</source>
         <translation>von:</translation>
     </message>
@@ -875,6 +929,18 @@
     <message>
         <source>(*) - relative to autocalculated values</source>
         <translation>(*) - relativ zu den automatisch berechneten Werten</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude:</source>
+        <translation>&amp;Breite:</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude:</source>
+        <translation>&amp;Länge:</translation>
+    </message>
+    <message>
+        <source>Al&amp;titude (m):</source>
+        <translation>&amp;Höhe (m):</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1105,14 @@
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Mount as found</source>
+        <translation>Halterung wie vorgefunden</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CMissTable</name>
@@ -1121,6 +1195,17 @@
     <message>
         <source>Receiver miss</source>
         <translation>Receiver-Abweichung</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CNumericEdit</name>
+    <message>
+        <source>Not taken: %1 lies beyond the limit %2</source>
+        <translation>Nicht übernommen: %1 liegt jenseits der Grenze %2</translation>
+    </message>
+    <message>
+        <source>“%1” was read as %2</source>
+        <translation>„%1“ wurde als %2 gelesen</translation>
     </message>
 </context>
 <context>
@@ -1332,6 +1417,34 @@
     <message>
         <source> Location: %1</source>
         <translation> Standort: %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
+    </message>
+    <message>
+        <source>Auto declination</source>
+        <translation>Automatische Deklination</translation>
+    </message>
+    <message>
+        <source>Lock satellites</source>
+        <translation>Satelliten fixieren</translation>
+    </message>
+    <message>
+        <source>Set defaults</source>
+        <translation>Standardwerte setzen</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Eigenschaften</translation>
+    </message>
+    <message>
+        <source>The location changed: every adjustment is back at its default. Undo brings them back.</source>
+        <translation>Der Standort hat sich geändert: Alle Einstellungen stehen wieder auf ihrem Standardwert. Rückgängig holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Optimise</source>
+        <translation>Optimieren</translation>
     </message>
 </context>
 </TS>

@@ -117,6 +117,53 @@
     </message>
 </context>
 <context>
+    <name>SetUpEdit</name>
+    <message>
+        <source>it must lie in %1..%2</source>
+        <translation>debe estar en %1..%2</translation>
+    </message>
+    <message>
+        <source>the limits of the %1 must be -1799..-1 and 1..1800</source>
+        <translation>los límites de %1 deben ser -1799..-1 y 1..1800</translation>
+    </message>
+    <message>
+        <source>the lower limit of the %1 must lie below the upper one, within -1799..1800</source>
+        <translation>el límite inferior de %1 debe estar por debajo del superior, dentro de -1799..1800</translation>
+    </message>
+    <message>
+        <source>the declination follows its automatic value while autoDeclination is on</source>
+        <translation>la declinación sigue su valor automático mientras autoDeclination está activado</translation>
+    </message>
+    <message>
+        <source>it lies outside its current range %1..%2</source>
+        <translation>está fuera de su intervalo actual %1..%2</translation>
+    </message>
+    <message>
+        <source>a position must lie in 0..3599</source>
+        <translation>una posición debe estar en 0..3599</translation>
+    </message>
+    <message>
+        <source>unknown name</source>
+        <translation>nombre desconocido</translation>
+    </message>
+    <message>
+        <source>it must be 0 or 1</source>
+        <translation>debe ser 0 o 1</translation>
+    </message>
+    <message>
+        <source>it is computed, not set</source>
+        <translation>se calcula, no se fija</translation>
+    </message>
+    <message>
+        <source>not of the form NAME=VALUE</source>
+        <translation>no tiene la forma NOMBRE=VALOR</translation>
+    </message>
+    <message>
+        <source>the value is not a whole number</source>
+        <translation>el valor no es un número entero</translation>
+    </message>
+</context>
+<context>
     <name>io</name>
     <message>
         <source>no such file</source>
@@ -193,6 +240,17 @@
     <message>
         <source>no file name</source>
         <translation>falta el nombre del archivo</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Print FILE on the default printer.</source>
+        <translation>Imprimir FILE en la impresora predeterminada.</translation>
+    </message>
+    <message>
+        <source>Set-ups to open.</source>
+        <translation>Configuraciones que abrir.</translation>
     </message>
 </context>
 <context>
@@ -607,6 +665,14 @@
         <source>The page is too small for the plot and its legend. Choose a larger paper size or smaller margins in Print Setup.</source>
         <translation>La página es demasiado pequeña para el gráfico y su leyenda. Elija un tamaño de papel mayor o márgenes menores en Configurar impresión.</translation>
     </message>
+    <message>
+        <source>Redo the action undone last</source>
+        <translation>Rehacer la última acción deshecha</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -853,18 +919,6 @@
         <translation>Límites</translation>
     </message>
     <message>
-        <source>Latitude:</source>
-        <translation>Latitud:</translation>
-    </message>
-    <message>
-        <source>Longitude:</source>
-        <translation>Longitud:</translation>
-    </message>
-    <message>
-        <source>Altitude (m):</source>
-        <translation>Altitud (m):</translation>
-    </message>
-    <message>
         <source>from:</source>
         <translation>desde:</translation>
     </message>
@@ -875,6 +929,18 @@
     <message>
         <source>(*) - relative to autocalculated values</source>
         <translation>(*) - relativo a los valores autocalculados</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude:</source>
+        <translation>&amp;Latitud:</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude:</source>
+        <translation>L&amp;ongitud:</translation>
+    </message>
+    <message>
+        <source>Al&amp;titude (m):</source>
+        <translation>Al&amp;titud (m):</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1105,14 @@
         <source>Open</source>
         <translation>Abrir</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Mount as found</source>
+        <translation>Montura tal como se encontró</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CMissTable</name>
@@ -1121,6 +1195,17 @@
     <message>
         <source>Receiver miss</source>
         <translation>Desvío del receptor</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CNumericEdit</name>
+    <message>
+        <source>Not taken: %1 lies beyond the limit %2</source>
+        <translation>No aceptado: %1 está más allá del límite %2</translation>
+    </message>
+    <message>
+        <source>“%1” was read as %2</source>
+        <translation>«%1» se leyó como %2</translation>
     </message>
 </context>
 <context>
@@ -1332,6 +1417,34 @@
     <message>
         <source> Location: %1</source>
         <translation> Ubicación: %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Cambiar %1</translation>
+    </message>
+    <message>
+        <source>Auto declination</source>
+        <translation>Declinación automática</translation>
+    </message>
+    <message>
+        <source>Lock satellites</source>
+        <translation>Fijar satélites</translation>
+    </message>
+    <message>
+        <source>Set defaults</source>
+        <translation>Valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>The location changed: every adjustment is back at its default. Undo brings them back.</source>
+        <translation>La ubicación cambió: cada ajuste volvió a su valor predeterminado. Deshacer los recupera.</translation>
+    </message>
+    <message>
+        <source>Optimise</source>
+        <translation>Optimizar</translation>
     </message>
 </context>
 </TS>

@@ -117,6 +117,53 @@
     </message>
 </context>
 <context>
+    <name>SetUpEdit</name>
+    <message>
+        <source>it must lie in %1..%2</source>
+        <translation>la valeur doit être dans %1..%2</translation>
+    </message>
+    <message>
+        <source>the limits of the %1 must be -1799..-1 and 1..1800</source>
+        <translation>les limites de %1 doivent être -1799..-1 et 1..1800</translation>
+    </message>
+    <message>
+        <source>the lower limit of the %1 must lie below the upper one, within -1799..1800</source>
+        <translation>la limite basse de %1 doit être sous la limite haute, dans -1799..1800</translation>
+    </message>
+    <message>
+        <source>the declination follows its automatic value while autoDeclination is on</source>
+        <translation>la déclinaison suit sa valeur automatique tant que autoDeclination est activé</translation>
+    </message>
+    <message>
+        <source>it lies outside its current range %1..%2</source>
+        <translation>la valeur est hors de sa plage actuelle %1..%2</translation>
+    </message>
+    <message>
+        <source>a position must lie in 0..3599</source>
+        <translation>une position doit être dans 0..3599</translation>
+    </message>
+    <message>
+        <source>unknown name</source>
+        <translation>nom inconnu</translation>
+    </message>
+    <message>
+        <source>it must be 0 or 1</source>
+        <translation>la valeur doit être 0 ou 1</translation>
+    </message>
+    <message>
+        <source>it is computed, not set</source>
+        <translation>cette valeur est calculée, pas fixée</translation>
+    </message>
+    <message>
+        <source>not of the form NAME=VALUE</source>
+        <translation>pas de la forme NOM=VALEUR</translation>
+    </message>
+    <message>
+        <source>the value is not a whole number</source>
+        <translation>la valeur n&apos;est pas un nombre entier</translation>
+    </message>
+</context>
+<context>
     <name>io</name>
     <message>
         <source>no such file</source>
@@ -193,6 +240,17 @@
     <message>
         <source>no file name</source>
         <translation>aucun nom de fichier</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Print FILE on the default printer.</source>
+        <translation>Imprimer FILE sur l’imprimante par défaut.</translation>
+    </message>
+    <message>
+        <source>Set-ups to open.</source>
+        <translation>Configurations à ouvrir.</translation>
     </message>
 </context>
 <context>
@@ -607,6 +665,14 @@
         <source>The page is too small for the plot and its legend. Choose a larger paper size or smaller margins in Print Setup.</source>
         <translation>La page est trop petite pour le tracé et sa légende. Choisissez un format de papier plus grand ou des marges plus petites dans Configuration de l&apos;impression.</translation>
     </message>
+    <message>
+        <source>Redo the action undone last</source>
+        <translation>Rétablir la dernière action annulée</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -853,18 +919,6 @@
         <translation>Limites</translation>
     </message>
     <message>
-        <source>Latitude:</source>
-        <translation>Latitude&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Longitude:</source>
-        <translation>Longitude&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Altitude (m):</source>
-        <translation>Altitude (m)&#xa0;:</translation>
-    </message>
-    <message>
         <source>from:</source>
         <translation>de&#xa0;:</translation>
     </message>
@@ -875,6 +929,18 @@
     <message>
         <source>(*) - relative to autocalculated values</source>
         <translation>(*) - par rapport aux valeurs calculées automatiquement</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude:</source>
+        <translation>&amp;Latitude :</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude:</source>
+        <translation>L&amp;ongitude :</translation>
+    </message>
+    <message>
+        <source>Al&amp;titude (m):</source>
+        <translation>Al&amp;titude (m) :</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1105,14 @@
         <source>Open</source>
         <translation>Ouvrir</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Mount as found</source>
+        <translation>Monture telle que trouvée</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CMissTable</name>
@@ -1121,6 +1195,17 @@
     <message>
         <source>Receiver miss</source>
         <translation>Écart récepteur</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CNumericEdit</name>
+    <message>
+        <source>Not taken: %1 lies beyond the limit %2</source>
+        <translation>Non retenu : %1 dépasse la limite %2</translation>
+    </message>
+    <message>
+        <source>“%1” was read as %2</source>
+        <translation>« %1 » a été lu comme %2</translation>
     </message>
 </context>
 <context>
@@ -1332,6 +1417,34 @@
     <message>
         <source> Location: %1</source>
         <translation> Emplacement&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Modifier %1</translation>
+    </message>
+    <message>
+        <source>Auto declination</source>
+        <translation>Déclinaison automatique</translation>
+    </message>
+    <message>
+        <source>Lock satellites</source>
+        <translation>Fixer les satellites</translation>
+    </message>
+    <message>
+        <source>Set defaults</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>The location changed: every adjustment is back at its default. Undo brings them back.</source>
+        <translation>Le lieu a changé : chaque réglage est revenu à sa valeur par défaut. Annuler les rétablit.</translation>
+    </message>
+    <message>
+        <source>Optimise</source>
+        <translation>Optimiser</translation>
     </message>
 </context>
 </TS>

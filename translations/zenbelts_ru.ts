@@ -117,6 +117,53 @@
     </message>
 </context>
 <context>
+    <name>SetUpEdit</name>
+    <message>
+        <source>it must lie in %1..%2</source>
+        <translation>значение должно быть в пределах %1..%2</translation>
+    </message>
+    <message>
+        <source>the limits of the %1 must be -1799..-1 and 1..1800</source>
+        <translation>пределы для %1 должны быть -1799..-1 и 1..1800</translation>
+    </message>
+    <message>
+        <source>the lower limit of the %1 must lie below the upper one, within -1799..1800</source>
+        <translation>нижний предел для %1 должен быть ниже верхнего, в пределах -1799..1800</translation>
+    </message>
+    <message>
+        <source>the declination follows its automatic value while autoDeclination is on</source>
+        <translation>склонение следует автоматическому значению, пока включён autoDeclination</translation>
+    </message>
+    <message>
+        <source>it lies outside its current range %1..%2</source>
+        <translation>значение вне текущего диапазона %1..%2</translation>
+    </message>
+    <message>
+        <source>a position must lie in 0..3599</source>
+        <translation>позиция должна быть в пределах 0..3599</translation>
+    </message>
+    <message>
+        <source>unknown name</source>
+        <translation>неизвестное имя</translation>
+    </message>
+    <message>
+        <source>it must be 0 or 1</source>
+        <translation>значение должно быть 0 или 1</translation>
+    </message>
+    <message>
+        <source>it is computed, not set</source>
+        <translation>это значение вычисляется, а не задаётся</translation>
+    </message>
+    <message>
+        <source>not of the form NAME=VALUE</source>
+        <translation>не в виде ИМЯ=ЗНАЧЕНИЕ</translation>
+    </message>
+    <message>
+        <source>the value is not a whole number</source>
+        <translation>значение не является целым числом</translation>
+    </message>
+</context>
+<context>
     <name>io</name>
     <message>
         <source>no such file</source>
@@ -193,6 +240,17 @@
     <message>
         <source>no file name</source>
         <translation>нет имени файла</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Print FILE on the default printer.</source>
+        <translation>Напечатать FILE на принтере по умолчанию.</translation>
+    </message>
+    <message>
+        <source>Set-ups to open.</source>
+        <translation>Открываемые настройки.</translation>
     </message>
 </context>
 <context>
@@ -607,6 +665,14 @@
         <source>The page is too small for the plot and its legend. Choose a larger paper size or smaller margins in Print Setup.</source>
         <translation>Страница слишком мала для графика и его легенды. Выберите больший формат бумаги или меньшие поля в настройке печати.</translation>
     </message>
+    <message>
+        <source>Redo the action undone last</source>
+        <translation>Вернуть последнее отменённое действие</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Вернуть</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -853,18 +919,6 @@
         <translation>Пределы</translation>
     </message>
     <message>
-        <source>Latitude:</source>
-        <translation>Широта:</translation>
-    </message>
-    <message>
-        <source>Longitude:</source>
-        <translation>Долгота:</translation>
-    </message>
-    <message>
-        <source>Altitude (m):</source>
-        <translation>Высота (м):</translation>
-    </message>
-    <message>
         <source>from:</source>
         <translation>от:</translation>
     </message>
@@ -875,6 +929,18 @@
     <message>
         <source>(*) - relative to autocalculated values</source>
         <translation>(*) — относительно расчётных значений</translation>
+    </message>
+    <message>
+        <source>&amp;Latitude:</source>
+        <translation>&amp;Широта:</translation>
+    </message>
+    <message>
+        <source>L&amp;ongitude:</source>
+        <translation>&amp;Долгота:</translation>
+    </message>
+    <message>
+        <source>Al&amp;titude (m):</source>
+        <translation>&amp;Высота (м):</translation>
     </message>
 </context>
 <context>
@@ -1039,6 +1105,14 @@
         <source>Open</source>
         <translation>Открыть</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Вернуть</translation>
+    </message>
+    <message>
+        <source>Mount as found</source>
+        <translation>Крепление как найдено</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CMissTable</name>
@@ -1121,6 +1195,17 @@
     <message>
         <source>Receiver miss</source>
         <translation>Отклонение ресивера</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CNumericEdit</name>
+    <message>
+        <source>Not taken: %1 lies beyond the limit %2</source>
+        <translation>Не принято: %1 за пределом %2</translation>
+    </message>
+    <message>
+        <source>“%1” was read as %2</source>
+        <translation>«%1» прочитано как %2</translation>
     </message>
 </context>
 <context>
@@ -1332,6 +1417,34 @@
     <message>
         <source> Location: %1</source>
         <translation> Местоположение: %1</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>Изменить: %1</translation>
+    </message>
+    <message>
+        <source>Auto declination</source>
+        <translation>Автосклонение</translation>
+    </message>
+    <message>
+        <source>Lock satellites</source>
+        <translation>Закрепить спутники</translation>
+    </message>
+    <message>
+        <source>Set defaults</source>
+        <translation>Значения по умолчанию</translation>
+    </message>
+    <message>
+        <source>Properties</source>
+        <translation>Свойства</translation>
+    </message>
+    <message>
+        <source>The location changed: every adjustment is back at its default. Undo brings them back.</source>
+        <translation>Место изменилось: все регулировки вернулись к значениям по умолчанию. Отмена возвращает их.</translation>
+    </message>
+    <message>
+        <source>Optimise</source>
+        <translation>Оптимизировать</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,6 @@
 
 #include "catalogue/SatelliteList.h"
 #include "cli/Arguments.h"
-#include "cli/Assignments.h"
 #include "cli/CommandFiles.h"
 #include "cli/DiagnoseCommand.h"
 #include "cli/Json.h"
@@ -11,6 +10,7 @@
 #include "io/FileAccess.h"
 #include "model/MountSettings.h"
 #include "model/OptimiseMount.h"
+#include "model/SetUpEdits.h"
 #include "model/SettingsArchive.h"
 #include "model/Version.h"
 #include "text/AngleText.h"
@@ -217,9 +217,9 @@ int CommandSet(Arguments args)
     const std::string& input = rest[0];
     MountSettings settings = ReadSettingsFile(input);
     for (std::size_t i = 1; i < rest.size(); ++i) {
-        const std::string why = ApplyAssignment(settings, rest[i]);
-        if (!why.empty())
-            Fail(Shown(input) + ": " + Shown(rest[i]) + " is refused: " + why);
+        const EditOutcome outcome = ApplyAssignment(settings, rest[i]);
+        if (!outcome)
+            Fail(Shown(input) + ": " + Shown(rest[i]) + " is refused: " + outcome.refusal.English());
     }
     WriteSettingsFile(output.value_or(input), settings);
     return ExitOk;

@@ -165,4 +165,120 @@ int ParseEastWest(std::string_view text, std::size_t* end)
     return ParseHemisphere(text, end, 'W');
 }
 
+std::string FormatField(FieldFormat format, int value)
+{
+    switch (format) {
+    case FieldFormat::Integer:
+        return FormatInteger(value);
+    case FieldFormat::Unsigned:
+        return FormatUnsigned(value);
+    case FieldFormat::Degrees:
+        return FormatDegrees(value);
+    case FieldFormat::Minutes:
+        return FormatMinutes(value);
+    case FieldFormat::NorthSouth:
+        return FormatNorthSouth(value);
+    case FieldFormat::EastWest:
+        return FormatEastWest(value);
+    }
+    return {};
+}
+
+namespace {
+
+// The text with the user's separator as a point and other digits as ASCII.
+std::string Normalised(std::string_view text, std::string_view separator)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (!separator.empty() && separator != "." && text.substr(i, separator.size()) == separator) {
+            out += '.';
+            i += separator.size();
+            continue;
+        }
+        // U+0660..U+0669 (D9 A0..A9) and U+06F0..U+06F9 (DB B0..B9); U+066B, the Arabic decimal separator.
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (i + 1 < text.size() && (lead == 0xD9 || lead == 0xDB)) {
+            const auto next = static_cast<unsigned char>(text[i + 1]);
+            if (lead == 0xD9 && next >= 0xA0 && next <= 0xA9) {
+                out += static_cast<char>('0' + next - 0xA0);
+                i += 2;
+                continue;
+            }
+            if (lead == 0xDB && next >= 0xB0 && next <= 0xB9) {
+                out += static_cast<char>('0' + next - 0xB0);
+                i += 2;
+                continue;
+            }
+            if (lead == 0xD9 && next == 0xAB) {
+                out += '.';
+                i += 2;
+                continue;
+            }
+        }
+        out += text[i++];
+    }
+    return out;
+}
+
+bool ConsumeAscii(std::string_view text, std::size_t& i, std::string_view what)
+{
+    if (text.substr(i, what.size()) != what)
+        return false;
+    i += what.size();
+    return true;
+}
+
+}  // namespace
+
+FieldReading ReadField(FieldFormat format, std::string_view typed, std::string_view decimalSeparator)
+{
+    const std::string text = Normalised(typed, decimalSeparator);
+    FieldReading r;
+    std::size_t end = 0;
+    switch (format) {
+    case FieldFormat::Integer:
+        r.value = ParseInteger(text, &end);
+        break;
+    case FieldFormat::Unsigned:
+    case FieldFormat::Degrees:
+    case FieldFormat::Minutes:
+        r.value = ParseUnsigned(text, &end);
+        break;
+    case FieldFormat::NorthSouth:
+    case FieldFormat::EastWest:
+        ParseTenths(text, &end);
+        r.number = end > 0;
+        r.value = format == FieldFormat::NorthSouth ? ParseNorthSouth(text, &end) : ParseEastWest(text, &end);
+        break;
+    }
+    if (format != FieldFormat::NorthSouth && format != FieldFormat::EastWest)
+        r.number = end > 0;
+    if (!r.number)
+        return r;
+    // What the format writes after the number may be typed too.
+    std::size_t i = SkipBlanks(text, end);
+    switch (format) {
+    case FieldFormat::Degrees:
+        ConsumeAscii(text, i, DegreeSign);
+        break;
+    case FieldFormat::Minutes:
+        ConsumeAscii(text, i, "'");
+        break;
+    case FieldFormat::NorthSouth:
+    case FieldFormat::EastWest: {
+        // The hemisphere parsers stop at the letter.
+        const std::string_view letters = format == FieldFormat::NorthSouth ? "NnSs" : "EeWw";
+        if (i < text.size() && letters.find(text[i]) != std::string_view::npos)
+            ++i;
+        break;
+    }
+    default:
+        break;
+    }
+    r.whole = SkipBlanks(text, i) == text.size();
+    return r;
+}
+
 }  // namespace zenbelts::numeric

@@ -5,7 +5,8 @@
 #include <string_view>
 
 // The display formats of the numeric fields and how typed text reads back.
-// Texts are UTF-8; reading never depends on the user's locale.
+// Texts are UTF-8. The parsers read a point as the decimal separator;
+// ReadField takes the user's separator and digits as well.
 
 namespace zenbelts::numeric {
 
@@ -37,5 +38,22 @@ int ParseTenths(std::string_view text, std::size_t* end = nullptr);
 // letter, which is not consumed.
 int ParseNorthSouth(std::string_view text, std::size_t* end = nullptr);
 int ParseEastWest(std::string_view text, std::size_t* end = nullptr);
+
+// The kinds of numeric field, each with its display format.
+enum class FieldFormat { Integer, Unsigned, Degrees, Minutes, NorthSouth, EastWest };
+
+std::string FormatField(FieldFormat format, int value);
+
+// What a field made of its text.
+struct FieldReading {
+    int value = 0;
+    bool number = false;  // a number stood at the start (without one the value is 0)
+    bool whole = false;   // nothing followed it but what the format writes itself
+};
+
+// Reads a field's text as its format does, the decimal separator of the
+// user's language (UTF-8; empty or "." for none other) read as a point, and
+// Arabic-Indic digits as digits, so that "1,5" and "1.5" read alike in German.
+FieldReading ReadField(FieldFormat format, std::string_view text, std::string_view decimalSeparator = {});
 
 }  // namespace zenbelts::numeric

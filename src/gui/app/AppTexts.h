@@ -51,6 +51,8 @@ inline constexpr Prompt Exit{QT_TRANSLATE_NOOP("texts", "Quit the application"),
                              QT_TRANSLATE_NOOP("texts", "Exit")};
 inline constexpr Prompt Undo{QT_TRANSLATE_NOOP("texts", "Undo the last action"),
                              QT_TRANSLATE_NOOP("texts", "Undo")};
+inline constexpr Prompt Redo{QT_TRANSLATE_NOOP("texts", "Redo the action undone last"),
+                             QT_TRANSLATE_NOOP("texts", "Redo")};
 inline constexpr Prompt Cut{QT_TRANSLATE_NOOP("texts", "Cut the selection and put it on the Clipboard"),
                             QT_TRANSLATE_NOOP("texts", "Cut")};
 inline constexpr Prompt Copy{QT_TRANSLATE_NOOP("texts", "Copy the selection and put it on the Clipboard"),

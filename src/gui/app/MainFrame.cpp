@@ -37,8 +37,11 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTableView>
 #include <QTimer>
 #include <QToolBar>
+#include <QUndoGroup>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -89,6 +92,7 @@ CMainFrame::CMainFrame(CZenbeltsApp& app) : app_(app)
     setAcceptDrops(true);
     mdiArea_ = new QMdiArea(this);
     setCentralWidget(mdiArea_);
+    undoGroup_ = new QUndoGroup(this);
 
     CreateActions();
     CreateMenus();
@@ -99,11 +103,14 @@ CMainFrame::CMainFrame(CZenbeltsApp& app) : app_(app)
     const QSize wanted(1000, 700);
     resize(screen() ? wanted.boundedTo(screen()->availableGeometry().size()) : wanted);
 
-    connect(mdiArea_, &QMdiArea::subWindowActivated, lifetime_.get(), [this] { RequestUpdate(); });
+    connect(mdiArea_, &QMdiArea::subWindowActivated, lifetime_.get(), [this] { ActiveWindowChanged(); });
     connect(qApp, &QApplication::focusChanged, lifetime_.get(),
             [this](QWidget*, QWidget* now) { TrackFocus(now); });
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, lifetime_.get(),
-            [this] { RequestUpdate(); });
+            [this] { UpdateEditActions(); });
+    // A narrower area (a wider panel) must not push a window's title
+    // buttons out of sight.
+    mdiArea_->viewport()->installEventFilter(this);
     // A new screen resolution makes new drawing objects; views use them at their next paint.
     const auto watchScreen = [this](QScreen* screen) {
         connect(screen, &QScreen::logicalDotsPerInchChanged, lifetime_.get(), [this] {
@@ -114,7 +121,7 @@ CMainFrame::CMainFrame(CZenbeltsApp& app) : app_(app)
     for (QScreen* screen : QGuiApplication::screens())
         watchScreen(screen);
     connect(qApp, &QGuiApplication::screenAdded, lifetime_.get(), watchScreen);
-    SetMenus(false);
+    ActiveWindowChanged();
 }
 
 CMainFrame::~CMainFrame()
@@ -157,25 +164,43 @@ void CMainFrame::CreateActions()
                 doc->OnProperties();
         },
         {}, QIcon(QStringLiteral(":/icons/properties.svg")));
-    a.fileExit = make(tr("E&xit"), texts::Exit, &QWidget::close);
+    a.fileExit = make(tr("E&xit"), texts::Exit, &QWidget::close, {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
-    const auto toFocusedEdit = [](auto operation) {
-        return [operation] {
+    // Undo and Redo act on the active document; a field being typed in
+    // takes the keys first while it has typing of its own to undo.
+    a.editUndo = undoGroup_->createUndoAction(this, tr("&Undo"));
+    a.editUndo->setShortcuts({QKeySequence::Undo, QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    a.editRedo = undoGroup_->createRedoAction(this, tr("&Redo"));
+    a.editRedo->setShortcuts(QKeySequence::Redo);
+    for (auto [action, prompt] : {std::pair{a.editUndo, texts::Undo}, std::pair{a.editRedo, texts::Redo}}) {
+        action->setStatusTip(texts::Tr(prompt.status));
+        action->setIcon(
+            Icon(action == a.editUndo ? "edit-undo" : "edit-redo", action == a.editUndo ? "undo" : "redo"));
+    }
+    // Cut, Copy and Paste act on the focused field; Copy in the Misses table copies its selection.
+    a.editCut = make(
+        tr("Cu&t"), texts::Cut,
+        [] {
             if (QLineEdit* edit = FocusedEdit())
-                (edit->*operation)();
-        };
-    };
-    a.editUndo = make(tr("&Undo"), texts::Undo, toFocusedEdit(&QLineEdit::undo),
-                      {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
-    a.editCut = make(tr("Cu&t"), texts::Cut, toFocusedEdit(&QLineEdit::cut),
-                     {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
-                     Icon("edit-cut", "cut"));
-    a.editCopy = make(tr("&Copy"), texts::Copy, toFocusedEdit(&QLineEdit::copy),
-                      {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
-                      Icon("edit-copy", "copy"));
-    a.editPaste = make(tr("&Paste"), texts::Paste, toFocusedEdit(&QLineEdit::paste),
-                       {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
-                       Icon("edit-paste", "paste"));
+                edit->cut();
+        },
+        {QKeySequence::Cut}, Icon("edit-cut", "cut"));
+    a.editCopy = make(
+        tr("&Copy"), texts::Copy,
+        [this] {
+            if (QLineEdit* edit = FocusedEdit())
+                edit->copy();
+            else if (missTable_->Table()->hasFocus())
+                missTable_->CopySelectionToClipboard();
+        },
+        {QKeySequence::Copy}, Icon("edit-copy", "copy"));
+    a.editPaste = make(
+        tr("&Paste"), texts::Paste,
+        [] {
+            if (QLineEdit* edit = FocusedEdit())
+                edit->paste();
+        },
+        {QKeySequence::Paste}, Icon("edit-paste", "paste"));
     a.editSetDefaults = make(
         tr("Set &defaults"), texts::SetDefaults,
         [this] {
@@ -186,8 +211,7 @@ void CMainFrame::CreateActions()
     a.editOptimise = make(tr("&Optimise"), texts::Optimise, &CMainFrame::OnEditOptimise, {},
                           QIcon(QStringLiteral(":/icons/optimise.svg")));
     a.editDiagnose = make(tr("Dia&gnose..."), texts::Diagnose, &CMainFrame::OnEditDiagnose);
-    // The edit commands act on whichever text field has the focus, wherever it is.
-    for (QAction* action : {a.editUndo, a.editCut, a.editCopy, a.editPaste})
+    for (QAction* action : {a.editUndo, a.editRedo, a.editCut, a.editCopy, a.editPaste})
         action->setShortcutContext(Qt::ApplicationShortcut);
 
     a.viewToolbar = make(tr("&Toolbar"), texts::Toolbar, [] {});
@@ -199,7 +223,7 @@ void CMainFrame::CreateActions()
     a.viewShowToolTips->setCheckable(true);
     a.viewMisses = make(tr("&Misses"), texts::Misses, [this](bool on) {
         missesWanted_ = on;
-        RequestUpdate();
+        ShowActiveDocument();
     });
     a.viewMisses->setCheckable(true);
     a.viewMisses->setChecked(true);
@@ -218,7 +242,9 @@ void CMainFrame::CreateActions()
                         {QKeySequence(Qt::CTRL | Qt::Key_Tab)});
     a.windowPrevious = make(
         tr("Pre&vious Window"), texts::PreviousWindow, [this] { mdiArea_->activatePreviousSubWindow(); },
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_Backtab)});
+        // X11 reports Shift+Tab as Backtab with Shift still held.
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_Backtab),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
     a.windowCloseActive
         = make(tr("C&lose Window"), texts::CloseWindow, [this] { mdiArea_->closeActiveSubWindow(); },
                {QKeySequence(Qt::CTRL | Qt::Key_F4)});
@@ -248,61 +274,35 @@ void CMainFrame::CreateActions()
 
 void CMainFrame::CreateMenus()
 {
+    // One menu bar: commands that need a document are disabled without one.
     const Actions& a = actions_;
-    const auto fileMenu = [&](bool document) {
-        auto* menu = new QMenu(tr("&File"), this);
-        menu->addAction(a.fileNew);
-        menu->addAction(a.fileOpen);
-        if (document) {
-            menu->addAction(a.fileClose);
-            menu->addAction(a.fileSave);
-            menu->addAction(a.fileSaveAs);
-            menu->addSeparator();
-            menu->addAction(a.filePrint);
-            menu->addAction(a.filePrintPreview);
-        } else {
-            menu->addSeparator();
-        }
-        menu->addAction(a.filePrintSetup);
-        menu->addSeparator();
-        menu->addAction(a.recentNone);
-        menu->addActions(a.recentFiles);
-        menu->addSeparator();
-        if (document)
-            menu->addAction(a.fileProperties);
-        menu->addAction(a.fileExit);
-        return menu;
-    };
-    fileMenuEmpty_ = fileMenu(false);
-    fileMenu_ = fileMenu(true);
+    fileMenu_ = menuBar()->addMenu(tr("&File"));
+    fileMenu_->addActions({a.fileNew, a.fileOpen, a.fileClose, a.fileSave, a.fileSaveAs});
+    fileMenu_->addSeparator();
+    fileMenu_->addActions({a.filePrint, a.filePrintPreview, a.filePrintSetup});
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(a.recentNone);
+    fileMenu_->addActions(a.recentFiles);
+    fileMenu_->addSeparator();
+    fileMenu_->addActions({a.fileProperties, a.fileExit});
 
-    editMenu_ = new QMenu(tr("&Edit"), this);
-    editMenu_->addAction(a.editUndo);
+    editMenu_ = menuBar()->addMenu(tr("&Edit"));
+    editMenu_->addActions({a.editUndo, a.editRedo});
     editMenu_->addSeparator();
-    editMenu_->addAction(a.editCut);
-    editMenu_->addAction(a.editCopy);
-    editMenu_->addAction(a.editPaste);
+    editMenu_->addActions({a.editCut, a.editCopy, a.editPaste});
     editMenu_->addSeparator();
-    editMenu_->addAction(a.editSetDefaults);
-    editMenu_->addAction(a.editOptimise);
-    editMenu_->addAction(a.editDiagnose);
+    editMenu_->addActions({a.editSetDefaults, a.editOptimise, a.editDiagnose});
 
-    viewMenuEmpty_ = new QMenu(tr("&View"), this);
-    viewMenuEmpty_->addAction(a.viewToolbar);
-    viewMenuEmpty_->addAction(a.viewStatusBar);
-    viewMenu_ = new QMenu(tr("&View"), this);
-    viewMenu_->addAction(a.viewToolbar);
-    viewMenu_->addAction(a.viewStatusBar);
+    viewMenu_ = menuBar()->addMenu(tr("&View"));
+    viewMenu_->addActions({a.viewToolbar, a.viewStatusBar});
     viewMenu_->addSeparator();
-    viewMenu_->addAction(a.viewShowToolTips);
-    viewMenu_->addAction(a.viewMisses);
-    viewMenu_->addAction(a.viewReceiverSettings);
+    viewMenu_->addActions({a.viewShowToolTips, a.viewMisses, a.viewReceiverSettings});
 
-    windowMenu_ = new QMenu(tr("Win&dow"), this);
+    windowMenu_ = menuBar()->addMenu(tr("Win&dow"));
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
     FillWindowMenu();
 
-    helpMenu_ = new QMenu(tr("&Help"), this);
+    helpMenu_ = menuBar()->addMenu(tr("&Help"));
     helpMenu_->addAction(a.helpAbout);
 }
 
@@ -334,6 +334,8 @@ void CMainFrame::CreateToolBar()
     toolbar->setIconSize(QSize(16, 16));
     toolbar->addActions({a.fileNew, a.fileOpen, a.fileSave});
     toolbar->addSeparator();
+    toolbar->addActions({a.editUndo, a.editRedo});
+    toolbar->addSeparator();
     toolbar->addActions(
         {a.editCut, a.editCopy, a.editPaste, a.editSetDefaults, a.fileProperties, a.editOptimise});
     toolbar->addSeparator();
@@ -354,6 +356,11 @@ void CMainFrame::CreateStatusBar()
     // The prompt pane: "Ready" when idle; prompts and messages cover it.
     auto* ready = new QLabel(texts::Tr(texts::Ready));
     statusBar()->addWidget(ready, 1);
+    // Results stay until the next change: a hover tip covers only the prompt pane.
+    resultPane_ = new QLabel;
+    resultPane_->setObjectName(QStringLiteral("ResultPane"));
+    resultPane_->setTextFormat(Qt::PlainText);
+    statusBar()->addPermanentWidget(resultPane_, 1);
     locationPane_ = new QLabel;
     locationPane_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     locationPane_->setMinimumWidth(
@@ -376,10 +383,12 @@ void CMainFrame::CreateAdjustmentBar()
     missTable_->SetReceiverColumnsShown(app_.ShowReceiverColumns());
     connect(missTable_, &CMissTable::receiverColumnsToggled, &app_, &CZenbeltsApp::SetShowReceiverColumns);
     connect(adjustmentBar_, &CAdjustmentBar::adjustmentChanged, lifetime_.get(),
-            [this](Adjustment which, int position) {
+            [this](Adjustment which, int position, int drag) {
                 if (panelDocument_)
-                    panelDocument_->OnAdjustmentChanged(which, position);
+                    panelDocument_->OnAdjustmentChanged(which, position, drag);
             });
+    connect(adjustmentBar_, &CAdjustmentBar::readingNoted, lifetime_.get(),
+            [this](const QString& text) { ShowResult(text); });
     connect(adjustmentBar_, &CAdjustmentBar::autoDeclinationClicked, lifetime_.get(), [this] {
         if (panelDocument_)
             panelDocument_->OnAutoDeclination();
@@ -388,21 +397,6 @@ void CMainFrame::CreateAdjustmentBar()
         if (panelDocument_)
             panelDocument_->OnLockSatellites();
     });
-}
-
-void CMainFrame::SetMenus(bool document)
-{
-    if (document == documentMenus_ && !menuBar()->actions().isEmpty())
-        return;
-    documentMenus_ = document;
-    menuBar()->clear();
-    if (document) {
-        for (QMenu* menu : {fileMenu_, editMenu_, viewMenu_, windowMenu_, helpMenu_})
-            menuBar()->addMenu(menu);
-    } else {
-        for (QMenu* menu : {fileMenuEmpty_, viewMenuEmpty_, helpMenu_})
-            menuBar()->addMenu(menu);
-    }
 }
 
 void CMainFrame::UpdateRecentFiles()
@@ -429,65 +423,86 @@ QLineEdit* CMainFrame::FocusedEdit()
 
 void CMainFrame::TrackFocus(QWidget*)
 {
-    // Selection and undo state change without a focus change: follow the field.
+    // Selection and typing change without a focus change: follow the field.
     QLineEdit* edit = FocusedEdit();
     if (edit != trackedEdit_) {
         disconnect(trackedSelection_);
         disconnect(trackedText_);
         trackedEdit_ = edit;
         if (edit) {
-            trackedSelection_
-                = connect(edit, &QLineEdit::selectionChanged, lifetime_.get(), [this] { RequestUpdate(); });
+            trackedSelection_ = connect(edit, &QLineEdit::selectionChanged, lifetime_.get(),
+                                        [this] { UpdateEditActions(); });
             trackedText_
-                = connect(edit, &QLineEdit::textChanged, lifetime_.get(), [this] { RequestUpdate(); });
+                = connect(edit, &QLineEdit::textChanged, lifetime_.get(), [this] { UpdateEditActions(); });
         }
     }
-    RequestUpdate();
+    UpdateEditActions();
 }
 
-void CMainFrame::RequestUpdate()
+void CMainFrame::UpdateEditActions()
 {
-    if (updatePending_)
-        return;
-    updatePending_ = true;
-    QTimer::singleShot(0, this, &CMainFrame::UpdateCommandUi);
-}
-
-void CMainFrame::UpdateCommandUi()
-{
-    updatePending_ = false;
-    CZenbeltsDoc* doc = ActiveDocument();
-    const bool hasDoc = doc != nullptr;
-    SetMenus(hasDoc);
-
     const Actions& a = actions_;
-    for (QAction* action : {a.fileClose, a.fileSave, a.fileSaveAs, a.filePrint, a.filePrintPreview,
-                            a.fileProperties, a.editSetDefaults, a.editOptimise, a.editDiagnose, a.windowNew,
-                            a.windowCascade, a.windowTile, a.windowArrangeIcons})
-        action->setEnabled(hasDoc);
-
     QLineEdit* edit = FocusedEdit();
     const bool selection = edit && edit->hasSelectedText();
+    const bool table = !edit && missTable_->Table()->hasFocus() && missTable_->Model().rowCount() > 0;
     a.editCut->setEnabled(selection && !edit->isReadOnly() && edit->echoMode() == QLineEdit::Normal);
-    a.editCopy->setEnabled(selection && edit->echoMode() == QLineEdit::Normal);
-    a.editPaste->setEnabled(edit != nullptr);
-    a.editUndo->setEnabled(edit && edit->isUndoAvailable());
+    a.editCopy->setEnabled((selection && edit->echoMode() == QLineEdit::Normal) || table);
+    a.editPaste->setEnabled(edit != nullptr && !edit->isReadOnly());
+}
 
+void CMainFrame::ActiveWindowChanged()
+{
+    CZenbeltsDoc* doc = ActiveDocument();
+    const bool hasDoc = doc != nullptr;
+    const Actions& a = actions_;
+    for (QAction* action :
+         {a.fileClose, a.fileSave, a.fileSaveAs, a.filePrint, a.filePrintPreview, a.fileProperties,
+          a.editSetDefaults, a.editOptimise, a.editDiagnose, a.windowNew, a.windowCascade, a.windowTile,
+          a.windowArrangeIcons, a.viewMisses, a.viewReceiverSettings})
+        action->setEnabled(hasDoc);
+    editMenu_->menuAction()->setVisible(hasDoc);
+    windowMenu_->menuAction()->setVisible(hasDoc);
+    undoGroup_->setActiveStack(hasDoc ? doc->UndoStack() : nullptr);
+
+    if (doc != panelDocument_) {
+        disconnect(panelChanged_);
+        disconnect(panelNotice_);
+        panelDocument_ = doc;
+        resultPane_->clear();
+        if (doc) {
+            // Whatever changes the set-up shows at once, and a result shown
+            // for an earlier state goes.
+            panelChanged_ = connect(doc, &CZenbeltsDoc::changed, lifetime_.get(), [this] {
+                resultPane_->clear();
+                ShowActiveDocument();
+            });
+            panelNotice_ = connect(doc, &CZenbeltsDoc::notice, lifetime_.get(),
+                                   [this](const QString& text) { ShowResult(text); });
+        }
+    }
     adjustmentBar_->setVisible(hasDoc);
-    panelDocument_ = doc;
+    a.viewShowToolTips->setEnabled(hasDoc);
+    ShowActiveDocument();
+    UpdateRecentFiles();
+    UpdateEditActions();
+    UpdateCaption(ActiveFrame());
+}
+
+void CMainFrame::ShowActiveDocument()
+{
+    CZenbeltsDoc* doc = panelDocument_;
     if (doc)
         adjustmentBar_->UpdateFrom(*doc);
-    missTable_->setVisible(hasDoc && missesWanted_);
+    missTable_->setVisible(doc && missesWanted_);
     if (doc && missesWanted_)
         missTable_->UpdateFrom(*doc, app_.Catalogue());
-    a.viewMisses->setEnabled(hasDoc);
-    a.viewReceiverSettings->setEnabled(hasDoc);
-    a.viewShowToolTips->setEnabled(!adjustmentBar_->isHidden());
-    a.viewShowToolTips->setChecked(adjustmentBar_->ToolTipsEnabled());
-    UpdateRecentFiles();
+    actions_.viewShowToolTips->setChecked(adjustmentBar_->ToolTipsEnabled());
+    locationPane_->setText(doc ? doc->LocationText() : QString());
+}
 
-    locationPane_->setText(hasDoc ? doc->LocationText() : QString());
-    UpdateCaption(ActiveFrame());
+void CMainFrame::ShowResult(const QString& text)
+{
+    resultPane_->setText(text);
 }
 
 void CMainFrame::UpdateCaption(const CChildFrame* active)
@@ -548,7 +563,7 @@ void CMainFrame::UpdateFrameTitles(const CZenbeltsDoc& doc)
                                                     : title + QStringLiteral("[*]"));
         frames[i]->setWindowModified(doc.IsModified());
     }
-    RequestUpdate();
+    UpdateCaption(ActiveFrame());
 }
 
 void CMainFrame::OpenWindow(CZenbeltsDoc& doc)
@@ -562,6 +577,8 @@ void CMainFrame::OpenWindow(CZenbeltsDoc& doc)
         missTable_->show();
     }
     layout()->activate();
+    // The panel at its full height where there is room; the table takes the rest.
+    resizeDocks({adjustmentBar_}, {adjustmentBar_->widget()->sizeHint().height()}, Qt::Vertical);
     auto* frame = new CChildFrame(app_, doc);
     const int earlier = static_cast<int>(mdiArea_->subWindowList().size());
     mdiArea_->addSubWindow(frame);
@@ -570,25 +587,28 @@ void CMainFrame::OpenWindow(CZenbeltsDoc& doc)
     else
         QTimer::singleShot(0, frame, [this, frame, earlier] { PlaceNewWindow(*frame, earlier); });
     if (first) {
-        connect(&doc, &CZenbeltsDoc::changed, lifetime_.get(), [this] { RequestUpdate(); });
+        undoGroup_->addStack(doc.UndoStack());
         connect(&doc, &CZenbeltsDoc::titleChanged, lifetime_.get(), [this, &doc] { UpdateFrameTitles(doc); });
         connect(&doc, &CZenbeltsDoc::modifiedChanged, lifetime_.get(),
                 [this, &doc] { UpdateFrameTitles(doc); });
     }
     // Maximising or restoring changes what the caption shows.
-    connect(frame, &QMdiSubWindow::windowStateChanged, lifetime_.get(), [this] { RequestUpdate(); });
+    connect(frame, &QMdiSubWindow::windowStateChanged, lifetime_.get(),
+            [this] { UpdateCaption(ActiveFrame()); });
     // The document lives as long as its last window.
     connect(frame, &QObject::destroyed, lifetime_.get(), [this, &doc] {
-        if (FramesOf(doc).isEmpty())
+        if (FramesOf(doc).isEmpty()) {
+            undoGroup_->removeStack(doc.UndoStack());
             doc.deleteLater();
-        else
+        } else {
             UpdateFrameTitles(doc);
-        RequestUpdate();
+        }
+        ActiveWindowChanged();
     });
     UpdateFrameTitles(doc);
     frame->show();
     mdiArea_->setActiveSubWindow(frame);
-    RequestUpdate();
+    ActiveWindowChanged();
 }
 
 void CMainFrame::PlaceNewWindow(QMdiSubWindow& frame, int earlier)
@@ -789,7 +809,7 @@ void CMainFrame::OnViewShowToolTips()
     const bool on = !adjustmentBar_->ToolTipsEnabled();
     app_.SetShowToolTips(on);
     adjustmentBar_->EnableToolTips(on);
-    RequestUpdate();
+    actions_.viewShowToolTips->setChecked(on);
 }
 
 void CMainFrame::OnEditOptimise()
@@ -799,19 +819,18 @@ void CMainFrame::OnEditOptimise()
         return;
     const OptimiseResult r = doc->OnOptimise();
     if (!r.optimised) {
-        statusBar()->showMessage(
-            texts::Tr(texts::OptimiseNothing).arg(QString::fromUtf8(MinimumElevationText)));
+        ShowResult(texts::Tr(texts::OptimiseNothing).arg(QString::fromUtf8(MinimumElevationText)));
         return;
     }
     const QString where = QString::fromStdString(FormatSatelliteLabel(r.after.where.position));
     const QString minimum = QString::fromUtf8(MinimumElevationText);
     const QString over = r.ring ? texts::Tr(texts::OptimiseOverRing).arg(minimum)
                                 : texts::Tr(texts::OptimiseOverSatellites).arg(r.targets).arg(minimum);
-    statusBar()->showMessage(texts::Tr(texts::OptimiseDone)
-                                 .arg(r.before.degrees, 0, 'f', 3)
-                                 .arg(r.after.degrees, 0, 'f', 3)
-                                 .arg(where)
-                             + QLatin1Char(' ') + over);
+    ShowResult(texts::Tr(texts::OptimiseDone)
+                   .arg(r.before.degrees, 0, 'f', 3)
+                   .arg(r.after.degrees, 0, 'f', 3)
+                   .arg(where)
+               + QLatin1Char(' ') + over);
 }
 
 void CMainFrame::OnEditDiagnose()
@@ -826,9 +845,8 @@ void CMainFrame::OnEditDiagnose()
     connect(&dialog, &CDiagnoseDialog::mountAsFound, this,
             [this](const MountSettings& found, const QString& title) {
                 if (CZenbeltsDoc* shown = app_.NewDocument()) {
-                    shown->SetSettings(found);
+                    shown->SetSettings(found, tr("Mount as found"));
                     shown->SetTitle(title);
-                    shown->SetModifiedFlag(true);
                     // Side by side, the two beams can be compared.
                     mdiArea_->tileSubWindows();
                 }
@@ -912,6 +930,25 @@ void CMainFrame::dropEvent(QDropEvent* event)
             app_.OpenDocumentFile(url.toLocalFile());
     }
     event->acceptProposedAction();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == mdiArea_->viewport() && event->type() == QEvent::Resize) {
+        // Every window keeps its title bar, and so its buttons, inside the area.
+        const QRect area = mdiArea_->viewport()->rect();
+        for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+            if (window->isMaximized() || window->isMinimized() || area.contains(window->geometry()))
+                continue;
+            QRect g = window->geometry();
+            g.setSize(g.size().boundedTo(area.size()).expandedTo(window->minimumSizeHint()));
+            g.moveRight(std::min(g.right(), area.right()));
+            g.moveLeft(std::max(g.left(), area.left()));
+            g.moveTop(std::max(area.top(), std::min(g.top(), area.bottom() - g.height() + 1)));
+            window->setGeometry(g);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -11,6 +11,7 @@
 class QLineEdit;
 class QMdiArea;
 class QMenu;
+class QUndoGroup;
 
 namespace zenbelts {
 
@@ -38,9 +39,9 @@ private:
     CZenbeltsView* view_;
 };
 
-// The program's top-level window: documents in an MDI area, menus, toolbar,
-// status bar, and one update pass that brings every command's state from the
-// active document.
+// The program's top-level window: documents in an MDI area, one menu bar,
+// toolbar, status bar, the adjustment panel and the Misses table. Whatever
+// shows the active document follows its signals as they come.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -50,7 +51,8 @@ public:
     struct Actions {
         QAction *fileNew, *fileOpen, *fileClose, *fileSave, *fileSaveAs, *filePrint, *filePrintPreview,
             *filePrintSetup, *fileProperties, *fileExit;
-        QAction *editUndo, *editCut, *editCopy, *editPaste, *editSetDefaults, *editOptimise, *editDiagnose;
+        QAction *editUndo, *editRedo, *editCut, *editCopy, *editPaste, *editSetDefaults, *editOptimise,
+            *editDiagnose;
         QAction *viewToolbar, *viewStatusBar, *viewShowToolTips, *viewMisses;
         QAction* viewReceiverSettings;
         QAction *windowNew, *windowCascade, *windowTile, *windowArrangeIcons;
@@ -72,10 +74,11 @@ public:
     CAdjustmentBar* AdjustmentBar() const { return adjustmentBar_; }
     CMissTable* MissTable() const { return missTable_; }
 
-    // The update pass: asked for after every change, activation and focus
-    // change, and run once the events in hand are done.
-    void RequestUpdate();
-    void UpdateCommandUi();
+    // The active document's values in the panel, the table and the status bar.
+    void ShowActiveDocument();
+    void UpdateRecentFiles();
+    // The undo stacks of all documents, the active one's in charge.
+    QUndoGroup* UndoGroup() const { return undoGroup_; }
 
     // Asks "Save changes?" for a modified document and saves when told to:
     // false when the user cancelled or the save failed.
@@ -89,8 +92,10 @@ public:
     // A window title as shown: the "[*]" placeholder resolved.
     static QString ShownTitle(const QWidget& window);
 
-    bool ShowsDocumentMenus() const { return documentMenus_; }
     QString LocationPane() const { return locationPane_->text(); }
+    // The outcome of the last command or reading, where no hover tip covers it.
+    QString ResultPane() const { return resultPane_->text(); }
+    void ShowResult(const QString& text);
 
     // Made at first use: a printer takes long to set up, and most runs never print.
     QPrinter& Printer();
@@ -99,13 +104,15 @@ public:
     // Whether the printer's page holds the view's plot and its legend.
     bool PageHoldsThePlot(QPrinter& printer, CZenbeltsView& view);
 
-    // The text field that has the keyboard focus, if any.
+    // The text field that has the keyboard focus, if any: a line edit, or
+    // the one inside a spin box or an editable combo box.
     static QLineEdit* FocusedEdit();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     CChildFrame* ActiveFrame() const;
@@ -117,8 +124,9 @@ private:
     // Gives a new document window its size and place in the free area;
     // earlier: how many windows were open before it.
     void PlaceNewWindow(QMdiSubWindow& frame, int earlier);
-    void SetMenus(bool document);
-    void UpdateRecentFiles();
+    // The active document's window changed: everything follows it.
+    void ActiveWindowChanged();
+    void UpdateEditActions();
     void UpdateFrameTitles(const CZenbeltsDoc& doc);
     void UpdateCaption(const CChildFrame* active);
     void FillWindowMenu();
@@ -144,18 +152,21 @@ private:
     CZenbeltsApp& app_;
     QMdiArea* mdiArea_;
     Actions actions_{};
-    QMenu *fileMenuEmpty_, *fileMenu_, *editMenu_, *viewMenuEmpty_, *viewMenu_, *windowMenu_, *helpMenu_;
+    QMenu *fileMenu_, *editMenu_, *viewMenu_, *windowMenu_, *helpMenu_;
+    QUndoGroup* undoGroup_;
+    QLabel* resultPane_;
     QLabel* locationPane_;
     CAdjustmentBar* adjustmentBar_;
     CMissTable* missTable_;
     bool missesWanted_ = true;
     // The document whose values the panel shows; its movements go there.
     QPointer<CZenbeltsDoc> panelDocument_;
+    QMetaObject::Connection panelChanged_, panelNotice_;
     QPointer<QLineEdit> trackedEdit_;
     QMetaObject::Connection trackedSelection_, trackedText_;
     std::unique_ptr<QPrinter> printer_;
-    bool documentMenus_ = false;
-    bool updatePending_ = false;
+    // A slider drag's number: its moves make one step to undo.
+    int drag_ = 0;
     // The document whose windows close without asking again (File > Close).
     QPointer<CZenbeltsDoc> closeConfirmed_;
     // The context of every connection from outside the frame or from its

@@ -5,11 +5,11 @@
 
 #include "app/AppTexts.h"
 #include "app/MainFrame.h"
-#include "app/SettingsKeys.h"
 #include "catalogue/ReceiverSources.h"
 #include "catalogue/SatelliteList.h"
 #include "controls/LastFolder.h"
 #include "dialogs/PropertiesDialog.h"
+#include "document/SettingsKeys.h"
 #include "document/ZenbeltsDoc.h"
 #include "io/FileAccess.h"
 #include "model/SettingsArchive.h"
@@ -26,7 +26,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -49,30 +48,13 @@ QString PrintableName(const QString& name)
 CZenbeltsApp::CZenbeltsApp(AppOptions options) : options_(std::move(options))
 {
     screenObjects_ = ScreenDrawingObjects(96);
-    // Every file dialog of the program shares the folder, kept with the rest.
-    LastFolder::SetStore(
-        [file = options_.settingsFile] {
-            return file.isEmpty() ? std::make_unique<QSettings>(QString::fromLatin1(keys::Organization),
-                                                                QString::fromLatin1(keys::Application))
-                                  : std::make_unique<QSettings>(file, QSettings::IniFormat);
-        },
-        QString::fromLatin1(keys::LastFolder));
 }
 
 CZenbeltsApp::~CZenbeltsApp()
 {
-    LastFolder::SetStore({}, QString());
     // Windows first: they refer to the documents.
     mainFrame_.reset();
     catalogue_.Clear();
-}
-
-std::unique_ptr<QSettings> CZenbeltsApp::OpenSettingsStore() const
-{
-    if (!options_.settingsFile.isEmpty())
-        return std::make_unique<QSettings>(options_.settingsFile, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QString::fromLatin1(keys::Organization),
-                                       QString::fromLatin1(keys::Application));
 }
 
 QString CZenbeltsApp::SatelliteListBesideProgram()
@@ -179,28 +161,28 @@ void CZenbeltsApp::CatalogueReplaced()
 {
     // Documents hold the catalogue by reference: only their pictures change.
     for (CZenbeltsDoc* doc : Documents())
-        doc->UpdateAllViews();
+        emit doc->changed();
     if (mainFrame_)
-        mainFrame_->RequestUpdate();
+        mainFrame_->ShowActiveDocument();
 }
 
 void CZenbeltsApp::LoadStoredSettings()
 {
-    const auto store = OpenSettingsStore();
-    showToolTips_ = store->value(keys::ShowToolTips, 0).toInt() != 0;
-    showReceiverColumns_ = store->value(keys::ShowReceiverColumns, 0).toInt() != 0;
+    QSettings store;
+    showToolTips_ = store.value(keys::ShowToolTips, 0).toInt() != 0;
+    showReceiverColumns_ = store.value(keys::ShowReceiverColumns, 0).toInt() != 0;
 
-    store->beginGroup(keys::RecentFileGroup);
+    store.beginGroup(keys::RecentFileGroup);
     recentFiles_.clear();
     for (int i = 1; i <= keys::RecentFileCount; ++i) {
-        const QString file = store->value(QStringLiteral("File%1").arg(i)).toString();
+        const QString file = store.value(QStringLiteral("File%1").arg(i)).toString();
         if (!file.isEmpty())
             recentFiles_.append(file);
     }
-    store->endGroup();
+    store.endGroup();
 
     storedSetUpLoaded_ = false;
-    const QByteArray bytes = store->value(keys::DefaultSetUp).toByteArray();
+    const QByteArray bytes = store.value(keys::DefaultSetUp).toByteArray();
     try {
         if (bytes.isEmpty())
             throw ArchiveError(ArchiveError::Cause::EndOfFile, Message::Literal("nothing stored"));
@@ -221,7 +203,7 @@ void CZenbeltsApp::CreateDrawingResources()
     screenObjects_ = ScreenDrawingObjects(dpiY > 0 ? dpiY : 96);
 }
 
-bool CZenbeltsApp::InitInstance(const QStringList& arguments)
+bool CZenbeltsApp::Start(const QStringList& files)
 {
     if (!LoadCatalogue())
         return false;
@@ -231,7 +213,6 @@ bool CZenbeltsApp::InitInstance(const QStringList& arguments)
 
     mainFrame_ = std::make_unique<CMainFrame>(*this);
 
-    const QStringList files = arguments.filter(QRegularExpression(QStringLiteral("^[^-]")));
     if (files.isEmpty()) {
         if (!NewDocument())
             return false;
@@ -243,7 +224,6 @@ bool CZenbeltsApp::InitInstance(const QStringList& arguments)
     }
 
     mainFrame_->show();
-    mainFrame_->UpdateCommandUi();
     if (!storedSetUpLoaded_) {
         // After the main window has shown itself.
         QTimer::singleShot(0, this, &CZenbeltsApp::RunFirstRunStep);
@@ -257,22 +237,20 @@ void CZenbeltsApp::RunFirstRunStep()
     // from it follow. A document read from a file keeps that file's set-up.
     DoProperties(defaultSettings_);
     for (CZenbeltsDoc* doc : Documents()) {
-        if (!doc->PathName().isEmpty() || doc->IsModified())
-            continue;
-        doc->SetSettings(defaultSettings_);
-        doc->SetModifiedFlag(false);
+        if (doc->PathName().isEmpty() && !doc->IsModified())
+            doc->OnNewDocument(defaultSettings_);
     }
 }
 
-void CZenbeltsApp::ExitInstance()
+void CZenbeltsApp::SavePreferences()
 {
     const std::vector<std::uint8_t> bytes = StoreSettings(defaultSettings_);
-    const auto store = OpenSettingsStore();
-    store->setValue(keys::DefaultSetUp, QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                                                   static_cast<qsizetype>(bytes.size())));
-    store->setValue(keys::ShowToolTips, showToolTips_ ? 1 : 0);
-    StoreRecentFiles(*store);
-    store->sync();
+    QSettings store;
+    store.setValue(keys::DefaultSetUp, QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                                  static_cast<qsizetype>(bytes.size())));
+    store.setValue(keys::ShowToolTips, showToolTips_ ? 1 : 0);
+    StoreRecentFiles(store);
+    store.sync();
 }
 
 void CZenbeltsApp::StoreRecentFiles(QSettings& store) const
@@ -313,7 +291,7 @@ QMessageBox::StandardButton CZenbeltsApp::AskSaveChanges(const CZenbeltsDoc& doc
 void CZenbeltsApp::SetShowReceiverColumns(bool show)
 {
     showReceiverColumns_ = show;
-    OpenSettingsStore()->setValue(keys::ShowReceiverColumns, show ? 1 : 0);
+    QSettings().setValue(keys::ShowReceiverColumns, show ? 1 : 0);
 }
 
 QString CZenbeltsApp::AskSaveFileName(const QString& suggested)
@@ -404,20 +382,20 @@ void CZenbeltsApp::AddRecentFile(const QString& path)
     while (recentFiles_.size() > keys::RecentFileCount)
         recentFiles_.removeLast();
     if (mainFrame_)
-        mainFrame_->RequestUpdate();
+        mainFrame_->UpdateRecentFiles();
 }
 
 void CZenbeltsApp::RemoveRecentFile(const QString& path)
 {
-    // Stored at once: the program may end before ExitInstance (a bad file
-    // on the command line), and the list must not offer the file again.
+    // Stored at once: the program may end before its preferences are saved
+    // (a bad file on the command line), and the list must not offer the file again.
     if (recentFiles_.removeAll(QFileInfo(path).absoluteFilePath()) == 0)
         return;
-    const auto store = OpenSettingsStore();
-    StoreRecentFiles(*store);
-    store->sync();
+    QSettings store;
+    StoreRecentFiles(store);
+    store.sync();
     if (mainFrame_)
-        mainFrame_->RequestUpdate();
+        mainFrame_->UpdateRecentFiles();
 }
 
 int CZenbeltsApp::PrintFileDirectly(const QString& path)

@@ -9,21 +9,20 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
 
-class QSettings;
-
 namespace zenbelts {
 
 class CMainFrame;
 class CZenbeltsDoc;
 
+// The user's settings are the application's default QSettings.
 struct AppOptions {
-    QString settingsFile;    // an INI file instead of the user's settings store
     QString satelliteList;   // instead of the sats.lst found beside the program
     QString userDataFolder;  // instead of the user's data folder, where the user's own list is kept
 };
@@ -36,10 +35,11 @@ public:
     explicit CZenbeltsApp(AppOptions options = {});
     ~CZenbeltsApp() override;
 
-    // Start-up; false ends the program. arguments: the command line less the program.
-    bool InitInstance(const QStringList& arguments);
+    // Start-up: the list, the stored settings, the main window and a
+    // document for each file (a new one without files); false ends the program.
+    bool Start(const QStringList& files);
     // Writes the default set-up and the preferences back.
-    void ExitInstance();
+    void SavePreferences();
 
     const SatelliteCatalogue& Catalogue() const { return catalogue_; }
     MountSettings& DefaultSettings() { return defaultSettings_; }
@@ -92,7 +92,6 @@ public:
     bool UsesUserSatelliteList() const override { return usesUserList_; }
 
 private:
-    std::unique_ptr<QSettings> OpenSettingsStore() const;
     CZenbeltsDoc* CreateDocument();
     bool LoadCatalogue();
     QString ShippedSatelliteList() const;

@@ -1,9 +1,11 @@
 #include "app/AppTexts.h"
 #include "app/Translations.h"
 #include "app/ZenbeltsApp.h"
+#include "document/SettingsKeys.h"
 #include "model/Version.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 #include <cstdio>
 #include <cstring>
@@ -16,21 +18,35 @@ int main(int argc, char** argv)
         return 0;
     }
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(zenbelts::texts::AppName));
+    // The user's settings store is named by these.
+    QApplication::setOrganizationName(QString::fromLatin1(zenbelts::keys::Organization));
+    QApplication::setApplicationName(QString::fromLatin1(zenbelts::keys::Application));
     QApplication::setApplicationVersion(QString::fromLatin1(zenbelts::ZenbeltsVersion));
     // Ties the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(zenbelts::ZenbeltsAppId));
 
     zenbelts::InstallTranslations(QLocale::system());
 
-    const QStringList arguments = application.arguments().mid(1);
-    zenbelts::CZenbeltsApp app;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(zenbelts::texts::Tr(zenbelts::texts::AboutTitle));
+    parser.addHelpOption();
+    parser.addVersionOption();
     // The shell's print request: print on the default printer, then leave.
-    if (arguments.value(0) == QLatin1String("--print") && arguments.size() == 2)
-        return app.PrintFileDirectly(arguments[1]);
-    if (!app.InitInstance(arguments))
+    const QCommandLineOption print(QStringLiteral("print"),
+                                   QCoreApplication::translate("main", "Print FILE on the default printer."),
+                                   QStringLiteral("FILE"));
+    parser.addOption(print);
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QCoreApplication::translate("main", "Set-ups to open."),
+                                 QStringLiteral("[FILE.zb...]"));
+    parser.process(application);
+
+    zenbelts::CZenbeltsApp app;
+    if (parser.isSet(print))
+        return app.PrintFileDirectly(parser.value(print));
+    if (!app.Start(parser.positionalArguments()))
         return 1;
-    const int code = application.exec();
-    app.ExitInstance();
-    return code;
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &app,
+                     &zenbelts::CZenbeltsApp::SavePreferences);
+    return application.exec();
 }

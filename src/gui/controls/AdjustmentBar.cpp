@@ -2,7 +2,6 @@
 
 #include "controls/AdjustmentTexts.h"
 
-#include "controls/DialogUnits.h"
 #include "controls/NumericEdit.h"
 
 #include <QApplication>
@@ -10,43 +9,29 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include <utility>
-#include <vector>
-
 namespace zenbelts {
 
 namespace {
-
-// The panel's measures in dialog units, as it was first drawn: what the
-// controls prefer at the template font. The layout grows them with the font
-// and with longer texts.
-constexpr int Margin = 5;
-constexpr int LabelColumn = 13;  // "NS:" and the like
-constexpr int LabelGap = 3;
-constexpr int SliderThickness = 15;
-constexpr int SliderGap = 4;     // between the vertical sliders
-constexpr int SliderIndent = 6;  // the first vertical slider from the margin
-constexpr int VerticalSliderLength = 80;
-constexpr int VerticalSliderShortest = 30;  // on a low screen they give way first
-constexpr int HorizontalSliderLength = 75;
-constexpr int EditWidth = 54;
-constexpr int RowHeight = 14;
-constexpr int RowGap = 1;
-
-// Room between the groups of rows: it shrinks before any control does.
-enum Gap : int {
-    BelowVerticalSliders = 6,
-    AboveAutoDeclination = 6,
-    AboveHorizontalSliders = 14,
-    BelowHorizontalSliders = 5,
-    AboveLockSatellites = 6,
-};
 
 constexpr const char* AutoDeclinationPrompt
     = QT_TRANSLATE_NOOP("zenbelts::CAdjustmentBar", "Auto-calculate best dish declination");
 constexpr const char* AutoDeclinationTip = QT_TRANSLATE_NOOP("zenbelts::CAdjustmentBar", "Auto decl.");
 
 }  // namespace
+
+QSize CAdjustmentSlider::sizeHint() const
+{
+    const QSize hint = QSlider::sizeHint();
+    const int line = fontMetrics().height();
+    return orientation() == Qt::Vertical ? QSize(hint.width(), 7 * line)
+                                         : QSize(14 * fontMetrics().averageCharWidth(), hint.height());
+}
+
+QSize CAdjustmentSlider::minimumSizeHint() const
+{
+    const QSize hint = QSlider::minimumSizeHint();
+    return orientation() == Qt::Vertical ? QSize(hint.width(), 2 * fontMetrics().height()) : hint;
+}
 
 CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
 {
@@ -56,7 +41,6 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
     setAllowedAreas(Qt::RightDockWidgetArea);
 
     auto* panel = new QWidget(this);
-    setFont(TemplateFont());
     // Shrinks towards its minimum on a low screen but never takes more than
     // it needs: the Misses table below gets the rest.
     panel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
@@ -68,25 +52,23 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
     auto* columns = new QGridLayout;
     grid->addLayout(columns, 0, 0, 1, 3);
     grid->setColumnStretch(2, 1);
-    auto* verticalLength = new QSpacerItem(0, 0);
-    columns->addItem(verticalLength, 1, 3);
-    columns->setColumnStretch(4, 1);
+    columns->setColumnStretch(3, 1);
+    const int line = fontMetrics().height();
+    // Rows close together, so that the panel and the table fit a low screen.
+    grid->setVerticalSpacing(line / 6);
+    // Rows close together, so that the panel and the table fit a low screen.
+    grid->setVerticalSpacing(line / 6);
 
     int row = 1;
-    std::vector<std::pair<QSpacerItem*, int>> gaps;
-    const auto addGap = [&](Gap units) {
-        auto* gap = new QSpacerItem(0, 0);
-        grid->addItem(gap, row++, 0);
-        gaps.emplace_back(gap, units);
-    };
+    const auto addGap = [&](int lines) { grid->setRowMinimumHeight(row++, lines * line / 2); };
     const auto rowLabel = [&](const QString& text) {
         auto* label = new QLabel(text, panel);
-        grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        grid->addWidget(label, row, 0, Qt::AlignLeading | Qt::AlignVCenter);
         return label;
     };
 
-    // In the template's tab order: the three vertical sliders, their fields,
-    // "Auto declination", the horizontal sliders, their fields, "Lock satellites".
+    // In tab order: the three vertical sliders, their fields, "Auto
+    // declination", the horizontal sliders, their fields, "Lock satellites".
     const auto isVertical = [](Adjustment which) {
         return which == PanelOrder[0] || which == PanelOrder[1] || which == PanelOrder[2];
     };
@@ -102,7 +84,7 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
             columns->addWidget(slider, 1, column, Qt::AlignHCenter);
         } else {
             rowLabel(label);
-            grid->addWidget(slider, row++, 1, Qt::AlignLeft | Qt::AlignVCenter);
+            grid->addWidget(slider, row++, 1);
         }
         slider->setTickPosition(QSlider::NoTicks);
         slider->setSingleStep(1);
@@ -122,7 +104,7 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
         CNumericEdit* edit = a.positive == 'N' ? static_cast<CNumericEdit*>(new CNorthSouthEdit(panel))
                                                : static_cast<CNumericEdit*>(new CEastWestEdit(panel));
         label->setBuddy(edit);
-        grid->addWidget(edit, row++, 1, Qt::AlignLeft | Qt::AlignVCenter);
+        grid->addWidget(edit, row++, 1, Qt::AlignLeading | Qt::AlignVCenter);
         edit->SetHandOver(true);
         edit->Reformat();
         edit->setStatusTip(AdjustmentText(a.prompt));
@@ -131,7 +113,7 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
     };
     const auto makeCheckBox = [&](const char* text, const char* prompt, void (CAdjustmentBar::*clicked)()) {
         auto* box = new QCheckBox(tr(text), panel);
-        grid->addWidget(box, row++, 0, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
+        grid->addWidget(box, row++, 0, 1, 2, Qt::AlignLeading | Qt::AlignVCenter);
         if (prompt)
             box->setStatusTip(tr(prompt));
         connect(box, &QCheckBox::clicked, this, clicked);
@@ -140,46 +122,19 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
 
     for (int i = 0; i < 3; ++i)
         makeSlider(PanelOrder[i]);
-    addGap(BelowVerticalSliders);
+    addGap(1);
     for (int i = 0; i < 3; ++i)
         makeEdit(PanelOrder[i]);
-    addGap(AboveAutoDeclination);
     autoDeclination_ = makeCheckBox(QT_TRANSLATE_NOOP("zenbelts::CAdjustmentBar", "Au&to declination"),
                                     AutoDeclinationPrompt, &CAdjustmentBar::autoDeclinationClicked);
-    addGap(AboveHorizontalSliders);
+    addGap(2);
     for (int i = 3; i < 6; ++i)
         makeSlider(PanelOrder[i]);
-    addGap(BelowHorizontalSliders);
+    addGap(1);
     for (int i = 3; i < 6; ++i)
         makeEdit(PanelOrder[i]);
-    addGap(AboveLockSatellites);
     lockSatellites_ = makeCheckBox(QT_TRANSLATE_NOOP("zenbelts::CAdjustmentBar", "Loc&k satellites"), nullptr,
                                    &CAdjustmentBar::lockSatellitesClicked);
-
-    // Every size in dialog units, again whenever the font changes. The
-    // fields are as wide for any value, so the panel keeps its width.
-    new FontFollower(panel, [this, panel, grid, columns, verticalLength, gaps, isVertical] {
-        const DialogUnits du(panel->font());
-        grid->setContentsMargins(du.X(Margin), du.Y(Margin), du.X(2), du.Y(1));
-        grid->setHorizontalSpacing(du.X(LabelGap));
-        grid->setVerticalSpacing(du.Y(RowGap));
-        grid->setColumnMinimumWidth(0, du.X(LabelColumn));
-        columns->setContentsMargins(du.X(SliderIndent), 0, 0, 0);
-        columns->setHorizontalSpacing(du.X(SliderGap));
-        columns->setVerticalSpacing(du.Y(2));
-        verticalLength->changeSize(0, du.Y(VerticalSliderLength), QSizePolicy::Fixed, QSizePolicy::Preferred);
-        for (const auto& [gap, units] : gaps)
-            gap->changeSize(0, du.Y(units - RowGap), QSizePolicy::Fixed, QSizePolicy::Preferred);
-        for (Adjustment which : PanelOrder) {
-            CAdjustmentSlider* slider = sliders_[Index(which)];
-            if (isVertical(which))
-                slider->setMinimumSize(du.X(SliderThickness), du.Y(VerticalSliderShortest));
-            else
-                slider->setMinimumSize(du.X(HorizontalSliderLength), du.Y(RowHeight));
-            edits_[Index(which)]->setMinimumSize(du.X(EditWidth), du.Y(RowHeight));
-        }
-        grid->invalidate();
-    });
 
     // Tab order follows creation; make it explicit all the same.
     QWidget* previous = nullptr;
@@ -219,19 +174,24 @@ void CAdjustmentBar::ConnectSlider(CAdjustmentSlider* slider, Adjustment which)
 {
     // The thumb has moved when actionTriggered comes, the value not yet: the
     // document takes the thumb's position. One notification per movement.
-    connect(slider, &QAbstractSlider::actionTriggered, this,
-            [this, slider, which] { emit adjustmentChanged(which, slider->sliderPosition()); });
+    // The moves of one drag share its number, so that they undo as one.
+    connect(slider, &QAbstractSlider::sliderPressed, this, [this] { ++drags_; });
+    const auto moved = [this, slider, which] {
+        emit adjustmentChanged(which, slider->sliderPosition(), slider->isSliderDown() ? drags_ : 0);
+    };
+    connect(slider, &QAbstractSlider::actionTriggered, this, moved);
     connect(slider, &QAbstractSlider::sliderReleased, this,
-            [this, slider, which] { emit adjustmentChanged(which, slider->sliderPosition()); });
+            [this, slider, which] { emit adjustmentChanged(which, slider->sliderPosition(), drags_); });
 }
 
 void CAdjustmentBar::ConnectEdit(CNumericEdit* edit, Adjustment which)
 {
     // An arrow, leaving the field, or Enter: the position, after taking over
     // a typed value that lies inside the range.
-    const auto hand = [this, edit, which] { emit adjustmentChanged(which, edit->Position()); };
+    const auto hand = [this, edit, which] { emit adjustmentChanged(which, edit->Position(), 0); };
     connect(edit, &CNumericEdit::committed, this, hand);
     connect(edit, &CNumericEdit::returnPressed, this, hand);
+    connect(edit, &CNumericEdit::readingNoted, this, &CAdjustmentBar::readingNoted);
 }
 
 void CAdjustmentBar::UpdateFrom(const CZenbeltsDoc& doc)
@@ -247,8 +207,9 @@ void CAdjustmentBar::UpdateFrom(const CZenbeltsDoc& doc)
         CNumericEdit* edit = edits_[Index(which)];
         edit->setEnabled(state.enabled);
         edit->SetRange(state.minimum, state.maximum);
-        // Never overwrite what the user is typing.
-        if (!edit->hasFocus())
+        // Never overwrite what the user is typing; a value handed over shows
+        // whatever becomes of it (an undo, a limit).
+        if (!edit->hasFocus() || !edit->HasPendingText())
             edit->SetPosition(state.position);
     }
     autoDeclination_->setChecked(doc.Settings().autoDeclination != 0);

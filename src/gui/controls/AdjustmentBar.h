@@ -13,11 +13,14 @@ namespace zenbelts {
 
 class CNumericEdit;
 
-// A slider that stands for one adjustment.
+// A slider that stands for one adjustment. Vertical ones ask for the height
+// of a few lines of text and give way first on a low screen.
 class CAdjustmentSlider : public QSlider {
     Q_OBJECT
 public:
     using QSlider::QSlider;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 };
 
 // The strip at the right edge through which the user turns the six
@@ -55,8 +58,11 @@ public:
 
 signals:
     // One per movement of a slider or field; delivered synchronously, so the
-    // document has acted when this returns.
-    void adjustmentChanged(zenbelts::Adjustment which, int position);
+    // document has acted when this returns. drag: the number of the slider
+    // drag the movement belongs to, 0 for a movement of its own.
+    void adjustmentChanged(zenbelts::Adjustment which, int position, int drag);
+    // A field did not take its text as typed: what its mark says.
+    void readingNoted(const QString& note);
     void autoDeclinationClicked();
     void lockSatellitesClicked();
 
@@ -70,6 +76,7 @@ private:
     QCheckBox* autoDeclination_ = nullptr;
     QCheckBox* lockSatellites_ = nullptr;
     bool toolTips_ = true;
+    int drags_ = 0;
 };
 
 }  // namespace zenbelts

@@ -2,24 +2,13 @@
 
 #include <QString>
 
-#include <functional>
-#include <memory>
-
-class QSettings;
-
 namespace zenbelts {
 
 // The folder that file dialogs start in: the one the user last took a file
 // from or wrote one to, whichever dialog it was, kept in the program's
-// settings store so that the next start finds it too.
+// settings so that the next start finds it too.
 class LastFolder {
 public:
-    using StoreOpener = std::function<std::unique_ptr<QSettings>()>;
-
-    // Where the folder is kept, under key. Without a store (a dialog on its
-    // own, in tests) nothing is remembered.
-    static void SetStore(StoreOpener open, const QString& key);
-
     // The remembered folder while it still exists; empty otherwise, which
     // leaves the dialog to its own choice.
     static QString Folder();

@@ -1,7 +1,7 @@
 #include "dialogs/GeneralPage.h"
 
 #include "controls/AdjustmentTexts.h"
-#include "controls/DialogUnits.h"
+#include "controls/Mnemonics.h"
 #include "controls/NumericEdit.h"
 
 #include <QApplication>
@@ -11,35 +11,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <cstdlib>
-#include <vector>
 
 namespace zenbelts {
 
-namespace {
-
-// The page's measures in dialog units, as it was first drawn: what the
-// controls prefer at the template font. The layouts grow them with the font
-// and with longer texts.
-constexpr int Margin = 5;
-constexpr int GroupIndent = 10;      // the rows from a group's edge
-constexpr int CaptionWidth = 35;     // "Latitude:", "Pole N/S"
-constexpr int CoordinateWidth = 40;  // degrees, minutes, altitude
-constexpr int HemisphereWidth = 35;
-constexpr int CoordinateHeight = 12;
-constexpr int LimitWidth = 45;
-constexpr int LimitHeight = 14;
-constexpr int FromWidth = 17;
-constexpr int ToWidth = 10;
-constexpr int MarkWidth = 15;  // "(*)"
-
-}  // namespace
-
 CGeneralPage::CGeneralPage(QWidget* parent) : QWidget(parent)
 {
-    setFont(TemplateFont());
-
     auto* page = new QVBoxLayout(this);
     auto* location = new QGroupBox(tr("Location"), this);
     auto* limits = new QGroupBox(tr("Limits"), this);
@@ -49,52 +26,45 @@ CGeneralPage::CGeneralPage(QWidget* parent) : QWidget(parent)
     page->addWidget(limits);
     page->addStretch(1);
 
-    struct Sized {
-        QWidget* widget;
-        int width, height;  // dialog units
-    };
-    std::vector<Sized> sized;
-    const auto label = [&](QGridLayout* grid, const QString& text, int row, int column) {
-        auto* l = new QLabel(text, this);
-        grid->addWidget(l, row, column, Qt::AlignLeft | Qt::AlignVCenter);
-        return l;
-    };
-    const auto place
-        = [&](QGridLayout* grid, QWidget* w, int row, int column, const char* name, int width, int height) {
-              grid->addWidget(w, row, column, Qt::AlignLeft | Qt::AlignVCenter);
-              w->setObjectName(QString::fromLatin1(name));
-              sized.push_back({w, width, height});
+    const auto label
+        = [&](QGridLayout* grid, const QString& text, int row, int column, QWidget* buddy = nullptr) {
+              auto* l = new QLabel(text, this);
+              l->setBuddy(buddy);
+              grid->addWidget(l, row, column, Qt::AlignLeading | Qt::AlignVCenter);
+              return l;
           };
-    // Degrees, minutes and hemisphere of one coordinate, in the template's tab order.
+    const auto place = [&](QGridLayout* grid, QWidget* w, int row, int column, const QString& name) {
+        grid->addWidget(w, row, column, Qt::AlignLeading | Qt::AlignVCenter);
+        w->setObjectName(name);
+    };
+    // Degrees, minutes and hemisphere of one coordinate, in tab order.
     const auto coordinate
-        = [&](const QString& caption, int row, const char* name, const char* first, const char* second,
+        = [&](const QString& caption, int row, const QString& name, const char* first, const char* second,
               CDegreesEdit*& degrees, CMinutesEdit*& minutes, QComboBox*& hemisphere) {
-              label(locationGrid, caption, row, 0);
               degrees = new CDegreesEdit(this);
-              place(locationGrid, degrees, row, 1, (std::string(name) + "Degrees").c_str(), CoordinateWidth,
-                    CoordinateHeight);
+              label(locationGrid, caption, row, 0, degrees);
+              place(locationGrid, degrees, row, 1, name + QStringLiteral("Degrees"));
               minutes = new CMinutesEdit(this);
-              place(locationGrid, minutes, row, 2, (std::string(name) + "Minutes").c_str(), CoordinateWidth,
-                    CoordinateHeight);
+              place(locationGrid, minutes, row, 2, name + QStringLiteral("Minutes"));
               hemisphere = new QComboBox(this);
               hemisphere->addItems({QString::fromLatin1(first), QString::fromLatin1(second)});
-              place(locationGrid, hemisphere, row, 3, first[0] == 'S' ? "northSouth" : "eastWest",
-                    HemisphereWidth, CoordinateHeight);
+              place(locationGrid, hemisphere, row, 3,
+                    QString::fromLatin1(first[0] == 'S' ? "northSouth" : "eastWest"));
           };
-    coordinate(tr("Latitude:"), 0, "latitude", "S", "N", latitudeDegrees_, latitudeMinutes_, northSouth_);
-    coordinate(tr("Longitude:"), 1, "longitude", "W", "E", longitudeDegrees_, longitudeMinutes_, eastWest_);
-
-    label(locationGrid, tr("Altitude (m):"), 2, 0);
+    coordinate(tr("&Latitude:"), 0, QStringLiteral("latitude"), "S", "N", latitudeDegrees_, latitudeMinutes_,
+               northSouth_);
+    coordinate(tr("L&ongitude:"), 1, QStringLiteral("longitude"), "W", "E", longitudeDegrees_,
+               longitudeMinutes_, eastWest_);
     altitude_ = new CIntegerEdit(this);
     altitude_->SetDigitsOnly(true);
-    place(locationGrid, altitude_, 2, 1, "altitude", CoordinateWidth, CoordinateHeight);
+    label(locationGrid, tr("Al&titude (m):"), 2, 0, altitude_);
+    place(locationGrid, altitude_, 2, 1, QStringLiteral("altitude"));
     locationGrid->setColumnStretch(4, 1);
 
+    // The rows of limits take the first letter of their title that is free.
+    QString taken = tr("&Latitude:") + tr("L&ongitude:") + tr("Al&titude (m):");
     for (int i = 0; i < 6; ++i) {
         const AdjustmentInfo& a = Adjustments[i];
-        label(limitsGrid, AdjustmentText(a.shortTitle), i, 0);
-        label(limitsGrid, tr("from:"), i, 1);
-        label(limitsGrid, tr("to:"), i, 3);
         const auto makeEdit = [&]() -> CNumericEdit* {
             if (a.positive == 'N')
                 return new CNorthSouthEdit(this);
@@ -102,46 +72,25 @@ CGeneralPage::CGeneralPage(QWidget* parent) : QWidget(parent)
         };
         LimitRow& row = limits_[i];
         row.lower = makeEdit();
-        place(limitsGrid, row.lower, i, 2, a.minName, LimitWidth, LimitHeight);
         row.upper = makeEdit();
-        place(limitsGrid, row.upper, i, 4, a.maxName, LimitWidth, LimitHeight);
+        label(limitsGrid, WithMnemonic(AdjustmentText(a.shortTitle), taken), i, 0, row.lower);
+        label(limitsGrid, tr("from:"), i, 1);
+        place(limitsGrid, row.lower, i, 2, QString::fromLatin1(a.minName));
+        label(limitsGrid, tr("to:"), i, 3);
+        place(limitsGrid, row.upper, i, 4, QString::fromLatin1(a.maxName));
         if (a.automatic)
             label(limitsGrid, QStringLiteral("(*)"), i, 5);
         connect(row.lower, &CNumericEdit::committed, this, [this, i] { KeepOrder(limits_[i], true); });
         connect(row.upper, &CNumericEdit::committed, this, [this, i] { KeepOrder(limits_[i], false); });
     }
+    limitsGrid->setRowMinimumHeight(6, fontMetrics().height() / 2);
     limitsGrid->addWidget(new QLabel(tr("(*) - relative to autocalculated values"), this), 7, 0, 1, 6,
-                          Qt::AlignLeft | Qt::AlignVCenter);
+                          Qt::AlignLeading | Qt::AlignVCenter);
     limitsGrid->setColumnStretch(6, 1);
-
-    // Every size in dialog units, again whenever the font changes.
-    new FontFollower(this, [this, page, location, locationGrid, limitsGrid, sized] {
-        const DialogUnits du(font());
-        page->setContentsMargins(du.X(Margin), du.Y(Margin), du.X(Margin), du.Y(Margin));
-        page->setSpacing(du.Y(Margin));
-        for (QGridLayout* grid : {locationGrid, limitsGrid}) {
-            // The group's frame already stands between its edge and the grid.
-            grid->setContentsMargins(std::max(0, du.X(GroupIndent) - location->contentsMargins().left()),
-                                     du.Y(2), du.X(Margin), du.Y(Margin));
-            grid->setVerticalSpacing(du.Y(1));
-            grid->setColumnMinimumWidth(0, du.X(CaptionWidth));
-        }
-        locationGrid->setHorizontalSpacing(du.X(5));
-        limitsGrid->setHorizontalSpacing(du.X(3));
-        limitsGrid->setColumnMinimumWidth(0, du.X(CaptionWidth + 2));
-        limitsGrid->setColumnMinimumWidth(1, du.X(FromWidth));
-        limitsGrid->setColumnMinimumWidth(3, du.X(ToWidth));
-        limitsGrid->setColumnMinimumWidth(5, du.X(MarkWidth));
-        // A gap above the note as under the last row of the template.
-        limitsGrid->setRowMinimumHeight(6, du.Y(4));
-        for (const Sized& s : sized)
-            s.widget->setMinimumSize(du.X(s.width), du.Y(s.height));
-    });
 }
 
-void CGeneralPage::OnInitDialog()
+void CGeneralPage::Load(const MountSettings& s)
 {
-    const MountSettings& s = *m_pSettings;
     latitudeDegrees_->SetRange(0, 90);
     latitudeDegrees_->SetPosition(std::abs(s.latitude) / 60);
     latitudeMinutes_->SetRange(0, 59);
@@ -150,10 +99,6 @@ void CGeneralPage::OnInitDialog()
     longitudeDegrees_->SetPosition(std::abs(s.longitude) / 60);
     longitudeMinutes_->SetRange(0, 59);
     longitudeMinutes_->SetPosition(std::abs(s.longitude) % 60);
-    for (CNumericEdit* edit :
-         {static_cast<CNumericEdit*>(latitudeDegrees_), static_cast<CNumericEdit*>(latitudeMinutes_),
-          static_cast<CNumericEdit*>(longitudeDegrees_), static_cast<CNumericEdit*>(longitudeMinutes_)})
-        edit->Reformat();
     northSouth_->setCurrentIndex(s.latitude > 0 ? 1 : 0);
     eastWest_->setCurrentIndex(s.longitude > 0 ? 1 : 0);
     altitude_->SetRange(-1000, 10000);
@@ -175,8 +120,6 @@ void CGeneralPage::OnInitDialog()
         row.upper->SetPosition(s.*(a.max));
         row.lower->SetHandOver(true);
         row.upper->SetHandOver(true);
-        row.lower->Reformat();
-        row.upper->Reformat();
     }
 }
 
@@ -192,9 +135,8 @@ void CGeneralPage::KeepOrder(const LimitRow& row, bool lowerMoved)
         row.lower->SetPosition(upper - 1);
 }
 
-void CGeneralPage::OnOK()
+void CGeneralPage::Store(MountSettings& s)
 {
-    MountSettings& s = *m_pSettings;
     int latitude = 60 * latitudeDegrees_->Position() + latitudeMinutes_->Position();
     if (latitude > LatitudeMax)
         latitude = LatitudeMax;

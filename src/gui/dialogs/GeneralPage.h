@@ -15,17 +15,17 @@ class CIntegerEdit;
 class CMinutesEdit;
 class CNumericEdit;
 
-// Location and limits of the working copy: filled when the dialog opens,
-// written back only when the user confirms.
+// Location and limits of a set-up: shown from it, written back only when the
+// user confirms.
 class CGeneralPage : public QWidget {
     Q_OBJECT
 public:
     explicit CGeneralPage(QWidget* parent = nullptr);
 
-    MountSettings* m_pSettings = nullptr;
-
-    void OnInitDialog();
-    void OnOK();
+    // The fields from a set-up.
+    void Load(const MountSettings& s);
+    // The fields into a set-up, each lower limit kept below its upper one.
+    void Store(MountSettings& s);
 
     struct LimitRow {
         CNumericEdit* lower;

@@ -14,11 +14,11 @@ namespace zenbelts {
 
 CPropertiesDialog::CPropertiesDialog(const SatelliteCatalogue& catalogue, MountSettings& working,
                                      QWidget* parent)
-    : QDialog(parent), tabs_(new QTabWidget(this)), general_(new CGeneralPage),
+    : QDialog(parent), working_(working), tabs_(new QTabWidget(this)), general_(new CGeneralPage),
       satellites_(new CSatellitesPage(catalogue, working))
 {
     setWindowTitle(tr("Properties"));
-    general_->m_pSettings = &working;
+    general_->Load(working);
     tabs_->addTab(general_, tr("General"));
     tabs_->addTab(satellites_, tr("Satellites"));
 
@@ -41,10 +41,7 @@ CPropertiesDialog::CPropertiesDialog(const SatelliteCatalogue& catalogue, MountS
 
 void CPropertiesDialog::PageShown(int index)
 {
-    if (index == 0 && !generalShown_) {
-        generalShown_ = true;
-        general_->OnInitDialog();
-    } else if (index == 1 && !satellitesShown_) {
+    if (index == 1 && !satellitesShown_) {
         satellitesShown_ = true;
         satellites_->OnInitDialog();
     }
@@ -52,8 +49,7 @@ void CPropertiesDialog::PageShown(int index)
 
 void CPropertiesDialog::accept()
 {
-    if (generalShown_)
-        general_->OnOK();
+    general_->Store(working_);
     if (satellitesShown_)
         satellites_->OnOK();
     QDialog::accept();

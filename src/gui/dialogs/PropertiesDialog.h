@@ -13,9 +13,8 @@ class CGeneralPage;
 class CSatellitesPage;
 class SatelliteListKeeper;
 
-// "Properties": the General and Satellites pages over one working copy. A
-// page is filled when it is first shown, and only a page that was shown
-// writes back when the user confirms.
+// "Properties": the General and Satellites pages over one working copy,
+// written back only when the user confirms.
 class CPropertiesDialog : public QDialog {
     Q_OBJECT
 public:
@@ -30,10 +29,10 @@ public:
 private:
     void PageShown(int index);
 
+    MountSettings& working_;
     QTabWidget* tabs_;
     CGeneralPage* general_;
     CSatellitesPage* satellites_;
-    bool generalShown_ = false;
     bool satellitesShown_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include "text/Message.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QString>
 
 #include <string>
@@ -18,6 +19,21 @@ inline QString CoreText(const Message& message)
         return QCoreApplication::translate(context, pattern.c_str()).toStdString();
     });
     return QString::fromStdString(PrintableText(text));
+}
+
+// A number, angle or coordinate pair kept as one left-to-right run where it
+// stands in right-to-left text, so that "43°20'N, 77°00'E" and "-19.7°"
+// keep their order. Left-to-right text has no need of it and stays as it is.
+inline QString LeftToRight(const QString& text)
+{
+    if (!QGuiApplication::isRightToLeft() || text.isEmpty())
+        return text;
+    return QChar(0x2066) + text + QChar(0x2069);
+}
+
+inline QString LeftToRight(const std::string& utf8)
+{
+    return LeftToRight(QString::fromStdString(utf8));
 }
 
 }  // namespace zenbelts

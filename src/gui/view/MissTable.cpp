@@ -233,7 +233,7 @@ CMissTable::CMissTable(QWidget* parent)
                              + 3 * table_->verticalHeader()->defaultSectionSize());
     table_->setContextMenuPolicy(Qt::ActionsContextMenu);
     auto* copy = new QAction(tr("&Copy"), table_);
-    connect(copy, &QAction::triggered, this, &CMissTable::CopyToClipboard);
+    connect(copy, &QAction::triggered, this, &CMissTable::CopySelectionToClipboard);
     table_->addAction(copy);
     auto* copyCsv = new QAction(tr("Copy as C&SV"), table_);
     connect(copyCsv, &QAction::triggered, this, &CMissTable::CopyCsvToClipboard);
@@ -330,6 +330,24 @@ void CMissTable::CopyToClipboard() const
 {
     QGuiApplication::clipboard()->setText(
         QString::fromStdString(MissTableText(model_->Rows(), ReceiverColumnsShown())));
+}
+
+void CMissTable::CopySelectionToClipboard() const
+{
+    const QModelIndexList selected = table_->selectionModel()->selectedRows();
+    if (selected.isEmpty()) {
+        CopyToClipboard();
+        return;
+    }
+    std::vector<int> indices;
+    for (const QModelIndex& index : selected)
+        indices.push_back(index.row());
+    std::sort(indices.begin(), indices.end());
+    std::vector<MissRow> rows;
+    for (int i : indices)
+        rows.push_back(model_->Rows()[static_cast<std::size_t>(i)]);
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(MissTableText(rows, ReceiverColumnsShown())));
 }
 
 QString CMissTable::CsvText() const

@@ -60,6 +60,8 @@ public:
     const MissTableModel& Model() const { return *model_; }
     // The table as tab-separated text, onto the clipboard.
     void CopyToClipboard() const;
+    // The rows selected, or the whole table without a selection.
+    void CopySelectionToClipboard() const;
     // Its numbers as CSV (MissTableCsv), onto the clipboard.
     void CopyCsvToClipboard() const;
     QString CsvText() const;

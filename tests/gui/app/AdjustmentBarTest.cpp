@@ -132,8 +132,7 @@ TEST_F(AdjustmentPanel, ValueOutsideTheRangeLeavesTheDocumentAndShowsUntilLeavin
 TEST_F(AdjustmentPanel, AnUpdateWhileTypingLeavesTheTextAlone)
 {
     Type(Adjustment::PoleNS, QStringLiteral("1.2"));
-    doc_->Settings().poleNS = 30;
-    doc_->UpdateAllViews();
+    Change(*doc_, [](MountSettings& s) { s.poleNS = 30; });
     Settle();
     EXPECT_EQ(bar_->Edit(Adjustment::PoleNS)->DisplayedText(), QStringLiteral("1.2"));
     EXPECT_EQ(bar_->Slider(Adjustment::PoleNS)->value(), 30) << "the slider follows";
@@ -170,9 +169,10 @@ TEST_F(AdjustmentPanel, TopOfTheMotorElevationSliderStoresAutoPlusMax)
 TEST_F(AdjustmentPanel, SwitchingDocumentsShowsTheOthersValues)
 {
     CZenbeltsDoc* second = app_->NewDocument();
-    second->Settings().poleEW = -33;
-    second->Settings().Recalculate(false);
-    second->UpdateAllViews();
+    Change(*second, [](MountSettings& s) {
+        s.poleEW = -33;
+        s.Recalculate(false);
+    });
     Settle();
     EXPECT_EQ(bar_->Edit(Adjustment::PoleEW)->DisplayedText(), QString::fromUtf8("3.3°W"));
     frame_->ActivateDocument(*doc_);

@@ -9,6 +9,11 @@ namespace zenbelts::testing_support {
 void AppFixture::SetUp()
 {
     ASSERT_TRUE(dir_.isValid());
+    // The program's default settings store, in the test's own folder.
+    QCoreApplication::setOrganizationName(QStringLiteral("Zenbelts"));
+    QCoreApplication::setApplicationName(QStringLiteral("Zenbelts"));
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
     WriteFile(QStringLiteral("sats.lst"), "0130=Hot Bird\n0192=Astra\n0770=Here\n1000=East\n3550=West\n");
     Restart();
 }
@@ -36,8 +41,7 @@ CZenbeltsApp& AppFixture::Restart()
 {
     app_.reset();
     Settle();
-    app_ = std::make_unique<CZenbeltsApp>(
-        AppOptions{Path(QStringLiteral("settings.ini")), Path(QStringLiteral("sats.lst"))});
+    app_ = std::make_unique<CZenbeltsApp>(AppOptions{Path(QStringLiteral("sats.lst"))});
     app_->errorSink = [this](const QString& text) { errors_.append(text); };
     app_->propertiesDialog = [this](MountSettings& s) {
         ++propertiesCalls_;
@@ -53,19 +57,31 @@ void AppFixture::StartWithStoredDefault(std::initializer_list<int> chosen)
     for (int p : chosen)
         stored.chosenSatellites.Set(p);
     StoreDefault(Bytes(stored));
-    ASSERT_TRUE(app_->InitInstance({}));
+    ASSERT_TRUE(app_->Start({}));
     Settle();
+}
+
+QString AppFixture::SettingsFile() const
+{
+    return QSettings().fileName();
+}
+
+void AppFixture::Change(CZenbeltsDoc& doc, const std::function<void(MountSettings&)>& edit)
+{
+    MountSettings s = doc.Settings();
+    edit(s);
+    doc.SetSettings(s, QStringLiteral("change"));
 }
 
 void AppFixture::StoreDefault(const QByteArray& bytes) const
 {
-    QSettings store(Path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    QSettings store(SettingsFile(), QSettings::IniFormat);
     store.setValue(QStringLiteral("Settings/Default"), bytes);
 }
 
 QByteArray AppFixture::StoredDefault() const
 {
-    QSettings store(Path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+    QSettings store(SettingsFile(), QSettings::IniFormat);
     return store.value(QStringLiteral("Settings/Default")).toByteArray();
 }
 

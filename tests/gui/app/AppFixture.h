@@ -9,7 +9,9 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
+#include <functional>
 #include <memory>
 
 namespace zenbelts::testing_support {
@@ -38,6 +40,10 @@ protected:
     QString WriteSetUp(const QString& name, int latitude) const;
 
     static QByteArray Bytes(const MountSettings& settings);
+    // Changes a document's set-up as one step, as a command would.
+    static void Change(CZenbeltsDoc& doc, const std::function<void(MountSettings&)>& edit);
+    // The program's settings, as the default QSettings keeps them here.
+    QString SettingsFile() const;
     static MountSettings FromBytes(const QByteArray& bytes);
     // Lets queued work run: the update pass, the first-run step.
     static void Settle();

@@ -28,8 +28,10 @@ TEST_F(Documents, OpeningMakesTheFileTheDefaultForNewDocuments)
 TEST_F(Documents, ChangesDoNotReachTheDefaultUntilSaved)
 {
     CZenbeltsDoc* doc = app_->Documents()[0];
-    doc->Settings().latitude = 600;
-    doc->Settings().Recalculate(true);
+    Change(*doc, [](MountSettings& s) {
+        s.latitude = 600;
+        s.Recalculate(true);
+    });
     EXPECT_EQ(app_->NewDocument()->Settings().latitude, 2600);
 
     ASSERT_TRUE(app_->SaveDocument(*doc, Path(QStringLiteral("saved.zb"))));
@@ -58,7 +60,7 @@ TEST_F(Documents, AFailedSaveReportsKeepsTheDocumentAndTheOldFile)
 {
     CZenbeltsDoc* doc = app_->Documents()[0];
     const MountSettings before = app_->DefaultSettings();
-    doc->Settings().poleNS = 30;
+    Change(*doc, [](MountSettings& s) { s.poleNS = 30; });
     QDir(dir_.path()).mkdir(QStringLiteral("folder.zb"));
     EXPECT_FALSE(app_->SaveDocument(*doc, Path(QStringLiteral("folder.zb"))));
     EXPECT_FALSE(app_->SaveDocument(*doc, Path(QStringLiteral("no/such/dir/a.zb"))));
@@ -129,9 +131,11 @@ TEST_F(Documents, CheckBoxesAndDefaults)
     doc->OnLockSatellites();
     EXPECT_EQ(doc->Settings(), before);
 
-    doc->Settings().poleNSMin = 10;
-    doc->Settings().poleNSMax = 40;
-    doc->Settings().poleNS = 20;
+    Change(*doc, [](MountSettings& s) {
+        s.poleNSMin = 10;
+        s.poleNSMax = 40;
+        s.poleNS = 20;
+    });
     doc->OnSetDefaults();
     EXPECT_EQ(doc->Settings().poleNS, 0);
     EXPECT_EQ(doc->Settings().poleNSMin, -1);
@@ -180,8 +184,10 @@ TEST_F(Documents, LocationTexts)
                  {0, 0, " Location: 0°00'N, 0°00'E"},
                  {-754, -905, " Location: 12°34'S, 15°05'W"}};
     for (const auto& c : cases) {
-        doc->Settings().latitude = c.latitude;
-        doc->Settings().longitude = c.longitude;
+        Change(*doc, [&](MountSettings& s) {
+            s.latitude = c.latitude;
+            s.longitude = c.longitude;
+        });
         EXPECT_EQ(doc->LocationText(), QString::fromUtf8(c.text));
     }
 }

@@ -88,7 +88,7 @@ TEST_F(KeepingWork, EveryChangeMarksTheDocumentAndNothingElseDoes)
         {"lock satellites", [](CZenbeltsDoc& d) { d.OnLockSatellites(); }, true},
         {"set defaults after a change",
          [](CZenbeltsDoc& d) {
-             d.Settings().poleNS = 20;
+             AppFixture::Change(d, [](MountSettings& s) { s.poleNS = 20; });
              d.OnSetDefaults();
          },
          true},
@@ -260,7 +260,7 @@ TEST_F(KeepingWork, ClosingAWindowAsksOnlyForModifiedDocuments)
         EXPECT_EQ(errors_.size(), std::string(c.name) == "save fails" ? 1 : 0) << c.name;
         // Leave nothing modified behind for the next case.
         if (alive) {
-            alive->SetModifiedFlag(false);
+            alive->UndoStack()->setClean();
             Frames(*alive).at(0)->close();
             Settle();
         }
@@ -363,7 +363,7 @@ TEST_F(KeepingWork, SaveTakesTheValueStillBeingTyped)
         EXPECT_EQ(FromBytes(ReadFile(QStringLiteral("typed.zb"))).poleNS, c.expected) << c.name;
         EXPECT_FALSE(doc->IsModified()) << c.name;
         EXPECT_TRUE(errors_.isEmpty()) << c.name;
-        doc->SetModifiedFlag(false);
+        doc->UndoStack()->setClean();
         frame_->actions().fileClose->trigger();
         Settle();
     }
@@ -394,7 +394,7 @@ TEST_F(KeepingWork, FailedOpenDropsTheFileFromTheRecentList)
     QFile::remove(gone);
 
     const auto stored = [this] {
-        QSettings store(Path(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        QSettings store(SettingsFile(), QSettings::IniFormat);
         store.beginGroup(QStringLiteral("Recent File List"));
         QStringList files;
         for (const QString& key : store.childKeys())
@@ -415,7 +415,7 @@ TEST_F(KeepingWork, FailedOpenDropsTheFileFromTheRecentList)
     QFile::remove(kept);
     Restart();
     HookPrompts();
-    EXPECT_FALSE(app_->InitInstance({kept}));
+    EXPECT_FALSE(app_->Start({kept}));
     EXPECT_TRUE(app_->RecentFiles().isEmpty());
     EXPECT_TRUE(stored().isEmpty());
 }
@@ -453,7 +453,7 @@ TEST_F(KeepingWork, FifoAndOtherNonFilesAreRefusedAtOnce)
         if (c.commandLine) {
             Restart();
             HookPrompts();
-            opened = app_->InitInstance({c.path});
+            opened = app_->Start({c.path});
         } else {
             opened = app_->OpenDocumentFile(c.path) != nullptr;
         }
@@ -502,7 +502,7 @@ TEST_F(FirstStart, TwoFilesKeepTheirOwnSetUps)
         return true;
     };
     app_->saveChangesPrompt = [](const QString&) { return QMessageBox::Cancel; };
-    ASSERT_TRUE(app_->InitInstance({Path(QStringLiteral("a.zb")), Path(QStringLiteral("b.zb"))}));
+    ASSERT_TRUE(app_->Start({Path(QStringLiteral("a.zb")), Path(QStringLiteral("b.zb"))}));
     Settle();
     ASSERT_EQ(propertiesCalls_, 1);
     ASSERT_EQ(app_->Documents().size(), 2);

@@ -1,8 +1,8 @@
 #include "controls/LastFolder.h"
 #include "app/AppFixture.h"
-#include "app/SettingsKeys.h"
 #include "dialogs/PropertiesDialog.h"
 #include "dialogs/SatellitesPage.h"
+#include "document/SettingsKeys.h"
 
 #include <QDir>
 #include <QMenu>
@@ -12,18 +12,16 @@
 namespace zenbelts::testing_support {
 namespace {
 
-// The helper over a settings file of its own.
+// The helper over a settings store of its own.
 class LastFolderHelper : public testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        LastFolder::SetStore(
-            [this] { return std::make_unique<QSettings>(Path("settings.ini"), QSettings::IniFormat); },
-            QStringLiteral("Folder"));
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
         QDir(dir_.path()).mkpath(QStringLiteral("a/b"));
     }
-    void TearDown() override { LastFolder::SetStore({}, QString()); }
 
     QString Path(const char* name) const { return QDir::cleanPath(dir_.filePath(QString::fromUtf8(name))); }
 
@@ -50,17 +48,13 @@ TEST_F(LastFolderHelper, RemembersTheFolderOfWhatWasChosen)
     }
 }
 
-TEST_F(LastFolderHelper, AFolderSinceRemovedIsForgottenAndWithoutAStoreNothingIsKept)
+TEST_F(LastFolderHelper, AFolderSinceRemovedIsForgotten)
 {
     LastFolder::Remember(Path("a/b/x.zb"));
     ASSERT_TRUE(QDir(Path("a/b")).removeRecursively());
     EXPECT_EQ(LastFolder::Folder(), QString());
-
-    LastFolder::SetStore({}, QString());
-    LastFolder::Remember(Path("a/x.zb"));
-    EXPECT_EQ(LastFolder::Folder(), QString());
-    SetUp();
-    EXPECT_EQ(LastFolder::Folder(), Path("a/b")) << "nothing was written without the store";
+    QDir(dir_.path()).mkpath(QStringLiteral("a/b"));
+    EXPECT_EQ(LastFolder::Folder(), Path("a/b")) << "kept, and found again once it is back";
 }
 
 TEST_F(LastFolderHelper, SaveDialogsStartInTheFolderUnlessTheNameHasOne)
@@ -91,7 +85,7 @@ TEST_F(LastFolderInUse, SaveAsAndTheSatellitesPageShareItAcrossAStart)
     app_->MainFrame()->actions().fileSaveAs->trigger();
     Settle();
     EXPECT_EQ(LastFolder::Folder(), saved);
-    EXPECT_EQ(QSettings(Path(QStringLiteral("settings.ini")), QSettings::IniFormat)
+    EXPECT_EQ(QSettings(SettingsFile(), QSettings::IniFormat)
                   .value(QString::fromLatin1(keys::LastFolder))
                   .toString(),
               saved);

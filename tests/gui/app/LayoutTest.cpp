@@ -109,16 +109,16 @@ TEST(GeneralPageLayout, NothingOverlapsOrClipsAtTheTemplateFontAndOneAndAHalfTim
         MountSettings settings;
         settings.LoadFactoryDefaults({});
         CGeneralPage page;
-        page.m_pSettings = &settings;
-        page.OnInitDialog();
+        page.Load(settings);
         if (factors[i] != 1.0)
             page.setFont(Scaled(page.font(), factors[i]));
         ShowAtPreferredSize(page);
         preferred[i] = page.size();
         ExpectTidy(&page, QStringLiteral("font x%1").arg(factors[i]));
     }
-    EXPECT_GT(preferred[1].width(), preferred[0].width() * 5 / 4);
-    EXPECT_GT(preferred[1].height(), preferred[0].height() * 5 / 4);
+    // The style's spacing stays as it is; the controls grow with the font.
+    EXPECT_GT(preferred[1].width(), preferred[0].width() * 6 / 5);
+    EXPECT_GT(preferred[1].height(), preferred[0].height() * 6 / 5);
 }
 
 // The main window on a small screen, with a list long enough to scroll.
@@ -146,10 +146,11 @@ protected:
 
     void Choose(CZenbeltsDoc& doc, const std::vector<int>& positions)
     {
-        doc.Settings().chosenSatellites.Clear();
-        for (int p : positions)
-            doc.Settings().chosenSatellites.Set(p);
-        doc.UpdateAllViews();
+        Change(doc, [&](MountSettings& s) {
+            s.chosenSatellites.Clear();
+            for (int p : positions)
+                s.chosenSatellites.Set(p);
+        });
         Settle();
     }
 

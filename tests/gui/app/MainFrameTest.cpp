@@ -27,8 +27,10 @@ protected:
     QStringList MenuTitles() const
     {
         QStringList titles;
-        for (QAction* action : frame_->menuBar()->actions())
-            titles.append(action->text().remove(QLatin1Char('&')));
+        for (QAction* action : frame_->menuBar()->actions()) {
+            if (action->isVisible())
+                titles.append(action->text().remove(QLatin1Char('&')));
+        }
         return titles;
     }
 
@@ -77,9 +79,10 @@ TEST_F(MainFrame, ChangesInTheActiveDocumentReachTheStatusBar)
 {
     CZenbeltsDoc* doc = frame_->ActiveDocument();
     ASSERT_NE(doc, nullptr);
-    doc->Settings().latitude = -754;
-    doc->Settings().longitude = -905;
-    doc->UpdateAllViews();
+    Change(*doc, [](MountSettings& s) {
+        s.latitude = -754;
+        s.longitude = -905;
+    });
     Settle();
     EXPECT_EQ(frame_->LocationPane(), QString::fromUtf8(" Location: 12°34'S, 15°05'W"));
 }
@@ -111,13 +114,6 @@ TEST_F(MainFrame, EditCommandsFollowTheFocusedField)
     EXPECT_FALSE(a.editCut->isEnabled());
     EXPECT_FALSE(a.editCopy->isEnabled());
     EXPECT_TRUE(a.editPaste->isEnabled());
-    EXPECT_FALSE(a.editUndo->isEnabled());
-
-    edit->insert(QStringLiteral("5"));
-    Settle();
-    EXPECT_TRUE(a.editUndo->isEnabled());
-    a.editUndo->trigger();
-    EXPECT_EQ(edit->text(), QStringLiteral("12.5"));
 
     edit->selectAll();
     Settle();
@@ -128,7 +124,7 @@ TEST_F(MainFrame, EditCommandsFollowTheFocusedField)
 
     other->setFocus();
     Settle();
-    for (QAction* action : {a.editCut, a.editCopy, a.editPaste, a.editUndo})
+    for (QAction* action : {a.editCut, a.editCopy, a.editPaste})
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
 }
 

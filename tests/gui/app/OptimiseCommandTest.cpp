@@ -2,7 +2,7 @@
 #include "controls/AdjustmentBar.h"
 #include "view/MissTable.h"
 
-#include "app/SettingsKeys.h"
+#include "document/SettingsKeys.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -42,7 +42,7 @@ TEST_F(OptimiseCommand, OptimisesTheActiveDocumentAndSaysByHowMuch)
     frame_->actions().editOptimise->trigger();
     EXPECT_EQ(doc_->Settings().autoDeclination, 0);
     EXPECT_NE(doc_->Settings().motorElevation, 466);
-    const QString message = frame_->statusBar()->currentMessage();
+    const QString message = frame_->ResultPane();
     EXPECT_TRUE(message.startsWith(QStringLiteral("Worst miss "))) << message.toStdString();
     EXPECT_TRUE(message.contains(QStringLiteral(" after ("))) << message.toStdString();
     // It says which points it counted: four of the five chosen stand 5° up
@@ -142,7 +142,7 @@ TEST_F(OptimiseCommand, ReceiverColumnsShowOnRequestAndStaySo)
         QStringLiteral("Satellite\tName\tMotor\tMiss\tElevation\tReceiver\tReceiver miss\n")));
     EXPECT_TRUE(misses->CsvText().startsWith(
         QStringLiteral("position,name,motorAngle,miss,elevation,receiverAngle,receiverMiss\n")));
-    EXPECT_EQ(QSettings(Path(QStringLiteral("settings.ini")), QSettings::IniFormat)
+    EXPECT_EQ(QSettings(SettingsFile(), QSettings::IniFormat)
                   .value(QString::fromLatin1(keys::ShowReceiverColumns))
                   .toInt(),
               1);

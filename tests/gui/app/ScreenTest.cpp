@@ -75,11 +75,13 @@ TEST_F(Screen, TheMissesTableShowsEveryChangeAtOnce)
              QTest::keyClicks(edit, QStringLiteral("2.0"));
              QTest::keyClick(edit, Qt::Key_Return);
          }},
-        {"a slider step", [&] { bar.Slider(Adjustment::PoleNS)->triggerAction(QAbstractSlider::SliderPageStepAdd); }},
+        {"a slider step",
+         [&] { bar.Slider(Adjustment::PoleNS)->triggerAction(QAbstractSlider::SliderPageStepAdd); }},
         {"Optimise", [&] { frame_->actions().editOptimise->trigger(); }},
         {"Set defaults", [&] { frame_->actions().editSetDefaults->trigger(); }},
         {"the receiver's columns", [&] { frame_->MissTable()->ReceiverColumnsAction()->trigger(); }},
-        {"a slider step with them", [&] { bar.Slider(Adjustment::MotorAzimuth)->triggerAction(QAbstractSlider::SliderPageStepSub); }},
+        {"a slider step with them",
+         [&] { bar.Slider(Adjustment::MotorAzimuth)->triggerAction(QAbstractSlider::SliderPageStepSub); }},
     };
     QWidget& viewport = *frame_->MissTable()->Table()->viewport();
     for (const auto& c : cases) {

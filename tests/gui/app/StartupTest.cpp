@@ -22,7 +22,7 @@ TEST_F(Startup, FirstRunOpensPropertiesAfterTheWindowAndTheDocumentTakesTheResul
         ApplyConfirmedProperties(s, working);
         return true;
     };
-    ASSERT_TRUE(app_->InitInstance({}));
+    ASSERT_TRUE(app_->Start({}));
     EXPECT_FALSE(app_->StoredSetUpLoaded());
     EXPECT_EQ(propertiesCalls_, 0) << "not before the main window shows";
     EXPECT_TRUE(app_->MainFrame()->isVisible());
@@ -35,8 +35,10 @@ TEST_F(Startup, FirstRunOpensPropertiesAfterTheWindowAndTheDocumentTakesTheResul
 
 TEST_F(Startup, FirstRunCancelledStillCopiesTheDefaultIntoTheDocument)
 {
-    ASSERT_TRUE(app_->InitInstance({}));
-    app_->Documents()[0]->Settings().poleNS = 20;  // changed before the dialog ran
+    ASSERT_TRUE(app_->Start({}));
+    // Changed before the dialog ran, but not since its last save.
+    Change(*app_->Documents()[0], [](MountSettings& s) { s.poleNS = 20; });
+    app_->Documents()[0]->UndoStack()->setClean();
     Settle();
     EXPECT_EQ(propertiesCalls_, 1);
     EXPECT_EQ(app_->Documents()[0]->Settings(), app_->DefaultSettings());
@@ -50,7 +52,7 @@ TEST_F(Startup, StoredSetUpIsReadAndNoDialogOpens)
     stored.longitude = -905;
     stored.Recalculate(true);
     StoreDefault(Bytes(stored));
-    ASSERT_TRUE(app_->InitInstance({}));
+    ASSERT_TRUE(app_->Start({}));
     Settle();
     EXPECT_TRUE(app_->StoredSetUpLoaded());
     EXPECT_EQ(propertiesCalls_, 0);
@@ -67,7 +69,7 @@ TEST_F(Startup, ShortOrInvalidStoredSetUpFallsBackToFactoryDefaults)
         StoreDefault(stored);
         Restart();
         propertiesCalls_ = 0;
-        ASSERT_TRUE(app_->InitInstance({}));
+        ASSERT_TRUE(app_->Start({}));
         Settle();
         EXPECT_FALSE(app_->StoredSetUpLoaded());
         EXPECT_EQ(app_->DefaultSettings(), Factory(app_->Catalogue()));
@@ -78,24 +80,24 @@ TEST_F(Startup, ShortOrInvalidStoredSetUpFallsBackToFactoryDefaults)
 TEST_F(Startup, MissingSatelliteListEndsTheProgramWithItsMessage)
 {
     QFile::remove(Path(QStringLiteral("sats.lst")));
-    EXPECT_FALSE(app_->InitInstance({}));
+    EXPECT_FALSE(app_->Start({}));
     EXPECT_EQ(errors_, QStringList{QStringLiteral("Unable to load sats.lst: no such file")});
     EXPECT_EQ(app_->MainFrame(), nullptr);
 }
 
 TEST_F(Startup, ExitWritesTheSettingsAndTheNextStartReadsThem)
 {
-    ASSERT_TRUE(app_->InitInstance({}));
+    ASSERT_TRUE(app_->Start({}));
     Settle();
     app_->DefaultSettings().latitude = 3000;
     app_->DefaultSettings().Recalculate(true);
     app_->SetShowToolTips(true);
     const MountSettings expected = app_->DefaultSettings();
-    app_->ExitInstance();
+    app_->SavePreferences();
 
     Restart();
     propertiesCalls_ = 0;
-    ASSERT_TRUE(app_->InitInstance({}));
+    ASSERT_TRUE(app_->Start({}));
     Settle();
     EXPECT_TRUE(app_->StoredSetUpLoaded());
     EXPECT_EQ(propertiesCalls_, 0);
@@ -106,12 +108,11 @@ TEST_F(Startup, ExitWritesTheSettingsAndTheNextStartReadsThem)
 
 TEST_F(Startup, AnyNonZeroToolTipPreferenceReadsTrueAndIsWrittenAsOne)
 {
-    QSettings(Path(QStringLiteral("settings.ini")), QSettings::IniFormat)
-        .setValue(QStringLiteral("Settings/ShowToolTips"), 7);
-    ASSERT_TRUE(app_->InitInstance({}));
+    QSettings(SettingsFile(), QSettings::IniFormat).setValue(QStringLiteral("Settings/ShowToolTips"), 7);
+    ASSERT_TRUE(app_->Start({}));
     EXPECT_TRUE(app_->ShowToolTips());
-    app_->ExitInstance();
-    EXPECT_EQ(QSettings(Path(QStringLiteral("settings.ini")), QSettings::IniFormat)
+    app_->SavePreferences();
+    EXPECT_EQ(QSettings(SettingsFile(), QSettings::IniFormat)
                   .value(QStringLiteral("Settings/ShowToolTips"))
                   .toInt(),
               1);
@@ -128,7 +129,7 @@ TEST_F(Startup, FileOnTheCommandLineOpensAndBecomesTheDefaultBeforeTheFirstRunDi
         seen = s;
         return false;
     };
-    ASSERT_TRUE(app_->InitInstance({Path(QStringLiteral("site.zb"))}));
+    ASSERT_TRUE(app_->Start({Path(QStringLiteral("site.zb"))}));
     Settle();
     EXPECT_EQ(seen.latitude, 3000);
     ASSERT_EQ(app_->Documents().size(), 1);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -177,6 +178,76 @@ TEST(NumericEditVariants, AltitudeTakesDigitsOnlyAndReachesNegativeValuesWithThe
     QTest::keyClick(&altitude, Qt::Key_Down);
     QTest::keyClick(&altitude, Qt::Key_Down);
     EXPECT_EQ(altitude.Position(), -1000);
+}
+
+}  // namespace
+}  // namespace zenbelts
+
+namespace zenbelts {
+namespace {
+
+// Every kind of field, in every language of the program: a point always
+// reads as the decimal separator, and so does the language's own.
+TEST(NumericEditLanguages, ReadTheUsersDecimalSeparatorAndAPoint)
+{
+    const struct {
+        const char* locale;
+        const char* ownSeparator;  // typed as the user would
+    } languages[] = {{"en_GB", "."}, {"de_DE", ","}, {"fr_FR", ","},
+                     {"es_ES", ","}, {"ru_RU", ","}, {"ar_EG", "\u066b"}};
+    for (const auto& l : languages) {
+        const QLocale locale(QString::fromLatin1(l.locale));
+        for (const QString& separator : {QStringLiteral("."), QString::fromUtf8(l.ownSeparator)}) {
+            const std::string name = std::string(l.locale) + " with '" + separator.toStdString() + "'";
+            CNorthSouthEdit tenths;
+            CEastWestEdit eastWest;
+            for (CNumericEdit* edit :
+                 {static_cast<CNumericEdit*>(&tenths), static_cast<CNumericEdit*>(&eastWest)}) {
+                edit->setLocale(locale);
+                edit->SetRange(-50, 50);
+                edit->findChild<QLineEdit*>()->setText(QStringLiteral("1") + separator + QStringLiteral("5"));
+                EXPECT_EQ(edit->Position(), 15) << name;
+                edit->Reformat();
+                EXPECT_TRUE(edit->Note().isEmpty()) << name << ": " << edit->Note().toStdString();
+            }
+        }
+    }
+    // Arabic-Indic digits read as digits.
+    CNorthSouthEdit arabic;
+    arabic.setLocale(QLocale(QStringLiteral("ar_EG")));
+    arabic.SetRange(-50, 50);
+    arabic.findChild<QLineEdit*>()->setText(QString::fromUtf8("\u0662\u066b\u0665 S"));
+    EXPECT_EQ(arabic.Position(), -25);
+}
+
+// What was not taken as typed is marked, with words that say why.
+TEST(NumericEditLanguages, MarksWhatWasNotTakenAsTyped)
+{
+    const struct {
+        const char* typed;
+        const char* shown;
+        const char* note;  // empty: no mark
+    } cases[] = {
+        {"1.5N", "1.5\u00b0N", ""},
+        {"1.5 \u00b0 s", "1.5\u00b0S", ""},
+        {"abc", "0.0\u00b0", "\u201cabc\u201d was read as 0.0\u00b0"},
+        {"2 degrees", "2.0\u00b0N", "\u201c2 degrees\u201d was read as 2.0\u00b0N"},
+        {"1,5", "1.0\u00b0N", "\u201c1,5\u201d was read as 1.0\u00b0N"},
+        {"9", "9.0\u00b0N", "Not taken: 9.0\u00b0N lies beyond the limit 5.0\u00b0N"},
+        {"-7", "7.0\u00b0S", "Not taken: 7.0\u00b0S lies beyond the limit 5.0\u00b0S"},
+    };
+    for (const auto& c : cases) {
+        CNorthSouthEdit edit;
+        edit.setLocale(QLocale(QStringLiteral("en_GB")));
+        edit.SetRange(-50, 50);
+        edit.SetPosition(10);
+        edit.findChild<QLineEdit*>()->setText(QString::fromUtf8(c.typed));
+        edit.Reformat();
+        EXPECT_EQ(edit.DisplayedText(), QString::fromUtf8(c.shown)) << c.typed;
+        EXPECT_EQ(edit.Note(), QString::fromUtf8(c.note)) << c.typed;
+        edit.SetPosition(10);
+        EXPECT_TRUE(edit.Note().isEmpty()) << c.typed << ": the program's value clears the mark";
+    }
 }
 
 }  // namespace

@@ -339,7 +339,7 @@ class PropertiesCommand : public AppFixture {};
 TEST_F(PropertiesCommand, FirstRunDialogGivesTheOpenDocumentTheChosenSetUp)
 {
     app_->propertiesDialog = nullptr;  // the real dialog
-    ASSERT_TRUE(app_->InitInstance({}));
+    ASSERT_TRUE(app_->Start({}));
     bool shownAfterWindow = false;
     QTimer::singleShot(0, [&] {
         auto* d = qobject_cast<CPropertiesDialog*>(QApplication::activeModalWidget());
@@ -361,7 +361,7 @@ TEST_F(PropertiesCommand, FromTheMenuCancelRedrawsNothingAndOkRedrawsEveryWindow
     MountSettings stored = Factory();
     StoreDefault(Bytes(stored));
     app_->propertiesDialog = nullptr;
-    ASSERT_TRUE(app_->InitInstance({}));
+    ASSERT_TRUE(app_->Start({}));
     Settle();
     CZenbeltsDoc* doc = app_->MainFrame()->ActiveDocument();
     QSignalSpy redraws(doc, &CZenbeltsDoc::changed);

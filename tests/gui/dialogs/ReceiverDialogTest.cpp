@@ -128,10 +128,10 @@ TEST_F(ReceiverCommand, ViewMenuOpensItForTheActiveDocument)
     EXPECT_EQ(shown, 4);
 
     for (CZenbeltsDoc* doc : app_->Documents())
-        doc->SetModifiedFlag(false);
+        doc->UndoStack()->setClean();
     frame.MdiArea()->closeAllSubWindows();
     Settle();
-    frame.UpdateCommandUi();
+    Settle();
     EXPECT_FALSE(action->isEnabled());
 }
 

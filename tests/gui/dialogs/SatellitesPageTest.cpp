@@ -43,12 +43,11 @@ protected:
     {
         app_.reset();
         Settle();
-        app_ = std::make_unique<CZenbeltsApp>(AppOptions{Path(QStringLiteral("settings.ini")),
-                                                         Path(QStringLiteral("sats.lst")),
-                                                         Path(QStringLiteral("user"))});
+        app_ = std::make_unique<CZenbeltsApp>(
+            AppOptions{Path(QStringLiteral("sats.lst")), Path(QStringLiteral("user"))});
         app_->errorSink = [this](const QString& text) { errors_.append(text); };
         app_->propertiesDialog = [](MountSettings&) { return false; };
-        ASSERT_TRUE(app_->InitInstance({}));
+        ASSERT_TRUE(app_->Start({}));
         Settle();
     }
 
