@@ -3,8 +3,8 @@
 // chosen, with the satellites locked (the costlier presentation) or not.
 
 #include "catalogue/SatelliteList.h"
-#include "view/ArcPlotOutput.h"
-#include "view/QPainterSurface.h"
+#include "paint/ArcPlotOutput.h"
+#include "paint/QPainterSurface.h"
 
 #include <benchmark/benchmark.h>
 

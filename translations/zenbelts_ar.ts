@@ -642,8 +642,8 @@
         <translation>هل تريد حفظ التغييرات في %1؟</translation>
     </message>
     <message>
-        <source>Worst miss %1° before, %2° after (%3)</source>
-        <translation>أسوأ انحراف: %1° قبل، %2° بعد (%3)</translation>
+        <source>Worst miss %1 before, %2 after (%3)</source>
+        <translation>أسوأ انحراف: %1 قبل، %2 بعد (%3)</translation>
     </message>
     <message>
         <source>over the %1 chosen satellites at least %2 up</source>
@@ -1242,8 +1242,8 @@
         <translation>أقل من قمرين مختارين يرتفعان %1 فوق الأفق: هذا هو الموقع الحقيقي.</translation>
     </message>
     <message>
-        <source>Worst miss over %1 chosen satellites at least %2 up: %3° with the true site, %4° with this one.</source>
-        <translation>أسوأ انحراف على الأقمار المختارة (%1) بارتفاع %2 فأكثر: %3° بالموقع الحقيقي، و%4° بهذا الموقع.</translation>
+        <source>Worst miss over %1 chosen satellites at least %2 up: %3 with the true site, %4 with this one.</source>
+        <translation>أسوأ انحراف على الأقمار المختارة (%1) بارتفاع %2 فأكثر: %3 بالموقع الحقيقي، و%4 بهذا الموقع.</translation>
     </message>
     <message>
         <source>Satellite</source>

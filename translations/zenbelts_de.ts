@@ -642,8 +642,8 @@
         <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
-        <source>Worst miss %1° before, %2° after (%3)</source>
-        <translation>Größte Abweichung vorher %1°, nachher %2° (%3)</translation>
+        <source>Worst miss %1 before, %2 after (%3)</source>
+        <translation>Größte Abweichung vorher %1, nachher %2 (%3)</translation>
     </message>
     <message>
         <source>over the %1 chosen satellites at least %2 up</source>
@@ -1242,8 +1242,8 @@
         <translation>Weniger als zwei gewählte Satelliten stehen %1 über dem Horizont: Dies ist der tatsächliche Standort.</translation>
     </message>
     <message>
-        <source>Worst miss over %1 chosen satellites at least %2 up: %3° with the true site, %4° with this one.</source>
-        <translation>Größte Abweichung über %1 gewählte Satelliten ab %2 Höhe: %3° mit dem tatsächlichen Standort, %4° mit diesem.</translation>
+        <source>Worst miss over %1 chosen satellites at least %2 up: %3 with the true site, %4 with this one.</source>
+        <translation>Größte Abweichung über %1 gewählte Satelliten ab %2 Höhe: %3 mit dem tatsächlichen Standort, %4 mit diesem.</translation>
     </message>
     <message>
         <source>Satellite</source>

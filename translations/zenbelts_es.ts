@@ -642,8 +642,8 @@
         <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
-        <source>Worst miss %1° before, %2° after (%3)</source>
-        <translation>Peor desvío: %1° antes, %2° después (%3)</translation>
+        <source>Worst miss %1 before, %2 after (%3)</source>
+        <translation>Peor desvío: %1 antes, %2 después (%3)</translation>
     </message>
     <message>
         <source>over the %1 chosen satellites at least %2 up</source>
@@ -1242,8 +1242,8 @@
         <translation>Menos de dos satélites elegidos están a %1 sobre el horizonte: esta es la ubicación real.</translation>
     </message>
     <message>
-        <source>Worst miss over %1 chosen satellites at least %2 up: %3° with the true site, %4° with this one.</source>
-        <translation>Peor desvío en %1 satélites elegidos con al menos %2 de elevación: %3° con la ubicación real, %4° con esta.</translation>
+        <source>Worst miss over %1 chosen satellites at least %2 up: %3 with the true site, %4 with this one.</source>
+        <translation>Peor desvío en %1 satélites elegidos con al menos %2 de elevación: %3 con la ubicación real, %4 con esta.</translation>
     </message>
     <message>
         <source>Satellite</source>

@@ -642,8 +642,8 @@
         <translation>Enregistrer les modifications de %1&#xa0;?</translation>
     </message>
     <message>
-        <source>Worst miss %1° before, %2° after (%3)</source>
-        <translation>Plus grand écart&#xa0;: %1° avant, %2° après (%3)</translation>
+        <source>Worst miss %1 before, %2 after (%3)</source>
+        <translation>Plus grand écart&#xa0;: %1 avant, %2 après (%3)</translation>
     </message>
     <message>
         <source>over the %1 chosen satellites at least %2 up</source>
@@ -1242,8 +1242,8 @@
         <translation>Moins de deux satellites choisis sont à %1 au-dessus de l&apos;horizon&#xa0;: c&apos;est l&apos;emplacement réel.</translation>
     </message>
     <message>
-        <source>Worst miss over %1 chosen satellites at least %2 up: %3° with the true site, %4° with this one.</source>
-        <translation>Plus grand écart sur %1 satellites choisis à au moins %2 d&apos;élévation&#xa0;: %3° avec l&apos;emplacement réel, %4° avec celui-ci.</translation>
+        <source>Worst miss over %1 chosen satellites at least %2 up: %3 with the true site, %4 with this one.</source>
+        <translation>Plus grand écart sur %1 satellites choisis à au moins %2 d&apos;élévation&#xa0;: %3 avec l&apos;emplacement réel, %4 avec celui-ci.</translation>
     </message>
     <message>
         <source>Satellite</source>

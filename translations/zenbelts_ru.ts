@@ -642,8 +642,8 @@
         <translation>Сохранить изменения в %1?</translation>
     </message>
     <message>
-        <source>Worst miss %1° before, %2° after (%3)</source>
-        <translation>Наибольшее отклонение: было %1°, стало %2° (%3)</translation>
+        <source>Worst miss %1 before, %2 after (%3)</source>
+        <translation>Наибольшее отклонение: было %1, стало %2 (%3)</translation>
     </message>
     <message>
         <source>over the %1 chosen satellites at least %2 up</source>
@@ -1242,8 +1242,8 @@
         <translation>Меньше двух выбранных спутников поднимаются на %1 над горизонтом: это истинные координаты.</translation>
     </message>
     <message>
-        <source>Worst miss over %1 chosen satellites at least %2 up: %3° with the true site, %4° with this one.</source>
-        <translation>Наибольшее отклонение по выбранным спутникам не ниже %2 (их %1): %3° с истинными координатами, %4° с этими.</translation>
+        <source>Worst miss over %1 chosen satellites at least %2 up: %3 with the true site, %4 with this one.</source>
+        <translation>Наибольшее отклонение по выбранным спутникам не ниже %2 (их %1): %3 с истинными координатами, %4 с этими.</translation>
     </message>
     <message>
         <source>Satellite</source>

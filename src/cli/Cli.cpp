@@ -17,8 +17,8 @@
 #include "text/NumericText.h"
 
 #include "catalogue/TextEncoding.h"
+#include "paint/ArcPlotOutput.h"
 #include "plot/ArcTable.h"
-#include "view/ArcPlotOutput.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

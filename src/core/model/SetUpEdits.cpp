@@ -64,9 +64,9 @@ EditOutcome SetLimit(MountSettings& s, Adjustment which, bool upper, int tenths)
         if (a.automatic)
             return Refused(ZB_TEXT("SetUpEdit", "the limits of the %1 must be -1799..-1 and 1..1800"),
                            {Caption(a)});
-        return Refused(
-            ZB_TEXT("SetUpEdit", "the lower limit of the %1 must lie below the upper one, within -1799..1800"),
-            {Caption(a)});
+        return Refused(ZB_TEXT("SetUpEdit",
+                               "the lower limit of the %1 must lie below the upper one, within -1799..1800"),
+                       {Caption(a)});
     }
     return ApplyProperties(s, working);
 }
@@ -132,7 +132,8 @@ EditOutcome Apply(MountSettings& s, std::string_view name, std::string_view op, 
     if (name == "autoDeclination" || name == "lockSatellites") {
         if (value != 0 && value != 1)
             return Refused(ZB_TEXT("SetUpEdit", "it must be 0 or 1"));
-        return name == "lockSatellites" ? SetLockSatellites(s, value != 0) : SetAutoDeclination(s, value != 0);
+        return name == "lockSatellites" ? SetLockSatellites(s, value != 0)
+                                        : SetAutoDeclination(s, value != 0);
     }
     for (const AdjustmentInfo& a : Adjustments) {
         if (name == a.name)

@@ -106,8 +106,7 @@ inline constexpr Prompt About{
 inline constexpr const char* OpenFailed = QT_TRANSLATE_NOOP("texts", "Cannot open %1: %2");
 inline constexpr const char* SaveFailed = QT_TRANSLATE_NOOP("texts", "Cannot save %1: %2");
 inline constexpr const char* SaveChanges = QT_TRANSLATE_NOOP("texts", "Save changes to %1?");
-inline constexpr const char* OptimiseDone
-    = QT_TRANSLATE_NOOP("texts", "Worst miss %1\u00b0 before, %2\u00b0 after (%3)");
+inline constexpr const char* OptimiseDone = QT_TRANSLATE_NOOP("texts", "Worst miss %1 before, %2 after (%3)");
 // Which points Optimise counted, so that the bold row of the table of misses
 // never seems to contradict it.
 inline constexpr const char* OptimiseOverSatellites

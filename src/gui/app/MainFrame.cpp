@@ -6,10 +6,11 @@
 #include "controls/LastFolder.h"
 #include "dialogs/DiagnoseDialog.h"
 #include "dialogs/ReceiverDialog.h"
+#include "document/CoreTexts.h"
 #include "document/ZenbeltsDoc.h"
 #include "model/Version.h"
+#include "paint/ArcPlotOutput.h"
 #include "text/AngleText.h"
-#include "view/ArcPlotOutput.h"
 #include "view/MissTable.h"
 #include "view/ZenbeltsView.h"
 
@@ -819,16 +820,17 @@ void CMainFrame::OnEditOptimise()
         return;
     const OptimiseResult r = doc->OnOptimise();
     if (!r.optimised) {
-        ShowResult(texts::Tr(texts::OptimiseNothing).arg(QString::fromUtf8(MinimumElevationText)));
+        ShowResult(
+            texts::Tr(texts::OptimiseNothing).arg(LeftToRight(QString::fromUtf8(MinimumElevationText))));
         return;
     }
-    const QString where = QString::fromStdString(FormatSatelliteLabel(r.after.where.position));
-    const QString minimum = QString::fromUtf8(MinimumElevationText);
+    const QString where = LeftToRight(FormatSatelliteLabel(r.after.where.position));
+    const QString minimum = LeftToRight(QString::fromUtf8(MinimumElevationText));
     const QString over = r.ring ? texts::Tr(texts::OptimiseOverRing).arg(minimum)
                                 : texts::Tr(texts::OptimiseOverSatellites).arg(r.targets).arg(minimum);
     ShowResult(texts::Tr(texts::OptimiseDone)
-                   .arg(r.before.degrees, 0, 'f', 3)
-                   .arg(r.after.degrees, 0, 'f', 3)
+                   .arg(LeftToRight(QString::number(r.before.degrees, 'f', 3) + QChar(0x00b0)))
+                   .arg(LeftToRight(QString::number(r.after.degrees, 'f', 3) + QChar(0x00b0)))
                    .arg(where)
                + QLatin1Char(' ') + over);
 }

@@ -14,7 +14,7 @@
 #include "io/FileAccess.h"
 #include "model/SettingsArchive.h"
 #include "model/Version.h"
-#include "view/ArcPlotOutput.h"
+#include "paint/ArcPlotOutput.h"
 #include "view/ZenbeltsView.h"
 
 #include <QCoreApplication>

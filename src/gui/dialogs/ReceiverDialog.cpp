@@ -1,5 +1,6 @@
 #include "dialogs/ReceiverDialog.h"
 
+#include "document/CoreTexts.h"
 #include "model/OptimiseMount.h"
 #include "model/Receiver.h"
 #include "plot/ArcTable.h"
@@ -49,19 +50,19 @@ CReceiverDialog::CReceiverDialog(const MountSettings& settings, const SatelliteC
     const UsalsSite site = FindUsalsSite(settings, catalogue);
     const QString entered = QString::fromStdString(FormatTenths(site.latitude, 'N', 'S') + ", "
                                                    + FormatTenths(site.longitude, 'E', 'W'));
-    site_->setText(tr("Site to enter into the receiver: %1").arg(entered));
+    site_->setText(tr("Site to enter into the receiver: %1").arg(LeftToRight(entered)));
     site_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (site.targets == 0) {
         gain_->setText(
             tr("Fewer than two chosen satellites stand %1 above the horizon: this is the true site.")
-                .arg(QString::fromUtf8(MinimumElevationText)));
+                .arg(LeftToRight(QString::fromUtf8(MinimumElevationText))));
     } else {
-        gain_->setText(tr("Worst miss over %1 chosen satellites at least %2 up: %3\u00b0 with the true site, "
-                          "%4\u00b0 with this one.")
+        gain_->setText(tr("Worst miss over %1 chosen satellites at least %2 up: %3 with the true site, "
+                          "%4 with this one.")
                            .arg(site.targets)
-                           .arg(QString::fromUtf8(MinimumElevationText))
-                           .arg(site.worstBefore, 0, 'f', 3)
-                           .arg(site.worstAfter, 0, 'f', 3));
+                           .arg(LeftToRight(QString::fromUtf8(MinimumElevationText)))
+                           .arg(LeftToRight(QString::number(site.worstBefore, 'f', 3) + QChar(0x00b0)))
+                           .arg(LeftToRight(QString::number(site.worstAfter, 'f', 3) + QChar(0x00b0))));
     }
     gain_->setWordWrap(true);
 
@@ -92,7 +93,7 @@ CReceiverDialog::CReceiverDialog(const MountSettings& settings, const SatelliteC
         const int r = table_->rowCount();
         table_->insertRow(r);
         for (int c = 0; c < cells.size(); ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
+            auto* item = new QTableWidgetItem(c == 1 ? cells[c] : LeftToRight(cells[c]));
             if (c == 2 || c == 3)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table_->setItem(r, c, item);

@@ -208,8 +208,7 @@ AdjustmentState CZenbeltsDoc::StateOf(Adjustment which) const
 QString CZenbeltsDoc::LocationText() const
 {
     // The coordinates keep their hemisphere letters in every language.
-    return tr(" Location: %1")
-        .arg(QString::fromStdString(FormatLocation(settings_.latitude, settings_.longitude)));
+    return tr(" Location: %1").arg(LeftToRight(FormatLocation(settings_.latitude, settings_.longitude)));
 }
 
 }  // namespace zenbelts

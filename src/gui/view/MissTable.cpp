@@ -1,5 +1,6 @@
 #include "view/MissTable.h"
 
+#include "document/CoreTexts.h"
 #include "document/ZenbeltsDoc.h"
 
 #include <QAction>
@@ -24,17 +25,20 @@ std::array<const std::string*, MissTableModel::ColumnCount> Cells(const MissRow&
     return {&r.label, &r.name, &r.motor, &r.miss, &r.elevation, &r.receiver, &r.receiverMiss};
 }
 
-// The text of a cell as shown: the miss in the user's words, "0.25° below".
+// The text of a cell as shown: the miss in the user's words, "0.25° below";
+// numbers and angles keep their order in right-to-left text.
 QString CellText(int column, const std::string& cell)
 {
     static const std::string above = " above", below = " below";
     const auto endsWith = [&cell](const std::string& tail) {
         return cell.size() > tail.size() && cell.compare(cell.size() - tail.size(), tail.size(), tail) == 0;
     };
-    if (column != 3 || !(endsWith(above) || endsWith(below)))
+    if (column == 1)
         return QString::fromStdString(cell);
+    if (column != 3 || !(endsWith(above) || endsWith(below)))
+        return LeftToRight(cell);
     const bool up = endsWith(above);
-    const QString angle = QString::fromStdString(cell.substr(0, cell.size() - (up ? above : below).size()));
+    const QString angle = LeftToRight(cell.substr(0, cell.size() - (up ? above : below).size()));
     return (up ? CMissTable::tr("%1 above") : CMissTable::tr("%1 below")).arg(angle);
 }
 

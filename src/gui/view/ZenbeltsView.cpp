@@ -1,9 +1,9 @@
 #include "view/ZenbeltsView.h"
 
 #include "document/ZenbeltsDoc.h"
+#include "paint/ArcPlotOutput.h"
+#include "paint/QPainterSurface.h"
 #include "plot/ArcPlot.h"
-#include "view/ArcPlotOutput.h"
-#include "view/QPainterSurface.h"
 
 #include <QPainter>
 #include <QScreen>

@@ -1,6 +1,6 @@
 #include "app/AppFixture.h"
+#include "paint/ArcPlotOutput.h"
 #include "plot/PageLayout.h"
-#include "view/ArcPlotOutput.h"
 #include "view/ZenbeltsView.h"
 
 #include "plot/RecordingSurface.h"

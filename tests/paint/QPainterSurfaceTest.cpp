@@ -1,5 +1,5 @@
-#include "view/QPainterSurface.h"
-#include "view/ArcPlotOutput.h"
+#include "paint/QPainterSurface.h"
+#include "paint/ArcPlotOutput.h"
 
 #include <gtest/gtest.h>
 

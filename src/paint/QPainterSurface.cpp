@@ -1,4 +1,4 @@
-#include "view/QPainterSurface.h"
+#include "paint/QPainterSurface.h"
 
 #include <QColor>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 
 
-#include "view/ArcPlotOutput.h"
+#include "paint/ArcPlotOutput.h"
 
-#include "view/QPainterSurface.h"
+#include "paint/QPainterSurface.h"
 
 #include <QBuffer>
 #include <QHash>

@@ -3,8 +3,8 @@
 // and drawn as it comes. That way is kept here as the reference.
 
 #include "catalogue/SatelliteList.h"
-#include "view/ArcPlotOutput.h"
-#include "view/QPainterSurface.h"
+#include "paint/ArcPlotOutput.h"
+#include "paint/QPainterSurface.h"
 
 #include <gtest/gtest.h>
 
