@@ -20,13 +20,13 @@ namespace {
 // Counts calls and draws nothing: what remains is the plot's own arithmetic.
 class NullSurface : public DrawingSurface {
 public:
-    void MoveTo(Point) override {}
-    void LineTo(Point) override {}
-    void AngleArc(Point, int, float, float) override {}
-    void PolyBezier(const Point (&)[4]) override {}
-    void Ellipse(const Rect&) override {}
+    void DrawLine(Point, Point) override {}
+    void DrawArc(Point, int, float, float) override {}
+    void DrawBezier(const Point (&)[4]) override {}
+    void FillEllipse(const Rect&) override {}
     void SetPixel(Point p, Rgb) override { benchmark::DoNotOptimize(p); }
-    void TextOut(Point, std::string_view text) override { benchmark::DoNotOptimize(text.data()); }
+    void DrawText(Point, std::string_view text) override { benchmark::DoNotOptimize(text.data()); }
+    int TextWidth(std::string_view text) override { return 6 * static_cast<int>(text.size()); }
     void SetPen(const PenSpec&) override {}
     void SetFont(const FontSpec&) override {}
     void SetClip(const Rect&) override {}

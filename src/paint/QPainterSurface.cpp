@@ -23,6 +23,7 @@ namespace zenbelts {
 struct LaidOutText {
     QList<QGlyphRun> runs;
     QPointF origin;
+    int width;
 };
 
 namespace {
@@ -70,6 +71,7 @@ const LaidOutText& LaidOut(QHash<QString, LaidOutText>& labels, const QString& t
     // drawText puts the baseline a whole font-metrics ascent below the top.
     const int ascent = QFontMetrics(font, device).ascent();
     laid.origin = QPointF(0, ascent - (line.isValid() ? line.ascent() : 0));
+    laid.width = QFontMetrics(font, device).horizontalAdvance(text);
     return *labels.insert(text, std::move(laid));
 }
 
@@ -110,34 +112,24 @@ void QPainterSurface::FlushCurves()
     curves_.clear();
 }
 
-void QPainterSurface::MoveTo(Point p)
+void QPainterSurface::DrawLine(Point from, Point to)
 {
     FlushCurves();
-    current_ = ToQPoint(p);
+    painter_.drawLine(ToQPoint(from), ToQPoint(to));
 }
 
-void QPainterSurface::LineTo(Point p)
-{
-    FlushCurves();
-    painter_.drawLine(current_, ToQPoint(p));
-    current_ = ToQPoint(p);
-}
-
-void QPainterSurface::AngleArc(Point centre, int radius, float startDegrees, float sweepDegrees)
+void QPainterSurface::DrawArc(Point centre, int radius, float startDegrees, float sweepDegrees)
 {
     FlushCurves();
     // Counterclockwise on the page is counterclockwise in Qt's arc angles too.
     const double start = startDegrees * (M_PI / 180.0);
-    const QPointF begin(centre.x + radius * std::cos(start), centre.y - radius * std::sin(start));
-    painter_.drawLine(current_, begin);
-    QPainterPath path(begin);
+    QPainterPath path(QPointF(centre.x + radius * std::cos(start), centre.y - radius * std::sin(start)));
     path.arcTo(QRectF(centre.x - radius, centre.y - radius, 2.0 * radius, 2.0 * radius), startDegrees,
                sweepDegrees);
     painter_.drawPath(path);
-    current_ = path.currentPosition();
 }
 
-void QPainterSurface::PolyBezier(const Point (&p)[4])
+void QPainterSurface::DrawBezier(const Point (&p)[4])
 {
     // Each segment a subpath of its own, capped at both ends as when
     // stroked alone: the pixels stay those of one stroke per segment.
@@ -148,17 +140,14 @@ void QPainterSurface::PolyBezier(const Point (&p)[4])
         const auto [minY, maxY] = std::minmax({p[0].y, p[1].y, p[2].y, p[3].y});
         const int margin = painter_.pen().width() + 2;
         if (!QRect(QPoint(minX - margin, minY - margin), QPoint(maxX + margin, maxY + margin))
-                 .intersects(visible_)) {
-            current_ = ToQPoint(p[3]);
+                 .intersects(visible_))
             return;
-        }
     }
     curves_.moveTo(ToQPoint(p[0]));
     curves_.cubicTo(ToQPoint(p[1]), ToQPoint(p[2]), ToQPoint(p[3]));
-    current_ = ToQPoint(p[3]);
 }
 
-void QPainterSurface::Ellipse(const Rect& box)
+void QPainterSurface::FillEllipse(const Rect& box)
 {
     // The box excludes its right and bottom edges; an aliased outline of
     // QRect(x, y, w, h) covers w + 1 pixels.
@@ -174,7 +163,14 @@ void QPainterSurface::SetPixel(Point p, Rgb colour)
     painter_.fillRect(QRect(p.x, p.y, 1, 1), ToQColor(colour));
 }
 
-void QPainterSurface::TextOut(Point p, std::string_view text)
+QHash<QString, LaidOutText>& QPainterSurface::Labels()
+{
+    if (!labels_)
+        labels_ = &LabelsInFont(painter_.font(), *painter_.device());
+    return *labels_;
+}
+
+void QPainterSurface::DrawText(Point topLeft, std::string_view text)
 {
     FlushCurves();
     const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -184,17 +180,23 @@ void QPainterSurface::TextOut(Point p, std::string_view text)
     if (!black)
         painter_.setPen(QColor(Qt::black));
     if (cachedText_) {
-        if (!labels_)
-            labels_ = &LabelsInFont(painter_.font(), *painter_.device());
-        const LaidOutText& laid = LaidOut(*labels_, string, painter_.font(), painter_.device());
-        const QPointF at = ToQPoint(p) + laid.origin;
+        const LaidOutText& laid = LaidOut(Labels(), string, painter_.font(), painter_.device());
+        const QPointF at = ToQPoint(topLeft) + laid.origin;
         for (const QGlyphRun& run : laid.runs)
             painter_.drawGlyphRun(at, run);
     } else {
-        painter_.drawText(QPointF(p.x, p.y + painter_.fontMetrics().ascent()), string);
+        painter_.drawText(QPointF(topLeft.x, topLeft.y + painter_.fontMetrics().ascent()), string);
     }
     if (!black)
         painter_.setPen(pen);
+}
+
+int QPainterSurface::TextWidth(std::string_view text)
+{
+    const QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (cachedText_)
+        return LaidOut(Labels(), string, painter_.font(), painter_.device()).width;
+    return QFontMetrics(painter_.font(), painter_.device()).horizontalAdvance(string);
 }
 
 void QPainterSurface::SetPen(const PenSpec& pen)
@@ -207,8 +209,8 @@ void QPainterSurface::SetPen(const PenSpec& pen)
 QFont QPainterSurface::ToQFont(const FontSpec& font)
 {
     QFont f(QString::fromStdString(font.face));
-    f.setPixelSize(std::max(1, std::abs(font.height)));
-    f.setWeight(font.weight >= 700 ? QFont::Bold : QFont::Normal);
+    f.setPixelSize(std::max(1, font.pixelSize));
+    f.setBold(font.bold);
     return f;
 }
 

@@ -23,13 +23,13 @@ public:
     explicit QPainterSurface(QPainter& painter);
     ~QPainterSurface() override;
 
-    void MoveTo(Point p) override;
-    void LineTo(Point p) override;
-    void AngleArc(Point centre, int radius, float startDegrees, float sweepDegrees) override;
-    void PolyBezier(const Point (&p)[4]) override;
-    void Ellipse(const Rect& box) override;
+    void DrawLine(Point from, Point to) override;
+    void DrawArc(Point centre, int radius, float startDegrees, float sweepDegrees) override;
+    void DrawBezier(const Point (&p)[4]) override;
+    void FillEllipse(const Rect& box) override;
     void SetPixel(Point p, Rgb colour) override;
-    void TextOut(Point p, std::string_view text) override;
+    void DrawText(Point topLeft, std::string_view text) override;
+    int TextWidth(std::string_view text) override;
     void SetPen(const PenSpec& pen) override;
     void SetFont(const FontSpec& font) override;
     void SetClip(const Rect& clip) override;
@@ -40,10 +40,11 @@ public:
 private:
     // Strokes the Bezier segments gathered so far as one path.
     void FlushCurves();
+    // The labels of the current font, laid out once.
+    QHash<QString, LaidOutText>& Labels();
     QRect DeviceRect() const;
 
     QPainter& painter_;
-    QPointF current_;
     QPainterPath curves_;
     QRect visible_;  // the device within the clip: what a stroke may reach
     QColor penColour_;

@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
+#include <QSet>
 
 #include <cmath>
 #include <string>
@@ -35,31 +36,25 @@ public:
     }
     ~ReferenceSurface() override { painter_.restore(); }
 
-    void MoveTo(Point p) override { current_ = QPointF(p.x, p.y); }
-    void LineTo(Point p) override
+    void DrawLine(Point from, Point to) override
     {
-        painter_.drawLine(current_, QPointF(p.x, p.y));
-        current_ = QPointF(p.x, p.y);
+        painter_.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y));
     }
-    void AngleArc(Point centre, int radius, float startDegrees, float sweepDegrees) override
+    void DrawArc(Point centre, int radius, float startDegrees, float sweepDegrees) override
     {
         const double start = startDegrees * (M_PI / 180.0);
-        const QPointF begin(centre.x + radius * std::cos(start), centre.y - radius * std::sin(start));
-        painter_.drawLine(current_, begin);
-        QPainterPath path(begin);
+        QPainterPath path(QPointF(centre.x + radius * std::cos(start), centre.y - radius * std::sin(start)));
         path.arcTo(QRectF(centre.x - radius, centre.y - radius, 2.0 * radius, 2.0 * radius), startDegrees,
                    sweepDegrees);
         Stroke(path);
-        current_ = path.currentPosition();
     }
-    void PolyBezier(const Point (&p)[4]) override
+    void DrawBezier(const Point (&p)[4]) override
     {
         QPainterPath path(QPointF(p[0].x, p[0].y));
         path.cubicTo(QPointF(p[1].x, p[1].y), QPointF(p[2].x, p[2].y), QPointF(p[3].x, p[3].y));
         Stroke(path);
-        current_ = QPointF(p[3].x, p[3].y);
     }
-    void Ellipse(const Rect& box) override
+    void FillEllipse(const Rect& box) override
     {
         painter_.drawEllipse(QRect(box.left, box.top, box.Width() - 1, box.Height() - 1));
     }
@@ -67,7 +62,12 @@ public:
     {
         painter_.fillRect(QRect(p.x, p.y, 1, 1), QColor(colour.r, colour.g, colour.b));
     }
-    void TextOut(Point p, std::string_view text) override
+    int TextWidth(std::string_view text) override
+    {
+        return QFontMetrics(painter_.font(), painter_.device())
+            .horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    void DrawText(Point p, std::string_view text) override
     {
         painter_.save();
         painter_.setPen(QColor(Qt::black));
@@ -97,7 +97,6 @@ private:
     }
 
     QPainter& painter_;
-    QPointF current_;
 };
 
 template <typename Surface>
@@ -185,16 +184,15 @@ TEST(PlotPixels, SameAsOneStrokePerSegmentAndTextShapedEachTime)
 TEST(PlotPixels, TextUnderAColouredPenIsBlackAndLeavesThePen)
 {
     const auto draw = [](auto& surface) {
-        surface.SetFont({"Arial", -11, 400});
+        surface.SetFont({"Arial", 11});
         surface.SetPen({3, {255, 192, 192}});
-        surface.TextOut({5, 5}, "13.0\xc2\xb0"
-                                "E");
-        surface.MoveTo({0, 30});
-        surface.LineTo({60, 30});
+        surface.DrawText({5, 5}, "13.0\xc2\xb0"
+                                 "E");
+        surface.DrawLine({0, 30}, {60, 30});
         const Point curve[4] = {{0, 40}, {20, 50}, {40, 30}, {60, 40}};
-        surface.PolyBezier(curve);
+        surface.DrawBezier(curve);
         surface.SetPen({1, {0, 0, 255}});
-        surface.TextOut({5, 45}, "W");
+        surface.DrawText({5, 45}, "W");
     };
     QImage images[2];
     for (int k = 0; k < 2; ++k) {
@@ -222,12 +220,24 @@ QImage WithColours(int count)
     return image;
 }
 
+int ColourCount(const QImage& image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    }
+    return static_cast<int>(colours.size());
+}
+
 TEST(PlotPng, DecodesToTheSamePixels)
 {
     SatelliteCatalogue shipped;
     ASSERT_TRUE(LoadSatelliteListFile("sats.lst", shipped));
     MountSettings s;
     s.LoadFactoryDefaults(shipped);
+    const QImage small
+        = RenderArcPlotImage(s, shipped, {320, 200}, StandardScreenMetrics(), ScreenDrawingObjects(96));
     const struct {
         const char* name;
         QImage image;
@@ -236,10 +246,8 @@ TEST(PlotPng, DecodesToTheSamePixels)
         {"plot",
          RenderArcPlotImage(s, shipped, {1200, 700}, StandardScreenMetrics(), ScreenDrawingObjects(96)),
          true},
-        // Small, its anti-aliased edges give it more than 256 colours.
-        {"small plot",
-         RenderArcPlotImage(s, shipped, {320, 200}, StandardScreenMetrics(), ScreenDrawingObjects(96)),
-         false},
+        // Small, its anti-aliased edges may give it more than 256 colours.
+        {"small plot", small, ColourCount(small) <= 256},
         {"one colour", WithColours(1), true},
         {"256 colours", WithColours(256), true},
         {"257 colours", WithColours(257), false},

@@ -101,13 +101,12 @@ TEST_F(PaintedPlot, LabelIsBlackTextBelowRightOfTheMark)
     EXPECT_GT(dark, 20) << "77.0°E is written there";
 }
 
-TEST(QPainterSurface, AngleArcDrawsALineToItsStartThenCounterclockwise)
+TEST(QPainterSurface, ArcsRunCounterclockwise)
 {
     const QImage image = Painted(100, 100, [](DrawingSurface& surface) {
-        surface.MoveTo({90, 90});
-        surface.AngleArc({50, 50}, 30, 0.0f, 90.0f);  // from (80, 50) up to (50, 20)
+        surface.DrawArc({50, 50}, 30, 0.0f, 90.0f);  // from (80, 50) up to (50, 20)
     });
-    EXPECT_EQ(image.pixel(85, 70), Rgb(0, 0, 0)) << "the line to the start";
+    EXPECT_EQ(image.pixel(80, 50), Rgb(0, 0, 0)) << "the arc's start at the right";
     EXPECT_EQ(image.pixel(50, 20), Rgb(0, 0, 0)) << "the arc's end at the top";
     EXPECT_EQ(image.pixel(50, 80), Rgb(255, 255, 255)) << "not clockwise through the bottom";
     const int x45 = 50 + static_cast<int>(30 * 0.7071 + 0.5), y45 = 50 - static_cast<int>(30 * 0.7071 + 0.5);
@@ -120,7 +119,9 @@ TEST(QPainterSurface, AngleArcDrawsALineToItsStartThenCounterclockwise)
 
 TEST(QPainterSurface, EllipseIsFilledDarkGreyInsideItsBox)
 {
-    const QImage image = Painted(40, 40, [](DrawingSurface& surface) { surface.Ellipse({10, 10, 29, 29}); });
+    const QImage image = Painted(40, 40, [](DrawingSurface& surface) {
+        surface.FillEllipse({10, 10, 29, 29});
+    });
     EXPECT_EQ(image.pixel(19, 19), Rgb(64, 64, 64));
     EXPECT_EQ(image.pixel(19, 10), Rgb(0, 0, 0)) << "outline on the top edge";
     EXPECT_EQ(image.pixel(19, 29), Rgb(255, 255, 255)) << "the bottom edge is outside";

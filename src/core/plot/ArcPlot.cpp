@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <unordered_map>
+#include <vector>
 
 namespace zenbelts {
 
@@ -50,13 +52,12 @@ Point ProjectPoint(const PlotProjection& p, double a, double b)
 
 DrawingObjects ScreenDrawingObjects(int screenLogPixelsY)
 {
-    return {{"Arial", -MulDiv(8, screenLogPixelsY, 72), 400}, {1, {192, 192, 192}}, {3, {255, 192, 192}}};
+    return {{"Arial", MulDiv(8, screenLogPixelsY, 72)}, {1, {192, 192, 192}}, {3, {255, 192, 192}}};
 }
 
 DrawingObjects PrintDrawingObjects(int d, int s)
 {
-    return {
-        {"Arial", -MulDiv(8, d, 72), 400}, {1, {192, 192, 192}}, {std::max(1, 3 * d / s), {255, 192, 192}}};
+    return {{"Arial", MulDiv(8, d, 72)}, {1, {192, 192, 192}}, {std::max(1, 3 * d / s), {255, 192, 192}}};
 }
 
 namespace {
@@ -78,16 +79,13 @@ void DrawGrid(DrawingSurface& surface, const PlotProjection& p, const PenSpec& p
 {
     surface.SetPen(pen);
     const Point centre{p.centreX, p.centreY};
-    for (double a : {HalfPi, SeventyDegrees, -SeventyDegrees, -HalfPi}) {
-        surface.MoveTo(centre);
-        surface.LineTo(ProjectPoint(p, a, FiveDegrees));
-    }
+    for (double a : {HalfPi, SeventyDegrees, -SeventyDegrees, -HalfPi})
+        surface.DrawLine(centre, ProjectPoint(p, a, FiveDegrees));
     const ArcAngles angles = ArcAnglesOf(p);
     for (int n : {-50, -40, -30, -20, -10, 10, 20, 30, 40, 50}) {
         const double e = n * TenthsToRadians;
-        surface.MoveTo(ProjectPoint(p, -HalfPi, e));
-        surface.AngleArc(centre, static_cast<int>(e * RadiansToDegrees * p.radiusPerDegree + p.baseRadius),
-                         angles.start, angles.sweep);
+        surface.DrawArc(centre, static_cast<int>(e * RadiansToDegrees * p.radiusPerDegree + p.baseRadius),
+                        angles.start, angles.sweep);
     }
 }
 
@@ -97,9 +95,8 @@ void DrawBeam(DrawingSurface& surface, const PlotProjection& p, const PenSpec& p
     surface.SetPen(pen);
     if (s.lockSatellites == 0) {
         const ArcAngles angles = ArcAnglesOf(p);
-        surface.MoveTo(ProjectPoint(p, -HalfPi, 0.0));
-        surface.AngleArc({p.centreX, p.centreY}, static_cast<int>(p.radiusPerDegree * 0.0 + p.baseRadius),
-                         angles.start, angles.sweep);
+        surface.DrawArc({p.centreX, p.centreY}, static_cast<int>(p.radiusPerDegree * 0.0 + p.baseRadius),
+                        angles.start, angles.sweep);
         return;
     }
     // The satellites stay on the offset-0 line and the path moves against
@@ -117,7 +114,7 @@ void DrawBeam(DrawingSurface& surface, const PlotProjection& p, const PenSpec& p
         const Point here = ProjectPoint(p, m.a, -m.b);
         if (valid && previousValid) {
             const Point segment[4] = {previous, mirrored(ring - 7), mirrored(ring - 3), here};
-            surface.PolyBezier(segment);
+            surface.DrawBezier(segment);
         }
         previous = here;
         previousValid = valid;
@@ -128,7 +125,7 @@ void DrawChosenMark(DrawingSurface& surface, Point c, bool printing, int d, int 
 {
     if (printing) {
         const int j = std::max(1, 3 * d / s), k = j / 2;
-        surface.Ellipse({c.x - k, c.y - k, c.x - k + j + 1, c.y - k + j + 1});
+        surface.FillEllipse({c.x - k, c.y - k, c.x - k + j + 1, c.y - k + j + 1});
         return;
     }
     static constexpr Rgb Shade[3][3] = {{{128, 128, 128}, {64, 64, 64}, {128, 128, 128}},
@@ -144,11 +141,50 @@ void DrawPlainMark(DrawingSurface& surface, Point c, bool printing, int d, int s
 {
     if (printing) {
         const int j = std::max(1, d / s), k = j / 2;
-        surface.Ellipse({c.x - k, c.y - k, c.x - k + j + 1, c.y - k + j + 1});
+        surface.FillEllipse({c.x - k, c.y - k, c.x - k + j + 1, c.y - k + j + 1});
         return;
     }
     surface.SetPixel(c, Black);
 }
+
+// Where labels went, so that none is drawn over another: a label takes the
+// first free place of below right and below left of its mark, or none.
+class LabelPlaces {
+public:
+    explicit LabelPlaces(int cell) : cell_(std::max(1, cell)) {}
+
+    bool Take(const Rect& r)
+    {
+        const int x0 = Cell(r.left), x1 = Cell(r.right), y0 = Cell(r.top), y1 = Cell(r.bottom);
+        for (int y = y0; y <= y1; ++y) {
+            for (int x = x0; x <= x1; ++x) {
+                const auto found = cells_.find(Key(x, y));
+                if (found == cells_.end())
+                    continue;
+                for (const Rect& other : found->second) {
+                    if (r.left < other.right && other.left < r.right && r.top < other.bottom
+                        && other.top < r.bottom)
+                        return false;
+                }
+            }
+        }
+        for (int y = y0; y <= y1; ++y) {
+            for (int x = x0; x <= x1; ++x)
+                cells_[Key(x, y)].push_back(r);
+        }
+        return true;
+    }
+
+private:
+    int Cell(int v) const { return v >= 0 ? v / cell_ : -((-v + cell_ - 1) / cell_); }
+    static long long Key(int x, int y)
+    {
+        return (static_cast<long long>(x) << 32) ^ static_cast<unsigned>(y);
+    }
+
+    int cell_;
+    std::unordered_map<long long, std::vector<Rect>> cells_;
+};
 
 void DrawSatellites(DrawingSurface& surface, const PlotProjection& p, const ArcPlotRequest& request,
                     const FontSpec& font, const Matrix4& view)
@@ -157,16 +193,27 @@ void DrawSatellites(DrawingSurface& surface, const PlotProjection& p, const ArcP
     const int d = request.metrics.logPixelsX;
     const int screen = request.metrics.screenLogPixelsX;
     const int labelOffset = std::max(1, 2 * d / screen);
+    // A line of text, with room to breathe.
+    const int labelHeight = font.pixelSize + font.pixelSize / 4 + 1;
     surface.SetFont(font);
     surface.SetPen(BlackPen);
+    LabelPlaces places(4 * labelHeight);
     for (const SatelliteEntry& entry : request.catalogue) {
         const MountAngle m = MountAngles(view, s.latitude, s.declination, entry.position);
         const Point at = ProjectPoint(p, m.a, s.lockSatellites != 0 ? 0.0 : m.b);
-        if (s.chosenSatellites.Test(entry.position)) {
-            DrawChosenMark(surface, at, request.printing, d, screen);
-            surface.TextOut({at.x + labelOffset, at.y + labelOffset}, FormatSatelliteLabel(entry.position));
-        } else {
+        if (!s.chosenSatellites.Test(entry.position)) {
             DrawPlainMark(surface, at, request.printing, d, screen);
+            continue;
+        }
+        DrawChosenMark(surface, at, request.printing, d, screen);
+        const std::string label = FormatSatelliteLabel(entry.position);
+        const int width = surface.TextWidth(label);
+        const int top = at.y + labelOffset;
+        for (const int left : {at.x + labelOffset, at.x - labelOffset - width}) {
+            if (places.Take({left, top, left + width, top + labelHeight})) {
+                surface.DrawText({left, top}, label);
+                break;
+            }
         }
     }
 }
@@ -177,7 +224,7 @@ void DrawLegend(DrawingSurface& surface, const MountSettings& s, const PageLayou
     surface.SetFont(LegendFont(printerLogPixelsY));
     Point at = page.legendTopLeft;
     for (const std::string& line : LegendLines(s)) {
-        surface.TextOut(at, line);
+        surface.DrawText(at, line);
         at.y += page.legendLineSpacing;
     }
 }

@@ -5,7 +5,8 @@
 #include <string_view>
 
 // The small set of drawing operations the arc plot needs, in device units.
-// Screen, paper and preview implement it; the plot is written once against it.
+// Windows, images, paper, files and the browser's canvas implement it; the
+// plot is written once against it.
 
 namespace zenbelts {
 
@@ -32,12 +33,11 @@ struct PenSpec {
     bool operator==(const PenSpec&) const = default;
 };
 
-// A font by face, height and weight. A negative height is the character
-// height in device units (the em), a positive one the cell height.
+// A font by face and size: the character height (the em) in device units.
 struct FontSpec {
     std::string face;
-    int height;
-    int weight;  // 400 normal
+    int pixelSize;
+    bool bold = false;
     bool operator==(const FontSpec&) const = default;
 };
 
@@ -49,19 +49,21 @@ class DrawingSurface {
 public:
     virtual ~DrawingSurface() = default;
 
-    virtual void MoveTo(Point p) = 0;
-    virtual void LineTo(Point p) = 0;
-    // A line from the current position to the arc's start, then the arc,
-    // counterclockwise as seen on the page; angles in degrees from the +x axis.
-    virtual void AngleArc(Point centre, int radius, float startDegrees, float sweepDegrees) = 0;
-    // One cubic Bezier segment through p[0] and p[3], controlled by p[1], p[2].
-    virtual void PolyBezier(const Point (&p)[4]) = 0;
-    // Filled with the dark grey brush, outlined with the current pen; the box
-    // excludes its right and bottom edges.
-    virtual void Ellipse(const Rect& box) = 0;
+    virtual void DrawLine(Point from, Point to) = 0;
+    // Part of a circle, counterclockwise as seen on the page; angles in
+    // degrees from the +x axis.
+    virtual void DrawArc(Point centre, int radius, float startDegrees, float sweepDegrees) = 0;
+    // One cubic Bezier segment from p[0] to p[3], controlled by p[1] and p[2].
+    virtual void DrawBezier(const Point (&p)[4]) = 0;
+    // Filled dark grey and outlined with the pen; the box excludes its right
+    // and bottom edges.
+    virtual void FillEllipse(const Rect& box) = 0;
     virtual void SetPixel(Point p, Rgb colour) = 0;
-    // Top-left corner of the text at p, transparent background. UTF-8.
-    virtual void TextOut(Point p, std::string_view text) = 0;
+    // Black whatever the pen, its top-left corner at p, on a transparent
+    // background. UTF-8.
+    virtual void DrawText(Point topLeft, std::string_view text) = 0;
+    // The width of a text in the current font.
+    virtual int TextWidth(std::string_view text) = 0;
 
     virtual void SetPen(const PenSpec& pen) = 0;
     virtual void SetFont(const FontSpec& font) = 0;

@@ -77,7 +77,7 @@ std::array<std::string, 6> LegendLines(const MountSettings& s)
 
 FontSpec LegendFont(int printerLogPixelsY)
 {
-    return {"Courier New", -MulDiv(10, printerLogPixelsY, 72), 400};
+    return {"Courier New", MulDiv(10, printerLogPixelsY, 72)};
 }
 
 }  // namespace zenbelts

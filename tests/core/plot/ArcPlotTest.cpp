@@ -101,12 +101,14 @@ TEST(DrawArcPlot, FrameGridAndBeamOfThe600x400Window)
     }
 
     ASSERT_EQ(r.arcs.size(), 11u) << "ten grid arcs and the beam";
-    EXPECT_EQ(r.arcs[0].from, (Point{436, 352})) << "-5 degrees starts at its right end";
+    // -5 degrees starts at its right end, its radius in whole units.
+    EXPECT_EQ(r.arcs[0].Begin().x, 436);
+    EXPECT_NEAR(r.arcs[0].Begin().y, 352, 1);
     EXPECT_EQ(r.arcs[0].radius, static_cast<int>(-5 * 30.72 + 422.4));
-    EXPECT_EQ(r.arcs[9].from, (Point{592, 88}));
+    EXPECT_EQ(r.arcs[9].Begin(), (Point{592, 88}));
     EXPECT_EQ(r.arcs[9].radius, 576);
     const RecordingSurface::Arc& beam = r.arcs[10];
-    EXPECT_EQ(beam.from, (Point{514, 220}));
+    EXPECT_EQ(beam.Begin(), (Point{514, 220}));
     EXPECT_EQ(beam.radius, 422);
     EXPECT_EQ(beam.centre, (Point{300, 584}));
     EXPECT_NEAR(beam.start, 90 - 30.46, 0.01);
@@ -131,7 +133,42 @@ TEST(DrawArcPlot, FactorySatellitesInThe600x400Window)
     ASSERT_EQ(r.texts.size(), 1u);
     EXPECT_EQ(r.texts[0].text, "100.0\u00b0E");
     EXPECT_EQ(r.texts[0].at, (Point{239, 174}));
-    EXPECT_EQ(r.texts[0].font, (FontSpec{"Arial", -11, 400}));
+    EXPECT_EQ(r.texts[0].font, (FontSpec{"Arial", 11}));
+}
+
+// A receiver's dense list, every satellite chosen: no label is drawn over
+// another; a crowded one moves to the other side of its mark or is left out,
+// and satellites with room keep theirs.
+TEST(DrawArcPlot, LabelsNeverOverlap)
+{
+    SatelliteCatalogue c;
+    for (int p = 0; p < 3600; p += 7)
+        c.InsertOrRename(p, "S");
+    c.InsertOrRename(19, "1.9E");
+    c.InsertOrRename(215, "21.5E");
+    MountSettings s = FactoryAt(2600, c);
+    for (const SatelliteEntry& e : c)
+        s.chosenSatellites.Set(e.position);
+    for (const bool locked : {false, true}) {
+        s.lockSatellites = locked;
+        RecordingSurface r = Draw(s, c, 1200, 700);
+        ASSERT_FALSE(r.texts.empty());
+        std::vector<Rect> boxes;
+        for (RecordingSurface::Text& t : r.texts) {
+            r.SetFont(t.font);
+            boxes.push_back({t.at.x, t.at.y, t.at.x + r.TextWidth(t.text), t.at.y + t.font.pixelSize});
+        }
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+                const Rect &a = boxes[i], &b = boxes[j];
+                EXPECT_FALSE(a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom)
+                    << (locked ? "locked: " : "") << r.texts[i].text << " and " << r.texts[j].text;
+            }
+        }
+    }
+    // Alone on the arc, a label stands at its usual place.
+    const SatelliteCatalogue one = Catalogue({1000});
+    EXPECT_EQ(Draw(FactoryAt(2600, one), one, 600, 400).texts.size(), 1u);
 }
 
 TEST(DrawArcPlot, ChosenMarkShadesAndOrder)

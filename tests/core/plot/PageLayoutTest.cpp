@@ -125,7 +125,7 @@ TEST(PrintedPlot, WorkedPageFromA600x400Window)
     ASSERT_EQ(r.texts.size(), 7u) << "six legend lines and one label";
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(r.texts[i].at, (Point{500, 3289 + 110 * i})) << "legend line " << i;
-        EXPECT_EQ(r.texts[i].font, (FontSpec{"Courier New", -83, 400}));
+        EXPECT_EQ(r.texts[i].font, (FontSpec{"Courier New", 83}));
     }
     EXPECT_EQ(r.texts[0].text, LegendLines(s)[0]);
     ASSERT_EQ(r.clips.size(), 1u);
@@ -138,7 +138,7 @@ TEST(PrintedPlot, WorkedPageFromA600x400Window)
     EXPECT_EQ(chosen.Width(), 19);
     EXPECT_EQ(plain.Width(), 7);
     EXPECT_EQ(r.texts[6].text, "77.0\u00b0E");
-    EXPECT_EQ(r.texts[6].font, (FontSpec{"Arial", -67, 400}));
+    EXPECT_EQ(r.texts[6].font, (FontSpec{"Arial", 67}));
     // The label sits 12 dots right of and below the mark's centre (K = 9).
     EXPECT_EQ(r.texts[6].at, (Point{chosen.left + 9 + 12, chosen.top + 9 + 12}));
     EXPECT_TRUE(r.pixels.empty());

@@ -2,6 +2,7 @@
 
 #include "plot/DrawingSurface.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -11,10 +12,16 @@ namespace zenbelts::testing_support {
 class RecordingSurface : public DrawingSurface {
 public:
     struct Arc {
-        Point from;  // the current position when the arc was drawn
         Point centre;
         int radius;
         float start, sweep;
+        // Where the arc begins, in whole device units as the plot projects points.
+        Point Begin() const
+        {
+            const double a = start * 3.14159265358979323846 / 180.0;
+            return {static_cast<int>(centre.x + 0.5 + radius * std::cos(a)),
+                    static_cast<int>(centre.y + 0.5 - radius * std::sin(a))};
+        }
     };
     struct Line {
         Point from, to;
@@ -33,41 +40,43 @@ public:
         Point p[4];
     };
 
-    void MoveTo(Point p) override
+    void DrawLine(Point from, Point to) override
     {
-        current_ = p;
-        calls.push_back("MoveTo");
+        lines.push_back({from, to, pen_});
+        calls.push_back("DrawLine");
     }
-    void LineTo(Point p) override
+    void DrawArc(Point centre, int radius, float start, float sweep) override
     {
-        lines.push_back({current_, p, pen_});
-        current_ = p;
-        calls.push_back("LineTo");
+        arcs.push_back({centre, radius, start, sweep});
+        calls.push_back("DrawArc");
     }
-    void AngleArc(Point centre, int radius, float start, float sweep) override
-    {
-        arcs.push_back({current_, centre, radius, start, sweep});
-        calls.push_back("AngleArc");
-    }
-    void PolyBezier(const Point (&p)[4]) override
+    void DrawBezier(const Point (&p)[4]) override
     {
         beziers.push_back({{p[0], p[1], p[2], p[3]}});
-        calls.push_back("PolyBezier");
+        calls.push_back("DrawBezier");
     }
-    void Ellipse(const Rect& box) override
+    void FillEllipse(const Rect& box) override
     {
         ellipses.push_back(box);
-        calls.push_back("Ellipse");
+        calls.push_back("FillEllipse");
     }
     void SetPixel(Point p, Rgb colour) override
     {
         pixels.push_back({p, colour});
         calls.push_back("SetPixel");
     }
-    void TextOut(Point p, std::string_view text) override
+    void DrawText(Point p, std::string_view text) override
     {
         texts.push_back({p, std::string(text), font_});
-        calls.push_back("TextOut");
+        calls.push_back("DrawText");
+    }
+    // A fixed pitch of 0.6 em a character, as a typical face averages.
+    int TextWidth(std::string_view text) override
+    {
+        int characters = 0;
+        for (char c : text)
+            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        return characters * font_.pixelSize * 3 / 5;
     }
     void SetPen(const PenSpec& pen) override
     {
@@ -91,7 +100,6 @@ public:
     std::vector<Rect> clips;
 
 private:
-    Point current_{0, 0};
     PenSpec pen_{1, Black};
     FontSpec font_{};
 };
