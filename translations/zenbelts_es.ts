@@ -117,6 +117,25 @@
     </message>
 </context>
 <context>
+    <name>Legend</name>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Ubicación:</translation>
+    </message>
+    <message>
+        <source>%1; Alt: %2 m</source>
+        <translation>%1; alt.: %2 m</translation>
+    </message>
+    <message>
+        <source>Mounting pole:</source>
+        <translation>Mástil:</translation>
+    </message>
+</context>
+<context>
     <name>SetUpEdit</name>
     <message>
         <source>it must lie in %1..%2</source>

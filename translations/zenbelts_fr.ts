@@ -117,6 +117,25 @@
     </message>
 </context>
 <context>
+    <name>Legend</name>
+    <message>
+        <source>%1:</source>
+        <translation>%1 :</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Lieu :</translation>
+    </message>
+    <message>
+        <source>%1; Alt: %2 m</source>
+        <translation>%1 ; alt. : %2 m</translation>
+    </message>
+    <message>
+        <source>Mounting pole:</source>
+        <translation>Mât :</translation>
+    </message>
+</context>
+<context>
     <name>SetUpEdit</name>
     <message>
         <source>it must lie in %1..%2</source>
@@ -932,15 +951,15 @@
     </message>
     <message>
         <source>&amp;Latitude:</source>
-        <translation>&amp;Latitude :</translation>
+        <translation>&amp;Latitude&#xa0;:</translation>
     </message>
     <message>
         <source>L&amp;ongitude:</source>
-        <translation>L&amp;ongitude :</translation>
+        <translation>L&amp;ongitude&#xa0;:</translation>
     </message>
     <message>
         <source>Al&amp;titude (m):</source>
-        <translation>Al&amp;titude (m) :</translation>
+        <translation>Al&amp;titude (m)&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1201,11 +1220,11 @@
     <name>zenbelts::CNumericEdit</name>
     <message>
         <source>Not taken: %1 lies beyond the limit %2</source>
-        <translation>Non retenu : %1 dépasse la limite %2</translation>
+        <translation>Non retenu&#xa0;: %1 dépasse la limite %2</translation>
     </message>
     <message>
         <source>“%1” was read as %2</source>
-        <translation>« %1 » a été lu comme %2</translation>
+        <translation>«&#xa0;%1&#xa0;» a été lu comme %2</translation>
     </message>
 </context>
 <context>
@@ -1440,7 +1459,7 @@
     </message>
     <message>
         <source>The location changed: every adjustment is back at its default. Undo brings them back.</source>
-        <translation>Le lieu a changé : chaque réglage est revenu à sa valeur par défaut. Annuler les rétablit.</translation>
+        <translation>Le lieu a changé&#xa0;: chaque réglage est revenu à sa valeur par défaut. Annuler les rétablit.</translation>
     </message>
     <message>
         <source>Optimise</source>

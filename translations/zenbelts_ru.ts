@@ -117,6 +117,25 @@
     </message>
 </context>
 <context>
+    <name>Legend</name>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+    <message>
+        <source>Location:</source>
+        <translation>Место:</translation>
+    </message>
+    <message>
+        <source>%1; Alt: %2 m</source>
+        <translation>%1; высота: %2 м</translation>
+    </message>
+    <message>
+        <source>Mounting pole:</source>
+        <translation>Мачта:</translation>
+    </message>
+</context>
+<context>
     <name>SetUpEdit</name>
     <message>
         <source>it must lie in %1..%2</source>

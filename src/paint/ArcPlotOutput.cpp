@@ -427,11 +427,12 @@ DeviceMetrics PageMetrics(const QPagedPaintDevice& device, const DeviceMetrics& 
 }
 
 void PrintArcPlotPage(QPainter& painter, const DeviceMetrics& page, const MountSettings& settings,
-                      const SatelliteCatalogue& catalogue, QSize window)
+                      const SatelliteCatalogue& catalogue, QSize window,
+                      const std::function<std::string(const Message&)>& words)
 {
     QPainterSurface surface(painter);
     DrawArcPlot(surface, {settings, catalogue, window.width(), window.height(), true, page,
-                          ScreenDrawingObjects(page.screenLogPixelsY)});
+                          ScreenDrawingObjects(page.screenLogPixelsY), words});
 }
 
 }  // namespace zenbelts

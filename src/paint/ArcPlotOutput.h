@@ -39,8 +39,10 @@ QImage ToPaletteImage(const QImage& image);
 DeviceMetrics PageMetrics(const QPagedPaintDevice& device, const DeviceMetrics& screen);
 
 // Draws the one printed page on a painter that is active on a paged device
-// (printer, preview or PDF). window: the document window's client area.
+// (printer, preview or PDF). window: the document window's client area;
+// words: the legend in the user's language (English without).
 void PrintArcPlotPage(QPainter& painter, const DeviceMetrics& page, const MountSettings& settings,
-                      const SatelliteCatalogue& catalogue, QSize window);
+                      const SatelliteCatalogue& catalogue, QSize window,
+                      const std::function<std::string(const Message&)>& words = {});
 
 }  // namespace zenbelts

@@ -218,13 +218,29 @@ void DrawSatellites(DrawingSurface& surface, const PlotProjection& p, const ArcP
     }
 }
 
-void DrawLegend(DrawingSurface& surface, const MountSettings& s, const PageLayout& page,
-                int printerLogPixelsY)
+void DrawLegend(DrawingSurface& surface, const ArcPlotRequest& request, const PageLayout& page)
 {
-    surface.SetFont(LegendFont(printerLogPixelsY));
+    surface.SetFont(LegendFont(request.metrics.logPixelsY));
     Point at = page.legendTopLeft;
-    for (const std::string& line : LegendLines(s)) {
-        surface.DrawText(at, line);
+    if (!request.words) {
+        for (const std::string& line : LegendLines(request.settings)) {
+            surface.DrawText(at, line);
+            at.y += page.legendLineSpacing;
+        }
+        return;
+    }
+    // Translated captions differ in length: the values stand in a column
+    // of their own, a blank's width after the widest caption.
+    const std::array<LegendLine, 6> legend = Legend(request.settings);
+    std::array<std::string, 6> captions;
+    int column = 0;
+    for (std::size_t i = 0; i < legend.size(); ++i) {
+        captions[i] = request.words(legend[i].caption);
+        column = std::max(column, surface.TextWidth(captions[i] + " "));
+    }
+    for (std::size_t i = 0; i < legend.size(); ++i) {
+        surface.DrawText(at, captions[i]);
+        surface.DrawText({at.x + column, at.y}, request.words(legend[i].value));
         at.y += page.legendLineSpacing;
     }
 }
@@ -246,7 +262,7 @@ void DrawArcPlot(DrawingSurface& surface, const ArcPlotRequest& request)
         const PageLayout page = ComputePageLayout(dm, widthMm, heightMm);
         if (page.blank)
             return;
-        DrawLegend(surface, request.settings, page, dm.logPixelsY);
+        DrawLegend(surface, request, page);
         rect = page.clip;
     }
     if (rect.Width() < 4 || rect.Height() < 3)

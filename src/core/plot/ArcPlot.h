@@ -6,7 +6,11 @@
 #include "model/MountSettings.h"
 #include "plot/DrawingSurface.h"
 
+#include "text/Message.h"
+
+#include <functional>
 #include <optional>
+#include <string>
 
 // The arc plot: the beam's path as the motor turns, the grid of equal offset
 // and equal motor angle, and the satellites of the catalogue.
@@ -49,6 +53,8 @@ struct ArcPlotRequest {
     bool printing;
     DeviceMetrics metrics;
     DrawingObjects screenObjects;  // used when not printing
+    // The legend's words in the user's language; English lines when empty.
+    std::function<std::string(const Message&)> words = {};
 };
 
 // Draws the whole plot (and, when printing, the page with its legend).

@@ -2,6 +2,7 @@
 
 #include "plot/ArcPlot.h"
 #include "text/AngleText.h"
+#include "text/Translatable.h"
 
 #include <algorithm>
 #include <string>
@@ -55,24 +56,37 @@ std::string Padded(std::string caption)
 }
 
 // "Motor azimuth:    2.5°E"
-std::string Line(const MountSettings& s, Adjustment which)
+LegendLine Line(const MountSettings& s, Adjustment which)
 {
     const AdjustmentInfo& a = InfoOf(which);
-    return Padded(std::string(a.title) + ":") + FormatTenths(s.*(a.value), a.positive, a.negative);
+    return {Message(ZB_TEXT("Legend", "%1:"), {Message(MessageText{"Adjustment", a.title})}),
+            Message::Literal(FormatTenths(s.*(a.value), a.positive, a.negative))};
 }
 
 }  // namespace
 
-std::array<std::string, 6> LegendLines(const MountSettings& s)
+std::array<LegendLine, 6> Legend(const MountSettings& s)
 {
-    return {
-        Padded("Location:") + FormatSite(s.latitude, s.longitude, s.altitude),
-        Padded("Mounting pole:") + FormatTenths(s.poleNS, 'N', 'S') + ", " + FormatTenths(s.poleEW, 'E', 'W'),
+    return {{
+        {Message(ZB_TEXT("Legend", "Location:")),
+         Message(ZB_TEXT("Legend", "%1; Alt: %2 m"),
+                 {Message::Literal(FormatLocation(s.latitude, s.longitude)), Message::Number(s.altitude)})},
+        {Message(ZB_TEXT("Legend", "Mounting pole:")),
+         Message::Literal(FormatTenths(s.poleNS, 'N', 'S') + ", " + FormatTenths(s.poleEW, 'E', 'W'))},
         Line(s, Adjustment::MotorAzimuth),
         Line(s, Adjustment::MotorElevation),
         Line(s, Adjustment::DishAzimuth),
         Line(s, Adjustment::Declination),
-    };
+    }};
+}
+
+std::array<std::string, 6> LegendLines(const MountSettings& s)
+{
+    std::array<std::string, 6> lines;
+    const std::array<LegendLine, 6> legend = Legend(s);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        lines[i] = Padded(legend[i].caption.English()) + legend[i].value.English();
+    return lines;
 }
 
 FontSpec LegendFont(int printerLogPixelsY)

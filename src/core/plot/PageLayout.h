@@ -2,6 +2,7 @@
 
 #include "model/MountSettings.h"
 #include "plot/DrawingSurface.h"
+#include "text/Message.h"
 
 #include <array>
 #include <string>
@@ -22,7 +23,14 @@ struct PageLayout {
 // windowWidthMm, windowHeightMm: the window's client area less 8 pixels each way.
 PageLayout ComputePageLayout(const DeviceMetrics& metrics, int windowWidthMm, int windowHeightMm);
 
-// The six legend lines, captions padded to 18 characters (UTF-8).
+// One line of the legend: its caption and the value, in marked words.
+struct LegendLine {
+    Message caption;
+    Message value;
+};
+std::array<LegendLine, 6> Legend(const MountSettings& settings);
+
+// The six legend lines in English, captions padded to 18 characters (UTF-8).
 std::array<std::string, 6> LegendLines(const MountSettings& settings);
 
 FontSpec LegendFont(int printerLogPixelsY);

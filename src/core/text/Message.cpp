@@ -9,14 +9,14 @@ Message Message::Literal(std::string text)
     return m;
 }
 
-std::string Message::Render(const Translator& translate) const
+std::string Message::Render(const Translator& translate, const LiteralWrapper& literal) const
 {
     if (!context_)
-        return pattern_;
+        return literal ? literal(pattern_) : pattern_;
     std::vector<std::string> filled;
     filled.reserve(arguments_.size());
     for (const Message& argument : arguments_)
-        filled.push_back(argument.Render(translate));
+        filled.push_back(argument.Render(translate, literal));
     return FillPlaces(translate(context_, pattern_), filled);
 }
 

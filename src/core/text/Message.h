@@ -43,9 +43,12 @@ public:
     bool Empty() const { return pattern_.empty() && arguments_.empty(); }
 
     // The pattern of each marked part passed through translate (context,
-    // pattern), its places filled with the arguments so rendered.
+    // pattern), its places filled with the arguments so rendered; literal,
+    // where given, wraps each literal (to keep a number's order in
+    // right-to-left text).
     using Translator = std::function<std::string(const char* context, const std::string& pattern)>;
-    std::string Render(const Translator& translate) const;
+    using LiteralWrapper = std::function<std::string(const std::string& literal)>;
+    std::string Render(const Translator& translate, const LiteralWrapper& literal = {}) const;
     std::string English() const;
 
 private:

@@ -763,7 +763,7 @@ bool CMainFrame::PrintView(QPrinter& printer, CZenbeltsView& view)
         return false;
     }
     PrintArcPlotPage(painter, PageMetrics(printer, view.ScreenMetrics()), view.Document().Settings(),
-                     app_.Catalogue(), view.size());
+                     app_.Catalogue(), view.size(), CoreWords);
     return painter.end();
 }
 

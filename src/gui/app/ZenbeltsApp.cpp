@@ -421,7 +421,7 @@ int CZenbeltsApp::PrintFileDirectly(const QString& path)
     }
     const QScreen* screen = QGuiApplication::primaryScreen();
     PrintArcPlotPage(painter, PageMetrics(printer, ScreenMetricsOf(screen)), doc.Settings(), catalogue_,
-                     CZenbeltsView::DefaultSize());
+                     CZenbeltsView::DefaultSize(), CoreWords);
     painter.end();
     return 0;
 }

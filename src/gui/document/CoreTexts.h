@@ -12,13 +12,27 @@
 namespace zenbelts {
 
 // Words from the core in the user's language: every marked part translated,
-// names and numbers as they are, control bytes made visible.
+// names and numbers as they are (each an isolated run in right-to-left text,
+// so that it keeps its order), control bytes made visible.
 inline QString CoreText(const Message& message)
 {
-    const std::string text = message.Render([](const char* context, const std::string& pattern) {
-        return QCoreApplication::translate(context, pattern.c_str()).toStdString();
-    });
-    return QString::fromStdString(PrintableText(text));
+    const bool rightToLeft = QGuiApplication::isRightToLeft();
+    const std::string text = message.Render(
+        [](const char* context, const std::string& pattern) {
+            return QCoreApplication::translate(context, pattern.c_str()).toStdString();
+        },
+        [rightToLeft](const std::string& literal) {
+            // First-strong isolates: a number runs left to right, an Arabic name right to left.
+            const std::string shown = PrintableText(literal);
+            return rightToLeft && !shown.empty() ? "\u2068" + shown + "\u2069" : shown;
+        });
+    return QString::fromStdString(text);
+}
+
+// CoreText for drawing routines of the core that take their words as UTF-8.
+inline std::string CoreWords(const Message& message)
+{
+    return CoreText(message).toStdString();
 }
 
 // A number, angle or coordinate pair kept as one left-to-right run where it

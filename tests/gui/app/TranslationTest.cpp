@@ -17,12 +17,16 @@
 #include "model/MountSettings.h"
 #include "model/Observations.h"
 #include "model/SettingsArchive.h"
+#include "plot/PageLayout.h"
+#include "plot/RecordingSurface.h"
 #include "view/MissTable.h"
 #include "view/ZenbeltsView.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QMenuBar>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -251,6 +255,104 @@ TEST_P(Translation, TheCoreRefusalsComeWholeInTheLanguage)
                 << " translation";
         EXPECT_NE(CoreText(message).toStdString(), message.English()) << name;
     }
+}
+
+QImage Drawn(const QString& text, Qt::LayoutDirection direction)
+{
+    QImage image(800, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    // Whole pixels, so that the same glyphs look the same wherever they stand.
+    QFont font = QApplication::font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    painter.setFont(font);
+    QTextOption option(Qt::AlignLeft | Qt::AlignVCenter);
+    option.setTextDirection(direction);
+    painter.drawText(QRectF(image.rect().adjusted(20, 0, -20, 0)), text, option);
+    return image;
+}
+
+QRect Inked(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 160)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+// Whether text, drawn in the user's direction, shows part as it reads on
+// its own, left to right: the number's picture is found in the text's.
+bool ReadsLeftToRight(const QString& text, const QString& part)
+{
+    const QImage whole = Drawn(text, QApplication::layoutDirection());
+    const QImage alone = Drawn(part, Qt::LeftToRight);
+    const QRect box = Inked(alone);
+    if (box.isEmpty())
+        return false;
+    const QImage glyphs = alone.copy(box);
+    // Another script in the line may move the baseline: look a few rows up and down.
+    for (int y = std::max(0, box.top() - 6); y <= std::min(whole.height() - box.height(), box.top() + 6);
+         ++y) {
+        for (int x = 0; x + glyphs.width() <= whole.width(); ++x) {
+            int differ = 0;
+            for (int dy = 0; dy < glyphs.height() && differ <= glyphs.width() / 4; ++dy) {
+                for (int dx = 0; dx < glyphs.width(); ++dx)
+                    differ
+                        += (qGray(whole.pixel(x + dx, y + dy)) < 160) != (qGray(glyphs.pixel(dx, dy)) < 160);
+            }
+            if (differ <= glyphs.width() / 4)
+                return true;
+        }
+    }
+    return false;
+}
+
+TEST_P(Translation, NumbersKeepTheirOrderAndThePrintedLegendSpeaksTheLanguage)
+{
+    ASSERT_TRUE(InstallTranslations(QLocale(GetParam())));
+    StartWithStoredDefault({1000, 3550});
+    CZenbeltsDoc* doc = app_->MainFrame()->ActiveDocument();
+    ASSERT_NE(doc, nullptr);
+    Change(*doc, [](MountSettings& s) {
+        s.latitude = -2600;
+        s.Recalculate(true);
+    });
+    Settle();
+    const QString location = app_->MainFrame()->LocationPane();
+    EXPECT_TRUE(ReadsLeftToRight(location, QString::fromUtf8("43°20'S, 77°00'E"))) << location.toStdString();
+    // A negative elevation in the Misses table keeps its sign in front.
+    const MissTableModel& misses = app_->MainFrame()->MissTable()->Model();
+    bool negative = false;
+    for (int row = 0; row < misses.rowCount(); ++row) {
+        const QString cell = misses.Text(row, 4);
+        const QString bare = QString(cell).remove(QRegularExpression(QString::fromUtf8("[\u2066-\u2069]")));
+        if (bare.startsWith(QLatin1Char('-'))) {
+            negative = true;
+            EXPECT_TRUE(ReadsLeftToRight(cell, bare)) << cell.toStdString();
+        }
+    }
+    EXPECT_TRUE(negative) << "5.0°W stands below the horizon here";
+
+    // The printed page's legend: captions in the language, values as they are.
+    RecordingSurface page;
+    DeviceMetrics metrics = WorkedScreen();
+    metrics.logPixelsX = metrics.logPixelsY = 600;
+    metrics.physicalWidth = metrics.horzRes = 4960;
+    metrics.physicalHeight = metrics.vertRes = 7016;
+    DrawArcPlot(page, {doc->Settings(), app_->Catalogue(), 600, 400, true, metrics, app_->ScreenObjects(),
+                       CoreWords});
+    ASSERT_GE(page.texts.size(), 12u);
+    const auto english = LegendLines(doc->Settings());
+    EXPECT_NE(page.texts[0].text, english[0].substr(0, english[0].find("  "))) << "Location: in the language";
+    EXPECT_TRUE(
+        ReadsLeftToRight(QString::fromStdString(page.texts[1].text), QString::fromUtf8("43°20'S, 77°00'E")))
+        << page.texts[1].text;
+    EXPECT_GT(page.texts[1].at.x, page.texts[0].at.x) << "the values stand in a column of their own";
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Translation, testing::ValuesIn(ProgramLanguages()),
