@@ -56,7 +56,8 @@ void ReadDish(std::span<const std::uint8_t> body, MountSettings& s)
     const auto offset = static_cast<std::int32_t>(ReadLittleEndian32(body.data()));
     const auto feedUp = static_cast<std::int32_t>(ReadLittleEndian32(body.data() + 4));
     if (offset < 0 || offset > DishOffsetMax)
-        Damaged(Message(ZB_TEXT("setup", "the %1 is out of range"), {Message(ZB_TEXT("setup", "dish offset"))}));
+        Damaged(
+            Message(ZB_TEXT("setup", "the %1 is out of range"), {Message(ZB_TEXT("setup", "dish offset"))}));
     if (feedUp != 0 && feedUp != 1)
         Damaged(Message(ZB_TEXT("setup", "the feed arm is neither below nor above the dish")));
     s.dishOffset = offset;

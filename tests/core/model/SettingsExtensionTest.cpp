@@ -137,15 +137,30 @@ TEST(SettingsExtension, ADamagedExtensionIsRefusedWithItsCause)
          "damaged: it ends early"},
         {"a changed offset", changed([](Bytes& b) { b[564] ^= 1; }), "damaged: its check does not match"},
         {"a changed check", changed([](Bytes& b) { b[575] ^= 0x80; }), "damaged: its check does not match"},
-        {"an offset past 45 degrees", changed([](Bytes& b) { Put32(b, 564, 451); Reseal(b); }),
+        {"an offset past 45 degrees", changed([](Bytes& b) {
+             Put32(b, 564, 451);
+             Reseal(b);
+         }),
          "damaged: the dish offset is out of range"},
-        {"a negative offset", changed([](Bytes& b) { Put32(b, 564, 0xFFFFFFFF); Reseal(b); }),
+        {"a negative offset", changed([](Bytes& b) {
+             Put32(b, 564, 0xFFFFFFFF);
+             Reseal(b);
+         }),
          "damaged: the dish offset is out of range"},
-        {"a feed neither up nor down", changed([](Bytes& b) { Put32(b, 568, 2); Reseal(b); }),
+        {"a feed neither up nor down", changed([](Bytes& b) {
+             Put32(b, 568, 2);
+             Reseal(b);
+         }),
          "damaged: the feed arm"},
-        {"a dish record too short", changed([](Bytes& b) { Put32(b, 560, 4); Reseal(b); }),
+        {"a dish record too short", changed([](Bytes& b) {
+             Put32(b, 560, 4);
+             Reseal(b);
+         }),
          "damaged: a record does not read"},
-        {"a record past the records", changed([](Bytes& b) { Put32(b, 560, 9); Reseal(b); }),
+        {"a record past the records", changed([](Bytes& b) {
+             Put32(b, 560, 9);
+             Reseal(b);
+         }),
          "damaged: a record does not read"},
         {"version 0", changed([](Bytes& b) { Put32(b, 548, 0); }), "damaged: its version is unknown"},
         {"a later version", changed([](Bytes& b) { Put32(b, 548, 2); }), "of a later version (2)"},
