@@ -62,7 +62,8 @@ MagneticField MagneticFieldAt(double latitudeDegrees, double longitudeDegrees, d
     const double heightKm = metres / 1000.0;
 
     // Geodetic to geocentric spherical coordinates.
-    const double rc = EquatorialRadiusKm / std::sqrt(1.0 - EccentricitySquared * std::sin(phi) * std::sin(phi));
+    const double rc
+        = EquatorialRadiusKm / std::sqrt(1.0 - EccentricitySquared * std::sin(phi) * std::sin(phi));
     const double p = (rc + heightKm) * std::cos(phi);
     const double z = (rc * (1.0 - EccentricitySquared) + heightKm) * std::sin(phi);
     const double r = std::hypot(p, z);

@@ -31,6 +31,7 @@ MagneticField MagneticFieldAt(double latitudeDegrees, double longitudeDegrees, d
                               double decimalYear);
 
 // Degrees east of true north that a compass points.
-double MagneticDeclination(double latitudeDegrees, double longitudeDegrees, double metres, double decimalYear);
+double MagneticDeclination(double latitudeDegrees, double longitudeDegrees, double metres,
+                           double decimalYear);
 
 }  // namespace zenbelts

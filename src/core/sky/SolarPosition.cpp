@@ -196,7 +196,8 @@ double Polynomial(double x, std::initializer_list<double> coefficients)
 
 }  // namespace
 
-SunPosition SolarPosition(double unixSeconds, const SunSite& site, double deltaTSeconds, const Atmosphere& air)
+SunPosition SolarPosition(double unixSeconds, const SunSite& site, double deltaTSeconds,
+                          const Atmosphere& air)
 {
     const double jd = unixSeconds / SecondsPerDay + 2440587.5;
     const double jde = jd + deltaTSeconds / SecondsPerDay;
@@ -248,9 +249,10 @@ SunPosition SolarPosition(double unixSeconds, const SunSite& site, double deltaT
     const double lambdaR = lambda * DegreesToRadians;
     const double epsilonR = epsilon * DegreesToRadians;
     const double betaR = beta * DegreesToRadians;
-    const double alpha = Wrapped360(
-        std::atan2(std::sin(lambdaR) * std::cos(epsilonR) - std::tan(betaR) * std::sin(epsilonR), std::cos(lambdaR))
-        / DegreesToRadians);
+    const double alpha
+        = Wrapped360(std::atan2(std::sin(lambdaR) * std::cos(epsilonR) - std::tan(betaR) * std::sin(epsilonR),
+                                std::cos(lambdaR))
+                     / DegreesToRadians);
     const double delta = std::asin(std::sin(betaR) * std::cos(epsilonR)
                                    + std::cos(betaR) * std::sin(epsilonR) * std::sin(lambdaR));
 
@@ -261,8 +263,8 @@ SunPosition SolarPosition(double unixSeconds, const SunSite& site, double deltaT
     const double uTerm = std::atan(0.99664719 * std::tan(phi));
     const double xTerm = std::cos(uTerm) + site.metres / 6378140.0 * std::cos(phi);
     const double yTerm = 0.99664719 * std::sin(uTerm) + site.metres / 6378140.0 * std::sin(phi);
-    const double deltaAlpha
-        = std::atan2(-xTerm * std::sin(xi) * std::sin(h), std::cos(delta) - xTerm * std::sin(xi) * std::cos(h));
+    const double deltaAlpha = std::atan2(-xTerm * std::sin(xi) * std::sin(h),
+                                         std::cos(delta) - xTerm * std::sin(xi) * std::cos(h));
     const double deltaPrime = std::atan2((std::sin(delta) - yTerm * std::sin(xi)) * std::cos(deltaAlpha),
                                          std::cos(delta) - xTerm * std::sin(xi) * std::cos(h));
     const double hPrime = h - deltaAlpha;
@@ -276,8 +278,8 @@ SunPosition SolarPosition(double unixSeconds, const SunSite& site, double deltaT
         refraction = (air.pressureMillibars / 1010.0) * (283.0 / (273.0 + air.temperatureCelsius)) * 1.02
                      / (60.0 * std::tan((e0 + 10.3 / (e0 + 5.11)) * DegreesToRadians));
 
-    const double gamma
-        = std::atan2(std::sin(hPrime), std::cos(hPrime) * std::sin(phi) - std::tan(deltaPrime) * std::cos(phi));
+    const double gamma = std::atan2(std::sin(hPrime),
+                                    std::cos(hPrime) * std::sin(phi) - std::tan(deltaPrime) * std::cos(phi));
     SunPosition p;
     p.zenithDegrees = 90.0 - (e0 + refraction);
     p.azimuthDegrees = Wrapped360(gamma / DegreesToRadians + 180.0);
@@ -329,7 +331,8 @@ double AzimuthPast(double t, const SunSite& site, double azimuth)
 
 // A crossing of the target within [t0, t1], where the azimuth past it
 // changes sign; null when the change is the far side's wrap instead.
-std::optional<double> Crossing(double t0, double f0, double t1, double f1, const SunSite& site, double azimuth)
+std::optional<double> Crossing(double t0, double f0, double t1, double f1, const SunSite& site,
+                               double azimuth)
 {
     if ((f0 < 0.0) == (f1 < 0.0))
         return std::nullopt;

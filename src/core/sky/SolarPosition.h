@@ -9,7 +9,7 @@
 namespace zenbelts {
 
 struct SunSite {
-    double latitudeDegrees = 0.0;  // geodetic, north positive
+    double latitudeDegrees = 0.0;   // geodetic, north positive
     double longitudeDegrees = 0.0;  // east positive
     double metres = 0.0;            // above the ellipsoid
 };

@@ -1,5 +1,5 @@
-#include "sky/CivilTime.h"
 #include "sky/SolarPosition.h"
+#include "sky/CivilTime.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,8 @@ double Separation(double zenith1, double azimuth1, double zenith2, double azimut
         return std::array<double, 3>{std::sin(z) * std::cos(a), std::sin(z) * std::sin(a), std::cos(z)};
     };
     const auto p = v(zenith1, azimuth1), q = v(zenith2, azimuth2);
-    const double cross = std::hypot(p[1] * q[2] - p[2] * q[1], p[2] * q[0] - p[0] * q[2], p[0] * q[1] - p[1] * q[0]);
+    const double cross
+        = std::hypot(p[1] * q[2] - p[2] * q[1], p[2] * q[0] - p[0] * q[2], p[0] * q[1] - p[1] * q[0]);
     return std::atan2(cross, p[0] * q[0] + p[1] * q[1] + p[2] * q[2]) * 180.0 / Pi;
 }
 
@@ -58,8 +59,8 @@ std::vector<Reference> References()
         std::replace(line.begin(), line.end(), ',', ' ');
         std::istringstream fields(line);
         Reference r;
-        fields >> r.kind >> r.utc >> r.site.latitudeDegrees >> r.site.longitudeDegrees >> r.site.metres >> r.zenith
-            >> r.azimuth;
+        fields >> r.kind >> r.utc >> r.site.latitudeDegrees >> r.site.longitudeDegrees >> r.site.metres
+            >> r.zenith >> r.azimuth;
         rows.push_back(r);
     }
     return rows;
@@ -145,7 +146,8 @@ TEST(CivilTime, DatesAndTimes)
     EXPECT_EQ(FormatIsoUtc(-1.0), "1969-12-31T23:59:59Z");
     EXPECT_EQ(DateOf(StartOfDay({2100, 3, 1}) - 1.0), (CivilDate{2100, 2, 28}));
     EXPECT_DOUBLE_EQ(DecimalYear(StartOfDay({2027, 1, 1}) + 365 * 43200.0), 2027.5);
-    for (const char* bad : {"2025-02-29", "2024-13-01", "2024-00-10", "1899-12-31", "2025-6-01", "2025-06-01x"})
+    for (const char* bad :
+         {"2025-02-29", "2024-13-01", "2024-00-10", "1899-12-31", "2025-6-01", "2025-06-01x"})
         EXPECT_FALSE(ParseIsoDate(bad)) << bad;
     EXPECT_EQ(ParseIsoDate("2024-02-29"), (CivilDate{2024, 2, 29}));
 }
