@@ -1,6 +1,7 @@
 #include "model/DishReadings.h"
 
 #include "geometry/Geodesy.h"
+#include "geometry/MountModel.h"
 
 #include <cmath>
 
@@ -108,7 +109,7 @@ MountReadings ReadMount(const MountSettings& s)
     return r;
 }
 
-std::optional<double> OffsetFromFaceTilt(const MountSettings& s, double motorAngleDegrees, double faceTilt)
+std::optional<double> BeamTiltFromFaceTilt(const MountSettings& s, double motorAngleDegrees, double faceTilt)
 {
     constexpr double Reach = 20.0;
     const LocalAxes axes = LocalAxesOf(s);
@@ -131,6 +132,17 @@ std::optional<double> OffsetFromFaceTilt(const MountSettings& s, double motorAng
             hi = mid;
     }
     return 0.5 * (lo + hi);
+}
+
+std::optional<double> OffsetFromFaceTilt(const MountSettings& s, int position, double motorAngleDegrees,
+                                         double faceTilt)
+{
+    const std::optional<double> tilt = BeamTiltFromFaceTilt(s, motorAngleDegrees, faceTilt);
+    if (!tilt)
+        return std::nullopt;
+    Matrix4 view;
+    MatrixAdjugate(s.mountFrame, view);
+    return MountAngles(view, s.latitude, s.declination, position).b * RadiansToDegrees - *tilt;
 }
 
 }  // namespace zenbelts

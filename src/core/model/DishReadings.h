@@ -60,10 +60,15 @@ struct MountReadings {
 };
 MountReadings ReadMount(const MountSettings& s);
 
-// How far the satellite lay above the beam (degrees, up positive, as an
-// observed offset) when the dish, turned to the motor angle and tilted until
-// the signal peaked, read faceTilt on its rim. Null when no tilt within 20
-// degrees of the set-up's gives that reading.
-std::optional<double> OffsetFromFaceTilt(const MountSettings& s, double motorAngleDegrees, double faceTilt);
+// How far above the set-up's beam (degrees, up positive) the dish points
+// when, turned to the motor angle, its rim reads faceTilt. Null when no
+// tilt within 20 degrees of the set-up's gives that reading.
+std::optional<double> BeamTiltFromFaceTilt(const MountSettings& s, double motorAngleDegrees, double faceTilt);
+
+// The offset of a satellite (as observed: how far it lies above the beam,
+// degrees) when at the motor angle where its signal peaked the dish's rim
+// read faceTilt; null as above.
+std::optional<double> OffsetFromFaceTilt(const MountSettings& s, int position, double motorAngleDegrees,
+                                         double faceTilt);
 
 }  // namespace zenbelts

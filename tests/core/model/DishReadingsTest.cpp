@@ -112,14 +112,15 @@ TEST(DishReadings, TheMakersExamples)
 
         // A 30 degree offset dish whose face reads 1.29 degrees sends its beam
         // up 31.29; a 22 degree one whose face stands vertical, up 22.
-        const std::optional<double> up = OffsetFromFaceTilt(WithDish(site, 300, 0), 0.0, 1.29);
+        const std::optional<double> up = BeamTiltFromFaceTilt(WithDish(site, 300, 0), 0.0, 1.29);
         ASSERT_TRUE(up);
         EXPECT_NEAR(beam + *up, 31.29, 1e-9);
-        const std::optional<double> vertical = OffsetFromFaceTilt(WithDish(site, 220, 0), 0.0, 0.0);
+        const std::optional<double> vertical = BeamTiltFromFaceTilt(WithDish(site, 220, 0), 0.0, 0.0);
         ASSERT_TRUE(vertical);
         EXPECT_NEAR(beam + *vertical, 22.0, 1e-9);
     }
-    EXPECT_FALSE(OffsetFromFaceTilt(WithDish(At(3120, 600, catalogue), 300, 0), 0.0, 60.0)) << "too far off";
+    EXPECT_FALSE(BeamTiltFromFaceTilt(WithDish(At(3120, 600, catalogue), 300, 0), 0.0, 60.0))
+        << "too far off";
 }
 
 // From the readings alone (the axis, the beam at the motor's zero, the motor
@@ -159,7 +160,8 @@ TEST(DishReadings, TheReadingsRebuildTheModelsBeam)
         const double offset = s.dishOffset / 10.0 * (s.feedUp ? 1.0 : -1.0);
         const Vec face0 = Turned(beam0, Unit(Cross(beam0, axis)), offset);
         ASSERT_NEAR(ElevationOf(face0), zero.faceTilt, 1e-9) << "trial " << trial;
-        ASSERT_NEAR(sign * std::asin(Dot(face0, axis)) * RadiansToDegrees, m.clampAngle, 1e-9) << "trial " << trial;
+        ASSERT_NEAR(sign * std::asin(Dot(face0, axis)) * RadiansToDegrees, m.clampAngle, 1e-9)
+            << "trial " << trial;
 
         const double motor = uniform(-800, 800) / 10.0;
         const Vec face = Turned(face0, axis, motor);
@@ -169,8 +171,8 @@ TEST(DishReadings, TheReadingsRebuildTheModelsBeam)
         const MountAngle model = ModelAnglesOf(s, ToEarth(LocalAxesOf(s), beam));
         const double off = std::hypot(model.a - motor * DegreesToRadians, model.b);
         worst = std::max(worst, off);
-        ASSERT_LT(off, 1e-9) << "trial " << trial << ": motor " << model.a * RadiansToDegrees << " for " << motor
-                             << ", offset " << model.b;
+        ASSERT_LT(off, 1e-9) << "trial " << trial << ": motor " << model.a * RadiansToDegrees << " for "
+                             << motor << ", offset " << model.b;
     }
     char text[32];
     std::snprintf(text, sizeof text, "%.2e", worst);
@@ -218,14 +220,15 @@ TEST(DishReadings, MirroredSitesReadMirrored)
             const SatelliteAtTheDish& b = s.satellites[i];
             const std::string which = where + ", position " + std::to_string(a.position);
             EXPECT_NEAR(a.satellite.elevation, b.satellite.elevation, 1e-9) << which;
-            EXPECT_NEAR(std::fmod(a.satellite.azimuth + b.satellite.azimuth + 360.0, 360.0), 180.0, 1e-9) << which;
+            EXPECT_NEAR(std::fmod(a.satellite.azimuth + b.satellite.azimuth + 360.0, 360.0), 180.0, 1e-9)
+                << which;
             EXPECT_NEAR(a.motorAngle, -b.motorAngle, 1e-9) << which;
             EXPECT_NEAR(a.faceTilt, b.faceTilt, 1e-9) << which;
-            const auto named = [](double motor, bool southern) {
-                return (southern ? -motor : motor) >= 0 ? 'E' : 'W';
-            };
+            const auto named
+                = [](double motor, bool southern) { return (southern ? -motor : motor) >= 0 ? 'E' : 'W'; };
             EXPECT_EQ(named(a.motorAngle, false), named(b.motorAngle, true)) << which;
-            EXPECT_EQ(named(a.motorAngle, false), a.position >= 300 && a.position <= 1200 ? 'E' : 'W') << which;
+            EXPECT_EQ(named(a.motorAngle, false), a.position >= 300 && a.position <= 1200 ? 'E' : 'W')
+                << which;
         }
     }
 }
