@@ -65,6 +65,21 @@ std::string SetFlag(MountSettings& s, std::string_view name, int value)
     return {};
 }
 
+// The dish, as a confirmed Properties dialog: the mount stays as it is.
+std::string SetDish(MountSettings& s, std::string_view name, int value)
+{
+    if (name == "feedUp") {
+        if (value != 0 && value != 1)
+            return "it must be 0 or 1";
+        s.feedUp = value;
+        return {};
+    }
+    if (value < 0 || value > DishOffsetMax)
+        return "it must lie in " + Range(0, DishOffsetMax) + " tenths (0 for prime focus)";
+    s.dishOffset = value;
+    return {};
+}
+
 std::string SetChosen(MountSettings& s, bool choose, int position)
 {
     if (position < 0 || position >= PositionCount)
@@ -90,6 +105,8 @@ std::string Apply(MountSettings& s, std::string_view name, std::string_view op, 
         return SetLocation(s, &MountSettings::altitude, AltitudeMin, AltitudeMax, value);
     if (name == "autoDeclination" || name == "lockSatellites")
         return SetFlag(s, name, value);
+    if (name == "dishOffset" || name == "feedUp")
+        return SetDish(s, name, value);
     for (const AdjustmentInfo& a : Adjustments) {
         if (name == a.name)
             return SetAdjustment(s, a, value);

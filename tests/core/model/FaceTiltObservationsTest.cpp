@@ -43,7 +43,7 @@ struct Mount {
     const char* what;
     int dishOffset, feedUp;
     int declinationChange, poleEW, dishAzimuth;  // tenths, of the real mount
-    double within;                              // degrees
+    double within;                               // degrees
 };
 
 class FaceTiltObservations : public testing::TestWithParam<Mount> {};
@@ -71,7 +71,8 @@ TEST_P(FaceTiltObservations, GiveTheRealMountsOffsets)
     ASSERT_EQ(read.size(), truth.size());
     for (std::size_t i = 0; i < read.size(); ++i) {
         ASSERT_TRUE(read[i].offset) << m.what;
-        EXPECT_NEAR(*read[i].offset, truth[i].offset, m.within) << m.what << ", position " << truth[i].position;
+        EXPECT_NEAR(*read[i].offset, truth[i].offset, m.within)
+            << m.what << ", position " << truth[i].position;
     }
 }
 
@@ -82,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(Observations, FaceTiltObservations,
                                          Mount{"offset dish, pole and dish turned", 250, 0, 7, 8, -6, 0.2}),
                          [](const auto& info) {
                              std::string name = info.param.what;
-                             std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+                             std::erase_if(
+                                 name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
                              return name;
                          });
 
