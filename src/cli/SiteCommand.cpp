@@ -64,7 +64,8 @@ std::string DishText(const MountSettings& s)
 {
     if (s.dishOffset == 0)
         return "prime focus";
-    return "offset " + Degrees(s.dishOffset / 10.0) + ", feed arm " + (s.feedUp ? "above" : "below") + " the dish";
+    return "offset " + Degrees(s.dishOffset / 10.0) + ", feed arm " + (s.feedUp ? "above" : "below")
+           + " the dish";
 }
 
 std::string JsonNumber(double value)
@@ -98,7 +99,8 @@ void PrintJson(const MountSettings& s, const AtTheDishReport& r, std::ostream& o
             << ", \"azimuth\": " << JsonNumber(sat.satellite.azimuth)
             << ", \"compassBearing\": " << JsonNumber(sat.compassBearing)
             << ", \"elevation\": " << JsonNumber(sat.satellite.elevation)
-            << ", \"motorAngle\": " << JsonNumber(sat.motorAngle) << ", \"faceTilt\": " << JsonNumber(sat.faceTilt)
+            << ", \"motorAngle\": " << JsonNumber(sat.motorAngle)
+            << ", \"faceTilt\": " << JsonNumber(sat.faceTilt)
             << ", \"sunTime\": " << (sat.sun ? JsonString(FormatIsoUtc(sat.sun->unixSeconds)) : "null")
             << ", \"sunElevation\": " << (sat.sun ? JsonNumber(sat.sun->elevationDegrees) : "null") << "}";
     }
@@ -117,12 +119,14 @@ void PrintText(const std::string& input, const MountSettings& s, const AtTheDish
     line("Compass:", "magnetic declination " + Hemisphere(r.magneticDeclination, 'E', 'W')
                          + " (World Magnetic Model 2025)");
     if (!r.magneticModelCovers)
-        out << Padded("", 16) << "Warning: the model holds from 2025.0 to 2030.0; this date lies outside it and\n"
+        out << Padded("", 16)
+            << "Warning: the model holds from 2025.0 to 2030.0; this date lies outside it and\n"
             << Padded("", 16) << "the declination is extrapolated: check it against a local source.\n";
     line(std::string("True ") + meridian + ":", "compass bearing " + Degrees(r.trueSouthBearing));
-    line("Motor axis:", "inclinometer on the axis " + Degrees(r.mount.axisElevation) + " above the horizon, towards "
-                            + Degrees(r.mount.axisAzimuth) + " true ("
-                            + Degrees(CompassBearing(r.mount.axisAzimuth, r.magneticDeclination)) + " by compass)");
+    line("Motor axis:", "inclinometer on the axis " + Degrees(r.mount.axisElevation)
+                            + " above the horizon, towards " + Degrees(r.mount.axisAzimuth) + " true ("
+                            + Degrees(CompassBearing(r.mount.axisAzimuth, r.magneticDeclination))
+                            + " by compass)");
     line("Motor scale:", Degrees(r.mount.scaleAxisElevation) + " if it shows the axis elevation, "
                              + Hemisphere(r.mount.scaleLatitude, 'N', 'S') + " if it shows the latitude");
     line("Dish clamp:", Hemisphere(r.mount.clampAngle, 'N', 'S') + " against the motor axis");
@@ -131,12 +135,12 @@ void PrintText(const std::string& input, const MountSettings& s, const AtTheDish
                                + Degrees(r.motorZeroCompassBearing) + " by compass); face "
                                + FaceText(r.motorZero.faceTilt));
     const double transitElevation = r.transitSun.ElevationDegrees();
-    line("Sun:", std::string("due ") + (r.transitSun.azimuthDegrees > 90 && r.transitSun.azimuthDegrees < 270
-                                            ? "south"
-                                            : "north")
-                     + " at " + Times(r.transit) + ", " + Degrees(transitElevation) + " up"
-                     + (transitElevation > 0 ? ": a plumb line's shadow then marks the meridian"
-                                             : ": below the horizon all day"));
+    line("Sun:",
+         std::string("due ")
+             + (r.transitSun.azimuthDegrees > 90 && r.transitSun.azimuthDegrees < 270 ? "south" : "north")
+             + " at " + Times(r.transit) + ", " + Degrees(transitElevation) + " up"
+             + (transitElevation > 0 ? ": a plumb line's shadow then marks the meridian"
+                                     : ": below the horizon all day"));
 
     out << "\nSatellite  Azimuth  Compass  Elevation  Motor    Face    Sun at its azimuth\n";
     for (const SatelliteAtTheDish& sat : r.satellites) {
@@ -169,8 +173,8 @@ int CommandSite(Arguments args, std::ostream& out)
     if (dateText) {
         const std::optional<CivilDate> given = ParseIsoDate(*dateText);
         if (!given)
-            FailUsage("--date must be a date of the form YYYY-MM-DD from 1900 to 2199, not '" + Shown(*dateText)
-                      + "'");
+            FailUsage("--date must be a date of the form YYYY-MM-DD from 1900 to 2199, not '"
+                      + Shown(*dateText) + "'");
         date = *given;
     }
     const MountSettings settings = ReadSettingsFile(files[0]);

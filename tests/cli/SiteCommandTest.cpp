@@ -18,7 +18,8 @@ protected:
     void SetUp() override
     {
         MakeFolder("0130=Hot\n0192=Astra\n1340=Far\n3300=West\n");
-        ASSERT_EQ(Run({"new", "--lat", "3000", "--lon", "-600", "-o", Path("home.zb")}), ExitOk) << err_.str();
+        ASSERT_EQ(Run({"new", "--lat", "3000", "--lon", "-600", "-o", Path("home.zb")}), ExitOk)
+            << err_.str();
         ASSERT_EQ(Run({"set", Path("home.zb"), "dishOffset=250", "feedUp=0", "chosen+=192", "chosen+=1340",
                        "chosen+=3300"}),
                   ExitOk)
@@ -58,9 +59,9 @@ TEST_F(SiteCommand, JsonHasEveryReading)
 {
     ASSERT_EQ(Run({"site", Path("home.zb"), "--date", "2026-06-21", "--json"}), ExitOk) << err_.str();
     const std::string json = out_.str();
-    for (const char* name :
-         {"magneticDeclination", "trueSouthBearing", "axisElevation", "clampAngle", "beamElevation", "faceTilt",
-          "transitElevation", "azimuth", "compassBearing", "elevation", "motorAngle", "sunElevation"})
+    for (const char* name : {"magneticDeclination", "trueSouthBearing", "axisElevation", "clampAngle",
+                             "beamElevation", "faceTilt", "transitElevation", "azimuth", "compassBearing",
+                             "elevation", "motorAngle", "sunElevation"})
         EXPECT_THAT(json, HasSubstr("\"" + std::string(name) + "\": ")) << name;
     EXPECT_THAT(json, HasSubstr("\"motorScale\": {\"axisElevation\": "));
     EXPECT_THAT(json, HasSubstr("\"sun\": {\"transit\": \"2026-06-21T12:4"));

@@ -4,6 +4,7 @@
 #include "app/ZenbeltsApp.h"
 #include "controls/AdjustmentBar.h"
 #include "controls/LastFolder.h"
+#include "dialogs/AtTheDishDialog.h"
 #include "dialogs/DiagnoseDialog.h"
 #include "dialogs/ReceiverDialog.h"
 #include "document/ZenbeltsDoc.h"
@@ -209,6 +210,12 @@ void CMainFrame::CreateActions()
             dialog.exec();
         }
     });
+    a.viewAtTheDish = make(tr("&At the dish..."), texts::AtTheDish, [this] {
+        if (CZenbeltsDoc* doc = ActiveDocument()) {
+            CAtTheDishDialog dialog(doc->Settings(), doc->Title(), this);
+            dialog.exec();
+        }
+    });
 
     a.windowNew = make(tr("&New Window"), texts::NewWindow, &CMainFrame::OnWindowNew);
     a.windowCascade = make(tr("&Cascade"), texts::Cascade, [this] { mdiArea_->cascadeSubWindows(); });
@@ -297,6 +304,7 @@ void CMainFrame::CreateMenus()
     viewMenu_->addAction(a.viewShowToolTips);
     viewMenu_->addAction(a.viewMisses);
     viewMenu_->addAction(a.viewReceiverSettings);
+    viewMenu_->addAction(a.viewAtTheDish);
 
     windowMenu_ = new QMenu(tr("Win&dow"), this);
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);
@@ -482,6 +490,7 @@ void CMainFrame::UpdateCommandUi()
         missTable_->UpdateFrom(*doc, app_.Catalogue());
     a.viewMisses->setEnabled(hasDoc);
     a.viewReceiverSettings->setEnabled(hasDoc);
+    a.viewAtTheDish->setEnabled(hasDoc);
     a.viewShowToolTips->setEnabled(!adjustmentBar_->isHidden());
     a.viewShowToolTips->setChecked(adjustmentBar_->ToolTipsEnabled());
     UpdateRecentFiles();

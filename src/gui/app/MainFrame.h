@@ -53,6 +53,7 @@ public:
         QAction *editUndo, *editCut, *editCopy, *editPaste, *editSetDefaults, *editOptimise, *editDiagnose;
         QAction *viewToolbar, *viewStatusBar, *viewShowToolTips, *viewMisses;
         QAction* viewReceiverSettings;
+        QAction* viewAtTheDish;
         QAction *windowNew, *windowCascade, *windowTile, *windowArrangeIcons;
         // Keyboard only: the next and previous window, closing the active one,
         // and the focus to the next or previous part of the main window.
