@@ -89,9 +89,8 @@ void CAtTheDishDialog::Refresh()
     const AtTheDishReport r = ReportAtTheDish(settings_, {d.year(), d.month(), d.day()});
     const bool rtl = layoutDirection() == Qt::RightToLeft;
 
-    const auto degrees = [rtl](double value) {
-        return Isolated(QString::number(value, 'f', 1) + QChar(0x00B0), rtl);
-    };
+    const auto degrees
+        = [rtl](double value) { return Isolated(QString::number(value, 'f', 1) + QChar(0x00B0), rtl); };
     const auto hemisphere = [rtl](double value, char positive, char negative) {
         return Isolated(Utf8(FormatTenths(Tenths(value), positive, negative)), rtl);
     };
@@ -104,12 +103,14 @@ void CAtTheDishDialog::Refresh()
     const auto face = [&](double tilt) {
         if (Tenths(std::fabs(tilt)) == 0)
             return tr("vertical");
-        return (tilt > 0 ? tr("%1 back from vertical") : tr("%1 forward from vertical")).arg(degrees(std::fabs(tilt)));
+        return (tilt > 0 ? tr("%1 back from vertical") : tr("%1 forward from vertical"))
+            .arg(degrees(std::fabs(tilt)));
     };
 
     QString dish = tr("Prime focus");
     if (settings_.dishOffset > 0)
-        dish = (settings_.feedUp ? tr("Offset %1, feed arm above the dish") : tr("Offset %1, feed arm below the dish"))
+        dish = (settings_.feedUp ? tr("Offset %1, feed arm above the dish")
+                                 : tr("Offset %1, feed arm below the dish"))
                    .arg(degrees(settings_.dishOffset / 10.0));
 
     // Qt's rich text lays tables out left to right: right to left, the
@@ -126,28 +127,33 @@ void CAtTheDishDialog::Refresh()
     const auto row = [&](const QString& caption, const QString& text) {
         rows << tableRow({QStringLiteral("<b>%1</b>").arg(Escaped(caption)), text}, QStringLiteral("td"));
     };
-    row(tr("Site"), Isolated(Escaped(Utf8(FormatSite(settings_.latitude, settings_.longitude, settings_.altitude))), rtl));
+    row(tr("Site"),
+        Isolated(Escaped(Utf8(FormatSite(settings_.latitude, settings_.longitude, settings_.altitude))),
+                 rtl));
     row(tr("Dish"), dish);
     QString compass = tr("Magnetic declination %1 (World Magnetic Model 2025)")
                           .arg(hemisphere(r.magneticDeclination, 'E', 'W'));
     if (!r.magneticModelCovers)
-        compass += QStringLiteral("<br><b>")
-                   + tr("The model holds from 2025.0 to 2030.0: on this date the declination is extrapolated; "
-                        "check it against a local source.")
-                   + QStringLiteral("</b>");
+        compass
+            += QStringLiteral("<br><b>")
+               + tr("The model holds from 2025.0 to 2030.0: on this date the declination is extrapolated; "
+                    "check it against a local source.")
+               + QStringLiteral("</b>");
     row(tr("Compass"), compass);
-    row(r.southern ? tr("True north") : tr("True south"), tr("Compass bearing %1").arg(degrees(r.trueSouthBearing)));
+    row(r.southern ? tr("True north") : tr("True south"),
+        tr("Compass bearing %1").arg(degrees(r.trueSouthBearing)));
     row(tr("Motor axis"),
         tr("Inclinometer on the axis: %1 above the horizon, towards %2 true (%3 by compass)")
             .arg(degrees(r.mount.axisElevation), degrees(r.mount.axisAzimuth),
                  degrees(CompassBearing(r.mount.axisAzimuth, r.magneticDeclination))));
-    row(tr("Motor scale"), tr("%1 if it shows the axis elevation, %2 if it shows the latitude")
-                               .arg(degrees(r.mount.scaleAxisElevation), hemisphere(r.mount.scaleLatitude, 'N', 'S')));
+    row(tr("Motor scale"),
+        tr("%1 if it shows the axis elevation, %2 if it shows the latitude")
+            .arg(degrees(r.mount.scaleAxisElevation), hemisphere(r.mount.scaleLatitude, 'N', 'S')));
     row(tr("Dish clamp"), tr("%1 against the motor axis").arg(hemisphere(r.mount.clampAngle, 'N', 'S')));
-    row(tr("Motor at zero"), tr("Beam %1 up towards %2 true (%3 by compass); face %4")
-                                 .arg(degrees(r.motorZero.beamBearing.elevation),
-                                      degrees(r.motorZero.beamBearing.azimuth), degrees(r.motorZeroCompassBearing),
-                                      face(r.motorZero.faceTilt)));
+    row(tr("Motor at zero"),
+        tr("Beam %1 up towards %2 true (%3 by compass); face %4")
+            .arg(degrees(r.motorZero.beamBearing.elevation), degrees(r.motorZero.beamBearing.azimuth),
+                 degrees(r.motorZeroCompassBearing), face(r.motorZero.faceTilt)));
     const double sunUp = r.transitSun.ElevationDegrees();
     const bool dueSouth = r.transitSun.azimuthDegrees > 90.0 && r.transitSun.azimuthDegrees < 270.0;
     QString sun = (dueSouth ? tr("Due south at %1") : tr("Due north at %1")).arg(times(r.transit));
@@ -156,15 +162,16 @@ void CAtTheDishDialog::Refresh()
     row(tr("Sun"), sun);
 
     QStringList table;
-    const QStringList headings{tr("Satellite"), tr("Azimuth"), tr("Compass"), tr("Elevation"),
+    const QStringList headings{tr("Satellite"), tr("Azimuth"), tr("Compass"),           tr("Elevation"),
                                tr("Motor"),     tr("Face"),    tr("Sun at its azimuth")};
     QStringList escaped;
     for (const QString& h : headings)
         escaped << Escaped(h);
     table << tableRow(escaped, QStringLiteral("th"));
     for (const SatelliteAtTheDish& s : r.satellites) {
-        const QString sunThere = s.sun ? tr("%1, %2 up").arg(times(s.sun->unixSeconds), degrees(s.sun->elevationDegrees))
-                                       : tr("never that day");
+        const QString sunThere
+            = s.sun ? tr("%1, %2 up").arg(times(s.sun->unixSeconds), degrees(s.sun->elevationDegrees))
+                    : tr("never that day");
         const QStringList cells{Isolated(Utf8(FormatSatelliteLabel(s.position)), rtl),
                                 degrees(s.satellite.azimuth),
                                 degrees(s.compassBearing),
@@ -175,17 +182,19 @@ void CAtTheDishDialog::Refresh()
         table << tableRow(cells, QStringLiteral("td"));
     }
 
-    const QString notes
-        = tr("Azimuth: true, clockwise from north. Compass: the bearing a compass shows. Motor: the turn from the "
-             "motor's zero. Face: the inclinometer on the dish's face, degrees from vertical, + when the face "
-             "looks up. When the sun stands at a satellite's azimuth, a plumb line's shadow points straight "
-             "away from the satellite.");
+    const QString notes = tr(
+        "Azimuth: true, clockwise from north. Compass: the bearing a compass shows. Motor: the turn from the "
+        "motor's zero. Face: the inclinometer on the dish's face, degrees from vertical, + when the face "
+        "looks up. When the sun stands at a satellite's azimuth, a plumb line's shadow points straight "
+        "away from the satellite.");
     const QString direction = rtl ? QStringLiteral(" dir=\"rtl\"") : QString();
-    html_ = QStringLiteral("<html><body%1><h3%1>%2</h3><p%1>%3</p><table%1 width=\"100%\" cellpadding=\"2\">%4</table>"
-                           "<table%1 width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">%5</table><p%1>%6</p></body></html>")
-                .arg(direction, Escaped(tr("At the dish: %1").arg(title_)),
-                     tr("On %1 (UTC)").arg(Isolated(date_->date().toString(Qt::ISODate), rtl)), rows.join(QString()),
-                     table.join(QString()), Escaped(notes));
+    html_
+        = QStringLiteral(
+              "<html><body%1><h3%1>%2</h3><p%1>%3</p><table%1 width=\"100%\" cellpadding=\"2\">%4</table>"
+              "<table%1 width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\">%5</table><p%1>%6</p></body></html>")
+              .arg(direction, Escaped(tr("At the dish: %1").arg(title_)),
+                   tr("On %1 (UTC)").arg(Isolated(date_->date().toString(Qt::ISODate), rtl)),
+                   rows.join(QString()), table.join(QString()), Escaped(notes));
     QTextOption option = page_->document()->defaultTextOption();
     option.setTextDirection(layoutDirection());
     page_->document()->setDefaultTextOption(option);
@@ -230,7 +239,8 @@ void CAtTheDishDialog::OnPrint()
 void CAtTheDishDialog::OnPreview()
 {
     QPrintPreviewDialog preview(&printer_, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { PrintOn(*printer); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { PrintOn(*printer); });
     preview.exec();
 }
 
