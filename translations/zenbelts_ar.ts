@@ -181,6 +181,10 @@
         <source>the value is not a whole number</source>
         <translation>القيمة ليست عددًا صحيحًا</translation>
     </message>
+    <message>
+        <source>it must lie in %1..%2 tenths (0 for prime focus)</source>
+        <translation>يجب أن يقع بين %1..%2 من الأعشار (0 للطبق ذي البؤرة الأمامية)</translation>
+    </message>
 </context>
 <context>
     <name>io</name>
@@ -330,6 +334,18 @@
         <source>%1 is below the horizon here</source>
         <translation>%1 تحت الأفق هنا</translation>
     </message>
+    <message>
+        <source>the face tilt is not a number</source>
+        <translation>ميل وجه الطبق ليس رقمًا</translation>
+    </message>
+    <message>
+        <source>the face tilt lies more than 20 degrees from the set-up&apos;s at that motor angle: check the dish&apos;s offset and feed arm</source>
+        <translation>يبتعد ميل وجه الطبق عند زاوية المحرك هذه أكثر من 20 درجة عن ميل الإعداد: تحقّق من زاوية الإزاحة وذراع المغذّي</translation>
+    </message>
+    <message>
+        <source>face tilts are read only with a set-up&apos;s dish</source>
+        <translation>لا تُقرأ ميول وجه الطبق إلا مع طبق إعداد ما</translation>
+    </message>
 </context>
 <context>
     <name>setup</name>
@@ -360,6 +376,38 @@
     <message>
         <source>altitude</source>
         <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>the dish extension is damaged: %1</source>
+        <translation>امتداد بيانات الطبق تالف: %1</translation>
+    </message>
+    <message>
+        <source>a record does not read</source>
+        <translation>أحد السجلات لا يُقرأ</translation>
+    </message>
+    <message>
+        <source>dish offset</source>
+        <translation>زاوية إزاحة الطبق</translation>
+    </message>
+    <message>
+        <source>the feed arm is neither below nor above the dish</source>
+        <translation>ذراع المغذّي ليس تحت الطبق ولا فوقه</translation>
+    </message>
+    <message>
+        <source>the dish extension is of a later version (%1)</source>
+        <translation>امتداد بيانات الطبق من إصدار أحدث (%1)</translation>
+    </message>
+    <message>
+        <source>its version is unknown</source>
+        <translation>إصداره غير معروف</translation>
+    </message>
+    <message>
+        <source>its length does not match the file</source>
+        <translation>طوله لا يطابق الملف</translation>
+    </message>
+    <message>
+        <source>its check does not match</source>
+        <translation>مجموع التحقق الخاص به لا يطابق</translation>
     </message>
 </context>
 <context>
@@ -692,6 +740,14 @@
         <source>Redo</source>
         <translation>إعادة</translation>
     </message>
+    <message>
+        <source>Show what every scale, the compass and the sun tell at the dish, to print</source>
+        <translation>إظهار ما تقوله كل مسطرة والبوصلة والشمس عند الطبق، للطباعة</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>عند الطبق</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -734,6 +790,181 @@
     <message>
         <source>Loc&amp;k satellites</source>
         <translation>تث&amp;بيت الأقمار</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CAtTheDishDialog</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;طباعة...</translation>
+    </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>معا&amp;ينة الطباعة...</translation>
+    </message>
+    <message>
+        <source>At the dish: %1</source>
+        <translation>عند الطبق: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Date (UTC):</source>
+        <translation>ال&amp;تاريخ (UTC):</translation>
+    </message>
+    <message>
+        <source>%1 UTC (%2 local)</source>
+        <translation>%1 بالتوقيت العالمي (%2 محليًا)</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>عمودي</translation>
+    </message>
+    <message>
+        <source>%1 back from vertical</source>
+        <translation>%1 إلى الخلف عن العمودي</translation>
+    </message>
+    <message>
+        <source>%1 forward from vertical</source>
+        <translation>%1 إلى الأمام عن العمودي</translation>
+    </message>
+    <message>
+        <source>Prime focus</source>
+        <translation>بؤرة أمامية</translation>
+    </message>
+    <message>
+        <source>Offset %1, feed arm above the dish</source>
+        <translation>إزاحة %1، ذراع المغذّي فوق الطبق</translation>
+    </message>
+    <message>
+        <source>Offset %1, feed arm below the dish</source>
+        <translation>إزاحة %1، ذراع المغذّي تحت الطبق</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Dish</source>
+        <translation>الطبق</translation>
+    </message>
+    <message>
+        <source>Magnetic declination %1 (World Magnetic Model 2025)</source>
+        <translation>الانحراف المغناطيسي %1 (النموذج المغناطيسي العالمي 2025)</translation>
+    </message>
+    <message>
+        <source>The model holds from 2025.0 to 2030.0: on this date the declination is extrapolated; check it against a local source.</source>
+        <translation>يصلح النموذج من 2025.0 إلى 2030.0: في هذا التاريخ الانحراف مستقرأ؛ تحقّق منه بمصدر محلي.</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>البوصلة</translation>
+    </message>
+    <message>
+        <source>True north</source>
+        <translation>الشمال الحقيقي</translation>
+    </message>
+    <message>
+        <source>True south</source>
+        <translation>الجنوب الحقيقي</translation>
+    </message>
+    <message>
+        <source>Compass bearing %1</source>
+        <translation>اتجاه البوصلة %1</translation>
+    </message>
+    <message>
+        <source>Motor axis</source>
+        <translation>محور المحرك</translation>
+    </message>
+    <message>
+        <source>Inclinometer on the axis: %1 above the horizon, towards %2 true (%3 by compass)</source>
+        <translation>مقياس الميل على المحور: %1 فوق الأفق، باتجاه %2 حقيقي (%3 بالبوصلة)</translation>
+    </message>
+    <message>
+        <source>Motor scale</source>
+        <translation>مسطرة المحرك</translation>
+    </message>
+    <message>
+        <source>%1 if it shows the axis elevation, %2 if it shows the latitude</source>
+        <translation>%1 إن كانت تبيّن ارتفاع المحور، %2 إن كانت تبيّن خط العرض</translation>
+    </message>
+    <message>
+        <source>Dish clamp</source>
+        <translation>مشبك الطبق</translation>
+    </message>
+    <message>
+        <source>%1 against the motor axis</source>
+        <translation>%1 بالنسبة إلى محور المحرك</translation>
+    </message>
+    <message>
+        <source>Motor at zero</source>
+        <translation>المحرك عند الصفر</translation>
+    </message>
+    <message>
+        <source>Beam %1 up towards %2 true (%3 by compass); face %4</source>
+        <translation>الحزمة %1 إلى الأعلى باتجاه %2 حقيقي (%3 بالبوصلة)؛ الوجه %4</translation>
+    </message>
+    <message>
+        <source>Due south at %1</source>
+        <translation>جنوبًا تمامًا في %1</translation>
+    </message>
+    <message>
+        <source>Due north at %1</source>
+        <translation>شمالًا تمامًا في %1</translation>
+    </message>
+    <message>
+        <source>, %1 up: a plumb line&apos;s shadow then marks the meridian</source>
+        <translation>، على ارتفاع %1: ظل خيط الشاقول يحدّد حينئذٍ خط الزوال</translation>
+    </message>
+    <message>
+        <source>, below the horizon</source>
+        <translation>، تحت الأفق</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>الشمس</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر الصناعي</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>السمت</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>المحرك</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>الوجه</translation>
+    </message>
+    <message>
+        <source>Sun at its azimuth</source>
+        <translation>الشمس عند سمته</translation>
+    </message>
+    <message>
+        <source>%1, %2 up</source>
+        <translation>%1، على ارتفاع %2</translation>
+    </message>
+    <message>
+        <source>never that day</source>
+        <translation>لا يحدث في ذلك اليوم</translation>
+    </message>
+    <message>
+        <source>Azimuth: true, clockwise from north. Compass: the bearing a compass shows. Motor: the turn from the motor&apos;s zero. Face: the inclinometer on the dish&apos;s face, degrees from vertical, + when the face looks up. When the sun stands at a satellite&apos;s azimuth, a plumb line&apos;s shadow points straight away from the satellite.</source>
+        <translation>السمت: حقيقي، باتجاه عقارب الساعة من الشمال. البوصلة: الاتجاه الذي تبيّنه البوصلة. المحرك: الدوران من صفر المحرك. الوجه: مقياس الميل على وجه الطبق، بالدرجات عن العمودي، + حين يتجه الوجه إلى الأعلى. حين تقف الشمس عند سمت قمر صناعي يشير ظل خيط الشاقول مباشرة بعيدًا عن القمر.</translation>
+    </message>
+    <message>
+        <source>On %1 (UTC)</source>
+        <translation>في %1 (UTC)</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>لا تتوفر طابعة.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1156,45 @@
     <message>
         <source>Observing the satellite at %1 would tell them apart.</source>
         <translation>رصد القمر عند %1 سيميّز بينها.</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CDishSection</name>
+    <message>
+        <source>Dish</source>
+        <translation>الطبق</translation>
+    </message>
+    <message>
+        <source>Prime focus</source>
+        <translation>بؤرة أمامية</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>إزاحة</translation>
+    </message>
+    <message>
+        <source>Below the dish</source>
+        <translation>تحت الطبق</translation>
+    </message>
+    <message>
+        <source>Above the dish</source>
+        <translation>فوق الطبق</translation>
+    </message>
+    <message>
+        <source>The maker&apos;s offset angle: how far the beam rises above the normal of the rim, 1 to 45 degrees</source>
+        <translation>زاوية الإزاحة من الصانع: مقدار ارتفاع الحزمة فوق العمودي على حافة الطبق، من 1 إلى 45 درجة</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>ال&amp;نوع:</translation>
+    </message>
+    <message>
+        <source>Offset &amp;angle:</source>
+        <translation>&amp;زاوية الإزاحة:</translation>
+    </message>
+    <message>
+        <source>&amp;Feed arm:</source>
+        <translation>ذراع ال&amp;مغذّي:</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1401,10 @@
     <message>
         <source>Mount as found</source>
         <translation>الحامل كما وُجد</translation>
+    </message>
+    <message>
+        <source>&amp;At the dish...</source>
+        <translation>عند ال&amp;طبق...</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,10 @@
         <source>the value is not a whole number</source>
         <translation>der Wert ist keine ganze Zahl</translation>
     </message>
+    <message>
+        <source>it must lie in %1..%2 tenths (0 for prime focus)</source>
+        <translation>er muss in %1..%2 Zehnteln liegen (0 für Primärfokus)</translation>
+    </message>
 </context>
 <context>
     <name>io</name>
@@ -330,6 +334,18 @@
         <source>%1 is below the horizon here</source>
         <translation>%1 liegt hier unter dem Horizont</translation>
     </message>
+    <message>
+        <source>the face tilt is not a number</source>
+        <translation>die Neigung der Spiegelfläche ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>the face tilt lies more than 20 degrees from the set-up&apos;s at that motor angle: check the dish&apos;s offset and feed arm</source>
+        <translation>die Neigung der Spiegelfläche liegt bei diesem Motorwinkel mehr als 20 Grad von der der Einstellung entfernt: Offset-Winkel und LNB-Arm des Spiegels prüfen</translation>
+    </message>
+    <message>
+        <source>face tilts are read only with a set-up&apos;s dish</source>
+        <translation>Neigungen der Spiegelfläche lassen sich nur mit dem Spiegel einer Einstellung lesen</translation>
+    </message>
 </context>
 <context>
     <name>setup</name>
@@ -360,6 +376,38 @@
     <message>
         <source>altitude</source>
         <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>the dish extension is damaged: %1</source>
+        <translation>die Spiegel-Erweiterung ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>a record does not read</source>
+        <translation>ein Eintrag ist unlesbar</translation>
+    </message>
+    <message>
+        <source>dish offset</source>
+        <translation>Offset-Winkel des Spiegels</translation>
+    </message>
+    <message>
+        <source>the feed arm is neither below nor above the dish</source>
+        <translation>der LNB-Arm liegt weder unter noch über dem Spiegel</translation>
+    </message>
+    <message>
+        <source>the dish extension is of a later version (%1)</source>
+        <translation>die Spiegel-Erweiterung stammt aus einer neueren Version (%1)</translation>
+    </message>
+    <message>
+        <source>its version is unknown</source>
+        <translation>ihre Version ist unbekannt</translation>
+    </message>
+    <message>
+        <source>its length does not match the file</source>
+        <translation>ihre Länge passt nicht zur Datei</translation>
+    </message>
+    <message>
+        <source>its check does not match</source>
+        <translation>ihre Prüfsumme stimmt nicht</translation>
     </message>
 </context>
 <context>
@@ -692,6 +740,14 @@
         <source>Redo</source>
         <translation>Wiederherstellen</translation>
     </message>
+    <message>
+        <source>Show what every scale, the compass and the sun tell at the dish, to print</source>
+        <translation>Zeigen, was jede Skala, der Kompass und die Sonne am Spiegel sagen, zum Ausdrucken</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>Am Spiegel</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -734,6 +790,181 @@
     <message>
         <source>Loc&amp;k satellites</source>
         <translation>&amp;Satelliten fixieren</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CAtTheDishDialog</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>At the dish: %1</source>
+        <translation>Am Spiegel: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Date (UTC):</source>
+        <translation>&amp;Datum (UTC):</translation>
+    </message>
+    <message>
+        <source>%1 UTC (%2 local)</source>
+        <translation>%1 UTC (%2 Ortszeit)</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>senkrecht</translation>
+    </message>
+    <message>
+        <source>%1 back from vertical</source>
+        <translation>%1 nach hinten aus der Senkrechten</translation>
+    </message>
+    <message>
+        <source>%1 forward from vertical</source>
+        <translation>%1 nach vorn aus der Senkrechten</translation>
+    </message>
+    <message>
+        <source>Prime focus</source>
+        <translation>Primärfokus</translation>
+    </message>
+    <message>
+        <source>Offset %1, feed arm above the dish</source>
+        <translation>Offset %1, LNB-Arm über dem Spiegel</translation>
+    </message>
+    <message>
+        <source>Offset %1, feed arm below the dish</source>
+        <translation>Offset %1, LNB-Arm unter dem Spiegel</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Standort</translation>
+    </message>
+    <message>
+        <source>Dish</source>
+        <translation>Spiegel</translation>
+    </message>
+    <message>
+        <source>Magnetic declination %1 (World Magnetic Model 2025)</source>
+        <translation>Missweisung %1 (World Magnetic Model 2025)</translation>
+    </message>
+    <message>
+        <source>The model holds from 2025.0 to 2030.0: on this date the declination is extrapolated; check it against a local source.</source>
+        <translation>Das Modell gilt von 2025.0 bis 2030.0: an diesem Datum ist die Missweisung hochgerechnet; mit einer örtlichen Quelle prüfen.</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Kompass</translation>
+    </message>
+    <message>
+        <source>True north</source>
+        <translation>Geografisch Nord</translation>
+    </message>
+    <message>
+        <source>True south</source>
+        <translation>Geografisch Süd</translation>
+    </message>
+    <message>
+        <source>Compass bearing %1</source>
+        <translation>Kompasspeilung %1</translation>
+    </message>
+    <message>
+        <source>Motor axis</source>
+        <translation>Motorachse</translation>
+    </message>
+    <message>
+        <source>Inclinometer on the axis: %1 above the horizon, towards %2 true (%3 by compass)</source>
+        <translation>Neigungsmesser auf der Achse: %1 über dem Horizont, Richtung %2 geografisch (%3 nach Kompass)</translation>
+    </message>
+    <message>
+        <source>Motor scale</source>
+        <translation>Motorskala</translation>
+    </message>
+    <message>
+        <source>%1 if it shows the axis elevation, %2 if it shows the latitude</source>
+        <translation>%1, wenn sie die Achsenerhebung zeigt, %2, wenn sie die Breite zeigt</translation>
+    </message>
+    <message>
+        <source>Dish clamp</source>
+        <translation>Spiegelschelle</translation>
+    </message>
+    <message>
+        <source>%1 against the motor axis</source>
+        <translation>%1 gegen die Motorachse</translation>
+    </message>
+    <message>
+        <source>Motor at zero</source>
+        <translation>Motor auf null</translation>
+    </message>
+    <message>
+        <source>Beam %1 up towards %2 true (%3 by compass); face %4</source>
+        <translation>Strahl %1 hoch Richtung %2 geografisch (%3 nach Kompass); Spiegelfläche %4</translation>
+    </message>
+    <message>
+        <source>Due south at %1</source>
+        <translation>Genau im Süden um %1</translation>
+    </message>
+    <message>
+        <source>Due north at %1</source>
+        <translation>Genau im Norden um %1</translation>
+    </message>
+    <message>
+        <source>, %1 up: a plumb line&apos;s shadow then marks the meridian</source>
+        <translation>, %1 hoch: der Schatten eines Lots zeigt dann den Meridian</translation>
+    </message>
+    <message>
+        <source>, below the horizon</source>
+        <translation>, unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Erhebung</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Fläche</translation>
+    </message>
+    <message>
+        <source>Sun at its azimuth</source>
+        <translation>Sonne in seinem Azimut</translation>
+    </message>
+    <message>
+        <source>%1, %2 up</source>
+        <translation>%1, %2 hoch</translation>
+    </message>
+    <message>
+        <source>never that day</source>
+        <translation>an diesem Tag nie</translation>
+    </message>
+    <message>
+        <source>Azimuth: true, clockwise from north. Compass: the bearing a compass shows. Motor: the turn from the motor&apos;s zero. Face: the inclinometer on the dish&apos;s face, degrees from vertical, + when the face looks up. When the sun stands at a satellite&apos;s azimuth, a plumb line&apos;s shadow points straight away from the satellite.</source>
+        <translation>Azimut: geografisch, im Uhrzeigersinn ab Nord. Kompass: die Peilung, die ein Kompass zeigt. Motor: die Drehung ab der Nullstellung des Motors. Fläche: der Neigungsmesser auf der Spiegelfläche, Grad aus der Senkrechten, + wenn die Fläche nach oben blickt. Steht die Sonne im Azimut eines Satelliten, zeigt der Schatten eines Lots genau von ihm weg.</translation>
+    </message>
+    <message>
+        <source>On %1 (UTC)</source>
+        <translation>Am %1 (UTC)</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>Kein Drucker verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1156,45 @@
     <message>
         <source>Observing the satellite at %1 would tell them apart.</source>
         <translation>Eine Messung am Satelliten auf %1 würde sie unterscheiden.</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CDishSection</name>
+    <message>
+        <source>Dish</source>
+        <translation>Spiegel</translation>
+    </message>
+    <message>
+        <source>Prime focus</source>
+        <translation>Primärfokus</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Below the dish</source>
+        <translation>Unter dem Spiegel</translation>
+    </message>
+    <message>
+        <source>Above the dish</source>
+        <translation>Über dem Spiegel</translation>
+    </message>
+    <message>
+        <source>The maker&apos;s offset angle: how far the beam rises above the normal of the rim, 1 to 45 degrees</source>
+        <translation>Der Offset-Winkel des Herstellers: um wie viel der Strahl über der Senkrechten auf den Spiegelrand steigt, 1 bis 45 Grad</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Bauart:</translation>
+    </message>
+    <message>
+        <source>Offset &amp;angle:</source>
+        <translation>Offset-&amp;Winkel:</translation>
+    </message>
+    <message>
+        <source>&amp;Feed arm:</source>
+        <translation>&amp;LNB-Arm:</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1401,10 @@
     <message>
         <source>Mount as found</source>
         <translation>Halterung wie vorgefunden</translation>
+    </message>
+    <message>
+        <source>&amp;At the dish...</source>
+        <translation>Am Spie&amp;gel...</translation>
     </message>
 </context>
 <context>

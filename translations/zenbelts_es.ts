@@ -181,6 +181,10 @@
         <source>the value is not a whole number</source>
         <translation>el valor no es un número entero</translation>
     </message>
+    <message>
+        <source>it must lie in %1..%2 tenths (0 for prime focus)</source>
+        <translation>debe estar en %1..%2 décimas (0 para foco primario)</translation>
+    </message>
 </context>
 <context>
     <name>io</name>
@@ -330,6 +334,18 @@
         <source>%1 is below the horizon here</source>
         <translation>%1 está bajo el horizonte aquí</translation>
     </message>
+    <message>
+        <source>the face tilt is not a number</source>
+        <translation>la inclinación de la cara no es un número</translation>
+    </message>
+    <message>
+        <source>the face tilt lies more than 20 degrees from the set-up&apos;s at that motor angle: check the dish&apos;s offset and feed arm</source>
+        <translation>la inclinación de la cara se aparta más de 20 grados de la del ajuste en ese ángulo del motor: compruebe el offset y el brazo del alimentador de la antena</translation>
+    </message>
+    <message>
+        <source>face tilts are read only with a set-up&apos;s dish</source>
+        <translation>las inclinaciones de la cara solo se leen con la antena de un ajuste</translation>
+    </message>
 </context>
 <context>
     <name>setup</name>
@@ -360,6 +376,38 @@
     <message>
         <source>altitude</source>
         <translation>altitud</translation>
+    </message>
+    <message>
+        <source>the dish extension is damaged: %1</source>
+        <translation>la extensión de la antena está dañada: %1</translation>
+    </message>
+    <message>
+        <source>a record does not read</source>
+        <translation>un registro no se puede leer</translation>
+    </message>
+    <message>
+        <source>dish offset</source>
+        <translation>offset de la antena</translation>
+    </message>
+    <message>
+        <source>the feed arm is neither below nor above the dish</source>
+        <translation>el brazo del alimentador no está ni debajo ni encima de la antena</translation>
+    </message>
+    <message>
+        <source>the dish extension is of a later version (%1)</source>
+        <translation>la extensión de la antena es de una versión posterior (%1)</translation>
+    </message>
+    <message>
+        <source>its version is unknown</source>
+        <translation>su versión es desconocida</translation>
+    </message>
+    <message>
+        <source>its length does not match the file</source>
+        <translation>su longitud no coincide con el archivo</translation>
+    </message>
+    <message>
+        <source>its check does not match</source>
+        <translation>su suma de control no coincide</translation>
     </message>
 </context>
 <context>
@@ -692,6 +740,14 @@
         <source>Redo</source>
         <translation>Rehacer</translation>
     </message>
+    <message>
+        <source>Show what every scale, the compass and the sun tell at the dish, to print</source>
+        <translation>Mostrar lo que indican cada escala, la brújula y el sol junto a la antena, para imprimir</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>En la antena</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -734,6 +790,181 @@
     <message>
         <source>Loc&amp;k satellites</source>
         <translation>&amp;Fijar satélites</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CAtTheDishDialog</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primir...</translation>
+    </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>&amp;Vista preliminar...</translation>
+    </message>
+    <message>
+        <source>At the dish: %1</source>
+        <translation>En la antena: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Date (UTC):</source>
+        <translation>&amp;Fecha (UTC):</translation>
+    </message>
+    <message>
+        <source>%1 UTC (%2 local)</source>
+        <translation>%1 UTC (%2 hora local)</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>vertical</translation>
+    </message>
+    <message>
+        <source>%1 back from vertical</source>
+        <translation>%1 hacia atrás desde la vertical</translation>
+    </message>
+    <message>
+        <source>%1 forward from vertical</source>
+        <translation>%1 hacia delante desde la vertical</translation>
+    </message>
+    <message>
+        <source>Prime focus</source>
+        <translation>Foco primario</translation>
+    </message>
+    <message>
+        <source>Offset %1, feed arm above the dish</source>
+        <translation>Offset %1, brazo del alimentador encima de la antena</translation>
+    </message>
+    <message>
+        <source>Offset %1, feed arm below the dish</source>
+        <translation>Offset %1, brazo del alimentador debajo de la antena</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Emplazamiento</translation>
+    </message>
+    <message>
+        <source>Dish</source>
+        <translation>Antena</translation>
+    </message>
+    <message>
+        <source>Magnetic declination %1 (World Magnetic Model 2025)</source>
+        <translation>Declinación magnética %1 (World Magnetic Model 2025)</translation>
+    </message>
+    <message>
+        <source>The model holds from 2025.0 to 2030.0: on this date the declination is extrapolated; check it against a local source.</source>
+        <translation>El modelo vale de 2025.0 a 2030.0: en esta fecha la declinación está extrapolada; compruébela con una fuente local.</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Brújula</translation>
+    </message>
+    <message>
+        <source>True north</source>
+        <translation>Norte geográfico</translation>
+    </message>
+    <message>
+        <source>True south</source>
+        <translation>Sur geográfico</translation>
+    </message>
+    <message>
+        <source>Compass bearing %1</source>
+        <translation>Rumbo de brújula %1</translation>
+    </message>
+    <message>
+        <source>Motor axis</source>
+        <translation>Eje del motor</translation>
+    </message>
+    <message>
+        <source>Inclinometer on the axis: %1 above the horizon, towards %2 true (%3 by compass)</source>
+        <translation>Inclinómetro sobre el eje: %1 sobre el horizonte, hacia %2 geográfico (%3 por brújula)</translation>
+    </message>
+    <message>
+        <source>Motor scale</source>
+        <translation>Escala del motor</translation>
+    </message>
+    <message>
+        <source>%1 if it shows the axis elevation, %2 if it shows the latitude</source>
+        <translation>%1 si indica la elevación del eje, %2 si indica la latitud</translation>
+    </message>
+    <message>
+        <source>Dish clamp</source>
+        <translation>Abrazadera de la antena</translation>
+    </message>
+    <message>
+        <source>%1 against the motor axis</source>
+        <translation>%1 respecto al eje del motor</translation>
+    </message>
+    <message>
+        <source>Motor at zero</source>
+        <translation>Motor en cero</translation>
+    </message>
+    <message>
+        <source>Beam %1 up towards %2 true (%3 by compass); face %4</source>
+        <translation>Haz %1 hacia arriba, hacia %2 geográfico (%3 por brújula); cara %4</translation>
+    </message>
+    <message>
+        <source>Due south at %1</source>
+        <translation>Justo al sur a las %1</translation>
+    </message>
+    <message>
+        <source>Due north at %1</source>
+        <translation>Justo al norte a las %1</translation>
+    </message>
+    <message>
+        <source>, %1 up: a plumb line&apos;s shadow then marks the meridian</source>
+        <translation>, %1 de altura: la sombra de una plomada marca entonces el meridiano</translation>
+    </message>
+    <message>
+        <source>, below the horizon</source>
+        <translation>, bajo el horizonte</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Acimut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevación</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Cara</translation>
+    </message>
+    <message>
+        <source>Sun at its azimuth</source>
+        <translation>Sol en su acimut</translation>
+    </message>
+    <message>
+        <source>%1, %2 up</source>
+        <translation>%1, %2 de altura</translation>
+    </message>
+    <message>
+        <source>never that day</source>
+        <translation>nunca ese día</translation>
+    </message>
+    <message>
+        <source>Azimuth: true, clockwise from north. Compass: the bearing a compass shows. Motor: the turn from the motor&apos;s zero. Face: the inclinometer on the dish&apos;s face, degrees from vertical, + when the face looks up. When the sun stands at a satellite&apos;s azimuth, a plumb line&apos;s shadow points straight away from the satellite.</source>
+        <translation>Acimut: geográfico, en sentido horario desde el norte. Brújula: el rumbo que indica una brújula. Motor: el giro desde el cero del motor. Cara: el inclinómetro sobre la cara de la antena, grados desde la vertical, + cuando la cara mira hacia arriba. Cuando el sol está en el acimut de un satélite, la sombra de una plomada apunta justo en sentido contrario al satélite.</translation>
+    </message>
+    <message>
+        <source>On %1 (UTC)</source>
+        <translation>El %1 (UTC)</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>No hay ninguna impresora disponible.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1156,45 @@
     <message>
         <source>Observing the satellite at %1 would tell them apart.</source>
         <translation>Observar el satélite en %1 permitiría distinguirlos.</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CDishSection</name>
+    <message>
+        <source>Dish</source>
+        <translation>Antena</translation>
+    </message>
+    <message>
+        <source>Prime focus</source>
+        <translation>Foco primario</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Below the dish</source>
+        <translation>Debajo de la antena</translation>
+    </message>
+    <message>
+        <source>Above the dish</source>
+        <translation>Encima de la antena</translation>
+    </message>
+    <message>
+        <source>The maker&apos;s offset angle: how far the beam rises above the normal of the rim, 1 to 45 degrees</source>
+        <translation>El ángulo de offset del fabricante: cuánto sube el haz sobre la normal del borde, de 1 a 45 grados</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Tipo:</translation>
+    </message>
+    <message>
+        <source>Offset &amp;angle:</source>
+        <translation>Á&amp;ngulo de offset:</translation>
+    </message>
+    <message>
+        <source>&amp;Feed arm:</source>
+        <translation>&amp;Brazo del alimentador:</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1401,10 @@
     <message>
         <source>Mount as found</source>
         <translation>Montura tal como se encontró</translation>
+    </message>
+    <message>
+        <source>&amp;At the dish...</source>
+        <translation>En la &amp;antena...</translation>
     </message>
 </context>
 <context>

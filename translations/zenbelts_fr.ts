@@ -120,19 +120,19 @@
     <name>Legend</name>
     <message>
         <source>%1:</source>
-        <translation>%1 :</translation>
+        <translation>%1&#xa0;:</translation>
     </message>
     <message>
         <source>Location:</source>
-        <translation>Lieu :</translation>
+        <translation>Lieu&#xa0;:</translation>
     </message>
     <message>
         <source>%1; Alt: %2 m</source>
-        <translation>%1 ; alt. : %2 m</translation>
+        <translation>%1&#xa0;; alt.&#xa0;: %2 m</translation>
     </message>
     <message>
         <source>Mounting pole:</source>
-        <translation>Mât :</translation>
+        <translation>Mât&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -180,6 +180,10 @@
     <message>
         <source>the value is not a whole number</source>
         <translation>la valeur n&apos;est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 tenths (0 for prime focus)</source>
+        <translation>la valeur doit être dans %1..%2 dixièmes (0 pour un foyer primaire)</translation>
     </message>
 </context>
 <context>
@@ -330,6 +334,18 @@
         <source>%1 is below the horizon here</source>
         <translation>%1 est sous l’horizon ici</translation>
     </message>
+    <message>
+        <source>the face tilt is not a number</source>
+        <translation>l&apos;inclinaison de la face n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>the face tilt lies more than 20 degrees from the set-up&apos;s at that motor angle: check the dish&apos;s offset and feed arm</source>
+        <translation>l&apos;inclinaison de la face s&apos;écarte de plus de 20 degrés de celle du réglage à cet angle du moteur : vérifiez l&apos;offset et le bras de la source de la parabole</translation>
+    </message>
+    <message>
+        <source>face tilts are read only with a set-up&apos;s dish</source>
+        <translation>les inclinaisons de la face ne se lisent qu&apos;avec la parabole d&apos;un réglage</translation>
+    </message>
 </context>
 <context>
     <name>setup</name>
@@ -360,6 +376,38 @@
     <message>
         <source>altitude</source>
         <translation>altitude</translation>
+    </message>
+    <message>
+        <source>the dish extension is damaged: %1</source>
+        <translation>l&apos;extension de la parabole est endommagée : %1</translation>
+    </message>
+    <message>
+        <source>a record does not read</source>
+        <translation>un enregistrement est illisible</translation>
+    </message>
+    <message>
+        <source>dish offset</source>
+        <translation>offset de la parabole</translation>
+    </message>
+    <message>
+        <source>the feed arm is neither below nor above the dish</source>
+        <translation>le bras de la source n&apos;est ni sous ni au-dessus de la parabole</translation>
+    </message>
+    <message>
+        <source>the dish extension is of a later version (%1)</source>
+        <translation>l&apos;extension de la parabole vient d&apos;une version plus récente (%1)</translation>
+    </message>
+    <message>
+        <source>its version is unknown</source>
+        <translation>sa version est inconnue</translation>
+    </message>
+    <message>
+        <source>its length does not match the file</source>
+        <translation>sa longueur ne correspond pas au fichier</translation>
+    </message>
+    <message>
+        <source>its check does not match</source>
+        <translation>sa somme de contrôle ne correspond pas</translation>
     </message>
 </context>
 <context>
@@ -692,6 +740,14 @@
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
+    <message>
+        <source>Show what every scale, the compass and the sun tell at the dish, to print</source>
+        <translation>Afficher ce que disent chaque échelle, la boussole et le soleil à la parabole, à imprimer</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>À la parabole</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -734,6 +790,181 @@
     <message>
         <source>Loc&amp;k satellites</source>
         <translation>Fi&amp;ger les satellites</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CAtTheDishDialog</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primer...</translation>
+    </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>Aperçu a&amp;vant impression...</translation>
+    </message>
+    <message>
+        <source>At the dish: %1</source>
+        <translation>À la parabole : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Date (UTC):</source>
+        <translation>&amp;Date (UTC) :</translation>
+    </message>
+    <message>
+        <source>%1 UTC (%2 local)</source>
+        <translation>%1 UTC (%2 heure locale)</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>verticale</translation>
+    </message>
+    <message>
+        <source>%1 back from vertical</source>
+        <translation>%1 en arrière de la verticale</translation>
+    </message>
+    <message>
+        <source>%1 forward from vertical</source>
+        <translation>%1 en avant de la verticale</translation>
+    </message>
+    <message>
+        <source>Prime focus</source>
+        <translation>Foyer primaire</translation>
+    </message>
+    <message>
+        <source>Offset %1, feed arm above the dish</source>
+        <translation>Offset %1, bras de la source au-dessus de la parabole</translation>
+    </message>
+    <message>
+        <source>Offset %1, feed arm below the dish</source>
+        <translation>Offset %1, bras de la source sous la parabole</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Dish</source>
+        <translation>Parabole</translation>
+    </message>
+    <message>
+        <source>Magnetic declination %1 (World Magnetic Model 2025)</source>
+        <translation>Déclinaison magnétique %1 (World Magnetic Model 2025)</translation>
+    </message>
+    <message>
+        <source>The model holds from 2025.0 to 2030.0: on this date the declination is extrapolated; check it against a local source.</source>
+        <translation>Le modèle vaut de 2025.0 à 2030.0 : à cette date la déclinaison est extrapolée ; vérifiez-la auprès d&apos;une source locale.</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Boussole</translation>
+    </message>
+    <message>
+        <source>True north</source>
+        <translation>Nord géographique</translation>
+    </message>
+    <message>
+        <source>True south</source>
+        <translation>Sud géographique</translation>
+    </message>
+    <message>
+        <source>Compass bearing %1</source>
+        <translation>Relèvement à la boussole %1</translation>
+    </message>
+    <message>
+        <source>Motor axis</source>
+        <translation>Axe du moteur</translation>
+    </message>
+    <message>
+        <source>Inclinometer on the axis: %1 above the horizon, towards %2 true (%3 by compass)</source>
+        <translation>Inclinomètre sur l&apos;axe : %1 au-dessus de l&apos;horizon, vers %2 géographique (%3 à la boussole)</translation>
+    </message>
+    <message>
+        <source>Motor scale</source>
+        <translation>Échelle du moteur</translation>
+    </message>
+    <message>
+        <source>%1 if it shows the axis elevation, %2 if it shows the latitude</source>
+        <translation>%1 si elle indique l&apos;élévation de l&apos;axe, %2 si elle indique la latitude</translation>
+    </message>
+    <message>
+        <source>Dish clamp</source>
+        <translation>Collier de la parabole</translation>
+    </message>
+    <message>
+        <source>%1 against the motor axis</source>
+        <translation>%1 par rapport à l&apos;axe du moteur</translation>
+    </message>
+    <message>
+        <source>Motor at zero</source>
+        <translation>Moteur à zéro</translation>
+    </message>
+    <message>
+        <source>Beam %1 up towards %2 true (%3 by compass); face %4</source>
+        <translation>Faisceau %1 vers le haut, vers %2 géographique (%3 à la boussole) ; face %4</translation>
+    </message>
+    <message>
+        <source>Due south at %1</source>
+        <translation>Plein sud à %1</translation>
+    </message>
+    <message>
+        <source>Due north at %1</source>
+        <translation>Plein nord à %1</translation>
+    </message>
+    <message>
+        <source>, %1 up: a plumb line&apos;s shadow then marks the meridian</source>
+        <translation>, %1 de hauteur : l&apos;ombre d&apos;un fil à plomb marque alors le méridien</translation>
+    </message>
+    <message>
+        <source>, below the horizon</source>
+        <translation>, sous l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Élévation</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Face</translation>
+    </message>
+    <message>
+        <source>Sun at its azimuth</source>
+        <translation>Soleil à son azimut</translation>
+    </message>
+    <message>
+        <source>%1, %2 up</source>
+        <translation>%1, %2 de hauteur</translation>
+    </message>
+    <message>
+        <source>never that day</source>
+        <translation>jamais ce jour-là</translation>
+    </message>
+    <message>
+        <source>Azimuth: true, clockwise from north. Compass: the bearing a compass shows. Motor: the turn from the motor&apos;s zero. Face: the inclinometer on the dish&apos;s face, degrees from vertical, + when the face looks up. When the sun stands at a satellite&apos;s azimuth, a plumb line&apos;s shadow points straight away from the satellite.</source>
+        <translation>Azimut : géographique, dans le sens horaire depuis le nord. Boussole : le relèvement qu&apos;indique une boussole. Moteur : la rotation depuis le zéro du moteur. Face : l&apos;inclinomètre sur la face de la parabole, degrés depuis la verticale, + quand la face regarde vers le haut. Quand le soleil se tient à l&apos;azimut d&apos;un satellite, l&apos;ombre d&apos;un fil à plomb pointe droit à l&apos;opposé du satellite.</translation>
+    </message>
+    <message>
+        <source>On %1 (UTC)</source>
+        <translation>Le %1 (UTC)</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>Aucune imprimante n&apos;est disponible.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1156,45 @@
     <message>
         <source>Observing the satellite at %1 would tell them apart.</source>
         <translation>Un relevé du satellite à %1 permettrait de les distinguer.</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CDishSection</name>
+    <message>
+        <source>Dish</source>
+        <translation>Parabole</translation>
+    </message>
+    <message>
+        <source>Prime focus</source>
+        <translation>Foyer primaire</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Below the dish</source>
+        <translation>Sous la parabole</translation>
+    </message>
+    <message>
+        <source>Above the dish</source>
+        <translation>Au-dessus de la parabole</translation>
+    </message>
+    <message>
+        <source>The maker&apos;s offset angle: how far the beam rises above the normal of the rim, 1 to 45 degrees</source>
+        <translation>L&apos;angle d&apos;offset du fabricant : de combien le faisceau s&apos;élève au-dessus de la normale au bord, de 1 à 45 degrés</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Type :</translation>
+    </message>
+    <message>
+        <source>Offset &amp;angle:</source>
+        <translation>&amp;Angle d&apos;offset :</translation>
+    </message>
+    <message>
+        <source>&amp;Feed arm:</source>
+        <translation>&amp;Bras de la source :</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1401,10 @@
     <message>
         <source>Mount as found</source>
         <translation>Monture telle que trouvée</translation>
+    </message>
+    <message>
+        <source>&amp;At the dish...</source>
+        <translation>À la &amp;parabole...</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,10 @@
         <source>the value is not a whole number</source>
         <translation>значение не является целым числом</translation>
     </message>
+    <message>
+        <source>it must lie in %1..%2 tenths (0 for prime focus)</source>
+        <translation>значение должно быть в пределах %1..%2 десятых (0 для прямофокусной антенны)</translation>
+    </message>
 </context>
 <context>
     <name>io</name>
@@ -330,6 +334,18 @@
         <source>%1 is below the horizon here</source>
         <translation>%1 здесь ниже горизонта</translation>
     </message>
+    <message>
+        <source>the face tilt is not a number</source>
+        <translation>наклон лицевой стороны не является числом</translation>
+    </message>
+    <message>
+        <source>the face tilt lies more than 20 degrees from the set-up&apos;s at that motor angle: check the dish&apos;s offset and feed arm</source>
+        <translation>наклон лицевой стороны отличается от расчётного при этом угле мотора более чем на 20 градусов: проверьте офсетный угол и кронштейн облучателя антенны</translation>
+    </message>
+    <message>
+        <source>face tilts are read only with a set-up&apos;s dish</source>
+        <translation>наклоны лицевой стороны читаются только вместе с антенной установки</translation>
+    </message>
 </context>
 <context>
     <name>setup</name>
@@ -360,6 +376,38 @@
     <message>
         <source>altitude</source>
         <translation>высота</translation>
+    </message>
+    <message>
+        <source>the dish extension is damaged: %1</source>
+        <translation>расширение с данными антенны повреждено: %1</translation>
+    </message>
+    <message>
+        <source>a record does not read</source>
+        <translation>запись не читается</translation>
+    </message>
+    <message>
+        <source>dish offset</source>
+        <translation>офсетный угол антенны</translation>
+    </message>
+    <message>
+        <source>the feed arm is neither below nor above the dish</source>
+        <translation>кронштейн облучателя ни под антенной, ни над ней</translation>
+    </message>
+    <message>
+        <source>the dish extension is of a later version (%1)</source>
+        <translation>расширение с данными антенны более новой версии (%1)</translation>
+    </message>
+    <message>
+        <source>its version is unknown</source>
+        <translation>его версия неизвестна</translation>
+    </message>
+    <message>
+        <source>its length does not match the file</source>
+        <translation>его длина не совпадает с файлом</translation>
+    </message>
+    <message>
+        <source>its check does not match</source>
+        <translation>его контрольная сумма не совпадает</translation>
     </message>
 </context>
 <context>
@@ -692,6 +740,14 @@
         <source>Redo</source>
         <translation>Вернуть</translation>
     </message>
+    <message>
+        <source>Show what every scale, the compass and the sun tell at the dish, to print</source>
+        <translation>Показать, что говорят у антенны каждая шкала, компас и солнце, для печати</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>У антенны</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -734,6 +790,181 @@
     <message>
         <source>Loc&amp;k satellites</source>
         <translation>&amp;Закрепить спутники</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CAtTheDishDialog</name>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Печ&amp;ать...</translation>
+    </message>
+    <message>
+        <source>Print pre&amp;view...</source>
+        <translation>&amp;Предпросмотр...</translation>
+    </message>
+    <message>
+        <source>At the dish: %1</source>
+        <translation>У антенны: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Date (UTC):</source>
+        <translation>&amp;Дата (UTC):</translation>
+    </message>
+    <message>
+        <source>%1 UTC (%2 local)</source>
+        <translation>%1 UTC (%2 местного)</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>вертикально</translation>
+    </message>
+    <message>
+        <source>%1 back from vertical</source>
+        <translation>%1 назад от вертикали</translation>
+    </message>
+    <message>
+        <source>%1 forward from vertical</source>
+        <translation>%1 вперёд от вертикали</translation>
+    </message>
+    <message>
+        <source>Prime focus</source>
+        <translation>Прямофокусная</translation>
+    </message>
+    <message>
+        <source>Offset %1, feed arm above the dish</source>
+        <translation>Офсетная %1, кронштейн облучателя над антенной</translation>
+    </message>
+    <message>
+        <source>Offset %1, feed arm below the dish</source>
+        <translation>Офсетная %1, кронштейн облучателя под антенной</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Dish</source>
+        <translation>Антенна</translation>
+    </message>
+    <message>
+        <source>Magnetic declination %1 (World Magnetic Model 2025)</source>
+        <translation>Магнитное склонение %1 (World Magnetic Model 2025)</translation>
+    </message>
+    <message>
+        <source>The model holds from 2025.0 to 2030.0: on this date the declination is extrapolated; check it against a local source.</source>
+        <translation>Модель действует с 2025.0 по 2030.0: на эту дату склонение экстраполировано; сверьте его с местным источником.</translation>
+    </message>
+    <message>
+        <source>Compass</source>
+        <translation>Компас</translation>
+    </message>
+    <message>
+        <source>True north</source>
+        <translation>Истинный север</translation>
+    </message>
+    <message>
+        <source>True south</source>
+        <translation>Истинный юг</translation>
+    </message>
+    <message>
+        <source>Compass bearing %1</source>
+        <translation>Пеленг по компасу %1</translation>
+    </message>
+    <message>
+        <source>Motor axis</source>
+        <translation>Ось мотора</translation>
+    </message>
+    <message>
+        <source>Inclinometer on the axis: %1 above the horizon, towards %2 true (%3 by compass)</source>
+        <translation>Угломер на оси: %1 над горизонтом, в сторону %2 истинного (%3 по компасу)</translation>
+    </message>
+    <message>
+        <source>Motor scale</source>
+        <translation>Шкала мотора</translation>
+    </message>
+    <message>
+        <source>%1 if it shows the axis elevation, %2 if it shows the latitude</source>
+        <translation>%1, если она показывает возвышение оси, %2, если широту</translation>
+    </message>
+    <message>
+        <source>Dish clamp</source>
+        <translation>Хомут антенны</translation>
+    </message>
+    <message>
+        <source>%1 against the motor axis</source>
+        <translation>%1 относительно оси мотора</translation>
+    </message>
+    <message>
+        <source>Motor at zero</source>
+        <translation>Мотор в нуле</translation>
+    </message>
+    <message>
+        <source>Beam %1 up towards %2 true (%3 by compass); face %4</source>
+        <translation>Луч на %1 вверх в сторону %2 истинного (%3 по компасу); лицевая сторона %4</translation>
+    </message>
+    <message>
+        <source>Due south at %1</source>
+        <translation>Точно на юге в %1</translation>
+    </message>
+    <message>
+        <source>Due north at %1</source>
+        <translation>Точно на севере в %1</translation>
+    </message>
+    <message>
+        <source>, %1 up: a plumb line&apos;s shadow then marks the meridian</source>
+        <translation>, на высоте %1: тень отвеса тогда отмечает меридиан</translation>
+    </message>
+    <message>
+        <source>, below the horizon</source>
+        <translation>, под горизонтом</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Солнце</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Азимут</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Возвышение</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Мотор</translation>
+    </message>
+    <message>
+        <source>Face</source>
+        <translation>Лицо</translation>
+    </message>
+    <message>
+        <source>Sun at its azimuth</source>
+        <translation>Солнце на его азимуте</translation>
+    </message>
+    <message>
+        <source>%1, %2 up</source>
+        <translation>%1, на высоте %2</translation>
+    </message>
+    <message>
+        <source>never that day</source>
+        <translation>в этот день никогда</translation>
+    </message>
+    <message>
+        <source>Azimuth: true, clockwise from north. Compass: the bearing a compass shows. Motor: the turn from the motor&apos;s zero. Face: the inclinometer on the dish&apos;s face, degrees from vertical, + when the face looks up. When the sun stands at a satellite&apos;s azimuth, a plumb line&apos;s shadow points straight away from the satellite.</source>
+        <translation>Азимут: истинный, по часовой стрелке от севера. Компас: пеленг, который показывает компас. Мотор: поворот от нуля мотора. Лицо: угломер на лицевой стороне антенны, градусы от вертикали, + когда лицевая сторона смотрит вверх. Когда солнце стоит на азимуте спутника, тень отвеса указывает точно в сторону от спутника.</translation>
+    </message>
+    <message>
+        <source>On %1 (UTC)</source>
+        <translation>На %1 (UTC)</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>Нет доступного принтера.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +1156,45 @@
     <message>
         <source>Observing the satellite at %1 would tell them apart.</source>
         <translation>Замер спутника на %1 позволил бы их различить.</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CDishSection</name>
+    <message>
+        <source>Dish</source>
+        <translation>Антенна</translation>
+    </message>
+    <message>
+        <source>Prime focus</source>
+        <translation>Прямофокусная</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Офсетная</translation>
+    </message>
+    <message>
+        <source>Below the dish</source>
+        <translation>Под антенной</translation>
+    </message>
+    <message>
+        <source>Above the dish</source>
+        <translation>Над антенной</translation>
+    </message>
+    <message>
+        <source>The maker&apos;s offset angle: how far the beam rises above the normal of the rim, 1 to 45 degrees</source>
+        <translation>Офсетный угол изготовителя: насколько луч поднимается над нормалью к кромке, от 1 до 45 градусов</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>&amp;Тип:</translation>
+    </message>
+    <message>
+        <source>Offset &amp;angle:</source>
+        <translation>Офсетный &amp;угол:</translation>
+    </message>
+    <message>
+        <source>&amp;Feed arm:</source>
+        <translation>&amp;Кронштейн облучателя:</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +1401,10 @@
     <message>
         <source>Mount as found</source>
         <translation>Крепление как найдено</translation>
+    </message>
+    <message>
+        <source>&amp;At the dish...</source>
+        <translation>У &amp;антенны...</translation>
     </message>
 </context>
 <context>

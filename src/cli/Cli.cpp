@@ -6,6 +6,7 @@
 #include "cli/DiagnoseCommand.h"
 #include "cli/Json.h"
 #include "cli/ReceiverCommands.h"
+#include "cli/SiteCommand.h"
 #include "cli/TextOut.h"
 #include "io/FileAccess.h"
 #include "model/MountSettings.h"
@@ -48,6 +49,7 @@ constexpr const char* Usage
       "       zenbelts-cli import SOURCE... -o OUT.lst [--format xml|sources|ini|scan-tables|neumo]\n"
       "       zenbelts-cli choose FILE.zb SOURCE... [-o OUT.zb] [--add]\n"
       "       zenbelts-cli usals FILE.zb [--json] [--sats FILE]\n"
+      "       zenbelts-cli site FILE.zb [--date YYYY-MM-DD] [--json]\n"
       "       zenbelts-cli --version\n";
 
 }  // namespace
@@ -177,6 +179,9 @@ void PrintListing(const MountSettings& s, std::ostream& out)
             text += " (auto " + FormatTenths(s.*(a.automatic), a.positive, a.negative) + ")";
         line(std::string(a.title) + ":", text);
     }
+    line("Dish:", s.dishOffset == 0 ? std::string("prime focus")
+                                    : "offset " + Number("%.1f", s.dishOffset / 10.0) + DegreeSign
+                                          + ", feed arm " + (s.feedUp ? "above" : "below") + " the dish");
     line("Auto declination:", s.autoDeclination ? "on" : "off");
     line("Lock satellites:", s.lockSatellites ? "on" : "off");
     std::string chosen;
@@ -392,6 +397,8 @@ int RunCli(const std::vector<std::string>& args, const fs::path& defaultSats, st
             return CommandUsals(rest, defaultSats, out);
         if (command == "diagnose")
             return CommandDiagnose(rest, defaultSats, out);
+        if (command == "site")
+            return CommandSite(rest, out);
         FailUsage("unknown command '" + Shown(command) + "'");
     } catch (const Failure& failure) {
         err << failure.message << '\n';

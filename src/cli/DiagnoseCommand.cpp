@@ -18,11 +18,12 @@ namespace zenbelts::cli {
 
 namespace {
 
-std::vector<Observation> ReadObservationsFile(const std::string& path)
+std::vector<Observation> ReadObservationsFile(const std::string& path, const MountSettings& setUp)
 {
     const std::vector<std::uint8_t> bytes = ReadInputFile(path, ObservationsFileMaxBytes);
     try {
-        return ParseObservations(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        return ParseObservations(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                                 &setUp);
     } catch (const ObservationsError& e) {
         Fail(Shown(path) + ": " + e.what());
     }
@@ -163,7 +164,7 @@ int CommandDiagnose(Arguments args, const std::filesystem::path& defaultSats, st
         RefuseOutputOverInput(*output, observed);
     }
     const MountSettings settings = ReadSettingsFile(input);
-    const std::vector<Observation> observations = ReadObservationsFile(observed);
+    const std::vector<Observation> observations = ReadObservationsFile(observed, settings);
     Diagnosis diagnosis;
     try {
         diagnosis = Diagnose(settings, catalogue, observations);

@@ -59,6 +59,8 @@ std::string SettingsToJson(const MountSettings& s)
     std::string out = "{";
     for (const IntegerField& f : IntegerFields)
         out += JsonString(f.name) + ": " + std::to_string(s.*(f.member)) + ", ";
+    for (const IntegerField& f : ExtensionFields)
+        out += JsonString(f.name) + ": " + std::to_string(s.*(f.member)) + ", ";
     out += "\"chosenSatellites\": [";
     bool first = true;
     for (int p = 0; p < PositionCount; ++p) {

@@ -62,6 +62,7 @@ const std::array<IntegerField, 25> IntegerFields = {{
     ZB_FIELD(declinationMax),
     ZB_FIELD(autoDeclination), ZB_FIELD(lockSatellites),
 }};
+const std::array<IntegerField, 2> ExtensionFields = {{ZB_FIELD(dishOffset), ZB_FIELD(feedUp)}};
 #undef ZB_FIELD
 // clang-format on
 
@@ -83,7 +84,12 @@ bool HasValidInputs(const MountSettings& s)
         if (!a.LimitsValid(s) || v < a.Lower(s) || v > a.Upper(s))
             return false;
     }
-    return s.autoDeclination == 0 || s.declination == s.declinationAuto;
+    return (s.autoDeclination == 0 || s.declination == s.declinationAuto) && HasValidDish(s);
+}
+
+bool HasValidDish(const MountSettings& s)
+{
+    return s.dishOffset >= 0 && s.dishOffset <= DishOffsetMax && (s.feedUp == 0 || s.feedUp == 1);
 }
 
 namespace {
@@ -144,6 +150,7 @@ void MountSettings::LoadFactoryDefaults(const SatelliteCatalogue& catalogue)
     altitude = 0;
     poleNS = poleEW = motorAzimuth = dishAzimuth = 0;
     autoDeclination = 1;
+    dishOffset = feedUp = 0;
     Recalculate(true);
     chosenSatellites.ChooseEveryTenth(catalogue);
 }

@@ -41,8 +41,11 @@ struct MountSettings {
     std::int32_t autoDeclination = 1;  // any non-zero value is on
     std::int32_t lockSatellites = 0;
     ChosenSatelliteSet chosenSatellites;
-    Matrix4 siteFrame{};   // derived
-    Matrix4 mountFrame{};  // derived
+    // The dish on the motor, kept in the extension after the 544 bytes.
+    std::int32_t dishOffset = 0;  // tenths, the maker's offset angle; 0 for prime focus
+    std::int32_t feedUp = 0;      // 1 when the feed arm stands above the dish
+    Matrix4 siteFrame{};          // derived
+    Matrix4 mountFrame{};         // derived
 
     // relocate: the location is new, so rebuild the site frame and return every
     // adjustment to its default (the value nearest 0 its limits allow).
@@ -53,7 +56,8 @@ struct MountSettings {
     void LoadFactoryDefaults(const SatelliteCatalogue& catalogue);
     void ResetAdjustments();
 
-    // Stores or loads the 544-byte archive form. Loading throws ArchiveError;
+    // Stores or loads the 544-byte archive form (the dish aside, see
+    // SettingsExtension.h). Loading throws ArchiveError;
     // after a failure the record is half-read and must be discarded.
     void SerializeSettings(SettingsArchive& archive);
     void Store(SettingsArchive& archive) const;
@@ -66,6 +70,7 @@ inline constexpr int LatitudeMin = -5400, LatitudeMax = 5400;
 inline constexpr int LongitudeMin = -10799, LongitudeMax = 10800;
 inline constexpr int AltitudeMin = -1000, AltitudeMax = 10000;
 inline constexpr int LimitLowest = -1799, LimitHighest = 1800;
+inline constexpr int DishOffsetMax = 450;  // tenths
 
 // The six adjustments, in the order the system always visits them.
 enum class Adjustment { PoleNS, PoleEW, MotorAzimuth, MotorElevation, DishAzimuth, Declination };
@@ -111,12 +116,15 @@ struct IntegerField {
     std::int32_t MountSettings::*member;
 };
 extern const std::array<IntegerField, 25> IntegerFields;
+// The fields of the extension after the record, each 0 when absent.
+extern const std::array<IntegerField, 2> ExtensionFields;
 
 // The automatic declination of a mount frame at a latitude (arc-minutes), tenths.
 int AutomaticDeclination(const Matrix4& mountFrame, std::int32_t latitude);
 
 // Invariants of a record that is shown or stored (the derived fields aside).
 bool HasValidInputs(const MountSettings& s);
+bool HasValidDish(const MountSettings& s);
 
 // Takes over a working copy confirmed in the Properties dialog: copies it,
 // pulls each adjustment inside its limits and recalculates, relocating when

@@ -1,6 +1,7 @@
 #include "model/Observations.h"
 
 #include "io/FileAccess.h"
+#include "model/DishReadings.h"
 
 #include <charconv>
 #include <cmath>
@@ -83,18 +84,21 @@ std::vector<std::string_view> SplitFields(std::string_view line)
     }
 }
 
-void CheckHeader(std::string_view line)
+// Whether the third column holds face tilts rather than offsets.
+bool CheckHeader(std::string_view line)
 {
     static constexpr std::string_view Names[3] = {"position", "motorAngle", "offset"};
     const std::vector<std::string_view> fields = SplitFields(line);
     bool ok = fields.size() == 3;
-    for (std::size_t i = 0; ok && i < 3; ++i)
+    for (std::size_t i = 0; ok && i < 2; ++i)
         ok = EqualsIgnoringCase(fields[i], Names[i]);
-    if (!ok)
+    const bool faceTilt = ok && EqualsIgnoringCase(fields[2], "faceTilt");
+    if (!ok || (!faceTilt && !EqualsIgnoringCase(fields[2], Names[2])))
         throw HeaderMissing();
+    return faceTilt;
 }
 
-Observation ParseRow(std::string_view line, int number)
+Observation ParseRow(std::string_view line, int number, const MountSettings* faceTiltsWith)
 {
     const std::vector<std::string_view> fields = SplitFields(line);
     // A row may leave out its empty offset, trailing comma and all.
@@ -124,7 +128,18 @@ Observation ParseRow(std::string_view line, int number)
             Message(ZB_TEXT("observations", "the motor angle is out of range (-180 to 180 degrees)")));
     o.motorAngle = *motor;
 
-    if (fields.size() == 3 && !fields[2].empty()) {
+    if (fields.size() == 3 && !fields[2].empty() && faceTiltsWith) {
+        const std::optional<double> tilt = ParseNumber(fields[2]);
+        if (!tilt)
+            throw ObservationsError(number,
+                                    Message(ZB_TEXT("observations", "the face tilt is not a number")));
+        o.offset = OffsetFromFaceTilt(*faceTiltsWith, o.position, o.motorAngle, *tilt);
+        if (!o.offset)
+            throw ObservationsError(
+                number, Message(ZB_TEXT("observations",
+                                        "the face tilt lies more than 20 degrees from the set-up's at that "
+                                        "motor angle: check the dish's offset and feed arm")));
+    } else if (fields.size() == 3 && !fields[2].empty()) {
         const std::optional<double> offset = ParseNumber(fields[2]);
         if (!offset)
             throw ObservationsError(number, Message(ZB_TEXT("observations", "the offset is not a number")));
@@ -191,7 +206,7 @@ std::optional<int> ParseObservedPosition(std::string_view s)
     return east ? tenths : (3600 - tenths) % 3600;
 }
 
-std::vector<Observation> ParseObservations(std::string_view text)
+std::vector<Observation> ParseObservations(std::string_view text, const MountSettings* setUp)
 {
     // A byte-order mark from a spreadsheet is not part of the header.
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
@@ -200,6 +215,7 @@ std::vector<Observation> ParseObservations(std::string_view text)
         throw HeaderMissing();
     std::vector<Observation> rows;
     int number = 0;
+    const MountSettings* faceTiltsWith = nullptr;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -210,18 +226,24 @@ std::vector<Observation> ParseObservations(std::string_view text)
         if (line.size() > ObservationsMaxLineBytes)
             throw ObservationsError(number, Message(ZB_TEXT("observations", "the line is longer than %1"),
                                                     {SizeText(ObservationsMaxLineBytes)}));
-        if (number == 1)
-            CheckHeader(line);
-        else if (!Trimmed(line).empty())
-            rows.push_back(ParseRow(line, number));
+        if (number == 1) {
+            if (CheckHeader(line)) {
+                if (!setUp)
+                    throw ObservationsError(
+                        1, Message(ZB_TEXT("observations", "face tilts are read only with a set-up's dish")));
+                faceTiltsWith = setUp;
+            }
+        } else if (!Trimmed(line).empty()) {
+            rows.push_back(ParseRow(line, number, faceTiltsWith));
+        }
     }
     return rows;
 }
 
-std::vector<Observation> ReadObservations(std::istream& in)
+std::vector<Observation> ReadObservations(std::istream& in, const MountSettings* setUp)
 {
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return ParseObservations(text);
+    return ParseObservations(text, setUp);
 }
 
 std::string WriteObservations(const std::vector<Observation>& observations)

@@ -11,9 +11,14 @@
 
 // What was found at the dish, one row per satellite: where the signal peaked
 // on the motor and, when measured, how far the satellite lies off the beam.
-// Kept as a small CSV file: "position,motorAngle,offset".
+// Kept as a small CSV file: "position,motorAngle,offset". Instead of the
+// offset a file may give what an inclinometer on the dish's face read at the
+// peak, the dish as set: "position,motorAngle,faceTilt", read into offsets
+// with the set-up's dish and mount.
 
 namespace zenbelts {
+
+struct MountSettings;
 
 struct Observation {
     int position = 0;              // tenths of a degree east, 0..3599
@@ -24,6 +29,7 @@ struct Observation {
 };
 
 inline constexpr const char* ObservationsHeader = "position,motorAngle,offset";
+inline constexpr const char* FaceTiltHeader = "position,motorAngle,faceTilt";
 inline constexpr std::size_t ObservationsMaxLineBytes = 1024;
 // A file of observations larger than this is not one.
 inline constexpr std::size_t ObservationsFileMaxBytes = 1024 * 1024;
@@ -47,9 +53,10 @@ private:
 std::optional<int> ParseObservedPosition(std::string_view text);
 
 // The header line first (LF or CR LF line ends, blank lines skipped), then
-// one row per observation. Throws ObservationsError.
-std::vector<Observation> ParseObservations(std::string_view text);
-std::vector<Observation> ReadObservations(std::istream& in);
+// one row per observation. Face tilts become offsets with setUp's dish and
+// mount; without a set-up they are refused. Throws ObservationsError.
+std::vector<Observation> ParseObservations(std::string_view text, const MountSettings* setUp = nullptr);
+std::vector<Observation> ReadObservations(std::istream& in, const MountSettings* setUp = nullptr);
 
 // The CSV text that parses back to the same observations: labels for the
 // positions, the shortest decimals that keep each angle exactly.

@@ -112,6 +112,21 @@ EditOutcome ChooseSatellite(MountSettings& s, int position, bool chosen)
     return {};
 }
 
+EditOutcome SetDishOffset(MountSettings& s, int tenths)
+{
+    if (tenths < 0 || tenths > DishOffsetMax)
+        return Refused(ZB_TEXT("SetUpEdit", "it must lie in %1..%2 tenths (0 for prime focus)"),
+                       {Message::Number(0), Message::Number(DishOffsetMax)});
+    s.dishOffset = tenths;
+    return {};
+}
+
+EditOutcome SetFeedUp(MountSettings& s, bool up)
+{
+    s.feedUp = up ? 1 : 0;
+    return {};
+}
+
 namespace {
 
 EditOutcome Apply(MountSettings& s, std::string_view name, std::string_view op, int value)
@@ -129,12 +144,16 @@ EditOutcome Apply(MountSettings& s, std::string_view name, std::string_view op, 
         if (name == field)
             return SetLocation(s, which, value);
     }
-    if (name == "autoDeclination" || name == "lockSatellites") {
+    if (name == "autoDeclination" || name == "lockSatellites" || name == "feedUp") {
         if (value != 0 && value != 1)
             return Refused(ZB_TEXT("SetUpEdit", "it must be 0 or 1"));
+        if (name == "feedUp")
+            return SetFeedUp(s, value != 0);
         return name == "lockSatellites" ? SetLockSatellites(s, value != 0)
                                         : SetAutoDeclination(s, value != 0);
     }
+    if (name == "dishOffset")
+        return SetDishOffset(s, value);
     for (const AdjustmentInfo& a : Adjustments) {
         if (name == a.name)
             return SetAdjustment(s, a.id, value);

@@ -32,6 +32,12 @@ EditOutcome SetAdjustment(MountSettings& s, Adjustment which, int tenths);
 EditOutcome SetAutoDeclination(MountSettings& s, bool on);
 EditOutcome SetLockSatellites(MountSettings& s, bool on);
 EditOutcome ChooseSatellite(MountSettings& s, int position, bool chosen);
+// The dish in hand, as a confirmed Properties dialog: the mount stays as it is.
+EditOutcome SetDishOffset(MountSettings& s, int tenths);
+EditOutcome SetFeedUp(MountSettings& s, bool up);
+// The dish in hand, as a confirmed Properties dialog: the mount stays as it is.
+EditOutcome SetDishOffset(MountSettings& s, int tenths);
+EditOutcome SetFeedUp(MountSettings& s, bool up);
 // A working copy confirmed in Properties taken over (ApplyConfirmedProperties).
 EditOutcome ApplyProperties(MountSettings& target, const MountSettings& working);
 

@@ -1,6 +1,7 @@
 #include "model/SettingsArchive.h"
 
 #include "model/MountSettings.h"
+#include "model/SettingsExtension.h"
 
 #include <cstring>
 
@@ -48,6 +49,8 @@ std::vector<std::uint8_t> StoreSettings(const MountSettings& settings)
     bytes.reserve(SettingsArchiveSize);
     auto archive = SettingsArchive::ForStoring(bytes);
     settings.Store(archive);
+    const std::vector<std::uint8_t> extension = StoreExtension(settings);
+    bytes.insert(bytes.end(), extension.begin(), extension.end());
     return bytes;
 }
 
@@ -56,6 +59,8 @@ void LoadSettings(std::span<const std::uint8_t> bytes, MountSettings& target)
     MountSettings loaded;
     auto archive = SettingsArchive::ForLoading(bytes);
     loaded.SerializeSettings(archive);
+    if (bytes.size() > SettingsArchiveSize)
+        LoadExtension(bytes.subspan(SettingsArchiveSize), loaded);
     target = loaded;
 }
 

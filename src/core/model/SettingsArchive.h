@@ -12,8 +12,9 @@
 namespace zenbelts {
 
 inline constexpr std::size_t SettingsArchiveSize = 544;
-// A set-up file is 544 bytes; one far larger is something else, refused
-// rather than read in part.
+// A set-up file is 544 bytes, with the extension after them a little more
+// (SettingsExtension.h); one far larger is something else, refused rather
+// than read in part.
 inline constexpr std::size_t SetUpFileMaxBytes = 64 * 1024;
 
 // Why stored bytes were refused. detail names the field or group in plain
@@ -71,8 +72,9 @@ inline std::uint32_t ReadLittleEndian32(const std::uint8_t* p)
 
 struct MountSettings;
 
-// The archive form of a set-up as bytes, and back. Loading replaces target
-// only when the bytes are accepted; otherwise it throws ArchiveError.
+// The stored form of a set-up as bytes, the record and its extension, and
+// back. Loading replaces target only when the bytes are accepted; otherwise
+// it throws ArchiveError.
 std::vector<std::uint8_t> StoreSettings(const MountSettings& settings);
 void LoadSettings(std::span<const std::uint8_t> bytes, MountSettings& target);
 

@@ -99,6 +99,9 @@ inline constexpr Prompt Misses{QT_TRANSLATE_NOOP("texts", "Show or hide the tabl
 inline constexpr Prompt ReceiverSettings{
     QT_TRANSLATE_NOOP("texts", "Show the site to enter into the receiver and its motor commands"),
     QT_TRANSLATE_NOOP("texts", "Receiver settings")};
+inline constexpr Prompt AtTheDish{
+    QT_TRANSLATE_NOOP("texts", "Show what every scale, the compass and the sun tell at the dish, to print"),
+    QT_TRANSLATE_NOOP("texts", "At the dish")};
 inline constexpr Prompt About{
     QT_TRANSLATE_NOOP("texts", "Display program information, version number and copyright"),
     QT_TRANSLATE_NOOP("texts", "About")};

@@ -4,6 +4,7 @@
 #include "app/ZenbeltsApp.h"
 #include "controls/AdjustmentBar.h"
 #include "controls/LastFolder.h"
+#include "dialogs/AtTheDishDialog.h"
 #include "dialogs/DiagnoseDialog.h"
 #include "dialogs/ReceiverDialog.h"
 #include "document/CoreTexts.h"
@@ -234,6 +235,12 @@ void CMainFrame::CreateActions()
             dialog.exec();
         }
     });
+    a.viewAtTheDish = make(tr("&At the dish..."), texts::AtTheDish, [this] {
+        if (CZenbeltsDoc* doc = ActiveDocument()) {
+            CAtTheDishDialog dialog(doc->Settings(), doc->Title(), this);
+            dialog.exec();
+        }
+    });
 
     a.windowNew = make(tr("&New Window"), texts::NewWindow, &CMainFrame::OnWindowNew);
     a.windowCascade = make(tr("&Cascade"), texts::Cascade, [this] { mdiArea_->cascadeSubWindows(); });
@@ -297,7 +304,7 @@ void CMainFrame::CreateMenus()
     viewMenu_ = menuBar()->addMenu(tr("&View"));
     viewMenu_->addActions({a.viewToolbar, a.viewStatusBar});
     viewMenu_->addSeparator();
-    viewMenu_->addActions({a.viewShowToolTips, a.viewMisses, a.viewReceiverSettings});
+    viewMenu_->addActions({a.viewShowToolTips, a.viewMisses, a.viewReceiverSettings, a.viewAtTheDish});
 
     windowMenu_ = menuBar()->addMenu(tr("Win&dow"));
     connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillWindowMenu);

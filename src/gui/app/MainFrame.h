@@ -55,6 +55,7 @@ public:
             *editDiagnose;
         QAction *viewToolbar, *viewStatusBar, *viewShowToolTips, *viewMisses;
         QAction* viewReceiverSettings;
+        QAction* viewAtTheDish;
         QAction *windowNew, *windowCascade, *windowTile, *windowArrangeIcons;
         // Keyboard only: the next and previous window, closing the active one,
         // and the focus to the next or previous part of the main window.

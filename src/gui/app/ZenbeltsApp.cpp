@@ -264,9 +264,15 @@ void CZenbeltsApp::StoreRecentFiles(QSettings& store) const
 
 bool CZenbeltsApp::DoProperties(MountSettings& settings)
 {
-    if (propertiesDialog)
-        return propertiesDialog(settings);
-    return DoPropertiesDialog(mainFrame_.get(), catalogue_, settings, this);
+    const bool confirmed = propertiesDialog
+                               ? propertiesDialog(settings)
+                               : DoPropertiesDialog(mainFrame_.get(), catalogue_, settings, this);
+    // New documents start from the last dish used.
+    if (confirmed) {
+        defaultSettings_.dishOffset = settings.dishOffset;
+        defaultSettings_.feedUp = settings.feedUp;
+    }
+    return confirmed;
 }
 
 void CZenbeltsApp::ReportError(const QString& text)
@@ -321,7 +327,16 @@ CZenbeltsDoc* CZenbeltsApp::CreateDocument()
     auto* doc = new CZenbeltsDoc(catalogue_, this);
     doc->propertiesRequest = [this](MountSettings& settings) { return DoProperties(settings); };
     // Opened or saved, a set-up is the one new documents start from.
-    connect(doc, &CZenbeltsDoc::kept, this, [this, doc] { defaultSettings_ = doc->Settings(); });
+    // A file that names no dish (a prime-focus one, or one from before
+    // dishes) leaves the last dish used as it was.
+    connect(doc, &CZenbeltsDoc::kept, this, [this, doc] {
+        const MountSettings last = defaultSettings_;
+        defaultSettings_ = doc->Settings();
+        if (defaultSettings_.dishOffset == 0 && defaultSettings_.feedUp == 0) {
+            defaultSettings_.dishOffset = last.dishOffset;
+            defaultSettings_.feedUp = last.feedUp;
+        }
+    });
     return doc;
 }
 

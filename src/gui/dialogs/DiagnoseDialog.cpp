@@ -393,7 +393,9 @@ bool CDiagnoseDialog::ImportFrom(const QString& path, QString& error)
     }
     std::vector<Observation> read;
     try {
-        read = ParseObservations(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        // Face tilts read into offsets with this set-up's dish.
+        read = ParseObservations(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                                 &settings_);
     } catch (const ObservationsError& e) {
         error = CoreText(e.message());
         return false;

@@ -3,6 +3,7 @@
 #include "controls/AdjustmentTexts.h"
 #include "controls/Mnemonics.h"
 #include "controls/NumericEdit.h"
+#include "dialogs/DishSection.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -22,8 +23,10 @@ CGeneralPage::CGeneralPage(QWidget* parent) : QWidget(parent)
     auto* limits = new QGroupBox(tr("Limits"), this);
     auto* locationGrid = new QGridLayout(location);
     auto* limitsGrid = new QGridLayout(limits);
+    dish_ = new CDishSection(this);
     page->addWidget(location);
     page->addWidget(limits);
+    page->addWidget(dish_);
     page->addStretch(1);
 
     const auto label
@@ -103,6 +106,7 @@ void CGeneralPage::Load(const MountSettings& s)
     eastWest_->setCurrentIndex(s.longitude > 0 ? 1 : 0);
     altitude_->SetRange(-1000, 10000);
     altitude_->SetPosition(s.altitude);
+    dish_->Load(s);
 
     for (std::size_t i = 0; i < limits_.size(); ++i) {
         const AdjustmentInfo& a = Adjustments[i];
@@ -152,6 +156,7 @@ void CGeneralPage::Store(MountSettings& s)
     s.latitude = latitude;
     s.longitude = longitude;
     s.altitude = altitude_->Position();
+    dish_->Store(s);
 
     for (std::size_t i = 0; i < limits_.size(); ++i) {
         const LimitRow& row = limits_[i];

@@ -11,6 +11,7 @@ class QComboBox;
 namespace zenbelts {
 
 class CDegreesEdit;
+class CDishSection;
 class CIntegerEdit;
 class CMinutesEdit;
 class CNumericEdit;
@@ -41,6 +42,7 @@ public:
     // In the order of Adjustments: pole N/S, pole E/W, motor azimuth, motor
     // elevation, dish azimuth, dish declination.
     const std::array<LimitRow, 6>& Limits() const { return limits_; }
+    CDishSection* Dish() const { return dish_; }
 
 private:
     // Keeps each lower limit below its upper one: the field that moved wins.
@@ -54,6 +56,7 @@ private:
     QComboBox* eastWest_;
     CIntegerEdit* altitude_;
     std::array<LimitRow, 6> limits_{};
+    CDishSection* dish_;
 };
 
 }  // namespace zenbelts

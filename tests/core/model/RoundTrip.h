@@ -24,11 +24,15 @@ inline testing::AssertionResult StoresAndLoadsTheSame(const MountSettings& s)
     }
     if (!(loaded == s)) {
         std::string fields;
-        for (const IntegerField& f : IntegerFields) {
-            if (loaded.*(f.member) != s.*(f.member))
-                fields += std::string(" ") + f.name + " " + std::to_string(s.*(f.member)) + "->"
-                          + std::to_string(loaded.*(f.member));
-        }
+        const auto compare = [&](const auto& list) {
+            for (const IntegerField& f : list) {
+                if (loaded.*(f.member) != s.*(f.member))
+                    fields += std::string(" ") + f.name + " " + std::to_string(s.*(f.member)) + "->"
+                              + std::to_string(loaded.*(f.member));
+            }
+        };
+        compare(IntegerFields);
+        compare(ExtensionFields);
         return testing::AssertionFailure()
                << "it loads back different:" << (fields.empty() ? " (frames or choice)" : fields);
     }

@@ -41,7 +41,7 @@ void RandomLimits(std::mt19937& rng, MountSettings& w, const AdjustmentInfo& a)
 
 const char* Step(std::mt19937& rng, MountSettings& s, const SatelliteCatalogue& catalogue)
 {
-    switch (rng() % 9) {
+    switch (rng() % 10) {
     case 0:
     case 1:
     case 2: {  // a panel movement: anywhere the control's range allows
@@ -79,6 +79,13 @@ const char* Step(std::mt19937& rng, MountSettings& s, const SatelliteCatalogue& 
     case 7:
         s.ResetAdjustments();
         return "Set defaults";
+    case 8: {  // Properties: the dish, often back to prime focus
+        MountSettings working = s;
+        working.dishOffset = rng() % 3 == 0 ? 0 : Uniform(rng, 0, DishOffsetMax);
+        working.feedUp = static_cast<std::int32_t>(rng() % 2);
+        ApplyConfirmedProperties(s, working);
+        return "dish";
+    }
     default:
         OptimiseMount(s, catalogue, rng() % 4 == 0);
         return "Optimise";
