@@ -323,9 +323,10 @@ void CMissTable::FitColumns()
         if (!hidden)
             width += columnWidth;
     }
-    // Wide enough to read a row whole, within reason; the receiver's columns,
-    // asked for, may take some more.
-    const int minimum = std::min(width, ReceiverColumnsShown() ? 640 : 480);
+    // Wide enough to read a row whole, within reason: the receiver's
+    // columns scroll into view rather than widen the side pane, which would
+    // push the document windows' title buttons out of sight.
+    const int minimum = std::min(width, 480);
     if (table_->minimumWidth() != minimum)
         table_->setMinimumWidth(minimum);
 }

@@ -185,6 +185,22 @@ TEST_F(WindowLayout, TheMissesNeverCoverThePanel)
     }
 }
 
+TEST_F(WindowLayout, TheReceiverColumnsLeaveEveryWindowWhole)
+{
+    for (const QSize size : {QSize(1024, 600), QSize(1280, 960)}) {
+        frame_->resize(size);
+        Settle();
+        frame_->MissTable()->ReceiverColumnsAction()->trigger();
+        Settle();
+        ASSERT_TRUE(frame_->MissTable()->ReceiverColumnsShown());
+        const QRect area = frame_->MdiArea()->viewport()->rect();
+        for (QMdiSubWindow* window : frame_->MdiArea()->subWindowList())
+            EXPECT_TRUE(area.contains(window->geometry())) << size.width() << "x" << size.height();
+        frame_->MissTable()->ReceiverColumnsAction()->trigger();
+        Settle();
+    }
+}
+
 TEST_F(WindowLayout, ThePanelKeepsItsPlaceAsValuesChange)
 {
     CAdjustmentBar* bar = frame_->AdjustmentBar();
