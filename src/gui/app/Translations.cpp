@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QProxyStyle>
 #include <QTranslator>
 
 #include <memory>
@@ -22,6 +23,21 @@ std::unique_ptr<QTranslator>& QtTranslator()
     static std::unique_ptr<QTranslator> translator;
     return translator;
 }
+
+// Underlining an Alt letter splits a word where it is drawn, and a word of
+// Arabic script split apart loses its joined letter forms and grows past
+// the room measured for it. In right-to-left languages the letters work
+// but are not underlined.
+class MnemonicStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_UnderlineShortcut && QGuiApplication::isRightToLeft())
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 void Replace(std::unique_ptr<QTranslator>& slot, std::unique_ptr<QTranslator> next)
 {
@@ -56,6 +72,8 @@ bool InstallTranslations(const QLocale& locale)
 
     // Arabic reads right to left: menus, dialogs and the panel mirror.
     QGuiApplication::setLayoutDirection(found ? locale.textDirection() : Qt::LeftToRight);
+    if (!dynamic_cast<MnemonicStyle*>(QApplication::style()))
+        QApplication::setStyle(new MnemonicStyle);
     return found;
 }
 

@@ -53,6 +53,7 @@ CAdjustmentBar::CAdjustmentBar(QWidget* parent) : QDockWidget(parent)
     grid->addLayout(columns, 0, 0, 1, 3);
     grid->setColumnStretch(2, 1);
     columns->setColumnStretch(3, 1);
+    columns->setHorizontalSpacing(fontMetrics().averageCharWidth());
     const int line = fontMetrics().height();
     // Rows close together, so that the panel and the table fit a low screen.
     grid->setVerticalSpacing(line / 6);
