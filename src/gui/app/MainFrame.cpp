@@ -481,7 +481,10 @@ void CMainFrame::ActiveWindowChanged()
             // Whatever changes the set-up shows at once, and a result shown
             // for an earlier state goes.
             panelChanged_ = connect(doc, &CZenbeltsDoc::changed, lifetime_.get(), [this] {
-                resultPane_->clear();
+                // Cleared only when there is something to clear: an empty
+                // label set again would lay the status bar out anew each step.
+                if (!resultPane_->text().isEmpty())
+                    resultPane_->clear();
                 ShowActiveDocument();
             });
             panelNotice_ = connect(doc, &CZenbeltsDoc::notice, lifetime_.get(),

@@ -8,8 +8,11 @@
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QPainter>
 #include <QPalette>
+#include <QStaticText>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTableView>
 
 #include <algorithm>
@@ -74,6 +77,83 @@ protected:
         if (!area.isEmpty())
             viewport()->update(area);
     }
+};
+
+// Paints a cell's text from a layout made once per text and font: a slider
+// step repaints two columns of every row in sight, and laying their texts
+// out anew each time would cost more than all the rest of the step.
+class MissCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QString text = cell.text;
+        cell.text.clear();
+        const QWidget* widget = cell.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        // Selection and focus as the style draws them; a plain cell shows
+        // the view's background, which is there already.
+        if (cell.state & (QStyle::State_Selected | QStyle::State_HasFocus)
+            || cell.backgroundBrush.style() != Qt::NoBrush)
+            style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+        if (text.isEmpty())
+            return;
+        const int margin = TextMargin(style, widget);
+        const QRect area = cell.rect.adjusted(margin, 0, -margin, 0);
+        const QStaticText& laid = Laid(text, cell.font);
+        const QSizeF size = laid.size();
+        const Qt::Alignment align = QStyle::visualAlignment(cell.direction, cell.displayAlignment);
+        const qreal x = align & Qt::AlignRight ? area.right() + 1 - size.width() : area.left();
+        const qreal y = area.top() + (area.height() - size.height()) / 2;
+        const QPalette::ColorGroup group = !(cell.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : cell.state & QStyle::State_Active   ? QPalette::Normal
+                                                                                 : QPalette::Inactive;
+        painter->save();
+        painter->setFont(cell.font);
+        // The model's grey for a satellite below the horizon is in the palette's Text.
+        painter->setPen(cell.state & QStyle::State_Selected
+                            ? cell.palette.color(group, QPalette::HighlightedText)
+                            : cell.palette.color(group, QPalette::Text));
+        painter->drawStaticText(QPointF(x, y), laid);
+        painter->restore();
+    }
+
+private:
+    static int TextMargin(QStyle* style, const QWidget* widget)
+    {
+        return style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    }
+
+    const QStaticText& Laid(const QString& text, const QFont& font) const
+    {
+        // The table's font and its bold: a new font starts the texts over.
+        Laying& laying = laying_[font.bold() ? 1 : 0];
+        if (laying.font != font) {
+            laying.font = font;
+            laying.texts.clear();
+        }
+        QHash<QString, QStaticText>& texts = laying.texts;
+        // The texts of a few hundred angles at most; start over past that.
+        if (texts.size() > 8192)
+            texts.clear();
+        auto found = texts.find(text);
+        if (found == texts.end()) {
+            QStaticText laid(text);
+            laid.setTextFormat(Qt::PlainText);
+            laid.prepare(QTransform(), font);
+            found = texts.insert(text, laid);
+        }
+        return *found;
+    }
+
+    struct Laying {
+        QFont font;
+        QHash<QString, QStaticText> texts;
+    };
+    mutable Laying laying_[2];
 };
 
 }  // namespace
@@ -220,6 +300,7 @@ CMissTable::CMissTable(QWidget* parent)
     setObjectName(QStringLiteral("Misses"));
     setFeatures(QDockWidget::NoDockWidgetFeatures);
     table_->setModel(model_);
+    table_->setItemDelegate(new MissCellDelegate(table_));
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -275,9 +356,11 @@ void CMissTable::UpdateFrom(const CZenbeltsDoc& doc, const SatelliteCatalogue& c
             static_cast<int>(std::ceil(metrics.horizontalAdvance(QString::fromStdString(rows[i].name)))));
     }
     model_->SetRows(std::move(rows));
-    if (widestName > 0)
-        namesWidth_ = std::max(namesWidth_, widestName);
-    FitColumns();
+    // Every other column is as wide as its widest possible text already.
+    if (widestName > namesWidth_) {
+        namesWidth_ = widestName;
+        FitColumns();
+    }
 }
 
 void CMissTable::FitColumns()
