@@ -6,7 +6,9 @@
 #include "dialogs/SatellitesPage.h"
 
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -19,6 +21,8 @@ CPropertiesDialog::CPropertiesDialog(const SatelliteCatalogue& catalogue, MountS
 {
     setWindowTitle(tr("Properties"));
     general_->Load(working);
+    general_->setFocusProxy(general_->LatitudeDegrees());
+    satellites_->setFocusProxy(satellites_->Filter());
     tabs_->addTab(general_, tr("General"));
     tabs_->addTab(satellites_, tr("Satellites"));
 
@@ -33,6 +37,22 @@ CPropertiesDialog::CPropertiesDialog(const SatelliteCatalogue& catalogue, MountS
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(tabs_, &QTabWidget::currentChanged, this, &CPropertiesDialog::PageShown);
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from any field, a combo box
+    // too; the page turned to takes the keyboard at its first control, so
+    // that what is typed next lands there.
+    const auto turn = [this](int step) {
+        tabs_->setCurrentIndex((tabs_->currentIndex() + step + tabs_->count()) % tabs_->count());
+        // Each page hands the keyboard to its first control.
+        if (QWidget* page = tabs_->currentWidget())
+            page->setFocus(Qt::TabFocusReason);
+    };
+    for (const auto& [keys, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                     std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+                                     std::pair{QKeySequence(Qt::CTRL | Qt::Key_Backtab), -1},
+                                     std::pair{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1}}) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [turn, step = step] { turn(step); });
+    }
     tabs_->setCurrentIndex(0);
     PageShown(0);
     // The first field, not the tab bar: the user types at once.

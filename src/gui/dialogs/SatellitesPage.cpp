@@ -81,6 +81,12 @@ CSatellitesPage::CSatellitesPage(const SatelliteCatalogue& catalogue, MountSetti
     report_->setWordWrap(true);
     report_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     report_->setTextFormat(Qt::PlainText);
+    // In the order they stand, the filter first; the list one stop, not
+    // one per cell.
+    QWidget* const order[] = {filter_, list_, selectAll_, clear_, import_, shipped_, choose_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    list_->setTabKeyNavigation(false);
     UpdateListButtons();
 }
 

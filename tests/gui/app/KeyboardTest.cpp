@@ -7,17 +7,21 @@
 #include "controls/NumericEdit.h"
 #include "dialogs/GeneralPage.h"
 #include "dialogs/PropertiesDialog.h"
+#include "dialogs/SatellitesPage.h"
 #include "view/MissTable.h"
 #include "view/ZenbeltsView.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QSlider>
+#include <QTabWidget>
 #include <QTest>
 
 #include <map>
@@ -159,6 +163,10 @@ TEST_F(Keyboard, WindowKeysCloseAndSwitchDocumentWindows)
     EXPECT_NE(area->activeSubWindow(), second);
     Press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab));
     EXPECT_EQ(area->activeSubWindow(), second);
+    // As X11 reports Ctrl+Shift+Tab.
+    Press(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    Press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab));
+    EXPECT_EQ(area->activeSubWindow(), second);
     Press(QKeySequence(Qt::CTRL | Qt::Key_F4));
     EXPECT_EQ(area->subWindowList().size(), 1);
 }
@@ -173,6 +181,31 @@ TEST(PropertiesKeyboard, OpensWithTheFocusOnItsFirstField)
     QApplication::setActiveWindow(&dialog);
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), dialog.GeneralPage()->LatitudeDegrees());
+}
+
+TEST(PropertiesKeyboard, CtrlTabTurnsThePagesFromAnyFieldAndTypingLandsOnTheNewPage)
+{
+    SatelliteCatalogue catalogue;
+    catalogue.InsertOrRename(192, "Astra");
+    MountSettings working;
+    working.LoadFactoryDefaults(catalogue);
+    const MountSettings before = working;
+    CPropertiesDialog dialog(catalogue, working);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QApplication::processEvents();
+    dialog.GeneralPage()->NorthSouth()->setFocus();
+    QApplication::processEvents();
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::Key_Tab));
+    EXPECT_EQ(dialog.Tabs()->currentIndex(), 1) << "from the combo box";
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("astra"));
+    EXPECT_EQ(dialog.SatellitesPage()->Filter()->text(), QStringLiteral("astra"))
+        << "typing reaches the filter";
+    QTest::keySequence(QApplication::focusWidget(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab));
+    EXPECT_EQ(dialog.Tabs()->currentIndex(), 0);
+    dialog.accept();
+    EXPECT_EQ(working.latitude, before.latitude) << "nothing typed went into the form";
 }
 
 }  // namespace
