@@ -191,8 +191,10 @@ std::optional<int> ParseObservedPosition(std::string_view s)
     return east ? tenths : (3600 - tenths) % 3600;
 }
 
-std::vector<Observation> ParseObservations(std::string_view text)
+std::vector<Observation> ParseObservations(std::string_view text, std::vector<int>* lines)
 {
+    if (lines)
+        lines->clear();
     // A byte-order mark from a spreadsheet is not part of the header.
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
@@ -212,8 +214,11 @@ std::vector<Observation> ParseObservations(std::string_view text)
                                                     {SizeText(ObservationsMaxLineBytes)}));
         if (number == 1)
             CheckHeader(line);
-        else if (!Trimmed(line).empty())
+        else if (!Trimmed(line).empty()) {
             rows.push_back(ParseRow(line, number));
+            if (lines)
+                lines->push_back(number);
+        }
     }
     return rows;
 }

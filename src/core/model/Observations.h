@@ -47,8 +47,9 @@ private:
 std::optional<int> ParseObservedPosition(std::string_view text);
 
 // The header line first (LF or CR LF line ends, blank lines skipped), then
-// one row per observation. Throws ObservationsError.
-std::vector<Observation> ParseObservations(std::string_view text);
+// one row per observation. Throws ObservationsError. lines, when given,
+// receives the line number of each observation.
+std::vector<Observation> ParseObservations(std::string_view text, std::vector<int>* lines = nullptr);
 std::vector<Observation> ReadObservations(std::istream& in);
 
 // The CSV text that parses back to the same observations: labels for the

@@ -368,10 +368,10 @@ void CDiagnoseDialog::FillReport()
     if (!unresolved.isEmpty()) {
         notes += QLatin1Char('\n')
                  + tr("The observations cannot tell these adjustments apart; they stay as set up.");
-        if (d.separatingSatellite)
+        if (!d.next.empty())
             notes += QLatin1Char(' ')
                      + tr("Observing the satellite at %1 would tell them apart.")
-                           .arg(Utf8(FormatSatelliteLabel(*d.separatingSatellite)));
+                           .arg(Utf8(FormatSatelliteLabel(d.next.front().position)));
     }
     notes_->setText(notes);
     QStringList advice;

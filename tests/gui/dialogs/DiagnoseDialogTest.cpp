@@ -138,7 +138,7 @@ TEST_F(DiagnoseDialog, FitReportsTheMountAsFoundAndWhatToTurn)
     EXPECT_TRUE(dialog.NotesLabel()->text().contains(QStringLiteral("Undetermined: Pole N/S")));
     ASSERT_FALSE(expected.advice.empty());
     for (const TurnAdvice& t : expected.advice)
-        EXPECT_TRUE(dialog.AdviceLabel()->text().contains(Utf8(t.text))) << t.text;
+        EXPECT_TRUE(dialog.AdviceLabel()->text().contains(Utf8(t.text.English()))) << t.text.English();
     EXPECT_TRUE(dialog.AdviceLabel()->text().contains(
         QString::fromUtf8("Dish declination: turn 0.7° S, from 5.7°S to 6.4°S")));
 
@@ -162,8 +162,8 @@ TEST_F(DiagnoseDialog, CellsThatDoNotReadAreNamed)
     struct Case {
         const char* name;
         int position;
-        const char* motor;
-        const char* offset;
+        const char* motor;    // %1: what was read at the dish
+        const char* offset;   // %1: what was read at the dish
         const char* message;  // empty: fits
     };
     const Case cases[] = {
@@ -172,15 +172,18 @@ TEST_F(DiagnoseDialog, CellsThatDoNotReadAreNamed)
         {"MotorTooFar", 500, "180.5", "", "50.0°E: the motor angle is out of range (-180 to 180 degrees)"},
         {"OffsetTooFar", 500, "1", "-91", "50.0°E: the offset is out of range (-90 to 90 degrees)"},
         {"OffsetAlone", 700, "", "0.2", "70.0°E: an offset needs the motor angle it was found at"},
-        {"DegreeSignAndSpaces", 500, " 12.5° ", "-0.25°", ""},
+        {"DegreeSignAndSpaces", 500, " %1° ", "%1°", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CDiagnoseDialog dialog(settings_, catalogue_, QStringLiteral("home.zb"));
         Observe(dialog, truth_);
         const int row = RowOf(dialog, c.position);
-        Table(dialog)->item(row, CDiagnoseDialog::MotorColumn)->setText(QString::fromUtf8(c.motor));
-        Table(dialog)->item(row, CDiagnoseDialog::OffsetColumn)->setText(QString::fromUtf8(c.offset));
+        for (const auto& [column, text] : {std::pair{CDiagnoseDialog::MotorColumn, c.motor},
+                                           std::pair{CDiagnoseDialog::OffsetColumn, c.offset}}) {
+            QTableWidgetItem* cell = Table(dialog)->item(row, column);
+            cell->setText(QString::fromUtf8(text).replace(QStringLiteral("%1"), cell->text()));
+        }
         EXPECT_EQ(dialog.Fit(), *c.message == '\0');
         EXPECT_EQ(dialog.MessageLabel()->text(), QString::fromUtf8(c.message));
         EXPECT_EQ(dialog.Result().has_value(), *c.message == '\0');
