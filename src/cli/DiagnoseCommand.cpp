@@ -42,16 +42,16 @@ double ParseDegrees(const std::string& option, std::string_view text, bool zero,
     return value;
 }
 
-// MOTOR[,OFFSET]; the offset twice the motor angle's when not given, as usual.
+// MOTOR[,OFFSET]; the offset in the usual ratio when not given.
 Precision ParsePrecision(const std::string& text)
 {
     const std::size_t comma = text.find(',');
-    Precision p;
-    p.motor = ParseDegrees("--precision", std::string_view(text).substr(0, comma), false, 10.0);
-    p.offset = comma == std::string::npos
-                   ? p.motor * (FieldPrecision.offset / FieldPrecision.motor)
-                   : ParseDegrees("--precision", std::string_view(text).substr(comma + 1), false, 10.0);
-    return p;
+    const double motor
+        = ParseDegrees("--precision", std::string_view(text).substr(0, comma), false, MaxPrecisionDegrees);
+    if (comma == std::string::npos)
+        return StatedPrecision(motor, std::nullopt);
+    return StatedPrecision(motor, ParseDegrees("--precision", std::string_view(text).substr(comma + 1), false,
+                                               MaxPrecisionDegrees));
 }
 
 // Plain words broken into lines of at most width characters (longer words

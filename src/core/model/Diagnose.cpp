@@ -1318,7 +1318,7 @@ void Judge(const MountSettings& s, const SatelliteCatalogue& catalogue,
     d.next = Plan(
         information, Candidates(s, catalogue, atFit, after, observations, judging, d.offsetsObserved), judged,
         [](std::size_t count, double worstAfter) { return count >= MaxNext || worstAfter <= SureDegrees; });
-    if (!d.next.empty())
+    if (!d.next.empty() && worst > SureDegrees)
         d.nextText = Message(
             d.offsetsObserved ? ZB_TEXT("diagnose", "Measure %1 next, its motor angle and offset: the worst "
                                                     "uncertainty would fall from %2 to %3 (1σ).")
@@ -1327,7 +1327,8 @@ void Judge(const MountSettings& s, const SatelliteCatalogue& catalogue,
             {Label(d.next.front().position), Degrees(worst), Degrees(d.next.front().worstAfter)});
 }
 
-// The satellite of the list at least 5° up nearest due south (or north).
+// The satellite of the list at least 5° up nearest due south (due north
+// south of the equator).
 std::optional<int> NearestSouth(const MountSettings& s, const SatelliteCatalogue& catalogue)
 {
     std::optional<int> south;
@@ -1362,9 +1363,13 @@ void Advise(const MountSettings& s, const SatelliteCatalogue& catalogue, Diagnos
                Message::Literal(FormatTenths(d.fitted[i], a.positive, a.negative)),
                Message::Literal(FormatTenths(file, a.positive, a.negative))};
         if (i == MotorElevation && south) {
+            // Where the arc culminates the motor elevation shows best.
             parts.push_back(Label(*south));
-            t.text = Message(ZB_TEXT("diagnose", "%1: turn %2° %3, from %4 to %5, with the motor at %6, the "
-                                                 "satellite nearest due south"),
+            t.text = Message(s.latitude >= 0
+                                 ? ZB_TEXT("diagnose", "%1: turn %2° %3, from %4 to %5, with the motor "
+                                                       "at %6, the satellite nearest due south")
+                                 : ZB_TEXT("diagnose", "%1: turn %2° %3, from %4 to %5, with the motor "
+                                                       "at %6, the satellite nearest due north"),
                              std::move(parts));
         } else {
             t.text = Message(ZB_TEXT("diagnose", "%1: turn %2° %3, from %4 to %5"), std::move(parts));

@@ -56,6 +56,19 @@ struct Precision {
 };
 // What a person on a ladder usually achieves, with a receiver's signal meter.
 inline constexpr Precision FieldPrecision{};
+// A stated precision lies above 0 and at most this, degrees.
+inline constexpr double MaxPrecisionDegrees = 10.0;
+
+// The precision the user states, one of the two or both: the one missing
+// keeps the usual ratio to the other.
+inline Precision StatedPrecision(std::optional<double> motor, std::optional<double> offset)
+{
+    constexpr double ratio = FieldPrecision.offset / FieldPrecision.motor;
+    if (motor && offset)
+        return {*motor, *offset};
+    return motor ? Precision{*motor, *motor * ratio}
+                 : Precision{offset.value_or(0.0) / ratio, offset.value_or(0.0)};
+}
 
 // How far the real mount is believed to stand off the set-up, 1σ per
 // adjustment: a careful build with a spirit level and a compass.
@@ -134,7 +147,7 @@ struct Diagnosis {
     std::vector<Message> explanation;
     Message uncertainty;
     std::optional<Message> warning;
-    std::optional<Message> nextText;
+    std::optional<Message> nextText;  // only where the fit is not sure enough
     // What to turn, in the order to work at the dish, and the words before it
     // ("Nothing to turn..." when there is none).
     Message adviceHeading;
