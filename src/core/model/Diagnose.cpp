@@ -656,10 +656,10 @@ Square PriorInformation(const MountSettings& s, const Params& x, double prior)
     return p;
 }
 
-// From `from` when given, else from the set-up.
-Params FitObservations(const MountSettings& s, const std::vector<Observation>& observations,
-                       const Precision& precision, const Params& start, double prior,
-                       const std::optional<Params>& from = std::nullopt)
+// The observations weighed by their precision, and the prior toward the
+// set-up (start) when there is one.
+Problem ObservationProblem(const MountSettings& s, const std::vector<Observation>& observations,
+                           const Precision& precision, const Params& start, double prior)
 {
     Problem p;
     p.s = &s;
@@ -669,6 +669,15 @@ Params FitObservations(const MountSettings& s, const std::vector<Observation>& o
         p.centre = start;
         p.threshold = FullRank;
     }
+    return p;
+}
+
+// From `from` when given, else from the set-up.
+Params FitObservations(const MountSettings& s, const std::vector<Observation>& observations,
+                       const Precision& precision, const Params& start, double prior,
+                       const std::optional<Params>& from = std::nullopt)
+{
+    const Problem p = ObservationProblem(s, observations, precision, start, prior);
     if (from)
         return Fit(p, start, *from, true);
     // The declination's window follows the mount: find the mount first with
@@ -684,15 +693,8 @@ Params FitObservations(const MountSettings& s, const std::vector<Observation>& o
 double Cost(const MountSettings& s, const std::vector<Observation>& observations, const Precision& precision,
             const Params& start, double prior, const Params& x)
 {
-    Problem p;
-    p.s = &s;
-    p.rows = ObservationRows(observations, precision);
-    if (prior > 0.0) {
-        p.pull.setConstant(1.0 / prior);
-        p.centre = start;
-    }
     Eigen::VectorXd r;
-    Residuals(p, x, r);
+    Residuals(ObservationProblem(s, observations, precision, start, prior), x, r);
     return r.squaredNorm();
 }
 
