@@ -737,8 +737,9 @@ TEST(DiagnoseJudgement, PriorLowersTheErrorOfMotorOnlyFits)
                 bayes += WorstMotorError(file, truth, LinearBayes(file, observed, noise, DefaultPriorDegrees),
                                          visible);
             }
-            RecordProperty("gain" + std::to_string(count) + "at" + std::to_string(noise),
-                           std::to_string(plain / prior));
+            const std::string name = std::to_string(count) + "at" + std::to_string(noise);
+            RecordProperty("gain" + name, std::to_string(plain / prior));
+            RecordProperty("againstBayes" + name, std::to_string(prior / bayes));
             if (noise == 0.1) {
                 EXPECT_GE(plain / prior, 1.3)
                     << "mean worst " << plain / 48 << " without, " << prior / 48 << " with";
