@@ -187,6 +187,153 @@
     </message>
 </context>
 <context>
+    <name>diagnose</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 و%2</translation>
+    </message>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>بين %1 و%2</translation>
+    </message>
+    <message>
+        <source>west of %1 and east of %2</source>
+        <translation>غرب %1 وشرق %2</translation>
+    </message>
+    <message>
+        <source>west of %1</source>
+        <translation>غرب %1</translation>
+    </message>
+    <message>
+        <source>east of %1</source>
+        <translation>شرق %1</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 give two peaks of %3 %4 apart, far beyond the precision of %5</source>
+        <translation>السطران %1 و%2 يعطيان ذروتين للقمر %3 بينهما %4، وهذا أبعد بكثير من الدقة %5</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 give two offsets of %3 %4 apart, far beyond the precision of %5</source>
+        <translation>السطران %1 و%2 يعطيان إزاحتين للقمر %3 بينهما %4، وهذا أبعد بكثير من الدقة %5</translation>
+    </message>
+    <message>
+        <source>line %1: the offset of %2 lies %3 from where the other observations put it, far beyond the precision of %4</source>
+        <translation>السطر %1: إزاحة %2 تبعد %3 عمّا تعطيه الأرصاد الأخرى، وهذا أبعد بكثير من الدقة %4</translation>
+    </message>
+    <message>
+        <source>line %1: the motor angle of %2 lies %3 from where the other observations put it, far beyond the precision of %4</source>
+        <translation>السطر %1: زاوية المحرك لـ%2 تبعد %3 عمّا تعطيه الأرصاد الأخرى، وهذا أبعد بكثير من الدقة %4</translation>
+    </message>
+    <message>
+        <source>%1 does not move the beam at this site.</source>
+        <translation>%1 لا يحرّك الحزمة في هذا الموقع.</translation>
+    </message>
+    <message>
+        <source>%1 move the beam alike, so no observation can tell them apart.</source>
+        <translation>%1 تحرّك الحزمة بالطريقة نفسها، لذا لا يستطيع أي رصد التمييز بينها.</translation>
+    </message>
+    <message>
+        <source>Within the limits %1 cannot take the whole correction, so %2 turns as well.</source>
+        <translation>ضمن الحدود لا يستطيع %1 استيعاب التصحيح كله، لذا يُدار %2 أيضًا.</translation>
+    </message>
+    <message>
+        <source>The advice turns %1 alone; %2 may stay as it is.</source>
+        <translation>تُدير النصيحة %1 وحده؛ ويمكن أن يبقى %2 كما هو.</translation>
+    </message>
+    <message>
+        <source>The advice turns %1 alone; %2 may stay as they are.</source>
+        <translation>تُدير النصيحة %1 وحدها؛ ويمكن أن تبقى %2 كما هي.</translation>
+    </message>
+    <message>
+        <source>These observations cannot separate %1.</source>
+        <translation>لا تستطيع هذه الأرصاد الفصل بين %1.</translation>
+    </message>
+    <message>
+        <source>These observations leave %1 undetermined.</source>
+        <translation>تترك هذه الأرصاد %1 غير محدد.</translation>
+    </message>
+    <message>
+        <source>The fit keeps what they cannot tell near the set-up.</source>
+        <translation>تُبقي الملاءمة ما لا تستطيع الأرصاد تحديده قريبًا من الإعداد.</translation>
+    </message>
+    <message>
+        <source>What they cannot tell is kept as in the set-up.</source>
+        <translation>ما لا تستطيع الأرصاد تحديده يبقى كما في الإعداد.</translation>
+    </message>
+    <message>
+        <source>the satellites at least 5° up</source>
+        <translation>الأقمار المرتفعة 5° على الأقل</translation>
+    </message>
+    <message>
+        <source>the arc at least 5° up</source>
+        <translation>القوس المرتفع 5° على الأقل</translation>
+    </message>
+    <message>
+        <source>At worst over %1, the mount as found gives the motor angle to %2 and the offset to %3 (1σ).</source>
+        <translation>في أسوأ الأحوال على %1، يعطي الحامل الفعلي زاوية المحرك بدقة %2 والإزاحة بدقة %3 (1σ).</translation>
+    </message>
+    <message>
+        <source>At worst over %1, the mount as found gives the motor angle to %2 (1σ); with no offset observed, the offset only to %3.</source>
+        <translation>في أسوأ الأحوال على %1، يعطي الحامل الفعلي زاوية المحرك بدقة %2 (1σ)؛ ومن دون إزاحة مرصودة، الإزاحة بدقة %3 فقط.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are good to %2 in the motor angle and %3 in the offset (1σ), as stated.</source>
+        <translation>%1 دقة الأرصاد %2 في زاوية المحرك و%3 في الإزاحة (1σ)، كما هو محدد.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are good to %2 in the motor angle and %3 in the offset (1σ), as the residuals show.</source>
+        <translation>%1 دقة الأرصاد %2 في زاوية المحرك و%3 في الإزاحة (1σ)، كما تُظهر البواقي.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are taken to be good to %2 in the motor angle and %3 in the offset (1σ), as usual at a dish: too few to tell from the residuals.</source>
+        <translation>%1 تُفترض دقة الأرصاد %2 في زاوية المحرك و%3 في الإزاحة (1σ)، كالمعتاد عند الطبق: فهي أقل من أن تُستخلص دقتها من البواقي.</translation>
+    </message>
+    <message>
+        <source>The fit is not sure of the satellites %1 (up to %2 at 1σ): measure one there.</source>
+        <translation>الملاءمة غير متأكدة من الأقمار %1 (حتى %2 عند 1σ): ارصد واحدًا منها.</translation>
+    </message>
+    <message>
+        <source>The fit is not sure of any satellite (up to %1 at 1σ): measure more, spread along the arc.</source>
+        <translation>الملاءمة غير متأكدة من أي قمر (حتى %1 عند 1σ): ارصد المزيد موزّعًا على القوس.</translation>
+    </message>
+    <message>
+        <source>Measure %1 next, its motor angle and offset: the worst uncertainty would fall from %2 to %3 (1σ).</source>
+        <translation>ارصد %1 بعد ذلك، زاوية محركه وإزاحته: ستنخفض أسوأ حالات عدم اليقين من %2 إلى %3 (1σ).</translation>
+    </message>
+    <message>
+        <source>Measure %1 next, its motor angle: the worst uncertainty would fall from %2 to %3 (1σ).</source>
+        <translation>ارصد %1 بعد ذلك، زاوية محركه: ستنخفض أسوأ حالات عدم اليقين من %2 إلى %3 (1σ).</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5, with the motor at %6, the satellite nearest due south</source>
+        <translation>%1: أدر بمقدار %2° نحو %3، من %4 إلى %5، والمحرك على %6، أقرب قمر إلى الجنوب</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5, with the motor at %6, the satellite nearest due north</source>
+        <translation>%1: أدر بمقدار %2° نحو %3، من %4 إلى %5، والمحرك على %6، أقرب قمر إلى الشمال</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5</source>
+        <translation>%1: أدر بمقدار %2° نحو %3، من %4 إلى %5</translation>
+    </message>
+    <message>
+        <source>Nothing to turn: the mount stands as the set-up.</source>
+        <translation>لا شيء يُدار: الحامل مطابق للإعداد.</translation>
+    </message>
+    <message>
+        <source>To bring the mount to the set-up, turn in this order:</source>
+        <translation>لإعادة الحامل إلى الإعداد، أدِر بهذا الترتيب:</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet. Measure these first, each its motor angle and offset: %1. The worst uncertainty would then be %2 (1σ).</source>
+        <translation>لا أرصاد بعد. ارصد هذه أولًا، لكل منها زاوية المحرك والإزاحة: %1. ستكون أسوأ حالات عدم اليقين عندئذ %2 (1σ).</translation>
+    </message>
+</context>
+<context>
     <name>io</name>
     <message>
         <source>no such file</source>
@@ -1114,10 +1261,6 @@
         <translation>لا شيء</translation>
     </message>
     <message>
-        <source>Nothing to turn: the mount stands as the set-up.</source>
-        <translation>لا شيء يُدار: الحامل مطابق للإعداد.</translation>
-    </message>
-    <message>
         <source>Import observations</source>
         <translation>استيراد الأرصاد</translation>
     </message>
@@ -1146,16 +1289,52 @@
         <translation>%1: ما يجب تدويره</translation>
     </message>
     <message>
-        <source>%1: turn %2° %3, from %4 to %5</source>
-        <translation>%1: أدر بمقدار %2° نحو %3، من %4 إلى %5</translation>
+        <source>P&amp;recision of the motor angle (1σ, °):</source>
+        <translation>&amp;دقة زاوية المحرك (1σ، °):</translation>
     </message>
     <message>
-        <source>The observations cannot tell these adjustments apart; they stay as set up.</source>
-        <translation>لا تميّز الأرصاد بين هذه الضبطات؛ تبقى كما هي في الإعداد.</translation>
+        <source>Precision of the &amp;offset (1σ, °):</source>
+        <translation>دقة الإ&amp;زاحة (1σ، °):</translation>
     </message>
     <message>
-        <source>Observing the satellite at %1 would tell them apart.</source>
-        <translation>رصد القمر عند %1 سيميّز بينها.</translation>
+        <source>from the residuals</source>
+        <translation>من البواقي</translation>
+    </message>
+    <message>
+        <source>How well you find a signal&apos;s peak, in degrees: about %1 for the motor angle and %2 for the offset with a signal meter. Leave empty to estimate it from the residuals.</source>
+        <translation>مدى دقتك في إيجاد ذروة الإشارة، بالدرجات: نحو %1 لزاوية المحرك و%2 للإزاحة باستخدام مقياس الإشارة. اتركه فارغًا لتقديرها من البواقي.</translation>
+    </message>
+    <message>
+        <source>How sure</source>
+        <translation>مدى اليقين</translation>
+    </message>
+    <message>
+        <source>The precision of the motor angle is not a number of degrees above 0 to %1</source>
+        <translation>دقة زاوية المحرك ليست عددًا من الدرجات أكبر من 0 وحتى %1</translation>
+    </message>
+    <message>
+        <source>The precision of the offset is not a number of degrees above 0 to %1</source>
+        <translation>دقة الإزاحة ليست عددًا من الدرجات أكبر من 0 وحتى %1</translation>
+    </message>
+    <message>
+        <source>Satellites to peak next, in this order:</source>
+        <translation>الأقمار التي تُرصد بعد ذلك، بهذا الترتيب:</translation>
+    </message>
+    <message>
+        <source>worst 1σ then %1°</source>
+        <translation>أسوأ 1σ بعدها %1°</translation>
+    </message>
+    <message>
+        <source>Chosen satellites, for the mount as found:</source>
+        <translation>الأقمار المختارة، للحامل الفعلي:</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>المحرك</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>جهاز الاستقبال</translation>
     </message>
 </context>
 <context>

@@ -187,6 +187,153 @@
     </message>
 </context>
 <context>
+    <name>diagnose</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>zwischen %1 und %2</translation>
+    </message>
+    <message>
+        <source>west of %1 and east of %2</source>
+        <translation>westlich von %1 und östlich von %2</translation>
+    </message>
+    <message>
+        <source>west of %1</source>
+        <translation>westlich von %1</translation>
+    </message>
+    <message>
+        <source>east of %1</source>
+        <translation>östlich von %1</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 give two peaks of %3 %4 apart, far beyond the precision of %5</source>
+        <translation>Zeilen %1 und %2 geben zwei Maxima von %3 im Abstand von %4, weit jenseits der Genauigkeit von %5</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 give two offsets of %3 %4 apart, far beyond the precision of %5</source>
+        <translation>Zeilen %1 und %2 geben zwei Versätze von %3 im Abstand von %4, weit jenseits der Genauigkeit von %5</translation>
+    </message>
+    <message>
+        <source>line %1: the offset of %2 lies %3 from where the other observations put it, far beyond the precision of %4</source>
+        <translation>Zeile %1: Der Versatz von %2 liegt %3 neben dem, was die übrigen Messungen ergeben, weit jenseits der Genauigkeit von %4</translation>
+    </message>
+    <message>
+        <source>line %1: the motor angle of %2 lies %3 from where the other observations put it, far beyond the precision of %4</source>
+        <translation>Zeile %1: Der Motorwinkel von %2 liegt %3 neben dem, was die übrigen Messungen ergeben, weit jenseits der Genauigkeit von %4</translation>
+    </message>
+    <message>
+        <source>%1 does not move the beam at this site.</source>
+        <translation>%1 bewegt den Strahl an diesem Standort nicht.</translation>
+    </message>
+    <message>
+        <source>%1 move the beam alike, so no observation can tell them apart.</source>
+        <translation>%1 bewegen den Strahl gleich, daher kann keine Messung sie unterscheiden.</translation>
+    </message>
+    <message>
+        <source>Within the limits %1 cannot take the whole correction, so %2 turns as well.</source>
+        <translation>Innerhalb der Grenzen kann %1 nicht die ganze Korrektur übernehmen, daher wird auch %2 gedreht.</translation>
+    </message>
+    <message>
+        <source>The advice turns %1 alone; %2 may stay as it is.</source>
+        <translation>Die Anleitung dreht nur an %1; %2 kann bleiben, wie es ist.</translation>
+    </message>
+    <message>
+        <source>The advice turns %1 alone; %2 may stay as they are.</source>
+        <translation>Die Anleitung dreht nur an %1; %2 können bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>These observations cannot separate %1.</source>
+        <translation>Diese Messungen können %1 nicht trennen.</translation>
+    </message>
+    <message>
+        <source>These observations leave %1 undetermined.</source>
+        <translation>Diese Messungen lassen %1 unbestimmt.</translation>
+    </message>
+    <message>
+        <source>The fit keeps what they cannot tell near the set-up.</source>
+        <translation>Was sie nicht bestimmen können, hält die Anpassung nahe am Soll.</translation>
+    </message>
+    <message>
+        <source>What they cannot tell is kept as in the set-up.</source>
+        <translation>Was sie nicht bestimmen können, bleibt wie im Soll.</translation>
+    </message>
+    <message>
+        <source>the satellites at least 5° up</source>
+        <translation>die Satelliten mindestens 5° über dem Horizont</translation>
+    </message>
+    <message>
+        <source>the arc at least 5° up</source>
+        <translation>den Bogen mindestens 5° über dem Horizont</translation>
+    </message>
+    <message>
+        <source>At worst over %1, the mount as found gives the motor angle to %2 and the offset to %3 (1σ).</source>
+        <translation>Im ungünstigsten Fall über %1 gibt die Halterung im Ist-Zustand den Motorwinkel auf %2 und den Versatz auf %3 genau an (1σ).</translation>
+    </message>
+    <message>
+        <source>At worst over %1, the mount as found gives the motor angle to %2 (1σ); with no offset observed, the offset only to %3.</source>
+        <translation>Im ungünstigsten Fall über %1 gibt die Halterung im Ist-Zustand den Motorwinkel auf %2 genau an (1σ); ohne gemessenen Versatz den Versatz nur auf %3.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are good to %2 in the motor angle and %3 in the offset (1σ), as stated.</source>
+        <translation>%1 Die Messungen sind auf %2 im Motorwinkel und %3 im Versatz genau (1σ), wie angegeben.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are good to %2 in the motor angle and %3 in the offset (1σ), as the residuals show.</source>
+        <translation>%1 Die Messungen sind auf %2 im Motorwinkel und %3 im Versatz genau (1σ), wie die Residuen zeigen.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are taken to be good to %2 in the motor angle and %3 in the offset (1σ), as usual at a dish: too few to tell from the residuals.</source>
+        <translation>%1 Die Messungen gelten als auf %2 im Motorwinkel und %3 im Versatz genau (1σ), wie am Spiegel üblich: zu wenige, um es aus den Residuen zu bestimmen.</translation>
+    </message>
+    <message>
+        <source>The fit is not sure of the satellites %1 (up to %2 at 1σ): measure one there.</source>
+        <translation>Die Anpassung ist sich der Satelliten %1 nicht sicher (bis %2 bei 1σ): Messen Sie dort einen.</translation>
+    </message>
+    <message>
+        <source>The fit is not sure of any satellite (up to %1 at 1σ): measure more, spread along the arc.</source>
+        <translation>Die Anpassung ist sich keines Satelliten sicher (bis %1 bei 1σ): Messen Sie weitere, über den Bogen verteilt.</translation>
+    </message>
+    <message>
+        <source>Measure %1 next, its motor angle and offset: the worst uncertainty would fall from %2 to %3 (1σ).</source>
+        <translation>Messen Sie als Nächstes %1, Motorwinkel und Versatz: Die größte Unsicherheit fiele von %2 auf %3 (1σ).</translation>
+    </message>
+    <message>
+        <source>Measure %1 next, its motor angle: the worst uncertainty would fall from %2 to %3 (1σ).</source>
+        <translation>Messen Sie als Nächstes %1, den Motorwinkel: Die größte Unsicherheit fiele von %2 auf %3 (1σ).</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5, with the motor at %6, the satellite nearest due south</source>
+        <translation>%1: um %2° nach %3 drehen, von %4 auf %5, mit dem Motor auf %6, dem Satelliten am nächsten an Süd</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5, with the motor at %6, the satellite nearest due north</source>
+        <translation>%1: um %2° nach %3 drehen, von %4 auf %5, mit dem Motor auf %6, dem Satelliten am nächsten an Nord</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5</source>
+        <translation>%1: um %2° nach %3 drehen, von %4 auf %5</translation>
+    </message>
+    <message>
+        <source>Nothing to turn: the mount stands as the set-up.</source>
+        <translation>Nichts zu drehen: Die Halterung steht wie eingestellt.</translation>
+    </message>
+    <message>
+        <source>To bring the mount to the set-up, turn in this order:</source>
+        <translation>Um die Halterung auf das Soll zu bringen, in dieser Reihenfolge drehen:</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet. Measure these first, each its motor angle and offset: %1. The worst uncertainty would then be %2 (1σ).</source>
+        <translation>Noch nichts gemessen. Messen Sie zuerst diese, jeweils Motorwinkel und Versatz: %1. Die größte Unsicherheit läge dann bei %2 (1σ).</translation>
+    </message>
+</context>
+<context>
     <name>io</name>
     <message>
         <source>no such file</source>
@@ -1114,10 +1261,6 @@
         <translation>nichts</translation>
     </message>
     <message>
-        <source>Nothing to turn: the mount stands as the set-up.</source>
-        <translation>Nichts zu drehen: Die Halterung steht wie eingestellt.</translation>
-    </message>
-    <message>
         <source>Import observations</source>
         <translation>Messungen importieren</translation>
     </message>
@@ -1146,16 +1289,52 @@
         <translation>%1: Was zu drehen ist</translation>
     </message>
     <message>
-        <source>%1: turn %2° %3, from %4 to %5</source>
-        <translation>%1: um %2° nach %3 drehen, von %4 auf %5</translation>
+        <source>P&amp;recision of the motor angle (1σ, °):</source>
+        <translation>&amp;Genauigkeit des Motorwinkels (1σ, °):</translation>
     </message>
     <message>
-        <source>The observations cannot tell these adjustments apart; they stay as set up.</source>
-        <translation>Die Messungen können diese Einstellungen nicht unterscheiden; sie bleiben wie eingestellt.</translation>
+        <source>Precision of the &amp;offset (1σ, °):</source>
+        <translation>Genauigkeit des Ve&amp;rsatzes (1σ, °):</translation>
     </message>
     <message>
-        <source>Observing the satellite at %1 would tell them apart.</source>
-        <translation>Eine Messung am Satelliten auf %1 würde sie unterscheiden.</translation>
+        <source>from the residuals</source>
+        <translation>aus den Residuen</translation>
+    </message>
+    <message>
+        <source>How well you find a signal&apos;s peak, in degrees: about %1 for the motor angle and %2 for the offset with a signal meter. Leave empty to estimate it from the residuals.</source>
+        <translation>Wie genau Sie das Maximum eines Signals finden, in Grad: mit einem Messgerät etwa %1 beim Motorwinkel und %2 beim Versatz. Leer lassen, um es aus den Residuen zu schätzen.</translation>
+    </message>
+    <message>
+        <source>How sure</source>
+        <translation>Wie sicher</translation>
+    </message>
+    <message>
+        <source>The precision of the motor angle is not a number of degrees above 0 to %1</source>
+        <translation>Die Genauigkeit des Motorwinkels ist keine Gradzahl über 0 bis %1</translation>
+    </message>
+    <message>
+        <source>The precision of the offset is not a number of degrees above 0 to %1</source>
+        <translation>Die Genauigkeit des Versatzes ist keine Gradzahl über 0 bis %1</translation>
+    </message>
+    <message>
+        <source>Satellites to peak next, in this order:</source>
+        <translation>Als Nächstes zu messende Satelliten, in dieser Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>worst 1σ then %1°</source>
+        <translation>größtes 1σ dann %1°</translation>
+    </message>
+    <message>
+        <source>Chosen satellites, for the mount as found:</source>
+        <translation>Gewählte Satelliten, für die Halterung im Ist-Zustand:</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
     </message>
 </context>
 <context>

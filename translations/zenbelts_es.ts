@@ -187,6 +187,153 @@
     </message>
 </context>
 <context>
+    <name>diagnose</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>entre %1 y %2</translation>
+    </message>
+    <message>
+        <source>west of %1 and east of %2</source>
+        <translation>al oeste de %1 y al este de %2</translation>
+    </message>
+    <message>
+        <source>west of %1</source>
+        <translation>al oeste de %1</translation>
+    </message>
+    <message>
+        <source>east of %1</source>
+        <translation>al este de %1</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 give two peaks of %3 %4 apart, far beyond the precision of %5</source>
+        <translation>las líneas %1 y %2 dan dos máximos de %3 separados %4, muy por encima de la precisión de %5</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 give two offsets of %3 %4 apart, far beyond the precision of %5</source>
+        <translation>las líneas %1 y %2 dan dos correcciones de %3 separadas %4, muy por encima de la precisión de %5</translation>
+    </message>
+    <message>
+        <source>line %1: the offset of %2 lies %3 from where the other observations put it, far beyond the precision of %4</source>
+        <translation>línea %1: la corrección de %2 está a %3 de donde la sitúan las demás observaciones, muy por encima de la precisión de %4</translation>
+    </message>
+    <message>
+        <source>line %1: the motor angle of %2 lies %3 from where the other observations put it, far beyond the precision of %4</source>
+        <translation>línea %1: el ángulo del motor de %2 está a %3 de donde lo sitúan las demás observaciones, muy por encima de la precisión de %4</translation>
+    </message>
+    <message>
+        <source>%1 does not move the beam at this site.</source>
+        <translation>%1 no mueve el haz en este lugar.</translation>
+    </message>
+    <message>
+        <source>%1 move the beam alike, so no observation can tell them apart.</source>
+        <translation>%1 mueven el haz de la misma manera, así que ninguna observación puede distinguirlos.</translation>
+    </message>
+    <message>
+        <source>Within the limits %1 cannot take the whole correction, so %2 turns as well.</source>
+        <translation>Dentro de los límites, %1 no puede asumir toda la corrección, así que también se gira %2.</translation>
+    </message>
+    <message>
+        <source>The advice turns %1 alone; %2 may stay as it is.</source>
+        <translation>El consejo solo gira %1; %2 puede quedarse como está.</translation>
+    </message>
+    <message>
+        <source>The advice turns %1 alone; %2 may stay as they are.</source>
+        <translation>El consejo solo gira %1; %2 pueden quedarse como están.</translation>
+    </message>
+    <message>
+        <source>These observations cannot separate %1.</source>
+        <translation>Estas observaciones no pueden separar %1.</translation>
+    </message>
+    <message>
+        <source>These observations leave %1 undetermined.</source>
+        <translation>Estas observaciones dejan %1 sin determinar.</translation>
+    </message>
+    <message>
+        <source>The fit keeps what they cannot tell near the set-up.</source>
+        <translation>El ajuste mantiene lo que no pueden determinar cerca de lo configurado.</translation>
+    </message>
+    <message>
+        <source>What they cannot tell is kept as in the set-up.</source>
+        <translation>Lo que no pueden determinar se queda como en lo configurado.</translation>
+    </message>
+    <message>
+        <source>the satellites at least 5° up</source>
+        <translation>los satélites al menos 5° sobre el horizonte</translation>
+    </message>
+    <message>
+        <source>the arc at least 5° up</source>
+        <translation>el arco al menos 5° sobre el horizonte</translation>
+    </message>
+    <message>
+        <source>At worst over %1, the mount as found gives the motor angle to %2 and the offset to %3 (1σ).</source>
+        <translation>En el peor caso entre %1, la montura tal como está da el ángulo del motor con %2 y la corrección con %3 (1σ).</translation>
+    </message>
+    <message>
+        <source>At worst over %1, the mount as found gives the motor angle to %2 (1σ); with no offset observed, the offset only to %3.</source>
+        <translation>En el peor caso entre %1, la montura tal como está da el ángulo del motor con %2 (1σ); sin corrección observada, la corrección solo con %3.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are good to %2 in the motor angle and %3 in the offset (1σ), as stated.</source>
+        <translation>%1 Las observaciones tienen una precisión de %2 en el ángulo del motor y de %3 en la corrección (1σ), según lo indicado.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are good to %2 in the motor angle and %3 in the offset (1σ), as the residuals show.</source>
+        <translation>%1 Las observaciones tienen una precisión de %2 en el ángulo del motor y de %3 en la corrección (1σ), según muestran los residuos.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are taken to be good to %2 in the motor angle and %3 in the offset (1σ), as usual at a dish: too few to tell from the residuals.</source>
+        <translation>%1 Se supone que las observaciones tienen una precisión de %2 en el ángulo del motor y de %3 en la corrección (1σ), como es habitual en la antena: son muy pocas para deducirlo de los residuos.</translation>
+    </message>
+    <message>
+        <source>The fit is not sure of the satellites %1 (up to %2 at 1σ): measure one there.</source>
+        <translation>El ajuste no está seguro de los satélites %1 (hasta %2 a 1σ): mida uno allí.</translation>
+    </message>
+    <message>
+        <source>The fit is not sure of any satellite (up to %1 at 1σ): measure more, spread along the arc.</source>
+        <translation>El ajuste no está seguro de ningún satélite (hasta %1 a 1σ): mida más, repartidos a lo largo del arco.</translation>
+    </message>
+    <message>
+        <source>Measure %1 next, its motor angle and offset: the worst uncertainty would fall from %2 to %3 (1σ).</source>
+        <translation>Mida después %1, su ángulo del motor y su corrección: la peor incertidumbre bajaría de %2 a %3 (1σ).</translation>
+    </message>
+    <message>
+        <source>Measure %1 next, its motor angle: the worst uncertainty would fall from %2 to %3 (1σ).</source>
+        <translation>Mida después %1, su ángulo del motor: la peor incertidumbre bajaría de %2 a %3 (1σ).</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5, with the motor at %6, the satellite nearest due south</source>
+        <translation>%1: girar %2° hacia %3, de %4 a %5, con el motor en %6, el satélite más cercano al sur</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5, with the motor at %6, the satellite nearest due north</source>
+        <translation>%1: girar %2° hacia %3, de %4 a %5, con el motor en %6, el satélite más cercano al norte</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5</source>
+        <translation>%1: girar %2° hacia %3, de %4 a %5</translation>
+    </message>
+    <message>
+        <source>Nothing to turn: the mount stands as the set-up.</source>
+        <translation>Nada que girar: la montura está como se configuró.</translation>
+    </message>
+    <message>
+        <source>To bring the mount to the set-up, turn in this order:</source>
+        <translation>Para llevar la montura a lo configurado, gire en este orden:</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet. Measure these first, each its motor angle and offset: %1. The worst uncertainty would then be %2 (1σ).</source>
+        <translation>Aún no hay observaciones. Mida primero estos, cada uno con su ángulo del motor y su corrección: %1. La peor incertidumbre sería entonces de %2 (1σ).</translation>
+    </message>
+</context>
+<context>
     <name>io</name>
     <message>
         <source>no such file</source>
@@ -1114,10 +1261,6 @@
         <translation>nada</translation>
     </message>
     <message>
-        <source>Nothing to turn: the mount stands as the set-up.</source>
-        <translation>Nada que girar: la montura está como se configuró.</translation>
-    </message>
-    <message>
         <source>Import observations</source>
         <translation>Importar observaciones</translation>
     </message>
@@ -1146,16 +1289,52 @@
         <translation>%1: qué girar</translation>
     </message>
     <message>
-        <source>%1: turn %2° %3, from %4 to %5</source>
-        <translation>%1: girar %2° hacia %3, de %4 a %5</translation>
+        <source>P&amp;recision of the motor angle (1σ, °):</source>
+        <translation>P&amp;recisión del ángulo del motor (1σ, °):</translation>
     </message>
     <message>
-        <source>The observations cannot tell these adjustments apart; they stay as set up.</source>
-        <translation>Las observaciones no permiten distinguir estos ajustes; se mantienen como están configurados.</translation>
+        <source>Precision of the &amp;offset (1σ, °):</source>
+        <translation>Precisión de la &amp;corrección (1σ, °):</translation>
     </message>
     <message>
-        <source>Observing the satellite at %1 would tell them apart.</source>
-        <translation>Observar el satélite en %1 permitiría distinguirlos.</translation>
+        <source>from the residuals</source>
+        <translation>según los residuos</translation>
+    </message>
+    <message>
+        <source>How well you find a signal&apos;s peak, in degrees: about %1 for the motor angle and %2 for the offset with a signal meter. Leave empty to estimate it from the residuals.</source>
+        <translation>Con qué precisión encuentra el máximo de una señal, en grados: con un medidor de señal, unos %1 en el ángulo del motor y %2 en la corrección. Déjelo vacío para estimarla según los residuos.</translation>
+    </message>
+    <message>
+        <source>How sure</source>
+        <translation>Qué tan seguro</translation>
+    </message>
+    <message>
+        <source>The precision of the motor angle is not a number of degrees above 0 to %1</source>
+        <translation>La precisión del ángulo del motor no es un número de grados mayor que 0 y hasta %1</translation>
+    </message>
+    <message>
+        <source>The precision of the offset is not a number of degrees above 0 to %1</source>
+        <translation>La precisión de la corrección no es un número de grados mayor que 0 y hasta %1</translation>
+    </message>
+    <message>
+        <source>Satellites to peak next, in this order:</source>
+        <translation>Satélites que medir después, en este orden:</translation>
+    </message>
+    <message>
+        <source>worst 1σ then %1°</source>
+        <translation>peor 1σ después %1°</translation>
+    </message>
+    <message>
+        <source>Chosen satellites, for the mount as found:</source>
+        <translation>Satélites elegidos, para la montura tal como está:</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receptor</translation>
     </message>
 </context>
 <context>

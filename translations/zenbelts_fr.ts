@@ -187,6 +187,153 @@
     </message>
 </context>
 <context>
+    <name>diagnose</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>entre %1 et %2</translation>
+    </message>
+    <message>
+        <source>west of %1 and east of %2</source>
+        <translation>à l&apos;ouest de %1 et à l&apos;est de %2</translation>
+    </message>
+    <message>
+        <source>west of %1</source>
+        <translation>à l&apos;ouest de %1</translation>
+    </message>
+    <message>
+        <source>east of %1</source>
+        <translation>à l&apos;est de %1</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 give two peaks of %3 %4 apart, far beyond the precision of %5</source>
+        <translation>les lignes %1 et %2 donnent deux maximums de %3 écartés de %4, bien au-delà de la précision de %5</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 give two offsets of %3 %4 apart, far beyond the precision of %5</source>
+        <translation>les lignes %1 et %2 donnent deux décalages de %3 écartés de %4, bien au-delà de la précision de %5</translation>
+    </message>
+    <message>
+        <source>line %1: the offset of %2 lies %3 from where the other observations put it, far beyond the precision of %4</source>
+        <translation>ligne %1&#xa0;: le décalage de %2 est à %3 de ce que donnent les autres relevés, bien au-delà de la précision de %4</translation>
+    </message>
+    <message>
+        <source>line %1: the motor angle of %2 lies %3 from where the other observations put it, far beyond the precision of %4</source>
+        <translation>ligne %1&#xa0;: l&apos;angle du moteur de %2 est à %3 de ce que donnent les autres relevés, bien au-delà de la précision de %4</translation>
+    </message>
+    <message>
+        <source>%1 does not move the beam at this site.</source>
+        <translation>%1 ne déplace pas le faisceau à cet emplacement.</translation>
+    </message>
+    <message>
+        <source>%1 move the beam alike, so no observation can tell them apart.</source>
+        <translation>%1 déplacent le faisceau de la même façon, aucun relevé ne peut donc les distinguer.</translation>
+    </message>
+    <message>
+        <source>Within the limits %1 cannot take the whole correction, so %2 turns as well.</source>
+        <translation>Dans les limites, %1 ne peut pas absorber toute la correction&#xa0;; %2 est donc tourné aussi.</translation>
+    </message>
+    <message>
+        <source>The advice turns %1 alone; %2 may stay as it is.</source>
+        <translation>Le conseil ne tourne que %1&#xa0;; %2 peut rester tel quel.</translation>
+    </message>
+    <message>
+        <source>The advice turns %1 alone; %2 may stay as they are.</source>
+        <translation>Le conseil ne tourne que %1&#xa0;; %2 peuvent rester tels quels.</translation>
+    </message>
+    <message>
+        <source>These observations cannot separate %1.</source>
+        <translation>Ces relevés ne peuvent pas séparer %1.</translation>
+    </message>
+    <message>
+        <source>These observations leave %1 undetermined.</source>
+        <translation>Ces relevés laissent %1 indéterminé.</translation>
+    </message>
+    <message>
+        <source>The fit keeps what they cannot tell near the set-up.</source>
+        <translation>L&apos;ajustement garde ce qu&apos;ils ne peuvent pas déterminer près du réglage prévu.</translation>
+    </message>
+    <message>
+        <source>What they cannot tell is kept as in the set-up.</source>
+        <translation>Ce qu&apos;ils ne peuvent pas déterminer reste comme dans le réglage prévu.</translation>
+    </message>
+    <message>
+        <source>the satellites at least 5° up</source>
+        <translation>les satellites à au moins 5° au-dessus de l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>the arc at least 5° up</source>
+        <translation>l&apos;arc à au moins 5° au-dessus de l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>At worst over %1, the mount as found gives the motor angle to %2 and the offset to %3 (1σ).</source>
+        <translation>Au pire sur %1, la monture constatée donne l&apos;angle du moteur à %2 près et le décalage à %3 près (1σ).</translation>
+    </message>
+    <message>
+        <source>At worst over %1, the mount as found gives the motor angle to %2 (1σ); with no offset observed, the offset only to %3.</source>
+        <translation>Au pire sur %1, la monture constatée donne l&apos;angle du moteur à %2 près (1σ)&#xa0;; sans décalage relevé, le décalage seulement à %3 près.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are good to %2 in the motor angle and %3 in the offset (1σ), as stated.</source>
+        <translation>%1 Les relevés sont précis à %2 pour l&apos;angle du moteur et à %3 pour le décalage (1σ), comme indiqué.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are good to %2 in the motor angle and %3 in the offset (1σ), as the residuals show.</source>
+        <translation>%1 Les relevés sont précis à %2 pour l&apos;angle du moteur et à %3 pour le décalage (1σ), d&apos;après les résidus.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are taken to be good to %2 in the motor angle and %3 in the offset (1σ), as usual at a dish: too few to tell from the residuals.</source>
+        <translation>%1 Les relevés sont supposés précis à %2 pour l&apos;angle du moteur et à %3 pour le décalage (1σ), comme d&apos;habitude à la parabole&#xa0;: trop peu nombreux pour le déduire des résidus.</translation>
+    </message>
+    <message>
+        <source>The fit is not sure of the satellites %1 (up to %2 at 1σ): measure one there.</source>
+        <translation>L&apos;ajustement n&apos;est pas sûr des satellites %1 (jusqu&apos;à %2 à 1σ)&#xa0;: relevez-en un là-bas.</translation>
+    </message>
+    <message>
+        <source>The fit is not sure of any satellite (up to %1 at 1σ): measure more, spread along the arc.</source>
+        <translation>L&apos;ajustement n&apos;est sûr d&apos;aucun satellite (jusqu&apos;à %1 à 1σ)&#xa0;: relevez-en d&apos;autres, répartis sur l&apos;arc.</translation>
+    </message>
+    <message>
+        <source>Measure %1 next, its motor angle and offset: the worst uncertainty would fall from %2 to %3 (1σ).</source>
+        <translation>Relevez ensuite %1, son angle du moteur et son décalage&#xa0;: la pire incertitude passerait de %2 à %3 (1σ).</translation>
+    </message>
+    <message>
+        <source>Measure %1 next, its motor angle: the worst uncertainty would fall from %2 to %3 (1σ).</source>
+        <translation>Relevez ensuite %1, son angle du moteur&#xa0;: la pire incertitude passerait de %2 à %3 (1σ).</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5, with the motor at %6, the satellite nearest due south</source>
+        <translation>%1&#xa0;: tourner de %2° vers %3, de %4 à %5, le moteur sur %6, le satellite le plus proche du plein sud</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5, with the motor at %6, the satellite nearest due north</source>
+        <translation>%1&#xa0;: tourner de %2° vers %3, de %4 à %5, le moteur sur %6, le satellite le plus proche du plein nord</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5</source>
+        <translation>%1&#xa0;: tourner de %2° vers %3, de %4 à %5</translation>
+    </message>
+    <message>
+        <source>Nothing to turn: the mount stands as the set-up.</source>
+        <translation>Rien à tourner&#xa0;: la monture est conforme au réglage prévu.</translation>
+    </message>
+    <message>
+        <source>To bring the mount to the set-up, turn in this order:</source>
+        <translation>Pour ramener la monture au réglage prévu, tourner dans cet ordre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet. Measure these first, each its motor angle and offset: %1. The worst uncertainty would then be %2 (1σ).</source>
+        <translation>Rien de relevé pour l&apos;instant. Relevez d&apos;abord ceux-ci, chacun avec son angle du moteur et son décalage&#xa0;: %1. La pire incertitude serait alors de %2 (1σ).</translation>
+    </message>
+</context>
+<context>
     <name>io</name>
     <message>
         <source>no such file</source>
@@ -1114,10 +1261,6 @@
         <translation>rien</translation>
     </message>
     <message>
-        <source>Nothing to turn: the mount stands as the set-up.</source>
-        <translation>Rien à tourner&#xa0;: la monture est conforme au réglage prévu.</translation>
-    </message>
-    <message>
         <source>Import observations</source>
         <translation>Importer des relevés</translation>
     </message>
@@ -1146,16 +1289,52 @@
         <translation>%1&#xa0;: ce qu&apos;il faut tourner</translation>
     </message>
     <message>
-        <source>%1: turn %2° %3, from %4 to %5</source>
-        <translation>%1&#xa0;: tourner de %2° vers %3, de %4 à %5</translation>
+        <source>P&amp;recision of the motor angle (1σ, °):</source>
+        <translation>Préci&amp;sion de l&apos;angle du moteur (1σ, °)&#xa0;:</translation>
     </message>
     <message>
-        <source>The observations cannot tell these adjustments apart; they stay as set up.</source>
-        <translation>Les relevés ne permettent pas de distinguer ces réglages&#xa0;; ils restent tels que prévus.</translation>
+        <source>Precision of the &amp;offset (1σ, °):</source>
+        <translation>Précision du déca&amp;lage (1σ, °)&#xa0;:</translation>
     </message>
     <message>
-        <source>Observing the satellite at %1 would tell them apart.</source>
-        <translation>Un relevé du satellite à %1 permettrait de les distinguer.</translation>
+        <source>from the residuals</source>
+        <translation>d&apos;après les résidus</translation>
+    </message>
+    <message>
+        <source>How well you find a signal&apos;s peak, in degrees: about %1 for the motor angle and %2 for the offset with a signal meter. Leave empty to estimate it from the residuals.</source>
+        <translation>La précision avec laquelle vous trouvez le maximum d&apos;un signal, en degrés&#xa0;: environ %1 pour l&apos;angle du moteur et %2 pour le décalage avec un mesureur de signal. Laissez vide pour l&apos;estimer d&apos;après les résidus.</translation>
+    </message>
+    <message>
+        <source>How sure</source>
+        <translation>Degré de certitude</translation>
+    </message>
+    <message>
+        <source>The precision of the motor angle is not a number of degrees above 0 to %1</source>
+        <translation>La précision de l&apos;angle du moteur n&apos;est pas un nombre de degrés supérieur à 0 et jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>The precision of the offset is not a number of degrees above 0 to %1</source>
+        <translation>La précision du décalage n&apos;est pas un nombre de degrés supérieur à 0 et jusqu&apos;à %1</translation>
+    </message>
+    <message>
+        <source>Satellites to peak next, in this order:</source>
+        <translation>Satellites à relever ensuite, dans cet ordre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>worst 1σ then %1°</source>
+        <translation>pire 1σ ensuite %1°</translation>
+    </message>
+    <message>
+        <source>Chosen satellites, for the mount as found:</source>
+        <translation>Satellites choisis, pour la monture constatée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Récepteur</translation>
     </message>
 </context>
 <context>

@@ -187,6 +187,153 @@
     </message>
 </context>
 <context>
+    <name>diagnose</name>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 и %2</translation>
+    </message>
+    <message>
+        <source>between %1 and %2</source>
+        <translation>между %1 и %2</translation>
+    </message>
+    <message>
+        <source>west of %1 and east of %2</source>
+        <translation>западнее %1 и восточнее %2</translation>
+    </message>
+    <message>
+        <source>west of %1</source>
+        <translation>западнее %1</translation>
+    </message>
+    <message>
+        <source>east of %1</source>
+        <translation>восточнее %1</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 give two peaks of %3 %4 apart, far beyond the precision of %5</source>
+        <translation>строки %1 и %2 дают два максимума %3 на расстоянии %4, далеко за пределами точности %5</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 give two offsets of %3 %4 apart, far beyond the precision of %5</source>
+        <translation>строки %1 и %2 дают два смещения %3 с разницей %4, далеко за пределами точности %5</translation>
+    </message>
+    <message>
+        <source>line %1: the offset of %2 lies %3 from where the other observations put it, far beyond the precision of %4</source>
+        <translation>строка %1: смещение %2 отличается на %3 от того, что дают остальные замеры, далеко за пределами точности %4</translation>
+    </message>
+    <message>
+        <source>line %1: the motor angle of %2 lies %3 from where the other observations put it, far beyond the precision of %4</source>
+        <translation>строка %1: угол мотора %2 отличается на %3 от того, что дают остальные замеры, далеко за пределами точности %4</translation>
+    </message>
+    <message>
+        <source>%1 does not move the beam at this site.</source>
+        <translation>%1 не смещает луч в этом месте.</translation>
+    </message>
+    <message>
+        <source>%1 move the beam alike, so no observation can tell them apart.</source>
+        <translation>%1 смещают луч одинаково, поэтому никакой замер не может их различить.</translation>
+    </message>
+    <message>
+        <source>Within the limits %1 cannot take the whole correction, so %2 turns as well.</source>
+        <translation>В пределах ограничений %1 не может принять всю поправку, поэтому подкручивается и %2.</translation>
+    </message>
+    <message>
+        <source>The advice turns %1 alone; %2 may stay as it is.</source>
+        <translation>Совет подкручивает только %1; %2 можно оставить как есть.</translation>
+    </message>
+    <message>
+        <source>The advice turns %1 alone; %2 may stay as they are.</source>
+        <translation>Совет подкручивает только %1; %2 можно оставить как есть.</translation>
+    </message>
+    <message>
+        <source>These observations cannot separate %1.</source>
+        <translation>Эти замеры не могут разделить %1.</translation>
+    </message>
+    <message>
+        <source>These observations leave %1 undetermined.</source>
+        <translation>Эти замеры оставляют %1 неопределённым.</translation>
+    </message>
+    <message>
+        <source>The fit keeps what they cannot tell near the set-up.</source>
+        <translation>То, что они не могут определить, расчёт держит близко к заданному.</translation>
+    </message>
+    <message>
+        <source>What they cannot tell is kept as in the set-up.</source>
+        <translation>То, что они не могут определить, остаётся как задано.</translation>
+    </message>
+    <message>
+        <source>the satellites at least 5° up</source>
+        <translation>спутников не ниже 5° над горизонтом</translation>
+    </message>
+    <message>
+        <source>the arc at least 5° up</source>
+        <translation>дуги не ниже 5° над горизонтом</translation>
+    </message>
+    <message>
+        <source>At worst over %1, the mount as found gives the motor angle to %2 and the offset to %3 (1σ).</source>
+        <translation>В худшем случае среди %1 фактический подвес даёт угол мотора с точностью %2, а смещение — с точностью %3 (1σ).</translation>
+    </message>
+    <message>
+        <source>At worst over %1, the mount as found gives the motor angle to %2 (1σ); with no offset observed, the offset only to %3.</source>
+        <translation>В худшем случае среди %1 фактический подвес даёт угол мотора с точностью %2 (1σ); без замеренного смещения смещение — лишь с точностью %3.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are good to %2 in the motor angle and %3 in the offset (1σ), as stated.</source>
+        <translation>%1 Точность замеров — %2 по углу мотора и %3 по смещению (1σ), как указано.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are good to %2 in the motor angle and %3 in the offset (1σ), as the residuals show.</source>
+        <translation>%1 Точность замеров — %2 по углу мотора и %3 по смещению (1σ), как показывают невязки.</translation>
+    </message>
+    <message>
+        <source>%1 The observations are taken to be good to %2 in the motor angle and %3 in the offset (1σ), as usual at a dish: too few to tell from the residuals.</source>
+        <translation>%1 Точность замеров принята равной %2 по углу мотора и %3 по смещению (1σ), как обычно у антенны: замеров слишком мало, чтобы судить по невязкам.</translation>
+    </message>
+    <message>
+        <source>The fit is not sure of the satellites %1 (up to %2 at 1σ): measure one there.</source>
+        <translation>Расчёт не уверен в спутниках %1 (до %2 при 1σ): замерьте один из них.</translation>
+    </message>
+    <message>
+        <source>The fit is not sure of any satellite (up to %1 at 1σ): measure more, spread along the arc.</source>
+        <translation>Расчёт не уверен ни в одном спутнике (до %1 при 1σ): замерьте ещё, распределив замеры по дуге.</translation>
+    </message>
+    <message>
+        <source>Measure %1 next, its motor angle and offset: the worst uncertainty would fall from %2 to %3 (1σ).</source>
+        <translation>Замерьте следующим %1, угол мотора и смещение: наибольшая неопределённость снизится с %2 до %3 (1σ).</translation>
+    </message>
+    <message>
+        <source>Measure %1 next, its motor angle: the worst uncertainty would fall from %2 to %3 (1σ).</source>
+        <translation>Замерьте следующим %1, угол мотора: наибольшая неопределённость снизится с %2 до %3 (1σ).</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5, with the motor at %6, the satellite nearest due south</source>
+        <translation>%1: повернуть на %2° в сторону %3, с %4 на %5, с мотором на %6 — ближайшем к югу спутнике</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5, with the motor at %6, the satellite nearest due north</source>
+        <translation>%1: повернуть на %2° в сторону %3, с %4 на %5, с мотором на %6 — ближайшем к северу спутнике</translation>
+    </message>
+    <message>
+        <source>%1: turn %2° %3, from %4 to %5</source>
+        <translation>%1: повернуть на %2° в сторону %3, с %4 на %5</translation>
+    </message>
+    <message>
+        <source>Nothing to turn: the mount stands as the set-up.</source>
+        <translation>Подкручивать нечего: подвес стоит как задано.</translation>
+    </message>
+    <message>
+        <source>To bring the mount to the set-up, turn in this order:</source>
+        <translation>Чтобы привести подвес к заданному, подкручивайте в таком порядке:</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet. Measure these first, each its motor angle and offset: %1. The worst uncertainty would then be %2 (1σ).</source>
+        <translation>Замеров пока нет. Сначала замерьте эти спутники, у каждого угол мотора и смещение: %1. Наибольшая неопределённость тогда составит %2 (1σ).</translation>
+    </message>
+</context>
+<context>
     <name>io</name>
     <message>
         <source>no such file</source>
@@ -1114,10 +1261,6 @@
         <translation>нет</translation>
     </message>
     <message>
-        <source>Nothing to turn: the mount stands as the set-up.</source>
-        <translation>Подкручивать нечего: подвес стоит как задано.</translation>
-    </message>
-    <message>
         <source>Import observations</source>
         <translation>Импорт замеров</translation>
     </message>
@@ -1146,16 +1289,52 @@
         <translation>%1: что подкрутить</translation>
     </message>
     <message>
-        <source>%1: turn %2° %3, from %4 to %5</source>
-        <translation>%1: повернуть на %2° в сторону %3, с %4 на %5</translation>
+        <source>P&amp;recision of the motor angle (1σ, °):</source>
+        <translation>&amp;Точность угла мотора (1σ, °):</translation>
     </message>
     <message>
-        <source>The observations cannot tell these adjustments apart; they stay as set up.</source>
-        <translation>По замерам эти настройки не различить; они остаются как заданы.</translation>
+        <source>Precision of the &amp;offset (1σ, °):</source>
+        <translation>Точность &amp;смещения (1σ, °):</translation>
     </message>
     <message>
-        <source>Observing the satellite at %1 would tell them apart.</source>
-        <translation>Замер спутника на %1 позволил бы их различить.</translation>
+        <source>from the residuals</source>
+        <translation>по невязкам</translation>
+    </message>
+    <message>
+        <source>How well you find a signal&apos;s peak, in degrees: about %1 for the motor angle and %2 for the offset with a signal meter. Leave empty to estimate it from the residuals.</source>
+        <translation>Насколько точно вы находите максимум сигнала, в градусах: с измерителем сигнала около %1 по углу мотора и %2 по смещению. Оставьте пустым, чтобы оценить по невязкам.</translation>
+    </message>
+    <message>
+        <source>How sure</source>
+        <translation>Насколько точно</translation>
+    </message>
+    <message>
+        <source>The precision of the motor angle is not a number of degrees above 0 to %1</source>
+        <translation>Точность угла мотора не является числом градусов больше 0 и не больше %1</translation>
+    </message>
+    <message>
+        <source>The precision of the offset is not a number of degrees above 0 to %1</source>
+        <translation>Точность смещения не является числом градусов больше 0 и не больше %1</translation>
+    </message>
+    <message>
+        <source>Satellites to peak next, in this order:</source>
+        <translation>Спутники для следующих замеров, в таком порядке:</translation>
+    </message>
+    <message>
+        <source>worst 1σ then %1°</source>
+        <translation>наибольшее 1σ затем %1°</translation>
+    </message>
+    <message>
+        <source>Chosen satellites, for the mount as found:</source>
+        <translation>Выбранные спутники, для фактического подвеса:</translation>
+    </message>
+    <message>
+        <source>Motor</source>
+        <translation>Мотор</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ресивер</translation>
     </message>
 </context>
 <context>

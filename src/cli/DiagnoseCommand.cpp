@@ -8,6 +8,7 @@
 #include "model/Observations.h"
 #include "text/AngleText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -18,19 +19,46 @@ namespace zenbelts::cli {
 
 namespace {
 
-std::vector<Observation> ReadObservationsFile(const std::string& path, const MountSettings& setUp)
+std::vector<Observation> ReadObservationsFile(const std::string& path, const MountSettings& setUp,
+                                              std::vector<int>& lines)
 {
     const std::vector<std::uint8_t> bytes = ReadInputFile(path, ObservationsFileMaxBytes);
     try {
         return ParseObservations(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                                 &setUp);
+                                 &setUp, &lines);
     } catch (const ObservationsError& e) {
         Fail(Shown(path) + ": " + e.what());
     }
 }
 
-// Plain words broken into lines of at most width characters (longer words whole).
-std::string Wrapped(const std::string& text, std::size_t width)
+// Degrees as a plain decimal number, more than 0 (or 0 where allowed) and at most most.
+double ParseDegrees(const std::string& option, std::string_view text, bool zero, double most)
+{
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)
+        || value < 0.0 || (value == 0.0 && !zero) || value > most)
+        Fail(option + ": " + Shown(std::string(text)) + " is not a number of degrees "
+             + (zero ? "from 0" : "above 0") + " to " + Number("%g", most));
+    return value;
+}
+
+// MOTOR[,OFFSET]; the offset in the usual ratio when not given.
+Precision ParsePrecision(const std::string& text)
+{
+    const std::size_t comma = text.find(',');
+    const double motor
+        = ParseDegrees("--precision", std::string_view(text).substr(0, comma), false, MaxPrecisionDegrees);
+    if (comma == std::string::npos)
+        return StatedPrecision(motor, std::nullopt);
+    return StatedPrecision(motor, ParseDegrees("--precision", std::string_view(text).substr(comma + 1), false,
+                                               MaxPrecisionDegrees));
+}
+
+// Plain words broken into lines of at most width characters (longer words
+// whole), the first line after first, the others after rest.
+std::string Wrapped(const std::string& text, std::size_t width, const std::string& first = "",
+                    const std::string& rest = "")
 {
     std::string out, line;
     std::size_t start = 0;
@@ -42,13 +70,28 @@ std::string Wrapped(const std::string& text, std::size_t width)
         start = end + 1;
         if (word.empty())
             continue;
-        if (!line.empty() && line.size() + 1 + word.size() > width) {
-            out += line + '\n';
+        if (!line.empty() && Characters(line) + 1 + Characters(word) > width) {
+            out.append(out.empty() ? first : rest).append(line).push_back('\n');
             line.clear();
         }
-        line += (line.empty() ? "" : " ") + word;
+        if (!line.empty())
+            line.push_back(' ');
+        line.append(word);
     }
-    return line.empty() ? out : out + line + '\n';
+    if (!line.empty())
+        out.append(out.empty() ? first : rest).append(line).push_back('\n');
+    return out;
+}
+
+std::string Sentences(const std::vector<Message>& sentences)
+{
+    std::string text;
+    for (const Message& m : sentences) {
+        if (!text.empty())
+            text.push_back(' ');
+        text.append(m.English());
+    }
+    return text;
 }
 
 // A change in tenths as a turn the panel's way: "1.2°W"; "none" for 0.
@@ -103,15 +146,16 @@ void PrintReport(const std::string& file, const std::string& observationsFile, c
     }
     out << "Undetermined: " << (unresolved.empty() ? "nothing" : unresolved) << "\n";
     if (!d.explanation.empty())
-        out << Wrapped(d.explanation, 78);
+        out << Wrapped(Sentences(d.explanation), 78);
+    out << "\n" << Wrapped(d.uncertainty.English(), 78);
+    if (d.warning)
+        out << "\n" << Wrapped("Warning: " + d.warning->English(), 78);
+    if (d.nextText)
+        out << "\n" << Wrapped(d.nextText->English(), 78);
 
-    if (d.advice.empty()) {
-        out << "\nNothing to turn: the mount stands as the set-up.\n";
-        return;
-    }
-    out << "\nTo bring the mount to the set-up:\n";
+    out << "\n" << d.adviceHeading.English() << "\n";
     for (const TurnAdvice& t : d.advice)
-        out << "  " << t.text << "\n";
+        out << Wrapped(t.text.English(), 74, "  ", "    ");
 }
 
 std::string TenthsObject(const std::array<int, 6>& values)
@@ -142,10 +186,48 @@ void PrintJson(const Diagnosis& d, std::ostream& out)
     out << "],\n \"unresolved\": [";
     for (std::size_t i = 0; i < d.unresolved.size(); ++i)
         out << (i ? ", " : "") << JsonString(d.unresolved[i]);
-    out << "],\n \"explanation\": " << JsonString(d.explanation) << ",\n \"advice\": [";
+    const char* source = d.precisionSource == PrecisionSource::Stated      ? "stated"
+                         : d.precisionSource == PrecisionSource::Estimated ? "estimated"
+                                                                           : "assumed";
+    out << "],\n \"precision\": {\"motor\": " << JsonNumber(d.precision.motor)
+        << ", \"offset\": " << JsonNumber(d.precision.offset) << ", \"source\": " << JsonString(source)
+        << "},\n \"uncertainty\": {\"worstMotor\": " << JsonNumber(d.worstMotor)
+        << ", \"worstOffset\": " << JsonNumber(d.worstOffset) << "},\n \"predicted\": [";
+    for (std::size_t i = 0; i < d.predicted.size(); ++i) {
+        const PredictedSatellite& p = d.predicted[i];
+        out << (i ? ",\n  " : "\n  ") << "{\"position\": " << p.position
+            << ", \"motorAngle\": " << JsonNumber(p.motorAngle) << ", \"offset\": " << JsonNumber(p.offset)
+            << ", \"motorSigma\": " << JsonNumber(p.motorSigma)
+            << ", \"offsetSigma\": " << JsonNumber(p.offsetSigma) << "}";
+    }
+    out << "],\n \"warning\": " << (d.warning ? JsonString(d.warning->English()) : "null")
+        << ",\n \"next\": ";
+    if (d.next.empty())
+        out << "null";
+    else
+        out << "{\"position\": " << d.next.front().position
+            << ", \"worstAfter\": " << JsonNumber(d.next.front().worstAfter) << "}";
+    out << ",\n \"explanation\": " << JsonString(Sentences(d.explanation)) << ",\n \"advice\": [";
     for (std::size_t i = 0; i < d.advice.size(); ++i)
-        out << (i ? ", " : "") << JsonString(d.advice[i].text);
+        out << (i ? ", " : "") << JsonString(d.advice[i].text.English());
     out << "]}\n";
+}
+
+// Nothing observed yet: what to observe first.
+void PrintFirst(const FirstObservations& first, bool json, std::ostream& out)
+{
+    if (json) {
+        out << "{\"first\": [";
+        for (std::size_t i = 0; i < first.positions.size(); ++i)
+            out << (i ? ", " : "") << first.positions[i];
+        out << "], \"worstAfter\": " << (first.positions.empty() ? "null" : JsonNumber(first.worstAfter))
+            << "}\n";
+        return;
+    }
+    out << Wrapped(first.positions.empty() ? "Nothing observed yet, and no satellite of the list is up and "
+                                             "within the motor's reach."
+                                           : first.text.English(),
+                   78);
 }
 
 }  // namespace
@@ -153,21 +235,32 @@ void PrintJson(const Diagnosis& d, std::ostream& out)
 int CommandDiagnose(Arguments args, const std::filesystem::path& defaultSats, std::ostream& out)
 {
     const auto output = args.TakeValue("-o");
+    const auto precision = args.TakeValue("--precision");
+    const auto prior = args.TakeValue("--prior");
     const bool json = args.TakeFlag("--json");
     const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
     const std::vector<std::string> files = args.Rest();
     if (files.size() != 2)
         FailUsage("diagnose takes a set-up and a file of observations");
+    DiagnoseOptions options;
+    if (precision)
+        options.precision = ParsePrecision(*precision);
+    if (prior)
+        options.priorDegrees = ParseDegrees("--prior", *prior, true, 30.0);
     const std::string &input = files[0], &observed = files[1];
     if (output) {
         RefuseOutputOverInput(*output, input);
         RefuseOutputOverInput(*output, observed);
     }
     const MountSettings settings = ReadSettingsFile(input);
-    const std::vector<Observation> observations = ReadObservationsFile(observed, settings);
+    const std::vector<Observation> observations = ReadObservationsFile(observed, settings, options.lines);
+    if (observations.empty() && !output) {
+        PrintFirst(ProposeFirstObservations(settings, catalogue, options), json, out);
+        return ExitOk;
+    }
     Diagnosis diagnosis;
     try {
-        diagnosis = Diagnose(settings, catalogue, observations);
+        diagnosis = Diagnose(settings, catalogue, observations, options);
     } catch (const DiagnoseError& e) {
         Fail(Shown(observed) + ": " + e.what());
     }

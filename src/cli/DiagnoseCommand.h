@@ -7,7 +7,8 @@
 
 namespace zenbelts::cli {
 
-// diagnose FILE.zb OBSERVATIONS.csv [--json] [-o FITTED.zb] [--sats FILE]:
+// diagnose FILE.zb OBSERVATIONS.csv [--json] [-o FITTED.zb] [--precision MOTOR[,OFFSET]]
+// [--prior DEGREES] [--sats FILE]:
 // how the mount really stands and what to turn to bring it to the set-up.
 int CommandDiagnose(Arguments args, const std::filesystem::path& defaultSats, std::ostream& out);
 

@@ -74,9 +74,11 @@ TEST_F(DiagnoseCommand, ReportsTheFitTheResidualsAndWhatToTurn)
     EXPECT_THAT(
         text, HasSubstr("Undetermined: Pole N/S, Pole E/W, Motor azimuth, Motor elevation, Dish azimuth\n"));
     ASSERT_FALSE(d.advice.empty());
-    EXPECT_THAT(text, HasSubstr("To bring the mount to the set-up:\n"));
+    EXPECT_THAT(text, HasSubstr("\nTo bring the mount to the set-up, turn in this order:\n"));
     for (const TurnAdvice& t : d.advice)
-        EXPECT_THAT(text, HasSubstr("  " + t.text + "\n"));
+        EXPECT_THAT(text, HasSubstr("  " + t.text.English() + "\n"));
+    // How sure, in words, before the advice.
+    EXPECT_THAT(text, HasSubstr("\n\nAt worst over the satellites at least 5\u00b0 up, the mount as found"));
     EXPECT_THAT(text, HasSubstr("  Dish declination: turn 0.7\u00b0 S, from 5.7\u00b0S to 6.4\u00b0S\n"));
     // One row per observation; the one without an offset shows none.
     for (const ObservationResidual& r : d.residuals)
@@ -152,6 +154,118 @@ TEST_F(DiagnoseCommand, JsonGivesTheFieldsByNameInTenthsAndDegrees)
         expected << QString::fromStdString(name);
     EXPECT_EQ(unresolved, expected);
     EXPECT_TRUE(unresolved.contains("poleNS"));
+
+    // How sure the set-up as found is, satellite by satellite.
+    EXPECT_EQ(o["precision"].toObject()["source"].toString(), QStringLiteral("estimated"));
+    EXPECT_DOUBLE_EQ(o["precision"].toObject()["motor"].toDouble(), d.precision.motor);
+    EXPECT_DOUBLE_EQ(o["uncertainty"].toObject()["worstMotor"].toDouble(), d.worstMotor);
+    EXPECT_DOUBLE_EQ(o["uncertainty"].toObject()["worstOffset"].toDouble(), d.worstOffset);
+    const QJsonArray predicted = o["predicted"].toArray();
+    ASSERT_EQ(predicted.size(), static_cast<qsizetype>(d.predicted.size()));
+    ASSERT_EQ(d.predicted.size(), 12u) << "every satellite of the list is up";
+    const std::vector<ArcRow> found = ComputeArcTable(FittedSettings(settings_, d), catalogue_);
+    for (qsizetype i = 0; i < predicted.size(); ++i) {
+        const QJsonObject p = predicted[i].toObject();
+        EXPECT_EQ(p["position"].toInt(), found[static_cast<std::size_t>(i)].position);
+        EXPECT_NEAR(p["motorAngle"].toDouble(), found[static_cast<std::size_t>(i)].motorAngle, 1e-9);
+        EXPECT_NEAR(p["offset"].toDouble(), found[static_cast<std::size_t>(i)].offset, 1e-9);
+        EXPECT_GT(p["motorSigma"].toDouble(), 0.0);
+        EXPECT_LE(p["motorSigma"].toDouble(), d.worstMotor);
+        EXPECT_LE(p["offsetSigma"].toDouble(), d.worstOffset);
+    }
+    EXPECT_EQ(o["warning"].isNull(), !d.warning.has_value());
+    if (d.warning)
+        EXPECT_EQ(o["warning"].toString().toStdString(), d.warning->English());
+    if (d.next.empty()) {
+        EXPECT_TRUE(o["next"].isNull());
+    } else {
+        EXPECT_EQ(o["next"].toObject()["position"].toInt(), d.next.front().position);
+        EXPECT_DOUBLE_EQ(o["next"].toObject()["worstAfter"].toDouble(), d.next.front().worstAfter);
+    }
+    ASSERT_EQ(o["advice"].toArray().size(), static_cast<qsizetype>(d.advice.size()));
+    EXPECT_EQ(o["advice"].toArray()[0].toString().toStdString(), d.advice[0].text.English());
+}
+
+TEST_F(DiagnoseCommand, TakesThePrecisionAndThePriorItIsGiven)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> options;
+        DiagnoseOptions expected;
+        const char* source;
+    };
+    DiagnoseOptions motorOnly, both, none;
+    motorOnly.precision = Precision{0.05, 0.1};
+    both.precision = Precision{0.05, 0.3};
+    none.priorDegrees = 0.0;
+    const Case cases[] = {{"MotorAlone", {"--precision", "0.05"}, motorOnly, "stated"},
+                          {"Both", {"--precision", "0.05,0.3"}, both, "stated"},
+                          {"NoPrior", {"--prior", "0"}, none, "estimated"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> args = {"diagnose", "--json", Path("a.zb"), Path("seen.csv")};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        ASSERT_EQ(Run(args), ExitOk) << err_.str();
+        const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(out_.str())).object();
+        const Diagnosis d = Diagnose(settings_, catalogue_, observations_, c.expected);
+        EXPECT_EQ(o["precision"].toObject()["source"].toString().toStdString(), c.source);
+        EXPECT_DOUBLE_EQ(o["precision"].toObject()["offset"].toDouble(), d.precision.offset);
+        EXPECT_DOUBLE_EQ(o["uncertainty"].toObject()["worstMotor"].toDouble(), d.worstMotor);
+        EXPECT_EQ(o["adjustments"].toObject()["declination"].toInt(), d.fitted[5]);
+    }
+    for (const char* bad : {"0", "-0.1", "abc", "0.1,", ",0.1", "0.1,0.2,0.3", "11", "nan", "0x1p-3"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(Run({"diagnose", Path("a.zb"), Path("seen.csv"), "--precision", bad}), ExitFailure);
+        EXPECT_THAT(err_.str(), StartsWith("--precision: "));
+        EXPECT_EQ(out_.str(), "");
+    }
+    for (const char* bad : {"-1", "31", "1,5", ""}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(Run({"diagnose", Path("a.zb"), Path("seen.csv"), "--prior", bad}), ExitFailure);
+        EXPECT_THAT(err_.str(), StartsWith("--prior: "));
+    }
+}
+
+// Two peaks of one satellite far apart: refused with their lines in the
+// file, nothing fitted, no advice, no file written.
+TEST_F(DiagnoseCommand, RefusesObservationsThatContradictEachOther)
+{
+    const auto line = [](const Observation& o) {
+        return WriteObservations({o}).substr(std::string(ObservationsHeader).size() + 1);
+    };
+    std::string text = std::string(ObservationsHeader) + "\n\n";  // a blank line 2
+    for (const Observation& o : observations_)
+        text += line(o);
+    const Observation& third = observations_[2];
+    text += line({third.position, third.motorAngle + 1.0, std::nullopt});
+    std::ofstream(Path("two.csv")) << text;
+    EXPECT_EQ(Run({"diagnose", Path("a.zb"), Path("two.csv"), "-o", Path("out.zb")}), ExitFailure);
+    EXPECT_EQ(err_.str(), Path("two.csv") + ": lines 5 and " + std::to_string(observations_.size() + 3)
+                              + " give two peaks of " + FormatSatelliteLabel(third.position)
+                              + " 1.00\u00b0 apart, far beyond the precision of 0.10\u00b0\n");
+    EXPECT_EQ(out_.str(), "");
+    EXPECT_FALSE(fs::exists(Path("out.zb")));
+    // Readings that coarse are no contradiction.
+    EXPECT_EQ(Run({"diagnose", Path("a.zb"), Path("two.csv"), "--precision", "0.5"}), ExitOk) << err_.str();
+}
+
+// Nothing observed yet: where to start.
+TEST_F(DiagnoseCommand, ProposesWhatToObserveFirst)
+{
+    std::ofstream(Path("none.csv")) << "position,motorAngle,offset\n";
+    const FirstObservations first = ProposeFirstObservations(settings_, catalogue_);
+    ASSERT_GE(first.positions.size(), 3u);
+    ASSERT_EQ(Run({"diagnose", Path("a.zb"), Path("none.csv")}), ExitOk) << err_.str();
+    std::string text = out_.str();
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    EXPECT_THAT(text,
+                StartsWith("Nothing observed yet. Measure these first, each its motor angle and offset: "
+                           + FormatSatelliteLabel(first.positions[0]) + ", "));
+    ASSERT_EQ(Run({"diagnose", "--json", Path("a.zb"), Path("none.csv")}), ExitOk) << err_.str();
+    const QJsonObject o = QJsonDocument::fromJson(QByteArray::fromStdString(out_.str())).object();
+    ASSERT_EQ(o["first"].toArray().size(), static_cast<qsizetype>(first.positions.size()));
+    EXPECT_EQ(o["first"].toArray()[0].toInt(), first.positions[0]);
+    EXPECT_DOUBLE_EQ(o["worstAfter"].toDouble(), first.worstAfter);
 }
 
 TEST_F(DiagnoseCommand, WritesTheMountAsFoundAsAFileThatOpensAgain)
@@ -193,8 +307,8 @@ TEST_F(DiagnoseCommand, RefusesWithOneLineNamingTheFileAndLine)
         {"NoHeader",
          {"diagnose", Path("a.zb"), Path("headless.csv")},
          Path("headless.csv") + ": line 1: the header must be position,motorAngle,offset"},
-        {"NoObservations",
-         {"diagnose", Path("a.zb"), Path("empty.csv")},
+        {"NoObservationsToWrite",
+         {"diagnose", Path("a.zb"), Path("empty.csv"), "-o", Path("out.zb")},
          Path("empty.csv") + ": no observations"},
         {"BelowHorizon",
          {"diagnose", Path("a.zb"), Path("low.csv")},

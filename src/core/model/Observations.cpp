@@ -206,8 +206,11 @@ std::optional<int> ParseObservedPosition(std::string_view s)
     return east ? tenths : (3600 - tenths) % 3600;
 }
 
-std::vector<Observation> ParseObservations(std::string_view text, const MountSettings* setUp)
+std::vector<Observation> ParseObservations(std::string_view text, const MountSettings* setUp,
+                                           std::vector<int>* lines)
 {
+    if (lines)
+        lines->clear();
     // A byte-order mark from a spreadsheet is not part of the header.
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
@@ -235,6 +238,8 @@ std::vector<Observation> ParseObservations(std::string_view text, const MountSet
             }
         } else if (!Trimmed(line).empty()) {
             rows.push_back(ParseRow(line, number, faceTiltsWith));
+            if (lines)
+                lines->push_back(number);
         }
     }
     return rows;

@@ -54,8 +54,10 @@ std::optional<int> ParseObservedPosition(std::string_view text);
 
 // The header line first (LF or CR LF line ends, blank lines skipped), then
 // one row per observation. Face tilts become offsets with setUp's dish and
-// mount; without a set-up they are refused. Throws ObservationsError.
-std::vector<Observation> ParseObservations(std::string_view text, const MountSettings* setUp = nullptr);
+// mount; without a set-up they are refused. lines, when given, receives the
+// line number of each observation. Throws ObservationsError.
+std::vector<Observation> ParseObservations(std::string_view text, const MountSettings* setUp = nullptr,
+                                           std::vector<int>* lines = nullptr);
 std::vector<Observation> ReadObservations(std::istream& in, const MountSettings* setUp = nullptr);
 
 // The CSV text that parses back to the same observations: labels for the

@@ -13,10 +13,12 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPainter>
 #include <QPrintDialog>
@@ -52,21 +54,37 @@ QString Residual(const std::optional<double>& degrees)
 }
 
 // A number as typed here: the user's own decimal comma or a point, with or
-// without a degree sign. Empty when blank, null when it does not read.
-std::optional<std::optional<double>> ReadCell(const QTableWidgetItem* item)
+// without a degree sign; never with a thousands separator, so that "0.123"
+// stays a number of degrees in German too. Empty when blank, null when it
+// does not read.
+std::optional<std::optional<double>> ReadNumber(QString text)
 {
-    QString text = item ? item->text().trimmed() : QString();
     text.remove(QChar(0x00B0));
     text = text.trimmed();
     if (text.isEmpty())
         return std::optional<double>();
     bool ok = false;
-    double value = QLocale().toDouble(text, &ok);
-    if (!ok)
-        value = QLocale::c().toDouble(text, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return std::optional<double>(value);
+    for (QLocale locale : {QLocale(), QLocale::c()}) {
+        locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+        const double value = locale.toDouble(text, &ok);
+        if (ok && std::isfinite(value))
+            return std::optional<double>(value);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::optional<double>> ReadCell(const QTableWidgetItem* item)
+{
+    return ReadNumber(item ? item->text() : QString());
+}
+
+// Sentences of the core, one after another.
+QString Sentences(const std::vector<Message>& sentences)
+{
+    QStringList text;
+    for (const Message& m : sentences)
+        text << CoreText(m);
+    return text.join(QLatin1Char(' '));
 }
 
 QTableWidget* ReportTable(const QStringList& headings, QWidget* parent)
@@ -90,17 +108,6 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment = Qt::AlignL
 }
 
 }  // namespace
-
-QString CDiagnoseDialog::AdviceText(const TurnAdvice& t) const
-{
-    // "Pole N/S: turn 0.7° S, from 1.2°N to 0.5°N": from the mount as found to the set-up.
-    const AdjustmentInfo& a = Adjustments[static_cast<std::size_t>(t.adjustment)];
-    const auto tenths = [&a](int value) { return Utf8(FormatTenths(value, a.positive, a.negative)); };
-    const int fitted = diagnosis_ ? diagnosis_->fitted[static_cast<std::size_t>(t.adjustment)] : 0;
-    return tr("%1: turn %2\u00b0 %3, from %4 to %5")
-        .arg(AdjustmentText(a.title), QString::number(t.degrees, 'f', 1), QString(QLatin1Char(t.direction)),
-             tenths(fitted), tenths(settings_.*(a.value)));
-}
 
 CDiagnoseDialog::CDiagnoseDialog(const MountSettings& settings, const SatelliteCatalogue& catalogue,
                                  const QString& title, QWidget* parent)
@@ -149,10 +156,27 @@ CDiagnoseDialog::CDiagnoseDialog(const MountSettings& settings, const SatelliteC
     observationButtons->addStretch();
     observationButtons->addWidget(fit_);
 
+    motorPrecision_ = new QLineEdit(this);
+    offsetPrecision_ = new QLineEdit(this);
+    auto* precision = new QFormLayout;
+    precision->addRow(tr("P&recision of the motor angle (1\u03c3, \u00b0):"), motorPrecision_);
+    precision->addRow(tr("Precision of the &offset (1\u03c3, \u00b0):"), offsetPrecision_);
+    for (QLineEdit* edit : {motorPrecision_, offsetPrecision_}) {
+        edit->setPlaceholderText(tr("from the residuals"));
+        edit->setToolTip(
+            tr("How well you find a signal's peak, in degrees: about %1 for the motor angle and "
+               "%2 for the offset with a signal meter. Leave empty to estimate it from the "
+               "residuals.")
+                .arg(QLocale().toString(FieldPrecision.motor), QLocale().toString(FieldPrecision.offset)));
+        // A report for another precision than the one typed would mislead.
+        connect(edit, &QLineEdit::textEdited, this, &CDiagnoseDialog::ClearReport);
+    }
+
     auto* observed = new QGroupBox(tr("Observations"), this);
     auto* observedLayout = new QVBoxLayout(observed);
     observedLayout->addWidget(intro);
     observedLayout->addWidget(observations_, 1);
+    observedLayout->addLayout(precision);
     observedLayout->addLayout(observationButtons);
 
     adjustments_ = ReportTable({tr("Adjustment"), tr("Set-up"), tr("As found"), tr("Change")}, this);
@@ -167,8 +191,16 @@ CDiagnoseDialog::CDiagnoseDialog(const MountSettings& settings, const SatelliteC
     residuals_->setObjectName(QStringLiteral("residuals"));
     rms_ = new QLabel(this);
     notes_ = new QLabel(this);
-    notes_->setWordWrap(true);
-    notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    uncertainty_ = new QLabel(this);
+    warning_ = new QLabel(this);
+    next_ = new QLabel(this);
+    for (QLabel* label : {notes_, uncertainty_, warning_, next_}) {
+        label->setWordWrap(true);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    QPalette red = warning_->palette();
+    red.setColor(QPalette::WindowText, Qt::darkRed);
+    warning_->setPalette(red);
 
     auto* report = new QGroupBox(tr("Report"), this);
     auto* reportLayout = new QVBoxLayout(report);
@@ -183,12 +215,20 @@ CDiagnoseDialog::CDiagnoseDialog(const MountSettings& settings, const SatelliteC
     auto* turn = new QGroupBox(tr("What to turn"), this);
     auto* turnLayout = new QVBoxLayout(turn);
     turnLayout->addWidget(advice_);
+    turnLayout->addStretch();
+    auto* sure = new QGroupBox(tr("How sure"), this);
+    auto* sureLayout = new QVBoxLayout(sure);
+    sureLayout->addWidget(uncertainty_);
+    sureLayout->addWidget(warning_);
+    sureLayout->addWidget(next_);
+    sureLayout->addStretch();
+    auto* judgement = new QHBoxLayout;
+    judgement->addWidget(turn, 1);
+    judgement->addWidget(sure, 1);
 
     message_ = new QLabel(this);
     message_->setWordWrap(true);
-    QPalette warning = message_->palette();
-    warning.setColor(QPalette::WindowText, Qt::darkRed);
-    message_->setPalette(warning);
+    message_->setPalette(red);
 
     showFound_ = new QPushButton(tr("&Show the mount as found"), this);
     print_ = new QPushButton(tr("&Print..."), this);
@@ -211,10 +251,10 @@ CDiagnoseDialog::CDiagnoseDialog(const MountSettings& settings, const SatelliteC
     columns->addWidget(report, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
-    layout->addWidget(turn);
+    layout->addLayout(judgement);
     layout->addWidget(message_);
     layout->addLayout(bottom);
-    resize(960, 640);
+    resize(1000, 720);
     ClearReport();
 }
 
@@ -242,10 +282,22 @@ void CDiagnoseDialog::AddRow(int position)
     }
 }
 
-std::vector<Observation> CDiagnoseDialog::TypedObservations(QString& error) const
+int CDiagnoseDialog::RowFor(int position)
+{
+    for (int row = 0; row < observations_->rowCount(); ++row) {
+        if (observations_->item(row, SatelliteColumn)->data(Qt::UserRole).toInt() == position)
+            return row;
+    }
+    AddRow(position);
+    return observations_->rowCount() - 1;
+}
+
+std::vector<Observation> CDiagnoseDialog::TypedObservations(QString& error, std::vector<int>* rows) const
 {
     std::vector<Observation> typed;
     error.clear();
+    if (rows)
+        rows->clear();
     for (int row = 0; row < observations_->rowCount(); ++row) {
         const int position = observations_->item(row, SatelliteColumn)->data(Qt::UserRole).toInt();
         const QString label = Utf8(FormatSatelliteLabel(position));
@@ -261,29 +313,66 @@ std::vector<Observation> CDiagnoseDialog::TypedObservations(QString& error) cons
             error = tr("%1: the offset is out of range (-90 to 90 degrees)").arg(label);
         else if (!*motor && *offset)
             error = tr("%1: an offset needs the motor angle it was found at").arg(label);
-        if (!error.isEmpty())
+        if (!error.isEmpty()) {
+            if (rows)
+                rows->clear();
             return {};
-        if (*motor)
+        }
+        if (*motor) {
             typed.push_back({position, **motor, *offset});
+            if (rows)
+                rows->push_back(row + 1);
+        }
     }
     return typed;
+}
+
+std::optional<Precision> CDiagnoseDialog::TypedPrecision(QString& error) const
+{
+    error.clear();
+    std::optional<double> read[2];
+    const QLineEdit* edits[2] = {motorPrecision_, offsetPrecision_};
+    for (int i = 0; i < 2; ++i) {
+        const auto value = ReadNumber(edits[i]->text());
+        if (!value || (*value && (**value <= 0.0 || **value > MaxPrecisionDegrees))) {
+            error = (i == 0 ? tr("The precision of the motor angle is not a number of degrees above 0 to %1")
+                            : tr("The precision of the offset is not a number of degrees above 0 to %1"))
+                        .arg(QLocale().toString(MaxPrecisionDegrees));
+            return std::nullopt;
+        }
+        read[i] = *value;
+    }
+    if (!read[0] && !read[1])
+        return std::nullopt;
+    return StatedPrecision(read[0], read[1]);
 }
 
 bool CDiagnoseDialog::Fit()
 {
     ClearReport();
     QString error;
-    const std::vector<Observation> typed = TypedObservations(error);
+    DiagnoseOptions options;
+    const std::vector<Observation> typed = TypedObservations(error, &options.lines);
+    if (error.isEmpty())
+        options.precision = TypedPrecision(error);
     if (!error.isEmpty()) {
         ShowMessage(error);
         return false;
     }
     if (typed.empty()) {
-        ShowMessage(tr("Type the motor angle of at least one satellite."));
+        // Where to start, with a row for each.
+        const FirstObservations first = ProposeFirstObservations(settings_, catalogue_, options);
+        QString text = tr("Type the motor angle of at least one satellite.");
+        if (!first.positions.empty()) {
+            text += QLatin1Char(' ') + CoreText(first.text);
+            for (int position : first.positions)
+                RowFor(position);
+        }
+        ShowMessage(text);
         return false;
     }
     try {
-        diagnosis_ = Diagnose(settings_, catalogue_, typed);
+        diagnosis_ = Diagnose(settings_, catalogue_, typed, options);
     } catch (const DiagnoseError& e) {
         ShowMessage(CoreText(e.message()));
         return false;
@@ -323,8 +412,10 @@ void CDiagnoseDialog::ClearReport()
         adjustments_->setItem(i, 3, Cell(QString()));
     }
     residuals_->setRowCount(0);
-    rms_->clear();
-    notes_->clear();
+    for (QLabel* label : {rms_, notes_, uncertainty_, warning_, next_})
+        label->clear();
+    warning_->hide();
+    next_->hide();
     advice_->setText(tr("Fit to see what to turn."));
     message_->clear();
     for (QPushButton* button : {showFound_, print_, preview_})
@@ -365,20 +456,24 @@ void CDiagnoseDialog::FillReport()
     }
     QString notes = tr("Undetermined: %1")
                         .arg(unresolved.isEmpty() ? tr("nothing") : unresolved.join(QStringLiteral(", ")));
-    if (!unresolved.isEmpty()) {
-        notes += QLatin1Char('\n')
-                 + tr("The observations cannot tell these adjustments apart; they stay as set up.");
-        if (d.separatingSatellite)
-            notes += QLatin1Char(' ')
-                     + tr("Observing the satellite at %1 would tell them apart.")
-                           .arg(Utf8(FormatSatelliteLabel(*d.separatingSatellite)));
-    }
+    if (!d.explanation.empty())
+        notes += QLatin1Char('\n') + Sentences(d.explanation);
     notes_->setText(notes);
-    QStringList advice;
+    uncertainty_->setText(CoreText(d.uncertainty));
+    warning_->setText(d.warning ? CoreText(*d.warning) : QString());
+    warning_->setVisible(d.warning.has_value());
+    next_->setVisible(d.nextText.has_value());
+    if (d.nextText) {
+        next_->setText(CoreText(*d.nextText));
+        // Its row, ready to type into.
+        const int row = RowFor(d.next.front().position);
+        observations_->setCurrentCell(row, MotorColumn);
+        observations_->scrollToItem(observations_->item(row, MotorColumn));
+    }
+    QStringList advice = {CoreText(d.adviceHeading)};
     for (const TurnAdvice& t : d.advice)
-        advice << AdviceText(t);
-    advice_->setText(advice.isEmpty() ? tr("Nothing to turn: the mount stands as the set-up.")
-                                      : advice.join(QStringLiteral("\n")));
+        advice << QStringLiteral("  ") + CoreText(t.text);
+    advice_->setText(advice.join(QLatin1Char('\n')));
     for (QPushButton* button : {showFound_, print_, preview_})
         button->setEnabled(true);
 }
@@ -493,67 +588,119 @@ bool CDiagnoseDialog::PrintAdvice(QPrinter& printer)
         return false;
     }
     // The painter's origin is the corner of the printable area.
-    PaintPage(painter,
-              QRect(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    PaintPages(painter, printer,
+               QRect(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
     return painter.end();
 }
 
-void CDiagnoseDialog::PaintPage(QPainter& painter, const QRect& page) const
+std::vector<CDiagnoseDialog::PageLine> CDiagnoseDialog::PageLines() const
 {
+    std::vector<PageLine> lines;
+    if (!diagnosis_)
+        return lines;
     const Diagnosis& d = *diagnosis_;
-    QFont body = font();
-    body.setPointSize(10);
-    QFont heading = body;
+    const auto add = [&lines](PageLine::Style style, QStringList cells, QList<int> columns = {}) {
+        lines.push_back({style, std::move(cells), std::move(columns)});
+    };
+    add(PageLine::Heading, {tr("%1: what to turn").arg(title_)});
+    add(PageLine::Text, {Utf8(FormatSite(settings_.latitude, settings_.longitude, settings_.altitude))});
+    add(PageLine::Gap, {});
+    add(PageLine::Text, {CoreText(d.adviceHeading)});
+    for (const TurnAdvice& t : d.advice)
+        add(PageLine::BoldParagraph, {QStringLiteral("\u2022  ") + CoreText(t.text)});
+    add(PageLine::Gap, {});
+
+    if (d.warning)
+        add(PageLine::BoldParagraph, {CoreText(*d.warning)});
+    if (d.nextText) {
+        add(PageLine::Text, {tr("Satellites to peak next, in this order:")});
+        for (const NextObservation& n : d.next) {
+            add(PageLine::Text, {Utf8(FormatSatelliteLabel(n.position)),
+                                 tr("worst 1\u03c3 then %1\u00b0").arg(n.worstAfter, 0, 'f', 2)});
+        }
+        add(PageLine::Gap, {});
+    }
+
+    // To store the positions in the receiver: where the mount as found turns
+    // for each chosen satellite, and where the receiver would turn by itself.
+    add(PageLine::Text, {tr("Chosen satellites, for the mount as found:")});
+    const QList<int> columns = {0, 1, 3, 4};
+    add(PageLine::Bold, {tr("Satellite"), tr("Name"), tr("Motor"), tr("Receiver")}, columns);
+    for (const MissRow& r : ComputeMissTable(MountAsFound(), catalogue_)) {
+        if (r.visible)
+            add(PageLine::Text,
+                {Utf8(r.label), Utf8(PrintableText(r.name)).left(24), Utf8(r.motor), Utf8(r.receiver)},
+                columns);
+    }
+    add(PageLine::Gap, {});
+
+    add(PageLine::Text, {tr("Observed minus computed, degrees:")});
+    add(PageLine::Bold, {tr("Satellite"), tr("Motor, set-up"), tr("Motor, found"), tr("Offset, set-up"),
+                         tr("Offset, found")});
+    for (const ObservationResidual& r : d.residuals) {
+        add(PageLine::Text, {Utf8(FormatSatelliteLabel(r.position)), Signed(r.motorBefore),
+                             Signed(r.motorAfter), Residual(r.offsetBefore), Residual(r.offsetAfter)});
+    }
+    add(PageLine::Text, {rms_->text()});
+    add(PageLine::Gap, {});
+    add(PageLine::Paragraph, {notes_->text()});
+    add(PageLine::Paragraph, {uncertainty_->text()});
+    return lines;
+}
+
+QString CDiagnoseDialog::PageText() const
+{
+    QStringList text;
+    for (const PageLine& line : PageLines())
+        text << line.cells.join(QLatin1Char('\t'));
+    return text.join(QLatin1Char('\n'));
+}
+
+void CDiagnoseDialog::PaintPages(QPainter& painter, QPrinter& printer, const QRect& page) const
+{
+    QFont text = font();
+    text.setPointSize(10);
+    QFont heading = text;
     heading.setPointSize(16);
     heading.setBold(true);
-    QFont bold = body;
+    QFont bold = text;
     bold.setBold(true);
+    const int gap = QFontMetrics(text, painter.device()).height();
+    const int column = QFontMetrics(bold, painter.device()).horizontalAdvance(tr("Offset, set-up")) + gap;
 
     int y = page.top();
-    const auto line = [&](const QFont& f, const QString& text, int x = 0) {
+    for (const PageLine& line : PageLines()) {
+        if (line.style == PageLine::Gap) {
+            y += gap;
+            continue;
+        }
+        const QFont& f = line.style == PageLine::Heading                                         ? heading
+                         : line.style == PageLine::Bold || line.style == PageLine::BoldParagraph ? bold
+                                                                                                 : text;
         painter.setFont(f);
         const QFontMetrics metrics(f, painter.device());
-        painter.drawText(page.left() + x, y + metrics.ascent(), text);
-        return metrics.height();
-    };
-    const auto paragraph = [&](const QFont& f, const QString& text) {
-        painter.setFont(f);
-        const QRect box(page.left(), y, page.width(), page.bottom() - y);
-        const QRect used = painter.boundingRect(box, Qt::TextWordWrap, text);
-        painter.drawText(box, Qt::TextWordWrap, text);
-        y += used.height();
-    };
-    const int gap = QFontMetrics(body, painter.device()).height();
-
-    y += line(heading, tr("%1: what to turn").arg(title_));
-    y += line(body, Utf8(FormatSite(settings_.latitude, settings_.longitude, settings_.altitude)));
-    y += gap;
-    if (d.advice.empty()) {
-        y += line(body, tr("Nothing to turn: the mount stands as the set-up."));
-    } else {
-        for (const TurnAdvice& t : d.advice)
-            y += line(bold, QStringLiteral("\u2022  ") + AdviceText(t));
-    }
-    y += gap;
-
-    y += line(body, tr("Observed minus computed, degrees:"));
-    const QStringList headings = {tr("Satellite"), tr("Motor, set-up"), tr("Motor, found"),
-                                  tr("Offset, set-up"), tr("Offset, found")};
-    const int column = QFontMetrics(bold, painter.device()).horizontalAdvance(tr("Offset, set-up")) + gap;
-    const auto row = [&](const QFont& f, const QStringList& cells) {
-        int height = 0;
-        for (int i = 0; i < cells.size(); ++i)
-            height = line(f, cells[i], i * column);
+        const bool wraps = line.style == PageLine::Paragraph || line.style == PageLine::BoldParagraph;
+        const int height = wraps ? painter
+                                       .boundingRect(QRect(page.left(), y, page.width(), page.height()),
+                                                     Qt::TextWordWrap, line.cells.value(0))
+                                       .height()
+                                 : metrics.height();
+        // A new page when the line would not fit on this one.
+        if (y + height > page.bottom() && y > page.top()) {
+            printer.newPage();
+            y = page.top();
+        }
+        if (wraps) {
+            painter.drawText(QRect(page.left(), y, page.width(), height), Qt::TextWordWrap,
+                             line.cells.value(0));
+        } else {
+            for (int i = 0; i < line.cells.size(); ++i) {
+                const int x = (line.columns.isEmpty() ? i : line.columns[i]) * column;
+                painter.drawText(page.left() + x, y + metrics.ascent(), line.cells[i]);
+            }
+        }
         y += height;
-    };
-    row(bold, headings);
-    for (const ObservationResidual& r : d.residuals) {
-        row(body, {Utf8(FormatSatelliteLabel(r.position)), Signed(r.motorBefore), Signed(r.motorAfter),
-                   Residual(r.offsetBefore), Residual(r.offsetAfter)});
     }
-    y += line(body, rms_->text());
-    y += gap;
-    paragraph(body, notes_->text());
 }
 
 }  // namespace zenbelts

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QLabel;
+class QLineEdit;
 class QPainter;
 class QPushButton;
 class QTableWidget;
@@ -35,16 +36,26 @@ public:
     QTableWidget* ResidualsTable() const { return residuals_; }
     QLabel* RmsLabel() const { return rms_; }
     QLabel* NotesLabel() const { return notes_; }
+    QLabel* UncertaintyLabel() const { return uncertainty_; }
+    QLabel* WarningLabel() const { return warning_; }
+    QLabel* NextLabel() const { return next_; }
     QLabel* AdviceLabel() const { return advice_; }
     QLabel* MessageLabel() const { return message_; }
+    // How well the peaks were found, degrees (1σ); empty: from the residuals.
+    QLineEdit* MotorPrecisionEdit() const { return motorPrecision_; }
+    QLineEdit* OffsetPrecisionEdit() const { return offsetPrecision_; }
     QPushButton* FitButton() const { return fit_; }
     QPushButton* ShowFoundButton() const { return showFound_; }
     QPushButton* PrintButton() const { return print_; }
     QPushButton* PreviewButton() const { return preview_; }
 
     // The rows with a motor angle typed; error names the row of the first
-    // cell that does not read, and the result is then empty.
-    std::vector<Observation> TypedObservations(QString& error) const;
+    // cell that does not read, and the result is then empty. rows, when
+    // given, receives the table row (from 1) of each.
+    std::vector<Observation> TypedObservations(QString& error, std::vector<int>* rows = nullptr) const;
+    // The precision typed, none when both fields are empty; error when a
+    // field does not read.
+    std::optional<Precision> TypedPrecision(QString& error) const;
     // Fits, fills the report; false with the reason in the message line.
     bool Fit();
     const std::optional<Diagnosis>& Result() const { return diagnosis_; }
@@ -57,15 +68,19 @@ public:
     bool ImportFrom(const QString& path, QString& error);
     bool ExportTo(const QString& path, QString& error);
 
-    // The page of advice: title, what to turn, the residuals. Only after a fit.
+    // The page of advice: title, what to turn, the satellites to peak next,
+    // the residuals, and the motor angle of every chosen satellite as the
+    // mount as found needs it beside the receiver's own. Only after a fit.
     bool PrintAdvice(QPrinter& printer);
+    // The words of that page, a line each, cells apart by tabs.
+    QString PageText() const;
 
 signals:
     void mountAsFound(const zenbelts::MountSettings& settings, const QString& title);
 
 private:
-    // One line of advice in the user's language.
-    QString AdviceText(const TurnAdvice& advice) const;
+    // The row of a satellite, added when there is none.
+    int RowFor(int position);
     void AddRow(int position);
     void ClearReport();
     void FillReport();
@@ -74,7 +89,16 @@ private:
     void OnExport();
     void OnPrint();
     void OnPreview();
-    void PaintPage(QPainter& painter, const QRect& page) const;
+    // One line of the printed page: a heading, a line of text or a row of a
+    // table (cells at the given columns, or one after another), or a
+    // paragraph that wraps.
+    struct PageLine {
+        enum Style { Heading, Text, Bold, Paragraph, BoldParagraph, Gap } style;
+        QStringList cells;
+        QList<int> columns;
+    };
+    std::vector<PageLine> PageLines() const;
+    void PaintPages(QPainter& painter, QPrinter& printer, const QRect& page) const;
 
     const MountSettings settings_;
     const SatelliteCatalogue& catalogue_;
@@ -85,7 +109,8 @@ private:
     QTableWidget* observations_;
     QTableWidget* adjustments_;
     QTableWidget* residuals_;
-    QLabel *rms_, *notes_, *advice_, *message_;
+    QLabel *rms_, *notes_, *uncertainty_, *warning_, *next_, *advice_, *message_;
+    QLineEdit *motorPrecision_, *offsetPrecision_;
     QPushButton *fit_, *showFound_, *print_, *preview_;
 };
 

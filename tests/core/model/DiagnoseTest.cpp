@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <sstream>
 
@@ -180,6 +182,14 @@ SatelliteCatalogue EveryTwoDegrees()
 
 using testing_support::At;
 
+std::string Explanation(const Diagnosis& d)
+{
+    std::string text;
+    for (const Message& m : d.explanation)
+        text += m.English() + " ";
+    return text;
+}
+
 std::vector<int> Visible(const MountSettings& s, const SatelliteCatalogue& catalogue)
 {
     std::vector<int> positions;
@@ -302,11 +312,12 @@ TEST_P(DiagnoseFit, ReproducesEverySatelliteUp)
         }
     }
     ASSERT_TRUE(HasValidInputs(file));
-    // Whole tenths reproduce the fit to what rounding can: with every
-    // adjustment free, the lattice of tenths is fine enough along the beam;
-    // an adjustment held at its limit takes away a way to make up for another
-    // one's rounding, which can cost up to half a tenth more.
-    const double wholeTenths = c.limit ? 0.1 : 0.05;
+    // Whole tenths reproduce the fit to what rounding can: the pole stays as
+    // set up, so each of the four adjustments left rounds by up to half a
+    // tenth, and at the ends of the arc their effects on an angle add up;
+    // an adjustment held at its limit takes away a way to make up for
+    // another one's rounding, which can cost up to half a tenth more.
+    const double rounding = c.limit ? 0.2 : 0.15;
     for (unsigned seed = 1; seed <= 6; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         std::mt19937 random(seed);
@@ -318,15 +329,15 @@ TEST_P(DiagnoseFit, ReproducesEverySatelliteUp)
         const Misfit exact = CompareExact(truth, d, catalogue);
         EXPECT_LE(exact.motor, 0.05);
         const Misfit whole = Compare(truth, fitted, catalogue);
-        EXPECT_LE(whole.motor, wholeTenths);
+        EXPECT_LE(whole.motor, exact.motor + rounding);
         if (c.offsets) {
             EXPECT_LE(exact.offset, 0.05);
-            EXPECT_LE(whole.offset, wholeTenths);
+            EXPECT_LE(whole.offset, exact.offset + rounding);
         }
         EXPECT_EQ(Values(fitted), d.fitted);
         EXPECT_TRUE(StoresAndLoadsTheSame(fitted));
 
-        EXPECT_LT(d.rmsAfter, wholeTenths);
+        EXPECT_LT(d.rmsAfter, rounding);
         EXPECT_LT(d.rmsAfter, d.rmsBefore);
         ASSERT_EQ(d.residuals.size(), observed.size());
         for (std::size_t i = 0; i < observed.size(); ++i) {
@@ -390,7 +401,9 @@ TEST(Diagnose, ExactFitOfAContinuousMount)
                 const PredictedAngles a = PredictAngles(file, truth, position);
                 observed.push_back({position, a.motorAngle + noise(random), a.offset + noise(random)});
             }
-            const Diagnosis d = Diagnose(file, catalogue, observed);
+            DiagnoseOptions precise;
+            precise.precision = Precision{0.01, 0.01};
+            const Diagnosis d = Diagnose(file, catalogue, observed, precise);
             double worst = 0.0;
             for (int position : visible) {
                 const PredictedAngles t = PredictAngles(file, truth, position);
@@ -481,7 +494,7 @@ TEST(Diagnose, AdvisesTurningBackTheWayTheMountIsOff)
         const std::string turn = "Dish declination: turn " + std::to_string(std::abs(c.move) / 10) + "."
                                  + std::to_string(std::abs(c.move) % 10) + "\xC2\xB0 " + c.direction
                                  + ", from ";
-        EXPECT_EQ(d.advice[0].text.substr(0, turn.size()), turn);
+        EXPECT_EQ(d.advice[0].text.English().substr(0, turn.size()), turn);
         EXPECT_FALSE(d.autoDeclination);
         const MountSettings fitted = FittedSettings(file, d);
         EXPECT_EQ(fitted.autoDeclination, 0);
@@ -515,8 +528,8 @@ TEST(Diagnose, KeepsIndistinguishableAdjustmentsWithinTheirLimits)
                                        [](const TurnAdvice& t) { return t.adjustment == 0; });
         ASSERT_NE(pole, d.advice.end());
         EXPECT_EQ(pole->direction, 'S');
-        EXPECT_NE(d.explanation.find("Pole N/S and Motor elevation move the beam alike"), std::string::npos)
-            << d.explanation;
+        EXPECT_NE(Explanation(d).find("Pole N/S and Motor elevation move the beam alike"), std::string::npos)
+            << Explanation(d);
     }
 }
 
@@ -547,13 +560,15 @@ TEST(Diagnose, TwoSatellitesNameWhatIsUndetermined)
         EXPECT_NE(std::find(d.unresolved.begin(), d.unresolved.end(), std::string(c.mustName)),
                   d.unresolved.end());
         EXPECT_LT(d.determined, d.determinable);
-        EXPECT_NE(d.explanation.find("These observations"), std::string::npos) << d.explanation;
-        ASSERT_TRUE(d.separatingSatellite.has_value());
-        EXPECT_TRUE(std::binary_search(visible.begin(), visible.end(), *d.separatingSatellite));
-        EXPECT_NE(d.explanation.find(FormatSatelliteLabel(*d.separatingSatellite)), std::string::npos);
+        EXPECT_NE(Explanation(d).find("These observations"), std::string::npos) << Explanation(d);
+        ASSERT_FALSE(d.next.empty());
+        EXPECT_TRUE(std::binary_search(visible.begin(), visible.end(), d.next.front().position));
+        ASSERT_TRUE(d.nextText.has_value());
+        EXPECT_NE(d.nextText->English().find(FormatSatelliteLabel(d.next.front().position)),
+                  std::string::npos);
 
         const std::vector<ArcRow> table = ComputeArcTable(truth, catalogue);
-        const ArcRow& row = table[static_cast<std::size_t>(*d.separatingSatellite / 20)];
+        const ArcRow& row = table[static_cast<std::size_t>(d.next.front().position / 20)];
         observed.push_back({row.position, row.motorAngle, row.offset});
         EXPECT_GT(Diagnose(file, catalogue, observed).determined, d.determined);
         EXPECT_TRUE(StoresAndLoadsTheSame(FittedSettings(file, d)));
@@ -571,6 +586,491 @@ TEST(Diagnose, RefusesWhatCannotBeUsed)
         FAIL() << "accepted";
     } catch (const DiagnoseError& e) {
         EXPECT_STREQ(e.what(), "100.0\xC2\xB0W is below the horizon here");
+    }
+}
+
+}  // namespace
+}  // namespace zenbelts
+
+namespace zenbelts {
+namespace {
+
+// ---- How sure the fit is ----
+
+// A real mount: off the set-up by `spread` degrees (1σ) in each adjustment,
+// inside its limits as a real mount must be, continuous.
+std::array<double, 6> Drawn(const MountSettings& file, double spread, std::mt19937& random)
+{
+    std::normal_distribution<double> off(0.0, spread * 10);
+    MountSettings t = file;
+    t.autoDeclination = 0;
+    for (std::size_t i = 0; i < 5; ++i) {
+        const AdjustmentInfo& a = Adjustments[i];
+        t.*(a.value)
+            = std::clamp(t.*(a.value) + static_cast<int>(std::lround(off(random))), a.Lower(t), a.Upper(t));
+    }
+    t.Recalculate(false);
+    t.declination = std::clamp(t.declinationAuto + (file.declination - file.declinationAuto)
+                                   + static_cast<int>(std::lround(off(random))),
+                               Adjustments[5].Lower(t), Adjustments[5].Upper(t));
+    t.Recalculate(false);
+    std::uniform_real_distribution<double> within(-0.05, 0.05);
+    std::array<double, 6> degrees{};
+    for (std::size_t i = 0; i < 6; ++i)
+        degrees[i] = Values(t)[i] / 10.0 + within(random);
+    return degrees;
+}
+
+std::vector<Observation> Seen(const MountSettings& file, const std::array<double, 6>& truth,
+                              const std::vector<int>& positions, double motorNoise, bool offsets,
+                              std::mt19937& random)
+{
+    std::normal_distribution<double> noise(0.0, 1.0);
+    std::vector<Observation> observed;
+    for (int position : positions) {
+        const PredictedAngles a = PredictAngles(file, truth, position);
+        Observation o{position, a.motorAngle + motorNoise * noise(random), std::nullopt};
+        if (offsets)
+            o.offset = a.offset + 2 * motorNoise * noise(random);
+        observed.push_back(o);
+    }
+    return observed;
+}
+
+double WorstMotorError(const MountSettings& file, const std::array<double, 6>& truth,
+                       const std::array<double, 6>& fit, const std::vector<int>& visible)
+{
+    double worst = 0.0;
+    for (int position : visible) {
+        const double t = PredictAngles(file, truth, position).motorAngle;
+        const double f = PredictAngles(file, fit, position).motorAngle;
+        worst = std::max(worst, std::fabs(std::remainder(t - f, 360.0)));
+    }
+    return worst;
+}
+
+// The best estimate linear in the observed motor angles for a prior of
+// `prior` degrees per adjustment around the set-up and a known noise: the
+// model linearised at the set-up by central differences.
+std::array<double, 6> LinearBayes(const MountSettings& file, const std::vector<Observation>& observed,
+                                  double noise, double prior)
+{
+    std::array<double, 6> start{};
+    for (std::size_t i = 0; i < 6; ++i)
+        start[i] = Values(file)[i] / 10.0;
+    // Normal equations of the observations and the prior, by Gauss-Jordan.
+    double a[6][7] = {};
+    for (std::size_t i = 0; i < 6; ++i)
+        a[i][i] = 1.0 / (prior * prior);
+    for (const Observation& o : observed) {
+        double row[6];
+        for (std::size_t i = 0; i < 6; ++i) {
+            std::array<double, 6> plus = start, minus = start;
+            plus[i] += 1e-4;
+            minus[i] -= 1e-4;
+            row[i] = (PredictAngles(file, plus, o.position).motorAngle
+                      - PredictAngles(file, minus, o.position).motorAngle)
+                     / 2e-4;
+        }
+        const double r
+            = std::remainder(o.motorAngle - PredictAngles(file, start, o.position).motorAngle, 360.0);
+        for (std::size_t i = 0; i < 6; ++i) {
+            for (std::size_t k = 0; k < 6; ++k)
+                a[i][k] += row[i] * row[k] / (noise * noise);
+            a[i][6] += row[i] * r / (noise * noise);
+        }
+    }
+    for (std::size_t i = 0; i < 6; ++i) {
+        for (std::size_t k = 0; k < 6; ++k) {
+            if (k == i)
+                continue;
+            const double f = a[k][i] / a[i][i];
+            for (std::size_t m = i; m < 7; ++m)
+                a[k][m] -= f * a[i][m];
+        }
+    }
+    std::array<double, 6> estimate = start;
+    for (std::size_t i = 0; i < 6; ++i)
+        estimate[i] += a[i][6] / a[i][i];
+    return estimate;
+}
+
+// A site anywhere within 60° of the equator.
+MountSettings AnySite(const SatelliteCatalogue& catalogue, std::mt19937& random)
+{
+    std::uniform_int_distribution<int> latitude(-3600, 3600), longitude(-10799, 10800);
+    const int north = latitude(random);
+    return At(north, longitude(random), catalogue);
+}
+
+std::vector<int> AnyOf(std::vector<int> positions, int count, std::mt19937& random)
+{
+    std::shuffle(positions.begin(), positions.end(), random);
+    positions.resize(static_cast<std::size_t>(count));
+    return positions;
+}
+
+// Motor angles alone, at field precision, from satellites picked at random
+// anywhere: the prior toward the set-up keeps what six or ten of them barely
+// tell from following their noise. Against the fit without a prior (the
+// truncated least squares of before) and the linear estimate that knows the
+// noise.
+TEST(DiagnoseJudgement, PriorLowersTheErrorOfMotorOnlyFits)
+{
+    const SatelliteCatalogue catalogue = EveryTwoDegrees();
+    DiagnoseOptions without;
+    without.priorDegrees = 0.0;
+    for (int count : {6, 10}) {
+        for (double noise : {0.1, 0.01}) {
+            SCOPED_TRACE(std::to_string(count) + " observations, noise " + std::to_string(noise));
+            std::mt19937 random(static_cast<unsigned>(count));
+            double plain = 0.0, prior = 0.0, bayes = 0.0;
+            for (int c = 0; c < 48; ++c) {
+                const MountSettings file = AnySite(catalogue, random);
+                const std::vector<int> visible = Visible(file, catalogue);
+                const std::array<double, 6> truth = Drawn(file, DefaultPriorDegrees, random);
+                const std::vector<Observation> observed
+                    = Seen(file, truth, AnyOf(visible, count, random), noise, false, random);
+                plain += WorstMotorError(file, truth, Diagnose(file, catalogue, observed, without).exact,
+                                         visible);
+                prior += WorstMotorError(file, truth, Diagnose(file, catalogue, observed).exact, visible);
+                bayes += WorstMotorError(file, truth, LinearBayes(file, observed, noise, DefaultPriorDegrees),
+                                         visible);
+            }
+            const std::string name = std::to_string(count) + "at" + std::to_string(noise);
+            RecordProperty("gain" + name, std::to_string(plain / prior));
+            RecordProperty("againstBayes" + name, std::to_string(prior / bayes));
+            if (noise == 0.1) {
+                EXPECT_GE(plain / prior, 1.3)
+                    << "mean worst " << plain / 48 << " without, " << prior / 48 << " with";
+                EXPECT_LE(prior / bayes, 1.2) << prior / 48 << " against " << bayes / 48;
+            } else {
+                EXPECT_LE(prior, plain) << "no worse at small noise";
+            }
+        }
+    }
+}
+
+// Over random mounts, sites and observations at field precision, the real
+// errors of the set-up as found lie within twice the stated 1σ about 19
+// times in 20: 17 to 19.8 in 20 counts as honest.
+TEST(DiagnoseJudgement, StatedUncertaintyIsHonest)
+{
+    const SatelliteCatalogue catalogue = EveryTwoDegrees();
+    for (bool stated : {false, true}) {
+        SCOPED_TRACE(stated ? "stated" : "estimated");
+        std::mt19937 random(22);
+        std::uniform_int_distribution<int> counts(3, 10);
+        int within = 0, total = 0;
+        for (int c = 0; c < 60; ++c) {
+            const MountSettings file = AnySite(catalogue, random);
+            const std::vector<int> visible = Visible(file, catalogue);
+            const std::array<double, 6> truth = Drawn(file, DefaultPriorDegrees, random);
+            const bool offsets = c % 2 == 0;
+            const int count = counts(random);
+            DiagnoseOptions options;
+            if (stated)
+                options.precision = FieldPrecision;
+            const Diagnosis d
+                = Diagnose(file, catalogue,
+                           Seen(file, truth, AnyOf(visible, count, random), 0.1, offsets, random), options);
+            ASSERT_EQ(d.predicted.size(), visible.size());
+            for (const PredictedSatellite& p : d.predicted) {
+                const PredictedAngles t = PredictAngles(file, truth, p.position);
+                within += std::fabs(std::remainder(t.motorAngle - p.motorAngle, 360.0)) <= 2 * p.motorSigma;
+                ++total;
+                if (offsets) {
+                    within += std::fabs(t.offset - p.offset) <= 2 * p.offsetSigma;
+                    ++total;
+                }
+            }
+        }
+        const double coverage = static_cast<double>(within) / total;
+        RecordProperty(stated ? "coverageStated" : "coverageEstimated", std::to_string(coverage));
+        EXPECT_GE(coverage, 0.85);
+        EXPECT_LE(coverage, 0.99);
+    }
+}
+
+// The visible satellites of the list, west to east as seen from the site.
+std::vector<int> WestToEast(const MountSettings& s, const SatelliteCatalogue& catalogue)
+{
+    std::vector<int> visible = Visible(s, catalogue);
+    const auto east = [&](int p) { return std::remainder(p / 10.0 - s.longitude / 60.0, 360.0); };
+    std::sort(visible.begin(), visible.end(), [&](int a, int b) { return east(a) < east(b); });
+    return visible;
+}
+
+// Four satellites bunched at the west end: the fit may be far off at the
+// east end, and says so, where it is, and that it may be that far.
+TEST(DiagnoseJudgement, WarnsWhereBunchedObservationsLeaveTheArcUnsure)
+{
+    const SatelliteCatalogue catalogue = EveryTwoDegrees();
+    const MountSettings file = At(3000, -600, catalogue);
+    const std::vector<int> arc = WestToEast(file, catalogue);
+    DiagnoseOptions without;
+    without.priorDegrees = 0.0;
+    double worstWithout = 0.0;
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(seed);
+        const std::array<double, 6> truth = Drawn(file, DefaultPriorDegrees, random);
+        const std::vector<Observation> observed
+            = Seen(file, truth, {arc[0], arc[1], arc[2], arc[3]}, 0.1, true, random);
+        const Diagnosis d = Diagnose(file, catalogue, observed);
+        ASSERT_TRUE(d.warning.has_value());
+        EXPECT_NE(d.warning->English().find("not sure of the satellites east of "), std::string::npos)
+            << d.warning->English();
+        EXPECT_GT(std::max(d.worstMotor, d.worstOffset), 5 * SureDegrees);
+        double real = 0.0;
+        for (const PredictedSatellite& p : d.predicted) {
+            const PredictedAngles t = PredictAngles(file, truth, p.position);
+            real = std::max({real, std::fabs(t.motorAngle - p.motorAngle), std::fabs(t.offset - p.offset)});
+        }
+        EXPECT_LE(real, 3 * std::max(d.worstMotor, d.worstOffset));
+        const Diagnosis plain = Diagnose(file, catalogue, observed, without);
+        for (int position : arc) {
+            const PredictedAngles t = PredictAngles(file, truth, position);
+            const PredictedAngles f = PredictAngles(file, plain.exact, position);
+            worstWithout = std::max(worstWithout, std::fabs(t.offset - f.offset));
+        }
+    }
+    EXPECT_GT(worstWithout, 2.0) << "without the prior, far off and unaware";
+
+    // Spread along the arc, with offsets, good to a hundredth: sure enough.
+    std::mt19937 random(5);
+    const std::array<double, 6> truth = Drawn(file, DefaultPriorDegrees, random);
+    std::vector<int> spread;
+    for (std::size_t k = 0; k < 10; ++k)
+        spread.push_back(arc[k * (arc.size() - 1) / 9]);
+    DiagnoseOptions precise;
+    precise.precision = Precision{0.01, 0.02};
+    const Diagnosis d = Diagnose(file, catalogue, Seen(file, truth, spread, 0.01, true, random), precise);
+    EXPECT_FALSE(d.warning.has_value()) << d.warning->English();
+    EXPECT_LT(d.worstMotor, SureDegrees);
+}
+
+// The satellite named next, against observing each candidate in turn: at
+// the fit's own angles, so the fit stays, and the worst 1σ that results.
+TEST(DiagnoseJudgement, NextSatelliteIsTheBestOfEveryCandidate)
+{
+    const SatelliteCatalogue catalogue = EveryTwoDegrees();
+    struct Case {
+        const char* name;
+        int latitude, longitude;
+        bool offsets;
+    };
+    for (const Case& c : {Case{"North", 2600, 4620, true}, Case{"SouthMotorOnly", -2040, -3500, false}}) {
+        SCOPED_TRACE(c.name);
+        const MountSettings file = At(c.latitude, c.longitude, catalogue);
+        const std::vector<int> arc = WestToEast(file, catalogue);
+        std::mt19937 random(3);
+        const std::array<double, 6> truth = Drawn(file, DefaultPriorDegrees, random);
+        const std::size_t middle = arc.size() / 2;
+        const std::vector<Observation> observed
+            = Seen(file, truth, {arc[middle - 6], arc[middle], arc[middle + 5], arc[middle + 9]}, 0.1,
+                   c.offsets, random);
+        DiagnoseOptions stated;
+        stated.precision = FieldPrecision;
+        const Diagnosis d = Diagnose(file, catalogue, observed, stated);
+        ASSERT_FALSE(d.next.empty());
+
+        const std::vector<ArcRow> found = ComputeArcTable(FittedSettings(file, d), catalogue);
+        double best = 1e9, chosen = -1.0;
+        int candidates = 0;
+        for (const ArcRow& row : found) {
+            const bool observedAlready
+                = std::any_of(observed.begin(), observed.end(),
+                              [&](const Observation& o) { return o.position == row.position; });
+            if (!std::binary_search(arc.begin(), arc.end(), row.position)
+                && std::find(arc.begin(), arc.end(), row.position) == arc.end())
+                continue;
+            if (observedAlready || std::fabs(row.motorAngle) > MotorReachDegrees)
+                continue;
+            ++candidates;
+            std::vector<Observation> more = observed;
+            const PredictedAngles at = PredictAngles(file, d.exact, row.position);
+            more.push_back(
+                {row.position, at.motorAngle, c.offsets ? std::optional<double>(at.offset) : std::nullopt});
+            const Diagnosis after = Diagnose(file, catalogue, more, stated);
+            const double worst = c.offsets ? std::max(after.worstMotor, after.worstOffset) : after.worstMotor;
+            best = std::min(best, worst);
+            if (row.position == d.next.front().position)
+                chosen = worst;
+        }
+        EXPECT_GT(candidates, 20);
+        EXPECT_NEAR(chosen, best, 1e-3) << FormatSatelliteLabel(d.next.front().position);
+        EXPECT_NEAR(d.next.front().worstAfter, chosen, 1e-3);
+        ASSERT_TRUE(d.nextText.has_value());
+        EXPECT_NE(d.nextText->English().find(FormatSatelliteLabel(d.next.front().position)),
+                  std::string::npos);
+    }
+}
+
+// Nothing observed: three to six satellites spread along the arc, and with
+// them observed the fit is as sure as promised.
+TEST(DiagnoseJudgement, FirstObservationsSpreadAlongTheArc)
+{
+    const SatelliteCatalogue catalogue = EveryTwoDegrees();
+    for (const auto& [latitude, longitude] :
+         {std::pair{3000, -600}, std::pair{-2040, 1500}, std::pair{300, 4000}}) {
+        SCOPED_TRACE(latitude);
+        const MountSettings file = At(latitude, longitude, catalogue);
+        const FirstObservations first = ProposeFirstObservations(file, catalogue);
+        ASSERT_GE(first.positions.size(), 3u);
+        ASSERT_LE(first.positions.size(), 6u);
+        const std::vector<int> arc = WestToEast(file, catalogue);
+        std::vector<std::size_t> places;
+        for (int position : first.positions) {
+            const auto at = std::find(arc.begin(), arc.end(), position);
+            ASSERT_NE(at, arc.end()) << position;
+            places.push_back(static_cast<std::size_t>(at - arc.begin()));
+            EXPECT_NE(first.text.English().find(FormatSatelliteLabel(position)), std::string::npos);
+        }
+        EXPECT_TRUE(std::is_sorted(places.begin(), places.end())) << "west to east";
+        EXPECT_EQ(std::adjacent_find(places.begin(), places.end()), places.end()) << "each once";
+        EXPECT_GE(places.back() - places.front(), arc.size() / 2) << "spread";
+
+        std::vector<Observation> observed;
+        for (int position : first.positions) {
+            const ArcRow row = ComputeArcTable(file, catalogue)[static_cast<std::size_t>(position / 20)];
+            observed.push_back({position, row.motorAngle, row.offset});
+        }
+        DiagnoseOptions stated;
+        stated.precision = FieldPrecision;
+        const Diagnosis d = Diagnose(file, catalogue, observed, stated);
+        EXPECT_NEAR(std::max(d.worstMotor, d.worstOffset), first.worstAfter, 0.005);
+    }
+}
+
+// Where adjustments move the beam alike the advice turns the one easiest to
+// reach and leaves the pole alone, in the order to work at the dish; turned
+// as advised, the real mount's beam is the set-up's.
+TEST(DiagnoseJudgement, AdviceTurnsOneOfEachAlikeGroupInWorkingOrder)
+{
+    const SatelliteCatalogue catalogue = EveryTwoDegrees();
+    struct Case {
+        const char* name;
+        int latitude;
+        std::array<int, 6> off;  // tenths, in Adjustments order
+        const char* says;        // in the explanation
+    };
+    const Case cases[] = {
+        {"PoleLeansNorth",
+         3000,
+         {10, 0, 0, 0, 0, 0},
+         "The advice turns Motor elevation alone; Pole N/S may stay as it is."},
+        {"MotorElevationLow", 3000, {0, 0, 0, -8, 0, 0}, ""},
+        {"PoleLeansEast",
+         3000,
+         {0, 10, 0, 0, 0, 0},
+         "The advice turns Motor azimuth and Dish azimuth alone; Pole E/W may stay as it is."},
+        {"MotorTurnedOnThePole", 3000, {0, 0, 12, 0, 0, 0}, ""},
+        {"DishTurnedOnTheMotor", 3000, {0, 0, 0, 0, 9, 0}, ""},
+        {"SouthPoleLeansEast", -2600, {0, 10, 0, 0, 0, 0}, "Pole E/W may stay as it is."},
+        {"EverythingOff", 3000, {5, -7, 6, -4, 8, 6}, ""},
+        {"EverythingOffInTheSouth", -2600, {-6, 7, 5, 4, -8, -6}, ""},
+    };
+    const std::array<int, 6> workOrder = {0, 1, 2, 3, 5, 4};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const MountSettings file = At(c.latitude, 1200, catalogue);
+        MountSettings truth = file;
+        truth.autoDeclination = 0;
+        for (std::size_t i = 0; i < 6; ++i)
+            truth.*(Adjustments[i].value) += c.off[i];
+        truth.Recalculate(false);
+        ASSERT_TRUE(HasValidInputs(truth));
+        std::mt19937 random(1);
+        const Diagnosis d = Diagnose(file, catalogue, Observe(truth, catalogue, 12, true, 0.0, random));
+        ASSERT_FALSE(d.advice.empty());
+        std::vector<std::size_t> order;
+        MountSettings turned = truth;
+        for (const TurnAdvice& t : d.advice) {
+            EXPECT_NE(t.adjustment, 0) << "the pole stays: " << t.text.English();
+            EXPECT_NE(t.adjustment, 1) << "the pole stays: " << t.text.English();
+            order.push_back(static_cast<std::size_t>(
+                std::find(workOrder.begin(), workOrder.end(), t.adjustment) - workOrder.begin()));
+            const AdjustmentInfo& a = Adjustments[static_cast<std::size_t>(t.adjustment)];
+            turned.*(a.value)
+                += (t.direction == a.positive ? 1 : -1) * static_cast<int>(std::lround(t.degrees * 10));
+            if (t.adjustment == 3)
+                EXPECT_NE(t.text.English().find(
+                              std::string(", with the motor at 20.0\u00b0E, the satellite nearest due ")
+                              + (c.latitude > 0 ? "south" : "north")),
+                          std::string::npos)
+                    << t.text.English();
+        }
+        EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
+        EXPECT_EQ(std::adjacent_find(order.begin(), order.end()), order.end());
+        turned.Recalculate(false);
+        EXPECT_LE(Compare(turned, file, catalogue).motor, 0.15);
+        EXPECT_LE(Compare(turned, file, catalogue).offset, 0.15);
+        EXPECT_NE(Explanation(d).find(c.says), std::string::npos) << Explanation(d);
+        EXPECT_EQ(d.adviceHeading.English(), "To bring the mount to the set-up, turn in this order:");
+    }
+}
+
+// Observations that cannot all be right are named by their lines, not fitted.
+TEST(DiagnoseJudgement, ContradictionsAreNamedWithTheirLines)
+{
+    const SatelliteCatalogue catalogue = EveryTwoDegrees();
+    const MountSettings file = At(2600, 4620, catalogue);
+    MountSettings truth = file;
+    truth.poleEW = 8;
+    truth.Recalculate(false);
+    std::mt19937 random(1);
+    const std::vector<Observation> good = Observe(truth, catalogue, 8, true, 0.0, random);
+    const std::string third = FormatSatelliteLabel(good[2].position);
+    struct Case {
+        const char* name;
+        std::vector<Observation> observed;
+        std::optional<Precision> precision;
+        std::string message;  // empty: fitted; "..." ends a prefix
+    };
+    std::vector<Case> cases;
+    std::vector<Observation> o = good;
+    o.push_back({good[2].position, good[2].motorAngle + 1.0, std::nullopt});
+    cases.push_back({"TwoPeaks", o, std::nullopt,
+                     "lines 4 and 10 give two peaks of " + third
+                         + " 1.00\u00b0 apart, far beyond the precision of 0.10\u00b0"});
+    cases.push_back({"TwoPeaksOfCoarseReadings", o, Precision{0.5, 1.0}, ""});
+    o = good;
+    o.push_back({good[2].position, good[2].motorAngle + 0.1, *good[2].offset + 1.5});
+    cases.push_back({"TwoOffsets", o, std::nullopt,
+                     "lines 4 and 10 give two offsets of " + third
+                         + " 1.50\u00b0 apart, far beyond the precision of 0.20\u00b0"});
+    o = good;
+    o[5].motorAngle += 2.0;
+    cases.push_back(
+        {"MotorOff", o, std::nullopt,
+         "line 7: the motor angle of " + FormatSatelliteLabel(good[5].position)
+             + " lies 2.00\u00b0 from where the other observations put it, far beyond the precision of "
+               "0.10\u00b0"});
+    o = good;
+    *o[1].offset -= 1.5;
+    cases.push_back(
+        {"OffsetOff", o, std::nullopt,
+         "line 3: the offset of " + FormatSatelliteLabel(good[1].position) + " lies 1.50\u00b0..."});
+    o = good;
+    o[5].motorAngle += 0.05;
+    cases.push_back({"WithinTheNoise", o, std::nullopt, ""});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DiagnoseOptions options;
+        options.precision = c.precision;
+        for (std::size_t i = 0; i < c.observed.size(); ++i)
+            options.lines.push_back(static_cast<int>(i) + 2);  // after the header
+        try {
+            Diagnose(file, catalogue, c.observed, options);
+            EXPECT_EQ(c.message, "") << "fitted";
+        } catch (const DiagnoseError& e) {
+            const std::string what = e.what();
+            if (c.message.ends_with("..."))
+                EXPECT_EQ(what.substr(0, c.message.size() - 3), c.message.substr(0, c.message.size() - 3));
+            else
+                EXPECT_EQ(what, c.message);
+        }
     }
 }
 

@@ -1,11 +1,14 @@
 #include "dialogs/DiagnoseDialog.h"
 #include "app/AppFixture.h"
+#include "app/Translations.h"
+#include "document/CoreTexts.h"
 #include "plot/ArcTable.h"
 #include "text/AngleText.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -51,12 +54,16 @@ protected:
         return -1;
     }
 
-    // Types what one reads at a dish standing as `mount`, to three decimals;
-    // offsets only where `offsets` says.
-    void Observe(CDiagnoseDialog& d, const MountSettings& mount, bool (*offsets)(int) = nullptr) const
+    // Types what one reads at a dish standing as `mount`, to three decimals,
+    // into every row (each satellite must have one unless `some`); offsets
+    // only where `offsets` says.
+    void Observe(CDiagnoseDialog& d, const MountSettings& mount, bool (*offsets)(int) = nullptr,
+                 bool some = false) const
     {
         for (const ArcRow& r : ComputeArcTable(mount, catalogue_)) {
             const int row = RowOf(d, r.position);
+            if (some && row < 0)
+                continue;
             ASSERT_GE(row, 0) << r.position;
             Table(d)->item(row, CDiagnoseDialog::MotorColumn)->setText(QString::number(r.motorAngle, 'f', 3));
             if (!offsets || offsets(r.position))
@@ -136,11 +143,21 @@ TEST_F(DiagnoseDialog, FitReportsTheMountAsFoundAndWhatToTurn)
         QStringLiteral("Root-mean-square: %1").arg(expected.rmsBefore, 0, 'f', 3)))
         << dialog.RmsLabel()->text().toStdString();
     EXPECT_TRUE(dialog.NotesLabel()->text().contains(QStringLiteral("Undetermined: Pole N/S")));
+    // The core's words: what cannot be told, how sure, and what to turn, in
+    // the order to work.
+    std::string explanation;
+    for (const Message& m : expected.explanation)
+        explanation += (explanation.empty() ? "" : " ") + m.English();
+    EXPECT_TRUE(dialog.NotesLabel()->text().endsWith(Utf8(explanation)))
+        << dialog.NotesLabel()->text().toStdString();
+    EXPECT_EQ(dialog.UncertaintyLabel()->text(), Utf8(expected.uncertainty.English()));
     ASSERT_FALSE(expected.advice.empty());
+    QStringList advice = {Utf8(expected.adviceHeading.English())};
     for (const TurnAdvice& t : expected.advice)
-        EXPECT_TRUE(dialog.AdviceLabel()->text().contains(Utf8(t.text))) << t.text;
+        advice << QStringLiteral("  ") + Utf8(t.text.English());
+    EXPECT_EQ(dialog.AdviceLabel()->text(), advice.join(QLatin1Char('\n')));
     EXPECT_TRUE(dialog.AdviceLabel()->text().contains(
-        QString::fromUtf8("Dish declination: turn 0.7° S, from 5.7°S to 6.4°S")));
+        QString::fromUtf8("  Dish declination: turn 0.7° S, from 5.7°S to 6.4°S")));
 
     // The mount as found goes out whole; the set-up given stays as it was.
     ASSERT_TRUE(dialog.ShowFoundButton()->isEnabled());
@@ -162,8 +179,8 @@ TEST_F(DiagnoseDialog, CellsThatDoNotReadAreNamed)
     struct Case {
         const char* name;
         int position;
-        const char* motor;
-        const char* offset;
+        const char* motor;    // %1: what was read at the dish
+        const char* offset;   // %1: what was read at the dish
         const char* message;  // empty: fits
     };
     const Case cases[] = {
@@ -172,24 +189,136 @@ TEST_F(DiagnoseDialog, CellsThatDoNotReadAreNamed)
         {"MotorTooFar", 500, "180.5", "", "50.0°E: the motor angle is out of range (-180 to 180 degrees)"},
         {"OffsetTooFar", 500, "1", "-91", "50.0°E: the offset is out of range (-90 to 90 degrees)"},
         {"OffsetAlone", 700, "", "0.2", "70.0°E: an offset needs the motor angle it was found at"},
-        {"DegreeSignAndSpaces", 500, " 12.5° ", "-0.25°", ""},
+        {"DegreeSignAndSpaces", 500, " %1° ", "%1°", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CDiagnoseDialog dialog(settings_, catalogue_, QStringLiteral("home.zb"));
         Observe(dialog, truth_);
         const int row = RowOf(dialog, c.position);
-        Table(dialog)->item(row, CDiagnoseDialog::MotorColumn)->setText(QString::fromUtf8(c.motor));
-        Table(dialog)->item(row, CDiagnoseDialog::OffsetColumn)->setText(QString::fromUtf8(c.offset));
+        for (const auto& [column, text] : {std::pair{CDiagnoseDialog::MotorColumn, c.motor},
+                                           std::pair{CDiagnoseDialog::OffsetColumn, c.offset}}) {
+            QTableWidgetItem* cell = Table(dialog)->item(row, column);
+            cell->setText(QString::fromUtf8(text).replace(QStringLiteral("%1"), cell->text()));
+        }
         EXPECT_EQ(dialog.Fit(), *c.message == '\0');
         EXPECT_EQ(dialog.MessageLabel()->text(), QString::fromUtf8(c.message));
         EXPECT_EQ(dialog.Result().has_value(), *c.message == '\0');
     }
 
-    CDiagnoseDialog empty(settings_, catalogue_, QStringLiteral("home.zb"));
+    // Nothing typed: where to start, with a row for each.
+    MountSettings few = settings_;
+    few.chosenSatellites.Clear();
+    few.chosenSatellites.Set(700);
+    CDiagnoseDialog empty(few, catalogue_, QStringLiteral("home.zb"));
     EXPECT_FALSE(empty.Fit());
-    EXPECT_EQ(empty.MessageLabel()->text(),
-              QStringLiteral("Type the motor angle of at least one satellite."));
+    const FirstObservations first = ProposeFirstObservations(few, catalogue_);
+    ASSERT_FALSE(first.positions.empty());
+    EXPECT_EQ(empty.MessageLabel()->text(), QStringLiteral("Type the motor angle of at least one satellite. ")
+                                                + Utf8(first.text.English()));
+    for (int position : first.positions)
+        EXPECT_GE(RowOf(empty, position), 0) << position;
+
+    // A reading far from where the others put the satellite: named by its row.
+    CDiagnoseDialog odd(settings_, catalogue_, QStringLiteral("home.zb"));
+    Observe(odd, truth_);
+    QTableWidgetItem* cell = Table(odd)->item(RowOf(odd, 500), CDiagnoseDialog::MotorColumn);
+    cell->setText(QString::number(cell->text().toDouble() + 2.0, 'f', 3));
+    EXPECT_FALSE(odd.Fit());
+    EXPECT_TRUE(odd.MessageLabel()->text().startsWith(
+        QString::fromUtf8("line %1: the motor angle of 50.0°E lies 2.0").arg(RowOf(odd, 500) + 1)))
+        << odd.MessageLabel()->text().toStdString();
+    EXPECT_EQ(odd.AdviceLabel()->text(), QStringLiteral("Fit to see what to turn."));
+}
+
+// Only the satellites at the west end chosen and observed: the dialog says
+// how unsure the rest is, names the satellite to measure next and gives it
+// a row to type into.
+TEST_F(DiagnoseDialog, SaysHowSureItIsAndWhereToMeasureNext)
+{
+    MountSettings west = settings_;
+    west.chosenSatellites.Clear();
+    for (int p : {200, 300, 400})
+        west.chosenSatellites.Set(p);
+    CDiagnoseDialog dialog(west, catalogue_, QStringLiteral("home.zb"));
+    dialog.show();
+    ASSERT_EQ(Table(dialog)->rowCount(), 3);
+    Observe(dialog, truth_, nullptr, true);
+    dialog.FitButton()->click();
+    QApplication::processEvents();
+    ASSERT_TRUE(dialog.Result().has_value()) << dialog.MessageLabel()->text().toStdString();
+    const Diagnosis d = *dialog.Result();
+    ASSERT_TRUE(d.warning.has_value());
+    EXPECT_EQ(dialog.WarningLabel()->text(), Utf8(d.warning->English()));
+    EXPECT_TRUE(dialog.WarningLabel()->isVisible());
+    EXPECT_TRUE(dialog.UncertaintyLabel()->isVisible());
+    ASSERT_FALSE(d.next.empty());
+    EXPECT_EQ(dialog.NextLabel()->text(), Utf8(d.nextText->English()));
+    const int row = RowOf(dialog, d.next.front().position);
+    ASSERT_GE(row, 3) << "a row of its own";
+    EXPECT_EQ(Table(dialog)->currentRow(), row);
+    EXPECT_EQ(Table(dialog)->currentColumn(), CDiagnoseDialog::MotorColumn);
+    EXPECT_TRUE(dialog.Result().has_value()) << "adding the row keeps the report";
+
+    // Typed there, the fit is surer.
+    const ArcRow next
+        = ComputeArcTable(truth_, catalogue_)[static_cast<std::size_t>(d.next.front().position / 100 - 2)];
+    Table(dialog)->item(row, CDiagnoseDialog::MotorColumn)->setText(QString::number(next.motorAngle, 'f', 3));
+    Table(dialog)->item(row, CDiagnoseDialog::OffsetColumn)->setText(QString::number(next.offset, 'f', 3));
+    ASSERT_TRUE(dialog.Fit());
+    EXPECT_LT(std::max(dialog.Result()->worstMotor, dialog.Result()->worstOffset),
+              std::max(d.worstMotor, d.worstOffset));
+}
+
+// Numbers read with the user's decimal separator or a point, never with a
+// thousands separator; the precision typed is the one the fit uses.
+TEST_F(DiagnoseDialog, ReadsNumbersWithTheUsersDecimalSeparatorOrAPoint)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    CDiagnoseDialog dialog(settings_, catalogue_, QStringLiteral("home.zb"));
+    Observe(dialog, truth_);  // "12.345", with a point
+    const int row = RowOf(dialog, 500);
+    QTableWidgetItem* motor = Table(dialog)->item(row, CDiagnoseDialog::MotorColumn);
+    motor->setText(motor->text().replace('.', ','));
+    const ArcRow seen = ComputeArcTable(truth_, catalogue_)[3];
+    ASSERT_EQ(seen.position, 500);
+    const std::vector<Observation> read = Typed(dialog);
+    ASSERT_EQ(read.size(), 12u);
+    EXPECT_NEAR(read[3].motorAngle, seen.motorAngle, 0.0005) << "a comma";
+    EXPECT_NEAR(*read[3].offset, seen.offset, 0.0005) << "a point, not a thousands separator";
+
+    struct Case {
+        const char *motor, *offset;
+        std::optional<Precision> expected;  // none: estimated
+        bool reads;
+    };
+    const Case cases[] = {{"", "", std::nullopt, true},
+                          {"0,05", "", Precision{0.05, 0.1}, true},
+                          {"0.05", "0,3", Precision{0.05, 0.3}, true},
+                          {"", "0,3\u00b0", Precision{0.15, 0.3}, true},
+                          {"0", "", std::nullopt, false},
+                          {"1.000", "", Precision{1.0, 2.0}, true},
+                          {"11", "", std::nullopt, false},
+                          {"0,1", "x", std::nullopt, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.motor) + " / " + c.offset);
+        dialog.MotorPrecisionEdit()->setText(QString::fromUtf8(c.motor));
+        dialog.OffsetPrecisionEdit()->setText(QString::fromUtf8(c.offset));
+        QString error;
+        const std::optional<Precision> precision = dialog.TypedPrecision(error);
+        EXPECT_EQ(error.isEmpty(), c.reads) << error.toStdString();
+        ASSERT_EQ(precision.has_value(), c.expected.has_value());
+        if (precision) {
+            EXPECT_DOUBLE_EQ(precision->motor, c.expected->motor);
+            EXPECT_DOUBLE_EQ(precision->offset, c.expected->offset);
+        }
+        EXPECT_EQ(dialog.Fit(), c.reads);
+        if (c.reads)
+            EXPECT_EQ(dialog.Result()->precisionSource,
+                      c.expected ? PrecisionSource::Stated : PrecisionSource::Estimated);
+    }
+    QLocale::setDefault(before);
 }
 
 TEST_F(DiagnoseDialog, ObservationsGoOutAndComeBackAsCsv)
@@ -239,6 +368,11 @@ TEST_F(DiagnoseDialog, PrintsOnePageOfAdvice)
 {
     CDiagnoseDialog dialog(settings_, catalogue_, QStringLiteral("home.zb"));
     Observe(dialog, truth_);
+    // Only the three westernmost found yet: the fit is not sure of the rest.
+    for (int position = 500; position <= 1300; position += 100) {
+        Table(dialog)->item(RowOf(dialog, position), CDiagnoseDialog::MotorColumn)->setText(QString());
+        Table(dialog)->item(RowOf(dialog, position), CDiagnoseDialog::OffsetColumn)->setText(QString());
+    }
     ASSERT_TRUE(dialog.Fit());
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -249,6 +383,53 @@ TEST_F(DiagnoseDialog, PrintsOnePageOfAdvice)
     const QByteArray bytes = pdf.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 1) << "one page";
+
+    // What to turn, what to peak next, and for every chosen satellite the
+    // motor angle the mount as found needs beside the receiver's own, to
+    // store the positions.
+    const Diagnosis& d = *dialog.Result();
+    const QStringList page = dialog.PageText().split(QLatin1Char('\n'));
+    for (const TurnAdvice& t : d.advice)
+        EXPECT_TRUE(page.contains(QStringLiteral("\u2022  ") + Utf8(t.text.English()))) << t.text.English();
+    ASSERT_TRUE(d.nextText.has_value());
+    const auto next
+        = std::find(page.begin(), page.end(), QStringLiteral("Satellites to peak next, in this order:"));
+    ASSERT_NE(next, page.end());
+    EXPECT_TRUE(
+        (next + 1)->startsWith(Utf8(FormatSatelliteLabel(d.next.front().position)) + QLatin1Char('\t')));
+    const std::vector<MissRow> found = ComputeMissTable(FittedSettings(settings_, d), catalogue_);
+    ASSERT_EQ(found.size(), 12u);
+    for (const MissRow& r : found) {
+        EXPECT_TRUE(page.contains(Utf8(r.label + "\t" + r.name + "\t" + r.motor + "\t" + r.receiver)))
+            << r.label;
+        EXPECT_NE(r.motor, r.receiver) << "the mount's own, not the receiver's";
+    }
+}
+
+// The advice, what cannot be told and how sure it is come from the core, in
+// the user's language.
+TEST_F(DiagnoseDialog, GivesTheCoresWordsInTheUsersLanguage)
+{
+    ASSERT_TRUE(InstallTranslations(QLocale(QLocale::German)));
+    CDiagnoseDialog dialog(settings_, catalogue_, QStringLiteral("home.zb"));
+    Observe(dialog, truth_);
+    const bool fitted = dialog.Fit();
+    const std::optional<Diagnosis> d = dialog.Result();
+    const QString advice = dialog.AdviceLabel()->text(), notes = dialog.NotesLabel()->text(),
+                  uncertainty = dialog.UncertaintyLabel()->text();
+    InstallTranslations(QLocale(QLocale::English));
+    ASSERT_TRUE(fitted) << dialog.MessageLabel()->text().toStdString();
+    EXPECT_TRUE(advice.startsWith(
+        QStringLiteral("Um die Halterung auf das Soll zu bringen, in dieser Reihenfolge drehen:\n  ")))
+        << advice.toStdString();
+    EXPECT_TRUE(
+        advice.contains(QString::fromUtf8("Spiegel-Deklination: um 0.7° nach S drehen, von 5.7°S auf 6.4°S")))
+        << advice.toStdString();
+    EXPECT_TRUE(notes.contains(QStringLiteral("bewegen den Strahl gleich"))) << notes.toStdString();
+    EXPECT_TRUE(
+        uncertainty.startsWith(QStringLiteral("Im ungünstigsten Fall über die Satelliten mindestens")))
+        << uncertainty.toStdString();
+    EXPECT_NE(uncertainty.toStdString(), d->uncertainty.English());
 }
 
 // Edit > Diagnose... in the program: the mount as found opens in a window of
