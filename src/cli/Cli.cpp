@@ -16,8 +16,8 @@
 #include "text/AngleText.h"
 #include "text/NumericText.h"
 
-#include "catalogue/TextEncoding.h"
 #include "plot/ArcTable.h"
+#include "text/TextEncoding.h"
 #include "view/ArcPlotOutput.h"
 
 #include <QBuffer>

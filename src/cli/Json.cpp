@@ -1,6 +1,6 @@
 #include "cli/Json.h"
 
-#include "catalogue/TextEncoding.h"
+#include "text/TextEncoding.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 #include "catalogue/ReceiverFormats.h"
 
 #include "catalogue/SatelliteCatalogue.h"
-#include "catalogue/TextEncoding.h"
+#include "text/TextEncoding.h"
 
 #include <algorithm>
 #include <cstdint>

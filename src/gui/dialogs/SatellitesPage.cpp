@@ -4,11 +4,11 @@
 #include "document/CoreTexts.h"
 
 #include "catalogue/ReceiverSources.h"
-#include "catalogue/TextEncoding.h"
 #include "controls/DialogUnits.h"
 #include "controls/LastFolder.h"
 #include "dialogs/SatelliteListKeeper.h"
 #include "text/AngleText.h"
+#include "text/TextEncoding.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "catalogue/TextEncoding.h"
+#include "text/TextEncoding.h"
 
 #include <cstdint>
 
