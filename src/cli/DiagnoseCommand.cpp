@@ -153,15 +153,14 @@ int CommandDiagnose(Arguments args, const std::filesystem::path& defaultSats, st
 {
     const auto output = args.TakeValue("-o");
     const bool json = args.TakeFlag("--json");
-    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    std::string list;
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats, list);
     const std::vector<std::string> files = args.Rest();
     if (files.size() != 2)
         FailUsage("diagnose takes a set-up and a file of observations");
     const std::string &input = files[0], &observed = files[1];
-    if (output) {
-        RefuseOutputOverInput(*output, input);
-        RefuseOutputOverInput(*output, observed);
-    }
+    if (output)
+        RefuseOutputOverInputs(*output, {input, observed, list});
     const MountSettings settings = ReadSettingsFile(input);
     const std::vector<Observation> observations = ReadObservationsFile(observed);
     Diagnosis diagnosis;

@@ -6,6 +6,7 @@
 #include "catalogue/ReceiverSources.h"
 #include "controls/DialogUnits.h"
 #include "controls/LastFolder.h"
+#include "dialogs/ImportProgress.h"
 #include "dialogs/SatelliteListKeeper.h"
 #include "text/AngleText.h"
 #include "text/TextEncoding.h"
@@ -197,8 +198,7 @@ void CSatellitesPage::ChooseFrom(const QStringList& sources)
 {
     ImportResult result;
     Message error;
-    if (!ImportReceiverSources(FileSystemPaths(sources), std::nullopt, ReceiverSourceUse::Positions, result,
-                               error)) {
+    if (!ImportWithProgress(this, sources, ReceiverSourceUse::Positions, result, error)) {
         report_->setText(CoreText(error));
         return;
     }
