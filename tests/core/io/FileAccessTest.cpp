@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <string_view>
 
 #include <fcntl.h>
@@ -27,6 +28,46 @@ Bytes ToBytes(std::string_view text)
     return {text.begin(), text.end()};
 }
 
+// What only a user other than root meets: run as root, the test runs what in
+// a child process that takes the ids of a plain user; otherwise its own user
+// runs it. Returns what it says.
+constexpr uid_t PlainUser = 65534;
+std::string AsPlainUser(const std::function<std::string()>& what)
+{
+    if (::geteuid() != 0)
+        return what();
+    int pipe[2];
+    if (::pipe(pipe) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipe[0]);
+        std::string said = "cannot become the user";
+        if (::setgroups(0, nullptr) == 0 && ::setgid(PlainUser) == 0 && ::setuid(PlainUser) == 0)
+            said = what();
+        (void)!::write(pipe[1], said.data(), said.size());
+        ::_exit(0);
+    }
+    ::close(pipe[1]);
+    std::string said;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, static_cast<std::size_t>(n));
+    ::close(pipe[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return said;
+}
+
+// Saves as AsPlainUser: the error, empty when saved.
+std::string SaveAsPlainUser(const fs::path& path, std::string_view text)
+{
+    return AsPlainUser([&] {
+        Message error;
+        return WriteFileSafely(path, ToBytes(text), error) ? std::string() : error.English();
+    });
+}
+
 class FileAccess : public testing::Test {
 protected:
     void SetUp() override
@@ -34,6 +75,17 @@ protected:
         std::string pattern = (fs::temp_directory_path() / "zenbelts-files-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         dir_ = pattern;
+    }
+
+    // The folder and what is named in it become the plain user's, as his own
+    // folder would be.
+    void GiveToPlainUser(std::initializer_list<const char*> names = {}) const
+    {
+        const uid_t user = ::geteuid() == 0 ? PlainUser : ::geteuid();
+        const gid_t group = ::geteuid() == 0 ? PlainUser : ::getegid();
+        ASSERT_EQ(::chown(dir_.c_str(), user, group), 0);
+        for (const char* name : names)
+            ASSERT_EQ(::chown(Path(name).c_str(), user, group), 0) << name;
     }
     void TearDown() override
     {
@@ -192,72 +244,34 @@ TEST_F(FileAccess, AFailedWriteLeavesTheOldFileAndNoTemporary)
 
 TEST_F(FileAccess, AReadOnlyFolderRefusesTheWrite)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
     fs::create_directories(Path("ro"));
     Put("ro/old.zb", "old");
+    GiveToPlainUser({"ro", "ro/old.zb"});
     fs::permissions(Path("ro"), fs::perms::owner_read | fs::perms::owner_exec);
-    Message error;
-    EXPECT_FALSE(WriteFileSafely(Path("ro/old.zb"), ToBytes("new"), error));
+    EXPECT_EQ(SaveAsPlainUser(Path("ro/old.zb"), "new"), "cannot write it: permission denied");
     fs::permissions(Path("ro"), fs::perms::owner_all);
-    EXPECT_EQ(error.English(), "cannot write it: permission denied");
     EXPECT_EQ(Contents(Path("ro/old.zb")), "old");
     EXPECT_EQ(Names(Path("ro")), std::vector<std::string>{"old.zb"});
-}
-
-// A saving process of the given user, for what only a user other than root
-// meets: run as root, a child process takes that user's ids; otherwise the
-// test's own user saves. Returns the error, empty when saved.
-std::string SaveAsUser(uid_t uid, const fs::path& path, std::string_view text)
-{
-    Message error;
-    if (::geteuid() != 0)
-        return WriteFileSafely(path, ToBytes(text), error) ? "" : error.English();
-    int pipe[2];
-    if (::pipe(pipe) != 0)
-        return "no pipe";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(pipe[0]);
-        std::string said = "cannot become the user";
-        if (::setgroups(0, nullptr) == 0 && ::setgid(uid) == 0 && ::setuid(uid) == 0)
-            said = WriteFileSafely(path, ToBytes(text), error) ? "" : error.English();
-        (void)!::write(pipe[1], said.data(), said.size());
-        ::_exit(0);
-    }
-    ::close(pipe[1]);
-    std::string said;
-    char buffer[256];
-    for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;)
-        said.append(buffer, static_cast<std::size_t>(n));
-    ::close(pipe[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return said;
 }
 
 // A normal user in his own folder: a file he may not write stays as it is,
 // however the folder would let it be replaced.
 TEST_F(FileAccess, AFileTheUserMayNotWriteIsNotReplaced)
 {
-    const uid_t user = ::geteuid() == 0 ? 65534 : ::geteuid();
-    const gid_t group = ::geteuid() == 0 ? 65534 : ::getegid();
-    ASSERT_EQ(::chown(dir_.c_str(), user, group), 0);
     Put("read-only.zb", "kept");
     Put("own.zb", "old");
     Put("roots.zb", "root's");
-    for (const char* name : {"read-only.zb", "own.zb"})
-        ASSERT_EQ(::chown(Path(name).c_str(), user, group), 0);
+    GiveToPlainUser({"read-only.zb", "own.zb"});
     ASSERT_EQ(::chmod(Path("read-only.zb").c_str(), 0444), 0);
     ASSERT_EQ(::chmod(Path("roots.zb").c_str(), 0644), 0);
 
-    EXPECT_EQ(SaveAsUser(user, Path("read-only.zb"), "new"), "cannot write it: permission denied");
+    EXPECT_EQ(SaveAsPlainUser(Path("read-only.zb"), "new"), "cannot write it: permission denied");
     EXPECT_EQ(Contents(Path("read-only.zb")), "kept");
     EXPECT_EQ(ModeOf(Path("read-only.zb")), 0444u);
-    EXPECT_EQ(SaveAsUser(user, Path("own.zb"), "new"), "");
+    EXPECT_EQ(SaveAsPlainUser(Path("own.zb"), "new"), "");
     EXPECT_EQ(Contents(Path("own.zb")), "new");
     if (::geteuid() == 0) {
-        EXPECT_EQ(SaveAsUser(user, Path("roots.zb"), "mine"), "cannot write it: permission denied");
+        EXPECT_EQ(SaveAsPlainUser(Path("roots.zb"), "mine"), "cannot write it: permission denied");
         EXPECT_EQ(Contents(Path("roots.zb")), "root's");
         struct stat info;
         ASSERT_EQ(::stat(Path("roots.zb").c_str(), &info), 0);
@@ -433,16 +447,17 @@ TEST_F(FileAccess, RefusesWhatIsNotARegularFileAtOnce)
 
 TEST_F(FileAccess, UnreadableFileSaysWhy)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads files without read permission";
     Put("secret", "x");
+    GiveToPlainUser({"secret"});
     ::chmod(Path("secret").c_str(), 0);
-    Bytes bytes;
-    Message error;
-    ReadProblem problem = ReadProblem::None;
-    EXPECT_FALSE(ReadRegularFile(Path("secret"), 10, bytes, error, &problem));
-    EXPECT_EQ(problem, ReadProblem::NotReadable);
-    EXPECT_EQ(error.English(), "cannot open it: permission denied");
+    EXPECT_EQ(AsPlainUser([&] {
+                  Bytes bytes;
+                  Message error;
+                  ReadProblem problem = ReadProblem::None;
+                  const bool read = ReadRegularFile(Path("secret"), 10, bytes, error, &problem);
+                  return read || problem != ReadProblem::NotReadable ? std::string("read") : error.English();
+              }),
+              "cannot open it: permission denied");
 }
 
 TEST_F(FileAccess, SameFileThroughLinksButNotWhenMissing)
