@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const std::size_t newline = input.find('\n');
     const std::string_view name = input.substr(0, newline);
-    const std::string_view content = newline == std::string_view::npos ? std::string_view() : input.substr(newline + 1);
+    const std::string_view content
+        = newline == std::string_view::npos ? std::string_view() : input.substr(newline + 1);
     const ReceiverFormat format = DetectFormat(name, content);
     if (DetectFormat(name, content.substr(0, 8192)) != format)
         std::abort();
