@@ -154,6 +154,28 @@ void ImportSatellitesXml(benchmark::State& state)
 }
 BENCHMARK(ImportSatellitesXml)->Unit(benchmark::kMillisecond);
 
+// A hostile sources.conf: every line a new name at the same position, up to
+// the largest file a receiver's list may be (arg: MiB). Merging must stay
+// linear in the size: compare the throughput of the sizes.
+void ImportHostileSources(benchmark::State& state)
+{
+    const std::size_t bytes = static_cast<std::size_t>(state.range(0)) << 20;
+    std::string text;
+    text.reserve(bytes + 64);
+    char line[64];
+    for (int k = 0; text.size() < bytes; ++k) {
+        std::snprintf(line, sizeof line, "S19.2E Astra %08d\n", k);
+        text += line;
+    }
+    for (auto _ : state) {
+        const ImportResult r = ImportReceiverFile(ReceiverFormat::Sources, "sources.conf", text);
+        benchmark::DoNotOptimize(r.satellites.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations())
+                            * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(ImportHostileSources)->Arg(1)->Arg(4)->Arg(16)->Arg(64)->Unit(benchmark::kMillisecond);
+
 // Every satellite of a list with one each 1.0° chosen: about 120 up from the
 // factory site. Arg 1 turns the mount away from the ideal one.
 void UsalsSiteSearch(benchmark::State& state)

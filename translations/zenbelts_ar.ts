@@ -117,6 +117,13 @@
     </message>
 </context>
 <context>
+    <name>ImportProgress</name>
+    <message>
+        <source>Reading receiver files...</source>
+        <translation>تُقرأ ملفات جهاز الاستقبال...</translation>
+    </message>
+</context>
+<context>
     <name>Legend</name>
     <message>
         <source>%1:</source>
@@ -410,6 +417,14 @@
     <message>
         <source>no file name</source>
         <translation>لا يوجد اسم ملف</translation>
+    </message>
+    <message>
+        <source>the import was cancelled</source>
+        <translation>أُلغي الاستيراد</translation>
+    </message>
+    <message>
+        <source>no satellites in %1: is it a satellite list?</source>
+        <translation>لا أقمار في %1: هل هي قائمة أقمار؟</translation>
     </message>
 </context>
 <context>
@@ -1836,10 +1851,6 @@
 <context>
     <name>zenbelts::CZenbeltsApp</name>
     <message>
-        <source>Your satellite list %1 cannot be read: %2. The shipped list is used instead.</source>
-        <translation>تتعذّر قراءة قائمة أقمارك %1: %2. تُستخدم القائمة المرفقة بدلًا منها.</translation>
-    </message>
-    <message>
         <source>read %1, merged %2, skipped %3</source>
         <translation>قُرئ %1، دُمج %2، تُخطّي %3</translation>
     </message>
@@ -1878,6 +1889,14 @@
     <message>
         <source>Unable to load sats.lst: %1</source>
         <translation>تعذّر تحميل sats.lst: %1</translation>
+    </message>
+    <message>
+        <source>Your satellite list %1 cannot be read, so the shipped list is used instead: %2</source>
+        <translation>تتعذّر قراءة قائمة أقمارك %1، لذا تُستخدم القائمة المرفقة بدلًا منها: %2</translation>
+    </message>
+    <message>
+        <source>; names cut to fit: %1</source>
+        <translation>؛ أسماء اختُصرت: %1</translation>
     </message>
 </context>
 <context>

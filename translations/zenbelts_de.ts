@@ -117,6 +117,13 @@
     </message>
 </context>
 <context>
+    <name>ImportProgress</name>
+    <message>
+        <source>Reading receiver files...</source>
+        <translation>Receiver-Dateien werden gelesen...</translation>
+    </message>
+</context>
+<context>
     <name>Legend</name>
     <message>
         <source>%1:</source>
@@ -410,6 +417,14 @@
     <message>
         <source>no file name</source>
         <translation>kein Dateiname</translation>
+    </message>
+    <message>
+        <source>the import was cancelled</source>
+        <translation>der Import wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>no satellites in %1: is it a satellite list?</source>
+        <translation>keine Satelliten in %1: ist das eine Satellitenliste?</translation>
     </message>
 </context>
 <context>
@@ -1836,10 +1851,6 @@
 <context>
     <name>zenbelts::CZenbeltsApp</name>
     <message>
-        <source>Your satellite list %1 cannot be read: %2. The shipped list is used instead.</source>
-        <translation>Ihre Satellitenliste %1 kann nicht gelesen werden: %2. Stattdessen wird die mitgelieferte Liste verwendet.</translation>
-    </message>
-    <message>
         <source>read %1, merged %2, skipped %3</source>
         <translation>%1 gelesen, %2 zusammengeführt, %3 übersprungen</translation>
     </message>
@@ -1878,6 +1889,14 @@
     <message>
         <source>Unable to load sats.lst: %1</source>
         <translation>sats.lst kann nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>Your satellite list %1 cannot be read, so the shipped list is used instead: %2</source>
+        <translation>Ihre Satellitenliste %1 kann nicht gelesen werden, daher wird die mitgelieferte Liste verwendet: %2</translation>
+    </message>
+    <message>
+        <source>; names cut to fit: %1</source>
+        <translation>; gekürzte Namen: %1</translation>
     </message>
 </context>
 <context>

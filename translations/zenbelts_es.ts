@@ -117,6 +117,13 @@
     </message>
 </context>
 <context>
+    <name>ImportProgress</name>
+    <message>
+        <source>Reading receiver files...</source>
+        <translation>Leyendo los archivos del receptor...</translation>
+    </message>
+</context>
+<context>
     <name>Legend</name>
     <message>
         <source>%1:</source>
@@ -410,6 +417,14 @@
     <message>
         <source>no file name</source>
         <translation>falta el nombre del archivo</translation>
+    </message>
+    <message>
+        <source>the import was cancelled</source>
+        <translation>se canceló la importación</translation>
+    </message>
+    <message>
+        <source>no satellites in %1: is it a satellite list?</source>
+        <translation>no hay satélites en %1: ¿es una lista de satélites?</translation>
     </message>
 </context>
 <context>
@@ -1836,10 +1851,6 @@
 <context>
     <name>zenbelts::CZenbeltsApp</name>
     <message>
-        <source>Your satellite list %1 cannot be read: %2. The shipped list is used instead.</source>
-        <translation>No se puede leer su lista de satélites %1: %2. Se usa la lista incluida.</translation>
-    </message>
-    <message>
         <source>read %1, merged %2, skipped %3</source>
         <translation>leídos %1, fusionados %2, omitidos %3</translation>
     </message>
@@ -1878,6 +1889,14 @@
     <message>
         <source>Unable to load sats.lst: %1</source>
         <translation>No se puede cargar sats.lst: %1</translation>
+    </message>
+    <message>
+        <source>Your satellite list %1 cannot be read, so the shipped list is used instead: %2</source>
+        <translation>No se puede leer su lista de satélites %1, así que se usa la lista incluida: %2</translation>
+    </message>
+    <message>
+        <source>; names cut to fit: %1</source>
+        <translation>; nombres acortados: %1</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,13 @@
     </message>
 </context>
 <context>
+    <name>ImportProgress</name>
+    <message>
+        <source>Reading receiver files...</source>
+        <translation>Lecture des fichiers du récepteur...</translation>
+    </message>
+</context>
+<context>
     <name>Legend</name>
     <message>
         <source>%1:</source>
@@ -410,6 +417,14 @@
     <message>
         <source>no file name</source>
         <translation>aucun nom de fichier</translation>
+    </message>
+    <message>
+        <source>the import was cancelled</source>
+        <translation>l’importation a été annulée</translation>
+    </message>
+    <message>
+        <source>no satellites in %1: is it a satellite list?</source>
+        <translation>aucun satellite dans %1&#xa0;: est-ce une liste de satellites&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1836,10 +1851,6 @@
 <context>
     <name>zenbelts::CZenbeltsApp</name>
     <message>
-        <source>Your satellite list %1 cannot be read: %2. The shipped list is used instead.</source>
-        <translation>Votre liste de satellites %1 est illisible&#xa0;: %2. La liste fournie est utilisée à la place.</translation>
-    </message>
-    <message>
         <source>read %1, merged %2, skipped %3</source>
         <translation>lus&#xa0;: %1, fusionnés&#xa0;: %2, ignorés&#xa0;: %3</translation>
     </message>
@@ -1878,6 +1889,14 @@
     <message>
         <source>Unable to load sats.lst: %1</source>
         <translation>Impossible de charger sats.lst&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Your satellite list %1 cannot be read, so the shipped list is used instead: %2</source>
+        <translation>Votre liste de satellites %1 est illisible, la liste fournie est donc utilisée à la place&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>; names cut to fit: %1</source>
+        <translation>&#xa0;; noms raccourcis&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,13 @@
     </message>
 </context>
 <context>
+    <name>ImportProgress</name>
+    <message>
+        <source>Reading receiver files...</source>
+        <translation>Чтение файлов ресивера...</translation>
+    </message>
+</context>
+<context>
     <name>Legend</name>
     <message>
         <source>%1:</source>
@@ -410,6 +417,14 @@
     <message>
         <source>no file name</source>
         <translation>нет имени файла</translation>
+    </message>
+    <message>
+        <source>the import was cancelled</source>
+        <translation>импорт отменён</translation>
+    </message>
+    <message>
+        <source>no satellites in %1: is it a satellite list?</source>
+        <translation>в %1 нет спутников: это список спутников?</translation>
     </message>
 </context>
 <context>
@@ -1836,10 +1851,6 @@
 <context>
     <name>zenbelts::CZenbeltsApp</name>
     <message>
-        <source>Your satellite list %1 cannot be read: %2. The shipped list is used instead.</source>
-        <translation>Не удаётся прочитать ваш список спутников %1: %2. Вместо него используется стандартный список.</translation>
-    </message>
-    <message>
         <source>read %1, merged %2, skipped %3</source>
         <translation>прочитано: %1, объединено: %2, пропущено: %3</translation>
     </message>
@@ -1878,6 +1889,14 @@
     <message>
         <source>Unable to load sats.lst: %1</source>
         <translation>Не удаётся загрузить sats.lst: %1</translation>
+    </message>
+    <message>
+        <source>Your satellite list %1 cannot be read, so the shipped list is used instead: %2</source>
+        <translation>Не удаётся прочитать ваш список спутников %1, поэтому используется стандартный список: %2</translation>
+    </message>
+    <message>
+        <source>; names cut to fit: %1</source>
+        <translation>; сокращено названий: %1</translation>
     </message>
 </context>
 <context>

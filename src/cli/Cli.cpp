@@ -17,9 +17,9 @@
 #include "text/AngleText.h"
 #include "text/NumericText.h"
 
-#include "catalogue/TextEncoding.h"
 #include "paint/ArcPlotOutput.h"
 #include "plot/ArcTable.h"
+#include "text/TextEncoding.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -27,6 +27,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -85,10 +86,10 @@ void WriteOutputFile(const std::string& path, const std::vector<std::uint8_t>& b
         Fail(Shown(path) + ": " + error.English());
 }
 
-// Drawing over the very file it draws would lose the set-up.
-void RefuseOutputOverInput(const std::string& output, const std::string& input)
+void RefuseOutputOverInputs(const std::string& output, const std::vector<std::string>& inputs)
 {
-    if (output == input || IsSameFile(output, input))
+    if (std::find(inputs.begin(), inputs.end(), output) != inputs.end()
+        || IsAnyOfTheInputs(output, {inputs.begin(), inputs.end()}))
         Fail(Shown(output) + ": refused as the output: it is the input file");
 }
 
@@ -118,9 +119,10 @@ std::vector<std::uint8_t> ToBytes(const QByteArray& data)
     return {data.begin(), data.end()};
 }
 
-SatelliteCatalogue ReadCatalogue(Arguments& args, const fs::path& defaultSats)
+SatelliteCatalogue ReadCatalogue(Arguments& args, const fs::path& defaultSats, std::string& listPath)
 {
     const std::string path = args.TakeValue("--sats").value_or(defaultSats.string());
+    listPath = path;
     SatelliteCatalogue catalogue;
     // A receiver's file or folder serves as well as a list of the program's.
     if (ReadReceiverCatalogue(path, catalogue))
@@ -139,11 +141,13 @@ int CommandNew(Arguments args, const fs::path& defaultSats, std::ostream&)
     const auto lat = args.TakeValue("--lat");
     const auto lon = args.TakeValue("--lon");
     const auto alt = args.TakeValue("--alt");
-    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    std::string list;
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats, list);
     if (!args.Rest().empty())
         FailUsage("new takes no file name but -o OUT.zb");
     if (!output)
         FailUsage("new needs -o OUT.zb");
+    RefuseOutputOverInputs(*output, {list});
 
     MountSettings settings;
     settings.LoadFactoryDefaults(catalogue);
@@ -220,6 +224,8 @@ int CommandSet(Arguments args)
     const std::vector<std::string> rest = args.Rest();
     if (rest.empty())
         FailUsage("set needs a file and assignments");
+    if (rest.size() == 1)
+        FailUsage("nothing to set: give NAME=VALUE after the file");
     const std::string& input = rest[0];
     MountSettings settings = ReadSettingsFile(input);
     for (std::size_t i = 1; i < rest.size(); ++i) {
@@ -236,11 +242,12 @@ int CommandRender(Arguments args, const fs::path& defaultSats)
     const auto output = args.TakeValue("-o");
     const PixelSize pixels = ParseSize("--size", args.TakeValue("--size"), {600, 400});
     const QSize size(pixels.width, pixels.height);
-    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    std::string list;
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats, list);
     const std::string input = OneFile(args, "render");
     if (!output)
         FailUsage("render needs -o OUT.png");
-    RefuseOutputOverInput(*output, input);
+    RefuseOutputOverInputs(*output, {input, list});
     const MountSettings settings = ReadSettingsFile(input);
 
     EnsureGuiApplication();
@@ -261,11 +268,17 @@ int CommandPrint(Arguments args, const fs::path& defaultSats)
     const auto output = args.TakeValue("-o");
     const PixelSize pixels = ParseSize("--window", args.TakeValue("--window"), {600, 400});
     const QSize window(pixels.width, pixels.height);
-    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    std::string list;
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats, list);
     const std::string input = OneFile(args, "print");
     if (!output)
         FailUsage("print needs -o OUT.pdf");
-    RefuseOutputOverInput(*output, input);
+    RefuseOutputOverInputs(*output, {input, list});
+    // Nothing else than PDF is written: a page named otherwise would lie.
+    const std::string extension = fs::path(*output).extension().string();
+    if (extension.size() != 4 || (extension[1] | 0x20) != 'p' || (extension[2] | 0x20) != 'd'
+        || (extension[3] | 0x20) != 'f')
+        Fail(Shown(*output) + ": refused as the output: print writes PDF, named .pdf");
     const MountSettings settings = ReadSettingsFile(input);
 
     EnsureGuiApplication();
@@ -292,7 +305,8 @@ int CommandPrint(Arguments args, const fs::path& defaultSats)
 int CommandArc(Arguments args, const fs::path& defaultSats, std::ostream& out)
 {
     const bool json = args.TakeFlag("--json");
-    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    std::string list;
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats, list);
     const MountSettings settings = ReadSettingsFile(OneFile(args, "arc"));
     const std::vector<ArcRow> rows = ComputeArcTable(settings, catalogue);
     if (json) {
@@ -336,8 +350,11 @@ int CommandOptimise(Arguments args, const fs::path& defaultSats, std::ostream& o
 {
     const auto output = args.TakeValue("-o");
     const bool ring = args.TakeFlag("--ring");
-    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    std::string list;
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats, list);
     const std::string input = OneFile(args, "optimise");
+    // The set-up itself is what optimise changes; the list is not.
+    RefuseOutputOverInputs(output.value_or(input), {list});
     MountSettings settings = ReadSettingsFile(input);
     const OptimiseResult r = OptimiseMount(settings, catalogue, ring);
     if (!r.optimised)

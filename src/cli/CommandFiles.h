@@ -19,9 +19,11 @@ namespace zenbelts::cli {
 std::vector<std::uint8_t> ReadInputFile(const std::string& path, std::size_t maxBytes);
 MountSettings ReadSettingsFile(const std::string& path);
 void WriteSettingsFile(const std::string& path, const MountSettings& settings);
-// Writing over the very file read would lose it.
-void RefuseOutputOverInput(const std::string& output, const std::string& input);
-// The list given with --sats, else defaultSats.
-SatelliteCatalogue ReadCatalogue(Arguments& args, const std::filesystem::path& defaultSats);
+// Writing over a file read would lose it: fails when output is any of the
+// inputs or of the files inside an input folder (IsAnyOfTheInputs).
+void RefuseOutputOverInputs(const std::string& output, const std::vector<std::string>& inputs);
+// The list given with --sats, else defaultSats; listPath: the one read.
+SatelliteCatalogue ReadCatalogue(Arguments& args, const std::filesystem::path& defaultSats,
+                                 std::string& listPath);
 
 }  // namespace zenbelts::cli

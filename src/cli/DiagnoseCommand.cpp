@@ -238,7 +238,8 @@ int CommandDiagnose(Arguments args, const std::filesystem::path& defaultSats, st
     const auto precision = args.TakeValue("--precision");
     const auto prior = args.TakeValue("--prior");
     const bool json = args.TakeFlag("--json");
-    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    std::string list;
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats, list);
     const std::vector<std::string> files = args.Rest();
     if (files.size() != 2)
         FailUsage("diagnose takes a set-up and a file of observations");
@@ -248,10 +249,8 @@ int CommandDiagnose(Arguments args, const std::filesystem::path& defaultSats, st
     if (prior)
         options.priorDegrees = ParseDegrees("--prior", *prior, true, 30.0);
     const std::string &input = files[0], &observed = files[1];
-    if (output) {
-        RefuseOutputOverInput(*output, input);
-        RefuseOutputOverInput(*output, observed);
-    }
+    if (output)
+        RefuseOutputOverInputs(*output, {input, observed, list});
     const MountSettings settings = ReadSettingsFile(input);
     const std::vector<Observation> observations = ReadObservationsFile(observed, settings, options.lines);
     if (observations.empty() && !output) {

@@ -1,6 +1,6 @@
 #include "cli/Json.h"
 
-#include "catalogue/TextEncoding.h"
+#include "text/TextEncoding.h"
 
 #include <cstdio>
 
@@ -37,12 +37,11 @@ std::string JsonString(std::string_view text)
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F
-                   || (length == 2 && static_cast<unsigned char>(c) == 0xC2
-                       && static_cast<unsigned char>(text[i + 1]) <= 0x9F)) {
-            // Control characters, C1 included, never reach a terminal raw.
-            const unsigned code
-                = length == 2 ? static_cast<unsigned char>(text[i + 1]) : static_cast<unsigned char>(c);
+        } else if (DisplayControlLength(text, i) > 0) {
+            // Controls and what reorders a line never reach a terminal raw.
+            unsigned code = static_cast<unsigned char>(c) & (length == 1 ? 0x7F : 0xFF >> (length + 1));
+            for (std::size_t k = 1; k < length; ++k)
+                code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", code);
             out += escaped;

@@ -28,7 +28,10 @@ std::string Count(std::size_t n, const char* one, const char* many)
 std::string CountsText(const ImportResult& r)
 {
     return "read " + Count(static_cast<std::size_t>(r.read), "entry", "entries") + ", merged "
-           + std::to_string(r.merged) + ", skipped " + std::to_string(r.skipped);
+           + std::to_string(r.merged) + ", skipped " + std::to_string(r.skipped)
+           + (r.cut > 0
+                  ? ", cut " + Count(static_cast<std::size_t>(r.cut), "name", "names") + " to fit a line"
+                  : "");
 }
 
 ImportResult ReadSources(const std::vector<std::string>& sources, std::optional<ReceiverFormat> format,
@@ -54,12 +57,6 @@ std::optional<ReceiverFormat> ParseListFormat(const std::optional<std::string>& 
     return format;
 }
 
-void RefuseOutputOverSources(const std::string& output, const std::vector<std::string>& sources)
-{
-    for (const std::string& source : sources)
-        RefuseOutputOverInput(output, source);
-}
-
 }  // namespace
 
 int CommandImport(Arguments args, std::ostream& err)
@@ -71,7 +68,7 @@ int CommandImport(Arguments args, std::ostream& err)
         FailUsage("import needs one or more files or folders");
     if (!output)
         FailUsage("import needs -o OUT.lst");
-    RefuseOutputOverSources(*output, sources);
+    RefuseOutputOverInputs(*output, sources);
 
     const ImportResult result = ReadSources(sources, format, ReceiverSourceUse::SatelliteList);
     const std::string text = WriteSatelliteList(result.satellites);
@@ -92,7 +89,7 @@ int CommandChoose(Arguments args, std::ostream& err)
     const std::string input = rest.front();
     const std::vector<std::string> sources(rest.begin() + 1, rest.end());
     const std::string target = output.value_or(input);
-    RefuseOutputOverSources(target, sources);
+    RefuseOutputOverInputs(target, sources);
     MountSettings settings = ReadSettingsFile(input);
 
     const ImportResult result = ReadSources(sources, std::nullopt, ReceiverSourceUse::Positions);
@@ -112,7 +109,8 @@ int CommandChoose(Arguments args, std::ostream& err)
 int CommandUsals(Arguments args, const fs::path& defaultSats, std::ostream& out)
 {
     const bool json = args.TakeFlag("--json");
-    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats);
+    std::string list;
+    const SatelliteCatalogue catalogue = ReadCatalogue(args, defaultSats, list);
     const std::vector<std::string> files = args.Rest();
     if (files.size() != 1)
         FailUsage("usals takes one file");
@@ -143,7 +141,9 @@ bool ReadReceiverCatalogue(const std::string& path, SatelliteCatalogue& catalogu
     if (SourceFormat(path) == ReceiverFormat::Unknown)
         return false;
     const ImportResult result = ReadSources({path}, std::nullopt, ReceiverSourceUse::SatelliteList);
-    catalogue = ImportedCatalogue(result);
+    const SatelliteListResult read = ImportedCatalogue(result, catalogue);
+    if (!read)
+        Fail(Shown(path) + ": " + SatelliteListLoadError + ": " + read.reason.English());
     return true;
 }
 

@@ -366,6 +366,58 @@ TEST_F(Cli, RenderAndPrintRefuseToReplaceTheirInput)
     EXPECT_TRUE(fs::is_symlink(dir_ / "link.zb"));
 }
 
+// Every command refuses to write over any file it reads: its set-up (where
+// it does not change that very set-up), the list, the observations, through
+// a link or under another name of the same file.
+TEST_F(Cli, NoCommandWritesOverAnyOfItsInputs)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    std::ofstream(Path("seen.csv")) << "position,motorAngle,offset\n13.0E,20,\n77.0E,0,\n";
+    fs::create_hard_link(Path("sats.lst"), Path("hard.lst"));
+    fs::create_symlink("a.zb", Path("link.zb"));
+    const std::string list = Bytes("sats.lst"), setUp = Bytes("a.zb"), seen = Bytes("seen.csv");
+    const std::vector<std::string> cases[] = {
+        {"new", "-o", Path("sats.lst")},
+        {"new", "--sats", Path("hard.lst"), "-o", Path("sats.lst")},
+        {"render", Path("a.zb"), "--sats", Path("sats.lst"), "-o", Path("hard.lst")},
+        {"print", Path("a.zb"), "-o", Path("hard.lst")},
+        {"optimise", Path("a.zb"), "-o", Path("sats.lst")},
+        {"diagnose", Path("a.zb"), Path("seen.csv"), "-o", Path("hard.lst")},
+        {"diagnose", Path("link.zb"), Path("seen.csv"), "-o", Path("a.zb")},
+    };
+    for (const auto& args : cases) {
+        EXPECT_EQ(Run(args), ExitFailure) << args[0] << " " << args.back();
+        EXPECT_EQ(err_.str(), args.back() + ": refused as the output: it is the input file\n") << args[0];
+    }
+    EXPECT_EQ(Bytes("sats.lst"), list);
+    EXPECT_EQ(Bytes("a.zb"), setUp);
+    EXPECT_EQ(Bytes("seen.csv"), seen);
+    // A set-up changed in place is its own output.
+    EXPECT_EQ(Run({"set", Path("a.zb"), "poleNS=1", "-o", Path("link.zb")}), ExitOk) << err_.str();
+    EXPECT_EQ(Run({"optimise", Path("a.zb"), "-o", Path("a.zb")}), ExitOk) << err_.str();
+}
+
+TEST_F(Cli, PrintWritesPdfUnderItsOwnNameOnly)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    for (const char* name : {"x.ps", "x.png", "x"}) {
+        EXPECT_EQ(Run({"print", Path("a.zb"), "-o", Path(name)}), ExitFailure) << name;
+        EXPECT_EQ(err_.str(), Path(name) + ": refused as the output: print writes PDF, named .pdf\n");
+        EXPECT_FALSE(fs::exists(Path(name))) << name;
+    }
+    EXPECT_EQ(Run({"print", Path("a.zb"), "-o", Path("x.PDF")}), ExitOk) << err_.str();
+}
+
+TEST_F(Cli, SetWithoutAssignmentsIsRefused)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    EXPECT_EQ(Run({"set", Path("a.zb")}), ExitFailure);
+    EXPECT_THAT(err_.str(), StartsWith("zenbelts-cli: nothing to set: "));
+    EXPECT_EQ(ErrorLines(), 1);
+    EXPECT_EQ(Run({"set", Path("a.zb"), "-o", Path("b.zb")}), ExitFailure);
+    EXPECT_FALSE(fs::exists(Path("b.zb")));
+}
+
 TEST_F(Cli, UnusableSatelliteListsAreRefusedWithTheReason)
 {
     ASSERT_EQ(::mkfifo(Path("fifo.lst").c_str(), 0600), 0);
@@ -373,6 +425,11 @@ TEST_F(Cli, UnusableSatelliteListsAreRefusedWithTheReason)
     std::ofstream(Path("huge.lst")).close();
     fs::resize_file(Path("huge.lst"), (8u << 20) + 1);
     std::ofstream(Path("long.lst")) << "0130=A\n0192=" << std::string(10000, 'b') << "\n";
+    std::string random(3000, '\0');
+    for (std::size_t i = 0; i < random.size(); ++i)
+        random[i] = static_cast<char>((i * 2654435761u) >> 13);
+    std::ofstream(Path("random.lst"), std::ios::binary) << random;
+    ASSERT_EQ(Run({"new", "-o", Path("setup.zb")}), ExitOk);
     const struct {
         const char* file;
         const char* reason;
@@ -382,6 +439,8 @@ TEST_F(Cli, UnusableSatelliteListsAreRefusedWithTheReason)
         {"folder.lst", "it is a folder, not a file"},
         {"huge.lst", "it is larger than 8 MiB"},
         {"long.lst", "line 2 is longer than 8 KiB"},
+        {"setup.zb", "no satellites in setup.zb: is it a satellite list?"},
+        {"random.lst", "no satellites in random.lst: is it a satellite list?"},
     };
     for (const auto& c : cases) {
         for (const char* command : {"new", "arc"}) {
@@ -454,10 +513,12 @@ TEST_F(Cli, ControlBytesInNamesAndArgumentsStayOnOneLine)
 
 TEST_F(Cli, ArcTextPassesNoControlBytesFromNames)
 {
-    std::ofstream(Path("sats.lst"), std::ios::binary) << "0130=Evil\x1b]0;title\x07"
-                                                         "End\n0192=Del\x7f"
-                                                         "C1\xc2\x9b"
-                                                         "2J\n0770=Fine\n";
+    std::ofstream(Path("sats.lst"), std::ios::binary)
+        << "0130=Evil\x1b]0;title\x07"
+           "End\n0192=Del\x7f"
+           "C1\xc2\x9b"
+           "2J\n0770=Fine\n"
+           "1800=Bidi\xE2\x80\xAEtxt\xE2\x81\xA6x\xE2\x80\x8F\n";
     ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
     ASSERT_EQ(Run({"arc", Path("a.zb")}), ExitOk) << err_.str();
     const std::string text = out_.str();
@@ -468,6 +529,8 @@ TEST_F(Cli, ArcTextPassesNoControlBytesFromNames)
     EXPECT_THAT(text, HasSubstr("Evil?]0;title?End\n"));
     EXPECT_THAT(text, HasSubstr("Del?C1?2J\n"));
     EXPECT_THAT(text, HasSubstr("Fine\n"));
+    // Overrides and isolates would reorder the line; the mark orders nothing.
+    EXPECT_THAT(text, HasSubstr("Bidi?txt?x\xE2\x80\x8F\n"));
 
     ASSERT_EQ(Run({"arc", "--json", Path("a.zb")}), ExitOk);
     const std::string json = out_.str();
@@ -475,6 +538,7 @@ TEST_F(Cli, ArcTextPassesNoControlBytesFromNames)
     EXPECT_EQ(json.find("\xc2\x9b"), std::string::npos);
     EXPECT_THAT(json, HasSubstr(R"("name": "Evil\u001b]0;title\u0007End")"));
     EXPECT_THAT(json, HasSubstr(R"("name": "Del\u007fC1\u009b2J")"));
+    EXPECT_THAT(json, HasSubstr("\"name\": \"Bidi\\u202etxt\\u2066x\xE2\x80\x8F\""));
 }
 
 }  // namespace

@@ -192,6 +192,52 @@ TEST_F(ReceiverCommands, ImportFailsWhenItFindsNone)
     EXPECT_THAT(Bytes("none.xml"), HasSubstr("oops"));
 }
 
+// Names that merge past a line of the list, or one name longer than a line:
+// the list import writes is one the tool reads, and --sats loses nothing.
+TEST_F(ReceiverCommands, HostileSourcesGiveAListThatReadsBack)
+{
+    std::string merging;  // 3.8 KB of Windows-1252 that grows to over 8 KiB
+    for (int k = 0; k < 100; ++k)
+        merging
+            += "S19.2E " + std::string(28, '\x80') + std::to_string(k % 10) + std::to_string(k / 10) + "\n";
+    Write("merging.conf", merging);
+    ASSERT_EQ(Run({"import", "--format", "sources", Path("merging.conf"), "-o", Path("out.lst")}), ExitOk)
+        << err_.str();
+    EXPECT_EQ(err_.str(), "read 100 entries, merged 99, skipped 0, cut 1 name to fit a line: 1 satellite\n");
+    ASSERT_EQ(Run({"new", "--sats", Path("out.lst"), "-o", Path("a.zb")}), ExitOk) << err_.str();
+    EXPECT_EQ(Chosen("a.zb"), std::vector<int>{192});
+
+    Write("big.conf", "S13.0E Hot Bird\nS19.2E " + std::string(3u << 20, '\x80') + "\nS28.2E Astra 2\n");
+    ASSERT_EQ(Run({"arc", "--json", "--sats", Path("big.conf"), Path("a.zb")}), ExitOk) << err_.str();
+    const std::string json = out_.str();
+    EXPECT_EQ(std::count(json.begin(), json.end(), '{'), 3) << json.substr(0, 300);
+    EXPECT_THAT(json, HasSubstr("\"name\": \"Astra 2\""));
+}
+
+// Whatever a source folder holds is an input too, by any of its names.
+TEST_F(ReceiverCommands, ImportAndChooseNeverWriteOverASource)
+{
+    fs::copy(Samples() / "ini", dir_ / "ini");
+    fs::create_hard_link(dir_ / "ini" / "1800.ini", dir_ / "other.ini");
+    ASSERT_EQ(Run({"new", "-o", Path("h.zb")}), ExitOk);
+    const std::string before = Bytes("ini/0192.ini");
+    const std::vector<std::string> cases[] = {
+        {"import", Path("ini"), "-o", Path("ini/0192.ini")},
+        {"import", Path("ini"), "-o", Path("other.ini")},
+        {"choose", Path("h.zb"), Path("ini"), "-o", Path("ini/0019.ini")},
+        {"arc", Path("h.zb"), "--sats", Path("ini")},  // no output: allowed
+    };
+    for (const auto& args : cases) {
+        const bool writes = args[0] != "arc";
+        EXPECT_EQ(Run(args), writes ? ExitFailure : ExitOk) << args[0] << " " << args.back() << err_.str();
+        if (writes)
+            EXPECT_EQ(err_.str(), args.back() + ": refused as the output: it is the input file\n");
+    }
+    EXPECT_EQ(Bytes("ini/0192.ini"), before);
+    EXPECT_EQ(Run({"new", "--sats", Path("ini"), "-o", Path("ini/3592.ini")}), ExitFailure);
+    EXPECT_THAT(err_.str(), HasSubstr("refused as the output"));
+}
+
 TEST_F(ReceiverCommands, SatsTakesReceiverFilesAsTheListWouldBeImported)
 {
     ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);

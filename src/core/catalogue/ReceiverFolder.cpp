@@ -69,6 +69,8 @@ ImportResult ImportReceiverFolder(const ReceiverFolder& folder, std::size_t maxF
 void ImportReceiverFolderInto(const ReceiverFolder& folder, ImportAccumulator& into, std::size_t maxFileBytes)
 {
     for (const std::filesystem::path& path : folder.files) {
+        if (into.Stopped())
+            return;
         std::vector<std::uint8_t> bytes;
         Message error;
         // A scan table's position is in its name: its content is not needed.

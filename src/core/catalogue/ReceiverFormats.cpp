@@ -1,7 +1,7 @@
 #include "catalogue/ReceiverFormats.h"
 
 #include "catalogue/SatelliteCatalogue.h"
-#include "catalogue/TextEncoding.h"
+#include "text/TextEncoding.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -49,20 +49,16 @@ std::string_view Trim(std::string_view text)
     return text;
 }
 
-// Calls f(line) for every line, its LF and a CR before it taken off.
+// Every line of a file being imported, as long as the import goes on.
 template <typename F>
-void ForEachLine(std::string_view text, F f)
+void ForEachImportLine(std::string_view text, ImportAccumulator& into, F f)
 {
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+    ForEachTextLine(text, [&](std::string_view line) {
+        if (!into.Reached(static_cast<std::size_t>(line.data() - text.data())))
+            return false;
         f(line);
-        if (end == std::string_view::npos)
-            break;
-        text.remove_prefix(end + 1);
-    }
+        return true;
+    });
 }
 
 std::vector<std::string_view> Split(std::string_view text, char separator)
@@ -167,22 +163,25 @@ bool ParsePositionCode(std::string_view text, int& position)
     return !text.empty() && ParsePositionPrefix(text, position, false) == text.size();
 }
 
-// Blanks and control characters as single spaces, none at either end.
+// Blanks and C0 controls as single spaces, none at either end; C1 controls
+// and the characters that reorder text left out.
 std::string CleanName(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
     bool blank = false;
-    for (char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F || c == ' ') {
-            blank = true;
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (const std::size_t control = DisplayControlLength(text, i); control > 0 || c == ' ') {
+            blank = blank || control <= 1;
+            i += std::max<std::size_t>(control, 1);
             continue;
         }
         if (blank && !out.empty())
             out += ' ';
         blank = false;
         out += c;
+        ++i;
     }
     return out;
 }
@@ -408,7 +407,7 @@ void ImportXml(std::string_view s, ImportAccumulator& into)
         const std::size_t at = s.find(end, from);
         return at == std::string_view::npos ? n : at + end.size();
     };
-    while (pos < n) {
+    while (pos < n && into.Reached(pos)) {
         const std::size_t lt = s.find('<', pos);
         if (lt == std::string_view::npos)
             break;
@@ -451,7 +450,7 @@ void ImportXml(std::string_view s, ImportAccumulator& into)
 
 void ImportSources(std::string_view text, ImportAccumulator& into)
 {
-    ForEachLine(text, [&](std::string_view line) {
+    ForEachImportLine(text, into, [&](std::string_view line) {
         line = Trim(line.substr(0, line.find('#')));
         // Cable, terrestrial and the other sources have other letters.
         if (line.empty() || line.front() != 'S')
@@ -470,7 +469,7 @@ void ImportSources(std::string_view text, ImportAccumulator& into)
 
 void ImportChannels(std::string_view text, ImportAccumulator& into)
 {
-    ForEachLine(text, [&](std::string_view line) {
+    ForEachImportLine(text, into, [&](std::string_view line) {
         line = Trim(line);
         // Empty lines, group separators (":Name") and comments.
         if (line.empty() || line.front() == ':' || line.front() == '#')
@@ -493,7 +492,7 @@ void ImportChannels(std::string_view text, ImportAccumulator& into)
 
 void ImportLamedb(std::string_view text, ImportAccumulator& into)
 {
-    ForEachLine(text, [&](std::string_view line) {
+    ForEachImportLine(text, into, [&](std::string_view line) {
         std::string_view data;
         if (line.starts_with("\ts ")) {
             data = line.substr(3);
@@ -527,7 +526,7 @@ void ImportIni(std::string_view fileName, std::string_view text, ImportAccumulat
 {
     bool inSection = false, seen = false;
     std::optional<std::string_view> positionText, name;
-    ForEachLine(text, [&](std::string_view line) {
+    ForEachImportLine(text, into, [&](std::string_view line) {
         line = Trim(line);
         if (line.starts_with('[')) {
             inSection = EqualNoCase(line, "[SATTYPE]");
@@ -560,7 +559,7 @@ void ImportNeumo(std::string_view text, ImportAccumulator& into)
 {
     std::size_t positionColumn = 0, bandColumn = 1, nameColumn = 2;
     bool first = true;
-    ForEachLine(text, [&](std::string_view line) {
+    ForEachImportLine(text, into, [&](std::string_view line) {
         if (Trim(line).empty())
             return;
         std::vector<std::string_view> fields = Split(line, '\t');
@@ -641,9 +640,30 @@ void ImportAccumulator::Add(int position, std::string_view name)
     auto [it, inserted] = names_.try_emplace(position);
     if (!inserted)
         ++merged_;
-    std::vector<std::string>& names = it->second;
-    if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
-        names.emplace_back(name);
+    // A name that is itself joined ("Astra 4A & SES 5") adds its parts.
+    for (;;) {
+        const std::size_t separator = name.find(" & ");
+        AddPart(it->second, name.substr(0, separator));
+        if (separator == std::string_view::npos)
+            return;
+        name.remove_prefix(separator + 3);
+    }
+}
+
+void ImportAccumulator::AddPart(Names& names, std::string_view part)
+{
+    if (part.empty() || names.kept.contains(part))
+        return;
+    const std::size_t joined = names.bytes + (names.order.empty() ? 0 : 3) + part.size();
+    if (names.order.size() >= MaxNamesPerPosition || (joined > MaxNameBytes && !names.order.empty())) {
+        names.cut = true;
+        return;
+    }
+    // The first name alone may be too long: cut at a character.
+    const std::string_view kept = CutAtCharacter(part, MaxNameBytes);
+    names.cut = names.cut || kept.size() < part.size();
+    names.order.push_back(&*names.kept.emplace(kept).first);
+    names.bytes = std::min(joined, MaxNameBytes);
 }
 
 ImportResult ImportAccumulator::Result() const
@@ -655,11 +675,35 @@ ImportResult ImportAccumulator::Result() const
     result.satellites.reserve(names_.size());
     for (const auto& [position, names] : names_) {
         std::string joined;
-        for (const std::string& name : names)
-            joined += (joined.empty() ? "" : " & ") + name;
+        for (const std::string* name : names.order)
+            joined += (joined.empty() ? "" : " & ") + *name;
         result.satellites.push_back({position, joined.empty() ? PositionLabel(position) : joined});
+        result.cut += names.cut;
     }
     return result;
+}
+
+void ImportAccumulator::Watch(std::function<bool(std::uint64_t)> progress)
+{
+    progress_ = std::move(progress);
+    nextReport_ = filesRead_;
+}
+
+bool ImportAccumulator::Reached(std::size_t offset)
+{
+    // Told every MiB: often enough for a progress bar, rarely enough to cost nothing.
+    constexpr std::uint64_t Step = std::uint64_t{1} << 20;
+    if (stopped_ || !progress_ || filesRead_ + offset < nextReport_)
+        return !stopped_;
+    nextReport_ = filesRead_ + offset + Step;
+    stopped_ = !progress_(filesRead_ + offset);
+    return !stopped_;
+}
+
+void ImportAccumulator::FileRead(std::size_t bytes)
+{
+    filesRead_ += bytes;
+    Reached(0);
 }
 
 namespace {
@@ -694,10 +738,9 @@ std::optional<ReceiverFormat> ParseReceiverFormatName(std::string_view name)
 ReceiverFormat DetectFormat(std::string_view fileName, std::string_view content)
 {
     const std::string_view base = BaseName(fileName);
-    std::string_view start = content.substr(0, 4096);
-    if (start.starts_with("\xEF\xBB\xBF"))
-        start.remove_prefix(3);
-    start = Trim(start);
+    // Twice the bytes looked at: UTF-16 shrinks to about half.
+    std::string decoded;
+    std::string_view start = Trim(TextOfBytes(content.substr(0, 8192), decoded).substr(0, 4096));
     if (start.starts_with('<'))
         return ReceiverFormat::Xml;
     if (start.starts_with("eDVB services"))
@@ -712,13 +755,16 @@ ReceiverFormat DetectFormat(std::string_view fileName, std::string_view content)
         return ReceiverFormat::ScanTables;
 
     // Lines of the two colon-and-letter formats, comments aside.
+    // The first 50 of them tell.
     int sources = 0, channels = 0, lines = 0;
-    ForEachLine(start, [&](std::string_view line) {
+    ForEachTextLine(start, [&](std::string_view line) {
         line = Trim(line);
-        if (line.empty() || line.front() == '#' || line.front() == ':' || ++lines > 50)
-            return;
+        if (line.empty() || line.front() == '#' || line.front() == ':')
+            return true;
+        ++lines;
         sources += LooksLikeSourcesLine(line);
         channels += LooksLikeChannelsLine(line);
+        return lines < 50;
     });
     if (sources > 0 && sources * 2 >= lines)
         return ReceiverFormat::Sources;
@@ -745,9 +791,11 @@ ReceiverFormat DetectFormat(std::string_view fileName, std::string_view content)
     return ReceiverFormat::Unknown;
 }
 
-void ImportInto(ReceiverFormat format, std::string_view fileName, std::string_view content,
+void ImportInto(ReceiverFormat format, std::string_view fileName, std::string_view bytes,
                 ImportAccumulator& into)
 {
+    std::string decoded;
+    const std::string_view content = TextOfBytes(bytes, decoded);
     switch (format) {
     case ReceiverFormat::Xml:
         ImportXml(content, into);
@@ -773,6 +821,7 @@ void ImportInto(ReceiverFormat format, std::string_view fileName, std::string_vi
     case ReceiverFormat::Unknown:
         break;
     }
+    into.FileRead(bytes.size());
 }
 
 ImportResult ImportReceiverFile(ReceiverFormat format, std::string_view fileName, std::string_view content)
@@ -832,13 +881,25 @@ std::string WriteSatelliteList(const std::vector<ImportedSatellite>& satellites)
         previous = s->position;
         std::snprintf(number, sizeof number, "%04d=", s->position);
         text += number;
-        std::string name = s->name.empty() ? PositionLabel(s->position) : s->name;
+        std::string name = s->name.empty()
+                               ? PositionLabel(s->position)
+                               : std::string(CutAtCharacter(s->name, ImportAccumulator::MaxNameBytes));
         std::replace_if(
             name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
         text += name;
         text += '\n';
     }
     return text;
+}
+
+std::string_view CutAtCharacter(std::string_view text, std::size_t maxBytes)
+{
+    if (text.size() <= maxBytes)
+        return text;
+    std::size_t end = maxBytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    return text.substr(0, end);
 }
 
 }  // namespace zenbelts

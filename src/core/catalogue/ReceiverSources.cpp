@@ -4,7 +4,7 @@
 #include "catalogue/SatelliteList.h"
 #include "io/FileAccess.h"
 
-#include <sstream>
+#include <algorithm>
 #include <system_error>
 
 namespace zenbelts {
@@ -20,6 +20,29 @@ bool IsFolder(const std::filesystem::path& path)
 {
     std::error_code ec;
     return std::filesystem::is_directory(path, ec);
+}
+
+// The bytes an import of the sources reads, for its progress: every file,
+// and the files of every folder that are read.
+std::uint64_t SourceBytes(const std::vector<std::filesystem::path>& sources,
+                          std::optional<ReceiverFormat> format)
+{
+    std::uint64_t bytes = 0;
+    const auto add = [&bytes](const std::filesystem::path& file) {
+        std::error_code ec;
+        const std::uintmax_t size = std::filesystem::file_size(file, ec);
+        bytes += ec ? 0 : size;
+    };
+    for (const std::filesystem::path& path : sources) {
+        ReceiverFolder folder;
+        Message error;
+        if (!IsFolder(path))
+            add(path);
+        else if (ListReceiverFolder(path, format.value_or(ReceiverFormat::Unknown), folder, error)
+                 && folder.format != ReceiverFormat::ScanTables)
+            std::for_each(folder.files.begin(), folder.files.end(), add);
+    }
+    return bytes;
 }
 
 bool ReadSource(const std::filesystem::path& path, std::string& content, Message& error)
@@ -75,10 +98,19 @@ ReceiverFormat SourceFormat(const std::filesystem::path& source)
 
 bool ImportReceiverSources(const std::vector<std::filesystem::path>& sources,
                            std::optional<ReceiverFormat> format, ReceiverSourceUse use, ImportResult& result,
-                           Message& error)
+                           Message& error, const ImportProgress& progress)
 {
     ImportAccumulator into;
+    const std::uint64_t inAll = progress ? SourceBytes(sources, format) : 0;
+    if (progress)
+        into.Watch([&](std::uint64_t read) { return progress(std::min(read, inAll), inAll); });
+    const auto cancelled = [&] {
+        error = Message(ZB_TEXT("io", "the import was cancelled"));
+        return false;
+    };
     for (const std::filesystem::path& path : sources) {
+        if (into.Stopped())
+            return cancelled();
         if (IsFolder(path)) {
             if (!ImportFolder(path, format, into, error))
                 return false;
@@ -103,17 +135,20 @@ bool ImportReceiverSources(const std::vector<std::filesystem::path>& sources,
         }
         ImportInto(shown, path.string(), content, into);
     }
+    // A cancellation as the last file ended counts too.
+    if (into.Stopped() || (progress && !progress(inAll, inAll)))
+        return cancelled();
     result = into.Result();
     return true;
 }
 
-SatelliteCatalogue ImportedCatalogue(const ImportResult& result)
+SatelliteListResult ImportedCatalogue(const ImportResult& result, SatelliteCatalogue& catalogue)
 {
-    SatelliteCatalogue catalogue;
-    std::istringstream in(WriteSatelliteList(result.satellites));
-    // Lines of the program's own writing are never too long for its reader.
-    (void)ReadSatelliteList(in, catalogue, SatelliteListMaxBytes);
-    return catalogue;
+    SatelliteCatalogue read;
+    const SatelliteListResult back = ReadSatelliteList(WriteSatelliteList(result.satellites), read);
+    if (back)
+        catalogue = std::move(read);
+    return back;
 }
 
 }  // namespace zenbelts

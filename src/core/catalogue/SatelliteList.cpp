@@ -1,11 +1,12 @@
 #include "catalogue/SatelliteList.h"
 
 #include "io/FileAccess.h"
+#include "text/TextEncoding.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <sstream>
+#include <iterator>
 #include <vector>
 
 namespace zenbelts {
@@ -43,48 +44,52 @@ SatelliteListResult LineTooLong(std::size_t number, std::size_t maxLineBytes)
                           {Message::Number(static_cast<long long>(number)), SizeText(maxLineBytes)}));
 }
 
-SatelliteListResult ReadEntries(std::istream& in, std::vector<SatelliteEntry>& entries,
+SatelliteListResult ReadEntries(std::string_view text, std::vector<SatelliteEntry>& entries,
                                 std::size_t maxLineBytes)
 {
-    // Room for the longest line, a CR before its LF and the terminating NUL;
-    // a longer line fills it and fails the stream without being held whole.
-    std::vector<char> buffer(maxLineBytes + 3);
-    const auto size = static_cast<std::streamsize>(buffer.size());
-    for (std::size_t number = 1;; ++number) {
-        in.getline(buffer.data(), size);
-        const auto extracted = static_cast<std::size_t>(in.gcount());
-        if (in.bad())
-            return Failed(Message(ZB_TEXT("io", "cannot read it")));
-        if (in.fail() && !in.eof())
-            return LineTooLong(number, maxLineBytes);
-        if (extracted == 0 && in.eof())
-            break;
-        // The delimiter counts in gcount but is not stored.
-        const bool ended = !in.eof();
-        std::string_view line(buffer.data(), extracted - (ended ? 1 : 0));
-        // A CR right before the LF belongs to the line end.
-        if (ended && !line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.size() > maxLineBytes)
-            return LineTooLong(number, maxLineBytes);
+    std::size_t number = 0;
+    SatelliteListResult result;
+    ForEachTextLine(text, [&](std::string_view line) {
+        ++number;
+        if (line.size() > maxLineBytes) {
+            result = LineTooLong(number, maxLineBytes);
+            return false;
+        }
         ReadLine(line, entries);
-        if (!ended)
-            break;
-    }
-    return {};
+        return true;
+    });
+    return result;
+}
+
+bool HasVisibleText(std::string_view text)
+{
+    return text.find_first_not_of(" \t\r\n") != std::string_view::npos;
 }
 
 }  // namespace
 
-SatelliteListResult ReadSatelliteList(std::istream& in, SatelliteCatalogue& catalogue,
+SatelliteListResult ReadSatelliteList(std::string_view bytes, SatelliteCatalogue& catalogue,
                                       std::size_t maxLineBytes)
 {
+    std::string decoded;
+    const std::string_view text = TextOfBytes(bytes, decoded);
     // Gathered and taken over at once: one insertion at a time is quadratic
     // for a list in descending order. A failure keeps what was read before.
     std::vector<SatelliteEntry> entries;
-    const SatelliteListResult result = ReadEntries(in, entries, maxLineBytes);
+    SatelliteListResult result = ReadEntries(text, entries, maxLineBytes);
+    result.entries = entries.size();
+    result.blank = !HasVisibleText(text);
     catalogue.InsertOrRenameAll(std::move(entries));
     return result;
+}
+
+SatelliteListResult ReadSatelliteList(std::istream& in, SatelliteCatalogue& catalogue,
+                                      std::size_t maxLineBytes)
+{
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad())
+        return Failed(Message(ZB_TEXT("io", "cannot read it")));
+    return ReadSatelliteList(std::string_view(text), catalogue, maxLineBytes);
 }
 
 SatelliteListResult LoadSatelliteListFile(const std::string& path, SatelliteCatalogue& catalogue)
@@ -93,11 +98,17 @@ SatelliteListResult LoadSatelliteListFile(const std::string& path, SatelliteCata
     Message error;
     if (!ReadRegularFile(path, SatelliteListMaxBytes, bytes, error))
         return Failed(error);
-    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     SatelliteCatalogue loaded = catalogue;
-    SatelliteListResult result = ReadSatelliteList(in, loaded);
-    if (result)
-        catalogue = std::move(loaded);
+    SatelliteListResult result = ReadSatelliteList(text, loaded);
+    if (!result)
+        return result;
+    // Any file reads as a list of nothing; only an empty one is meant as such.
+    if (result.entries == 0 && !result.blank)
+        return Failed(
+            Message(ZB_TEXT("io", "no satellites in %1: is it a satellite list?"),
+                    {Message::Literal(PrintableText(std::filesystem::path(path).filename().string()))}));
+    catalogue = std::move(loaded);
     return result;
 }
 

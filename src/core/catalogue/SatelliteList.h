@@ -21,18 +21,24 @@ inline constexpr std::size_t SatelliteListMaxLineBytes = 8192;
 struct SatelliteListResult {
     bool ok = true;
     Message reason;
+    std::size_t entries = 0;  // entry lines read
+    bool blank = false;       // nothing but blanks and line ends
     explicit operator bool() const { return ok; }
 };
 
 // Reads every entry line ("0130=Name") of a satellite list into the catalogue;
-// other lines are skipped. Fails when the stream fails while reading or a line
-// is longer than maxLineBytes (its line end aside); the catalogue then keeps
-// the entries read before.
+// other lines are skipped. Lines end at LF, CR or CR LF; a byte-order mark is
+// passed over and UTF-16 read as UTF-8 (TextOfBytes). Fails when a line is
+// longer than maxLineBytes (its line end aside) or the stream fails; the
+// catalogue then keeps the entries read before.
+[[nodiscard]] SatelliteListResult ReadSatelliteList(std::string_view bytes, SatelliteCatalogue& catalogue,
+                                                    std::size_t maxLineBytes = SatelliteListMaxLineBytes);
 [[nodiscard]] SatelliteListResult ReadSatelliteList(std::istream& in, SatelliteCatalogue& catalogue,
                                                     std::size_t maxLineBytes = SatelliteListMaxLineBytes);
 
-// Reads a list file: only a regular file of at most SatelliteListMaxBytes. On
-// failure the catalogue is left as it was.
+// Reads a list file: only a regular file of at most SatelliteListMaxBytes,
+// and one with an entry line unless it is empty (any file would read as a
+// list of nothing). On failure the catalogue is left as it was.
 [[nodiscard]] SatelliteListResult LoadSatelliteListFile(const std::string& path,
                                                         SatelliteCatalogue& catalogue);
 

@@ -34,10 +34,16 @@ bool ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes,
 // Replaces a file whole or not at all: writes a temporary file beside the
 // target, flushes it and the folder to disk, and renames it over the target.
 // A symbolic link is written through (its target is replaced, the link
-// stays); an existing file keeps its permission bits; a target that exists
-// and is not a regular file is refused without being opened. A new file gets
-// the permissions any new file would. Returns false with the error in plain
-// words ("cannot write it: ...") and leaves any old file as it was.
+// stays); an existing file keeps its permission bits, and its owner where the
+// process may give it (root); a target that exists and is not a regular file
+// is refused without being opened, and so is a file the process may not write
+// (access(W_OK), as the editors check), however the folder would let it be
+// replaced. A file with other names (hard links) is written in place, once
+// its new contents are safe beside it, so that all its names keep it. A new
+// file gets the permissions any new file would. Temporaries of this target
+// left by saves that were killed go once they are a minute old. Returns false
+// with the error in plain words ("cannot write it: ...") and leaves any old
+// file as it was.
 bool WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes, Message& error);
 
 // A size in words: "8 MiB", "64 KiB", "100 bytes".
@@ -46,9 +52,15 @@ Message SizeText(std::size_t bytes);
 // Whether two paths name the same existing file (after links).
 bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
+// Whether writing output would replace what a command reads: any of the
+// inputs, or any file right inside an input that is a folder; the same file
+// by device and inode, whatever the names and links. A missing output is
+// none of them.
+bool IsAnyOfTheInputs(const std::filesystem::path& output, const std::vector<std::filesystem::path>& inputs);
+
 // Text from outside (file names, satellite names) made safe for a one-line
-// message or a terminal: control bytes (below 0x20, 0x7F, and U+0080..U+009F
-// written in UTF-8) become '?', other bytes stay.
+// message or a terminal: every character that a terminal obeys or that
+// reorders the line (DisplayControlLength) becomes '?', other bytes stay.
 std::string PrintableText(std::string_view text);
 
 }  // namespace zenbelts

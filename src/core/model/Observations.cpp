@@ -2,6 +2,7 @@
 
 #include "io/FileAccess.h"
 #include "model/DishReadings.h"
+#include "text/TextEncoding.h"
 
 #include <charconv>
 #include <cmath>
@@ -206,26 +207,22 @@ std::optional<int> ParseObservedPosition(std::string_view s)
     return east ? tenths : (3600 - tenths) % 3600;
 }
 
-std::vector<Observation> ParseObservations(std::string_view text, const MountSettings* setUp,
+std::vector<Observation> ParseObservations(std::string_view bytes, const MountSettings* setUp,
                                            std::vector<int>* lines)
 {
     if (lines)
         lines->clear();
-    // A byte-order mark from a spreadsheet is not part of the header.
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
+    // A spreadsheet's byte-order mark is not part of the header, and its
+    // "Unicode text" is UTF-16.
+    std::string decoded;
+    const std::string_view text = TextOfBytes(bytes, decoded);
     if (text.empty())
         throw HeaderMissing();
     std::vector<Observation> rows;
     int number = 0;
     const MountSettings* faceTiltsWith = nullptr;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    ForEachTextLine(text, [&](std::string_view line) {
         ++number;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
         if (line.size() > ObservationsMaxLineBytes)
             throw ObservationsError(number, Message(ZB_TEXT("observations", "the line is longer than %1"),
                                                     {SizeText(ObservationsMaxLineBytes)}));
@@ -241,7 +238,7 @@ std::vector<Observation> ParseObservations(std::string_view text, const MountSet
             if (lines)
                 lines->push_back(number);
         }
-    }
+    });
     return rows;
 }
 

@@ -52,10 +52,11 @@ private:
 // "19.2E", "0.8W", "13.0°E". Null when it is neither.
 std::optional<int> ParseObservedPosition(std::string_view text);
 
-// The header line first (LF or CR LF line ends, blank lines skipped), then
-// one row per observation. Face tilts become offsets with setUp's dish and
-// mount; without a set-up they are refused. lines, when given, receives the
-// line number of each observation. Throws ObservationsError.
+// The header line first (LF, CR or CR LF line ends, blank lines skipped; a
+// byte-order mark passed over, UTF-16 read), then one row per observation.
+// Face tilts become offsets with setUp's dish and mount; without a set-up
+// they are refused. lines, when given, receives the line number of each
+// observation. Throws ObservationsError.
 std::vector<Observation> ParseObservations(std::string_view text, const MountSettings* setUp = nullptr,
                                            std::vector<int>* lines = nullptr);
 std::vector<Observation> ReadObservations(std::istream& in, const MountSettings* setUp = nullptr);

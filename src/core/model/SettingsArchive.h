@@ -55,6 +55,8 @@ public:
     std::int32_t ReadInt32();
     // Reads up to size bytes; returns how many were read.
     std::size_t ReadBytes(void* data, std::size_t size);
+    // Loading: nothing is left to read.
+    bool AtEnd() const { return pos_ >= in_.size(); }
 
 private:
     SettingsArchive(std::vector<std::uint8_t>* out, std::span<const std::uint8_t> in) : out_(out), in_(in) {}

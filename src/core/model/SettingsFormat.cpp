@@ -116,12 +116,9 @@ void MountSettings::Load(SettingsArchive& ar)
 
     LoadWords(ar, chosenSatellites.RawWords());
 
-    lockSatellites = 0;
-    try {
-        lockSatellites = ar.ReadInt32() != 0 ? 1 : 0;
-    } catch (const ArchiveError&) {
-        // A file from before the flag existed ends here.
-    }
+    // A file from before the flag existed ends here; one that ends inside
+    // the flag was cut and fails as any other.
+    lockSatellites = ar.AtEnd() ? 0 : (ar.ReadInt32() != 0 ? 1 : 0);
 }
 
 }  // namespace zenbelts

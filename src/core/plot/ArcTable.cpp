@@ -1,11 +1,11 @@
 #include "plot/ArcTable.h"
 
-#include "catalogue/TextEncoding.h"
 #include "geometry/Geodesy.h"
 #include "geometry/MountModel.h"
 #include "model/Receiver.h"
 #include "plot/ArcPlot.h"
 #include "text/AngleText.h"
+#include "text/TextEncoding.h"
 
 #include <charconv>
 #include <cmath>

@@ -8,6 +8,7 @@
 #include "catalogue/ReceiverSources.h"
 #include "catalogue/SatelliteList.h"
 #include "controls/LastFolder.h"
+#include "dialogs/ImportProgress.h"
 #include "dialogs/PropertiesDialog.h"
 #include "document/SettingsKeys.h"
 #include "document/ZenbeltsDoc.h"
@@ -17,6 +18,7 @@
 #include "paint/ArcPlotOutput.h"
 #include "view/ZenbeltsView.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -89,7 +91,7 @@ bool CZenbeltsApp::LoadCatalogue()
             return true;
         }
         // A broken list of the user's must not keep the program from starting.
-        ReportError(tr("Your satellite list %1 cannot be read: %2. The shipped list is used instead.")
+        ReportError(tr("Your satellite list %1 cannot be read, so the shipped list is used instead: %2")
                         .arg(PrintableName(own), CoreText(result.reason)));
     }
     const QString path = ShippedSatelliteList();
@@ -105,15 +107,25 @@ bool CZenbeltsApp::ImportSatelliteList(const QStringList& sources, QString& repo
 {
     ImportResult result;
     Message error;
-    if (!ImportReceiverSources(FileSystemPaths(sources), std::nullopt, ReceiverSourceUse::SatelliteList,
-                               result, error)) {
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!ImportWithProgress(parent ? parent : mainFrame_.get(), sources, ReceiverSourceUse::SatelliteList,
+                            result, error)) {
         report = CoreText(error);
         return false;
     }
-    const QString counts
+    QString counts
         = tr("read %1, merged %2, skipped %3").arg(result.read).arg(result.merged).arg(result.skipped);
+    if (result.cut > 0)
+        counts += tr("; names cut to fit: %1").arg(result.cut);
     if (result.satellites.empty()) {
         report = tr("No satellites found: %1.").arg(counts);
+        return false;
+    }
+    // The list as the next start reads it, before it is written.
+    SatelliteCatalogue imported;
+    const SatelliteListResult back = ImportedCatalogue(result, imported);
+    if (!back) {
+        report = CoreText(back.reason);
         return false;
     }
     const QString own = UserSatelliteList();
@@ -127,7 +139,7 @@ bool CZenbeltsApp::ImportSatelliteList(const QStringList& sources, QString& repo
         report = tr("Cannot save your list %1: %2").arg(PrintableName(own), CoreText(error));
         return false;
     }
-    catalogue_ = ImportedCatalogue(result);
+    catalogue_ = std::move(imported);
     usesUserList_ = true;
     CatalogueReplaced();
     const int count = static_cast<int>(result.satellites.size());

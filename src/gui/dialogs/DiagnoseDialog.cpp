@@ -4,11 +4,11 @@
 #include "document/CorePaths.h"
 #include "document/CoreTexts.h"
 
-#include "catalogue/TextEncoding.h"
 #include "controls/LastFolder.h"
 #include "io/FileAccess.h"
 #include "plot/ArcTable.h"
 #include "text/AngleText.h"
+#include "text/TextEncoding.h"
 
 #include <QDialogButtonBox>
 #include <QFile>

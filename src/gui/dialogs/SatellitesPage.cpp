@@ -4,11 +4,12 @@
 #include "document/CoreTexts.h"
 
 #include "catalogue/ReceiverSources.h"
-#include "catalogue/TextEncoding.h"
 #include "controls/DialogUnits.h"
 #include "controls/LastFolder.h"
+#include "dialogs/ImportProgress.h"
 #include "dialogs/SatelliteListKeeper.h"
 #include "text/AngleText.h"
+#include "text/TextEncoding.h"
 
 #include <QApplication>
 #include <QFile>
@@ -203,8 +204,7 @@ void CSatellitesPage::ChooseFrom(const QStringList& sources)
 {
     ImportResult result;
     Message error;
-    if (!ImportReceiverSources(FileSystemPaths(sources), std::nullopt, ReceiverSourceUse::Positions, result,
-                               error)) {
+    if (!ImportWithProgress(this, sources, ReceiverSourceUse::Positions, result, error)) {
         report_->setText(CoreText(error));
         return;
     }

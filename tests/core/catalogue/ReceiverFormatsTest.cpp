@@ -37,7 +37,8 @@ std::string Sample(const fs::path& relative)
 }
 
 // Every result keeps its own accounting: ascending unique positions, one per
-// entry that was not merged.
+// entry that was not merged. And the list that import writes of it reads
+// back, by the program's own reader within its limits, as the same satellites.
 void ExpectConsistent(const ImportResult& r, const std::string& what)
 {
     EXPECT_EQ(static_cast<std::size_t>(r.read - r.merged), r.satellites.size()) << what;
@@ -48,6 +49,14 @@ void ExpectConsistent(const ImportResult& r, const std::string& what)
         EXPECT_FALSE(s.name.empty()) << what;
         previous = s.position;
     }
+    std::istringstream in(WriteSatelliteList(r.satellites));
+    SatelliteCatalogue catalogue;
+    const SatelliteListResult read = ReadSatelliteList(in, catalogue);
+    EXPECT_TRUE(read) << what << ": " << read.reason.English();
+    Satellites back;
+    for (const SatelliteEntry& e : catalogue)
+        back.push_back({e.position, e.name});
+    EXPECT_EQ(back, r.satellites) << what;
 }
 
 struct SampleCase {
@@ -195,6 +204,19 @@ INSTANTIATE_TEST_SUITE_P(
                  Sat("19.2E Astra 1N", "192") + Sat("19.2E Astra 1P", "193"),
                  {{192, "Astra 1N & Astra 1P"}},
                  0},
+        TextCase{"RepeatedPartsJoinOnce",
+                 Xml,
+                 "",
+                 Sat("4.8E Astra 4A &amp; SES 5", "48") + Sat("4.8E Astra 4A", "48")
+                     + Sat("SES 5 &amp; Astra 4A &amp; SES 5", "48"),
+                 {{48, "Astra 4A & SES 5"}},
+                 0},
+        TextCase{"ControlsThatReorderTextAreDropped",
+                 Xml,
+                 "",
+                 Sat("Evil&#x202E;Name&#x85;&#x2067;", "10"),
+                 {{10, "EvilName"}},
+                 0},
         TextCase{"OnlyAPositionGetsTheLabel", Xml, "", Sat("0.8W Ku-band", "-8"), {{3592, "0.8W"}}, 0},
         TextCase{"Entities",
                  Xml,
@@ -289,6 +311,16 @@ INSTANTIATE_TEST_SUITE_P(
                  5},
         TextCase{"SourcesWest180AndNoName", Sources, "", "S180W\n", {{1800, "180.0E"}}, 0},
         TextCase{"SourcesCp1252", Sources, "", "S7E T\xE9l\xE9sat\n", {{70, "T\xC3\xA9l\xC3\xA9sat"}}, 0},
+        // C1 controls and bidirectional overrides and isolates go; the
+        // right-to-left mark stays.
+        TextCase{"SourcesDropControlsThatReorderText",
+                 Sources,
+                 "",
+                 "S19.2E As\xC2\x85tra \xE2\x80\xAE"
+                 "1N\xE2\x81\xA6 \xE2\x80\x8Fx\nS13.0E Hot\x81"
+                 "Bird\x9D\n",
+                 {{130, "HotBird"}, {192, "Astra 1N \xE2\x80\x8Fx"}},
+                 0},
         TextCase{
             "IniLowerCaseSection", Ini, "x.ini", "[sattype]\n1=130\n2= Hot Bird \n", {{130, "Hot Bird"}}, 0},
         TextCase{"IniFirstKeysCount",
@@ -345,6 +377,14 @@ INSTANTIATE_TEST_SUITE_P(
             2}),
     [](const auto& info) { return std::string(info.param.name); });
 
+std::string Repeated(const std::string& text, int times)
+{
+    std::string out;
+    for (int k = 0; k < times; ++k)
+        out += text;
+    return out;
+}
+
 TEST(ReceiverFormats, DetectsFormats)
 {
     const struct {
@@ -367,11 +407,103 @@ TEST(ReceiverFormats, DetectsFormats)
         {"ScanTableByContentAndName", "Astra-19.2E", "# x\n[CHANNEL]\n\tFREQUENCY = 1\n",
          ReceiverFormat::ScanTables},
         {"ScanTableByName", "dvb-s/Thor-1.0W", "S 10747000 H 25000000 3/4\n", ReceiverFormat::ScanTables},
+        {"SourcesPastFiftyLines", "my-list", Repeated("S19.2E Astra\n", 110), ReceiverFormat::Sources},
         {"Unknown", "notes.txt", "nothing to see\n", ReceiverFormat::Unknown},
         {"Empty", "", "", ReceiverFormat::Unknown},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DetectFormat(c.fileName, c.content), c.expected) << c.name;
+}
+
+// ASCII text as UTF-16 with its byte-order mark.
+std::string Utf16(const std::string& ascii, bool bigEndian)
+{
+    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char c : ascii) {
+        out += bigEndian ? '\0' : c;
+        out += bigEndian ? c : '\0';
+    }
+    return out;
+}
+
+// Line ends of every platform, a byte-order mark before the first entry,
+// UTF-16: each format is told and read alike.
+TEST(ReceiverFormats, LineEndsAndEncodingsReadAlike)
+{
+    const struct {
+        const char* name;
+        ReceiverFormat format;
+        std::string text;  // LF line ends
+    } cases[] = {
+        {"sources", Sources, "S19.2E Astra\nS13.0E Hot Bird\n"},
+        {"ini", Ini, "[SATTYPE]\n1=0192\n2=Astra\n"},
+        {"neumo", Neumo, "sat_pos\tband\tname\n1920\tKu\tAstra\n130\tKu\tNear\n"},
+        {"channels", Channels, "A:12187:H:S19.2E:27500:163:104:0:0:1:1:1:0\nB:1:H:S13E:2:1:2:0:0:3:1:1:0\n"},
+        {"lamedb", Lamedb,
+         "eDVB services /4/\ntransponders\n1:2:3\n\ts 11778000:27500000:1:3:192:2:0\n/\n"
+         "\ts 1:2:3:4:130:0\n/\n"},
+        {"xml", Xml, "<satellites>\n<sat name=\"Astra\"\nposition=\"192\">\n</sat>\n</satellites>\n"},
+    };
+    const auto replaced = [](std::string text, const std::string& lineEnd) {
+        std::string out;
+        for (char c : text)
+            out += c == '\n' ? lineEnd : std::string(1, c);
+        return out;
+    };
+    for (const auto& c : cases) {
+        const Satellites expected = ImportReceiverFile(c.format, "list", c.text).satellites;
+        ASSERT_EQ(expected.size(), c.format == Xml || c.format == Ini ? 1u : 2u) << c.name;
+        const std::pair<const char*, std::string> variants[] = {
+            {"CR", replaced(c.text, "\r")},          {"CR LF", replaced(c.text, "\r\n")},
+            {"UTF-8 mark", "\xEF\xBB\xBF" + c.text}, {"UTF-16LE", Utf16(replaced(c.text, "\r\n"), false)},
+            {"UTF-16BE", Utf16(c.text, true)},
+        };
+        for (const auto& [variant, text] : variants) {
+            EXPECT_EQ(DetectFormat("list", text), c.format) << c.name << ", " << variant;
+            const ImportResult r = ImportReceiverFile(c.format, "list", text);
+            EXPECT_EQ(r.satellites, expected) << c.name << ", " << variant;
+            EXPECT_EQ(r.skipped, 0) << c.name << ", " << variant;
+        }
+    }
+}
+
+// Names of one position merge up to a line of the program's list: whole
+// names while they fit, at most a few dozen; a single name longer than a
+// line is cut at a character. The result says how many positions lost some.
+TEST(ReceiverFormats, MergedAndLongNamesAreCutToALineOfTheList)
+{
+    std::string text = "S4.8E Astra 4A\n";
+    // Each euro sign of Windows-1252 takes three bytes in UTF-8.
+    for (int k = 0; k < 40000; ++k)
+        text += "S19.2E \x80\x80\x80 " + std::to_string(k) + "\n";
+    text += "S13.0E " + std::string(3000, '\x80') + "\n";
+    const ImportResult r = ImportReceiverFile(ReceiverFormat::Sources, "sources.conf", text);
+    ExpectConsistent(r, "hostile");
+    ASSERT_EQ(r.satellites.size(), 3u);
+    EXPECT_EQ(r.read, 40002);
+    EXPECT_EQ(r.cut, 2);
+    EXPECT_EQ(r.satellites[0].name, "Astra 4A");
+
+    const std::string euro = "\xE2\x82\xAC";
+    std::string longest;
+    while (longest.size() + euro.size() <= SatelliteListMaxLineBytes - 5)
+        longest += euro;
+    EXPECT_EQ(r.satellites[1].name, longest);
+
+    const std::string& merged = r.satellites[2].name;
+    const std::vector<std::string> parts = [&] {
+        std::vector<std::string> out;
+        for (std::size_t at = 0;;) {
+            const std::size_t end = merged.find(" & ", at);
+            out.push_back(merged.substr(at, end - at));
+            if (end == std::string::npos)
+                return out;
+            at = end + 3;
+        }
+    }();
+    EXPECT_LE(parts.size(), ImportAccumulator::MaxNamesPerPosition);
+    for (std::size_t k = 0; k < parts.size(); ++k)
+        EXPECT_EQ(parts[k], euro + euro + euro + " " + std::to_string(k));
 }
 
 TEST(ReceiverFormats, FormatNamesRoundTrip)

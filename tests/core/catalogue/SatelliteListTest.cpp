@@ -58,7 +58,15 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"SignInDigits", "+130=A\n-130=B\n", {}}, LineCase{"TooShort", "0130\n", {}},
         LineCase{"CrLf", "0130=Alpha\r\n0192=Beta\r\n", {{130, "Alpha"}, {192, "Beta"}}},
         LineCase{"NoFinalLineEnd", "0130=Alpha\n0192=Beta", {{130, "Alpha"}, {192, "Beta"}}},
-        LineCase{"InnerCrKept", "0130=A\rB\n", {{130, "A\rB"}}},
+        LineCase{"CrAloneEndsALine", "0130=A\r0192=B\r\r\n3550=C", {{130, "A"}, {192, "B"}, {3550, "C"}}},
+        LineCase{"MarkBeforeTheFirstEntry",
+                 "\xEF\xBB\xBF"
+                 "0130=Alpha\n",
+                 {{130, "Alpha"}}},
+        LineCase{"Utf16LittleEndian",
+                 std::string("\xFF\xFE\x30\0\x31\0\x33\0\x30\0=\0\xE9\0\r\0\n\0", 18),
+                 {{130, "\xC3\xA9"}}},
+        LineCase{"Utf16BigEndian", std::string("\xFE\xFF\0\x30\0\x31\0\x33\0\x30\0=\0A", 14), {{130, "A"}}},
         LineCase{"Latin1Bytes", "0130=Caf\xe9\n", {{130, "Caf\xe9"}}},
         LineCase{
             "OrderOfLinesDoesNotMatter", "3550=G\n0130=A\n0192=B\n", {{130, "A"}, {192, "B"}, {3550, "G"}}},
@@ -90,13 +98,15 @@ TEST(SatelliteList, MissingFileOrFolderFails)
     EXPECT_FALSE(LoadSatelliteListFile(std::filesystem::temp_directory_path().string(), catalogue));
 }
 
-TEST(SatelliteList, FileWithoutEntriesIsAnEmptyCatalogueNotAnError)
+TEST(SatelliteList, OnlyAnEmptyFileIsAnEmptyList)
 {
     const auto path = std::filesystem::temp_directory_path() / "zenbelts-empty-list.lst";
-    std::ofstream(path) << "nothing here\n";
-    SatelliteCatalogue catalogue;
-    EXPECT_TRUE(LoadSatelliteListFile(path.string(), catalogue));
-    EXPECT_TRUE(catalogue.empty());
+    for (const char* text : {"", "\r\n \n\t\n"}) {
+        std::ofstream(path) << text;
+        SatelliteCatalogue catalogue;
+        EXPECT_TRUE(LoadSatelliteListFile(path.string(), catalogue)) << text;
+        EXPECT_TRUE(catalogue.empty()) << text;
+    }
     std::filesystem::remove(path);
 }
 
@@ -116,7 +126,8 @@ TEST(SatelliteList, LinesPastTheLimitRefuseTheList)
         {"AtTheLimitAtTheEnd", ten, "", {{130, "nnnnn"}}},
         {"OneOver", "0192=B\n" + ten + "x\n", "line 2 is longer than 10 bytes", {{192, "B"}}},
         {"OneOverAtTheEnd", ten + "x", "line 1 is longer than 10 bytes", {}},
-        {"CrWithoutLfCounts", ten + "\r", "line 1 is longer than 10 bytes", {}},
+        {"CrAloneEndsTheLine", ten + "\r", "", {{130, "nnnnn"}}},
+        {"OneOverAfterCrs", "\r\r" + ten + "x\r", "line 3 is longer than 10 bytes", {}},
         {"FarOverInAComment",
          "0192=B\n\n" + std::string(100000, '#'),
          "line 3 is longer than 10 bytes",
@@ -206,6 +217,9 @@ TEST_F(SatelliteListFile, RefusalsSayWhyAndLeaveTheCatalogue)
     std::filesystem::resize_file(Path("huge"), SatelliteListMaxBytes + 1);
     std::ofstream(Path("long-line")) << "0130=New\n"
                                      << std::string(SatelliteListMaxLineBytes + 1, 'x') << "\n";
+    std::ofstream(Path("words.lst")) << "# 0130=Alpha\nnothing here\n";
+    std::ofstream(Path("set-up.zb"), std::ios::binary)
+        << std::string("\x28\x0a\0\0\x0c\x12\0\0", 8) << std::string(536, '\0');
     const struct {
         const char* name;
         std::string path;
@@ -217,6 +231,8 @@ TEST_F(SatelliteListFile, RefusalsSayWhyAndLeaveTheCatalogue)
         {"EndlessDevice", "/dev/zero", "it is not a regular file"},
         {"TooLarge", Path("huge"), "it is larger than 8 MiB"},
         {"LongLine", Path("long-line"), "line 2 is longer than 8 KiB"},
+        {"NoEntries", Path("words.lst"), "no satellites in words.lst: is it a satellite list?"},
+        {"Binary", Path("set-up.zb"), "no satellites in set-up.zb: is it a satellite list?"},
     };
     for (const auto& c : cases) {
         SatelliteCatalogue catalogue;

@@ -7,10 +7,14 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <string_view>
 
+#include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace zenbelts {
@@ -24,6 +28,46 @@ Bytes ToBytes(std::string_view text)
     return {text.begin(), text.end()};
 }
 
+// What only a user other than root meets: run as root, the test runs what in
+// a child process that takes the ids of a plain user; otherwise its own user
+// runs it. Returns what it says.
+constexpr uid_t PlainUser = 65534;
+std::string AsPlainUser(const std::function<std::string()>& what)
+{
+    if (::geteuid() != 0)
+        return what();
+    int pipe[2];
+    if (::pipe(pipe) != 0)
+        return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(pipe[0]);
+        std::string said = "cannot become the user";
+        if (::setgroups(0, nullptr) == 0 && ::setgid(PlainUser) == 0 && ::setuid(PlainUser) == 0)
+            said = what();
+        (void)!::write(pipe[1], said.data(), said.size());
+        ::_exit(0);
+    }
+    ::close(pipe[1]);
+    std::string said;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(pipe[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, static_cast<std::size_t>(n));
+    ::close(pipe[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return said;
+}
+
+// Saves as AsPlainUser: the error, empty when saved.
+std::string SaveAsPlainUser(const fs::path& path, std::string_view text)
+{
+    return AsPlainUser([&] {
+        Message error;
+        return WriteFileSafely(path, ToBytes(text), error) ? std::string() : error.English();
+    });
+}
+
 class FileAccess : public testing::Test {
 protected:
     void SetUp() override
@@ -31,6 +75,17 @@ protected:
         std::string pattern = (fs::temp_directory_path() / "zenbelts-files-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         dir_ = pattern;
+    }
+
+    // The folder and what is named in it become the plain user's, as his own
+    // folder would be.
+    void GiveToPlainUser(std::initializer_list<const char*> names = {}) const
+    {
+        const uid_t user = ::geteuid() == 0 ? PlainUser : ::geteuid();
+        const gid_t group = ::geteuid() == 0 ? PlainUser : ::getegid();
+        ASSERT_EQ(::chown(dir_.c_str(), user, group), 0);
+        for (const char* name : names)
+            ASSERT_EQ(::chown(Path(name).c_str(), user, group), 0) << name;
     }
     void TearDown() override
     {
@@ -86,6 +141,9 @@ TEST_F(FileAccess, NewFileGetsTheUsualPermissionsAndNoTemporaryStays)
 TEST_F(FileAccess, ReplacingKeepsThePermissionBits)
 {
     for (const mode_t mode : {0640, 0600, 0604, 0400, 0755}) {
+        // Only root may write a file without its owner's write bit.
+        if (::geteuid() != 0 && (mode & S_IWUSR) == 0)
+            continue;
         Put("old.zb", "old contents");
         ASSERT_EQ(::chmod(Path("old.zb").c_str(), mode), 0);
         Message error;
@@ -186,17 +244,129 @@ TEST_F(FileAccess, AFailedWriteLeavesTheOldFileAndNoTemporary)
 
 TEST_F(FileAccess, AReadOnlyFolderRefusesTheWrite)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes into read-only folders";
     fs::create_directories(Path("ro"));
     Put("ro/old.zb", "old");
+    GiveToPlainUser({"ro", "ro/old.zb"});
     fs::permissions(Path("ro"), fs::perms::owner_read | fs::perms::owner_exec);
-    Message error;
-    EXPECT_FALSE(WriteFileSafely(Path("ro/old.zb"), ToBytes("new"), error));
+    EXPECT_EQ(SaveAsPlainUser(Path("ro/old.zb"), "new"), "cannot write it: permission denied");
     fs::permissions(Path("ro"), fs::perms::owner_all);
-    EXPECT_EQ(error.English(), "cannot write it: permission denied");
     EXPECT_EQ(Contents(Path("ro/old.zb")), "old");
     EXPECT_EQ(Names(Path("ro")), std::vector<std::string>{"old.zb"});
+}
+
+// A normal user in his own folder: a file he may not write stays as it is,
+// however the folder would let it be replaced.
+TEST_F(FileAccess, AFileTheUserMayNotWriteIsNotReplaced)
+{
+    Put("read-only.zb", "kept");
+    Put("own.zb", "old");
+    Put("roots.zb", "root's");
+    GiveToPlainUser({"read-only.zb", "own.zb"});
+    ASSERT_EQ(::chmod(Path("read-only.zb").c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(Path("roots.zb").c_str(), 0644), 0);
+
+    EXPECT_EQ(SaveAsPlainUser(Path("read-only.zb"), "new"), "cannot write it: permission denied");
+    EXPECT_EQ(Contents(Path("read-only.zb")), "kept");
+    EXPECT_EQ(ModeOf(Path("read-only.zb")), 0444u);
+    EXPECT_EQ(SaveAsPlainUser(Path("own.zb"), "new"), "");
+    EXPECT_EQ(Contents(Path("own.zb")), "new");
+    if (::geteuid() == 0) {
+        EXPECT_EQ(SaveAsPlainUser(Path("roots.zb"), "mine"), "cannot write it: permission denied");
+        EXPECT_EQ(Contents(Path("roots.zb")), "root's");
+        struct stat info;
+        ASSERT_EQ(::stat(Path("roots.zb").c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, 0u);
+    }
+    EXPECT_EQ(Names(dir_), (std::vector<std::string>{"own.zb", "read-only.zb", "roots.zb"}));
+}
+
+// Root may write anything and saves someone's file as theirs.
+TEST_F(FileAccess, RootKeepsTheOwnerOfAFileItSaves)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root gives a file to another user";
+    Put("theirs.zb", "old");
+    ASSERT_EQ(::chown(Path("theirs.zb").c_str(), 12345, 23456), 0);
+    ASSERT_EQ(::chmod(Path("theirs.zb").c_str(), 0440), 0);
+    Message error;
+    ASSERT_TRUE(WriteFileSafely(Path("theirs.zb"), ToBytes("new"), error)) << error.English();
+    struct stat info;
+    ASSERT_EQ(::stat(Path("theirs.zb").c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 12345u);
+    EXPECT_EQ(info.st_gid, 23456u);
+    EXPECT_EQ(info.st_mode & 07777, 0440u);
+    EXPECT_EQ(Contents(Path("theirs.zb")), "new");
+}
+
+// A file with other names keeps them all: it is written in place.
+TEST_F(FileAccess, AHardLinkedFileStaysOneFile)
+{
+    Put("a.zb", "a much longer old content");
+    fs::create_hard_link(Path("a.zb"), Path("b.zb"));
+    for (const std::string_view text : {"short", "a content longer than any before it"}) {
+        Message error;
+        ASSERT_TRUE(WriteFileSafely(Path("a.zb"), ToBytes(text), error)) << error.English();
+        EXPECT_EQ(Contents(Path("a.zb")), text);
+        EXPECT_EQ(Contents(Path("b.zb")), text);
+        EXPECT_EQ(fs::hard_link_count(Path("a.zb")), 2u);
+        EXPECT_EQ(Names(dir_), (std::vector<std::string>{"a.zb", "b.zb"}));
+    }
+}
+
+// Temporaries of saves that were killed go with the next save to the same
+// file, once they are a minute old; nothing else goes.
+TEST_F(FileAccess, ASaveClearsItsOwnStaleTemporaries)
+{
+    const auto aged = [&](const std::string& name, int seconds) {
+        const timespec times[2] = {{::time(nullptr) - seconds, 0}, {::time(nullptr) - seconds, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, Path(name).c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << name;
+    };
+    for (const char* name : {".t.zb.aB3dE6gH.tmp", ".t.zb.ZZZZZZZZ.tmp", ".t.zb.abc.tmp",
+                             ".t.zb.aB3dE6g!.tmp", ".u.zb.aB3dE6gH.tmp", "t.zb.aB3dE6gH.tmp"})
+        Put(name, "x");
+    fs::create_directories(Path(".t.zb.FOLDERxx.tmp"));
+    fs::create_symlink("t.zb", Path(".t.zb.LINKlink.tmp"));
+    for (const char* name :
+         {".t.zb.aB3dE6gH.tmp", ".t.zb.abc.tmp", ".t.zb.aB3dE6g!.tmp", ".u.zb.aB3dE6gH.tmp",
+          "t.zb.aB3dE6gH.tmp", ".t.zb.FOLDERxx.tmp", ".t.zb.LINKlink.tmp"})
+        aged(name, 120);
+    aged(".t.zb.ZZZZZZZZ.tmp", 30);
+    Message error;
+    ASSERT_TRUE(WriteFileSafely(Path("t.zb"), ToBytes("saved"), error)) << error.English();
+    EXPECT_EQ(Names(dir_),
+              (std::vector<std::string>{".t.zb.FOLDERxx.tmp", ".t.zb.LINKlink.tmp", ".t.zb.ZZZZZZZZ.tmp",
+                                        ".t.zb.aB3dE6g!.tmp", ".t.zb.abc.tmp", ".u.zb.aB3dE6gH.tmp", "t.zb",
+                                        "t.zb.aB3dE6gH.tmp"}));
+}
+
+// An output is refused when it is any input, or any file of an input folder,
+// by device and inode, whatever its name.
+TEST_F(FileAccess, OutputsThatAreInputs)
+{
+    fs::create_directories(Path("folder/sub"));
+    Put("in", "1");
+    Put("other", "1");
+    Put("folder/inside", "1");
+    Put("folder/sub/deeper", "1");
+    fs::create_hard_link(Path("in"), Path("hard"));
+    fs::create_hard_link(Path("folder/inside"), Path("hard-inside"));
+    fs::create_symlink("in", Path("link"));
+    const std::vector<fs::path> inputs{Path("in"), Path("folder"), Path("none")};
+    const struct {
+        const char* name;
+        bool clash;
+    } cases[] = {
+        {"in", true},
+        {"hard", true},
+        {"link", true},
+        {"hard-inside", true},
+        {"folder/inside", true},
+        {"other", false},
+        {"new", false},
+        {"folder/sub/deeper", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsAnyOfTheInputs(Path(c.name), inputs), c.clash) << c.name;
 }
 
 TEST_F(FileAccess, MissingFolderIsAnError)
@@ -277,16 +447,17 @@ TEST_F(FileAccess, RefusesWhatIsNotARegularFileAtOnce)
 
 TEST_F(FileAccess, UnreadableFileSaysWhy)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads files without read permission";
     Put("secret", "x");
+    GiveToPlainUser({"secret"});
     ::chmod(Path("secret").c_str(), 0);
-    Bytes bytes;
-    Message error;
-    ReadProblem problem = ReadProblem::None;
-    EXPECT_FALSE(ReadRegularFile(Path("secret"), 10, bytes, error, &problem));
-    EXPECT_EQ(problem, ReadProblem::NotReadable);
-    EXPECT_EQ(error.English(), "cannot open it: permission denied");
+    EXPECT_EQ(AsPlainUser([&] {
+                  Bytes bytes;
+                  Message error;
+                  ReadProblem problem = ReadProblem::None;
+                  const bool read = ReadRegularFile(Path("secret"), 10, bytes, error, &problem);
+                  return read || problem != ReadProblem::NotReadable ? std::string("read") : error.English();
+              }),
+              "cannot open it: permission denied");
 }
 
 TEST_F(FileAccess, SameFileThroughLinksButNotWhenMissing)
@@ -327,6 +498,7 @@ TEST(PrintableText, ReplacesControlBytesOnly)
         {"caf\xc3\xa9 \xc2\xa0nbsp", "caf\xc3\xa9 \xc2\xa0nbsp"},
         {"latin1 \xe9 \xff", "latin1 \xe9 \xff"},
         {"lone \xc2", "lone \xc2"},
+        {"rlo\xe2\x80\xae lri\xe2\x81\xa7 pdi\xe2\x81\xa9 rlm\xe2\x80\x8f", "rlo? lri? pdi? rlm\xe2\x80\x8f"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(PrintableText(c.in), c.out) << c.out;

@@ -62,7 +62,10 @@ INSTANTIATE_TEST_SUITE_P(
                   "\xEF\xBB\xBF Position , MotorAngle,OFFSET\r\n\r\n \"19.2E\" , +3.5 , \"-0.1\"\r\n  "
                   "\r\n0.8W,-2e1\r\n",
                   {{192, 3.5, -0.1}, {3592, -20.0, std::nullopt}}},
-        ParseCase{"NoFinalLineEnd", "position,motorAngle,offset\n100,-180,90", {{100, -180.0, 90.0}}}),
+        ParseCase{"NoFinalLineEnd", "position,motorAngle,offset\n100,-180,90", {{100, -180.0, 90.0}}},
+        ParseCase{"CrOnly",
+                  "position,motorAngle,offset\r\r100,1,\r13.0E,2,0.5",
+                  {{100, 1.0, std::nullopt}, {130, 2.0, 0.5}}}),
     [](const testing::TestParamInfo<ParseCase>& info) { return info.param.name; });
 
 struct RefusalCase {
@@ -146,6 +149,18 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"LetterFirst", LetterFirst.c_str(), 2,
                                 "line 2: the position is neither 0 to 3599 tenths nor a label like 19.2E"}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+
+TEST(Observations, Utf16FromASpreadsheetReads)
+{
+    const std::string ascii = "position,motorAngle,offset\r\n19.2E,3.5,\r\n";
+    std::string little = "\xFF\xFE", big = "\xFE\xFF";
+    for (char c : ascii) {
+        little += {c, '\0'};
+        big += {'\0', c};
+    }
+    for (const std::string& text : {little, big})
+        EXPECT_EQ(ParseObservations(text), (std::vector<Observation>{{192, 3.5, std::nullopt}}));
+}
 
 TEST(Observations, WrittenTextReadsBackTheSame)
 {

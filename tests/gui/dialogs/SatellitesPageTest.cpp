@@ -9,11 +9,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -212,12 +214,84 @@ TEST_F(SatellitesPageTest, AFailedImportChangesNothing)
 TEST_F(SatellitesPageTest, ABrokenUsersListFallsBackToTheShippedOne)
 {
     QDir().mkpath(Path(QStringLiteral("user")));
-    WriteFile(QStringLiteral("user/sats.lst"), "0130=" + QByteArray(9000, 'x') + "\n");
+    const struct {
+        QByteArray list;
+        const char* why;
+    } cases[] = {
+        {"0130=" + QByteArray(9000, 'x') + "\n", "longer than 8 KiB"},
+        {Bytes(Chosen({130})), "no satellites in sats.lst: is it a satellite list?"},
+    };
+    for (const auto& c : cases) {
+        WriteFile(QStringLiteral("user/sats.lst"), c.list);
+        errors_.clear();
+        StartOwn();
+        EXPECT_FALSE(app_->UsesUserSatelliteList()) << c.why;
+        EXPECT_EQ(app_->Catalogue().size(), 5u) << c.why;
+        ASSERT_EQ(errors_.size(), 1) << c.why;
+        EXPECT_TRUE(errors_[0].contains(QLatin1String(c.why))) << errors_[0].toStdString();
+        EXPECT_TRUE(errors_[0].contains(QStringLiteral("shipped list"))) << errors_[0].toStdString();
+    }
+}
+
+// A name too long for a line of the list is cut, and said so; the list
+// written is the one the next start reads.
+TEST_F(SatellitesPageTest, ImportedNamesFitTheListTheNextStartReads)
+{
+    QByteArray merging;
+    for (int k = 0; k < 100; ++k)
+        merging += "S19.2E " + QByteArray(28, '\x80') + QByteArray::number(k + 10) + "\n";
+    WriteFile(QStringLiteral("merging.conf"), merging);
+    MountSettings working = Chosen({});
+    auto dialog = Open(working);
+    CSatellitesPage& page = *dialog->SatellitesPage();
+    Pick(page, page.ImportButton(), false, {Path(QStringLiteral("merging.conf"))});
+    EXPECT_THAT(
+        page.Report()->text().toStdString(),
+        testing::HasSubstr("Imported 1 satellite: read 100, merged 99, skipped 0; names cut to fit: 1."));
+    dialog.reset();
     StartOwn();
+    EXPECT_TRUE(app_->UsesUserSatelliteList());
+    EXPECT_TRUE(errors_.isEmpty()) << errors_.join(QLatin1Char('\n')).toStdString();
+}
+
+// A long import runs while the dialog answers; Cancel on its progress
+// dialog stops it and leaves everything as it was.
+TEST_F(SatellitesPageTest, ALongImportCanBeCancelled)
+{
+    QByteArray hostile;
+    for (int k = 0; hostile.size() < (16 << 20); ++k)
+        hostile += "S19.2E Astra " + QByteArray::number(k) + "\n";
+    WriteFile(QStringLiteral("hostile.conf"), hostile);
+    MountSettings working = Chosen({770});
+    auto dialog = Open(working);
+    CSatellitesPage& page = *dialog->SatellitesPage();
+    const auto progressDialogs = [] {
+        QList<QProgressDialog*> found;
+        for (QWidget* w : QApplication::allWidgets()) {
+            if (auto* p = qobject_cast<QProgressDialog*>(w))
+                found.append(p);
+        }
+        return found;
+    };
+    bool cancelled = false;
+    // Runs once the import waits for its worker.
+    QTimer::singleShot(0, [&] {
+        const QList<QProgressDialog*> shown = progressDialogs();
+        ASSERT_EQ(shown.size(), 1);
+        auto* cancel = shown[0]->findChild<QPushButton*>();
+        ASSERT_NE(cancel, nullptr);
+        cancel->click();
+        cancelled = true;
+    });
+    Pick(page, page.ImportButton(), false, {Path(QStringLiteral("hostile.conf"))});
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(page.Report()->text(), QStringLiteral("the import was cancelled"));
     EXPECT_FALSE(app_->UsesUserSatelliteList());
+    EXPECT_FALSE(QFile::exists(UserList()));
     EXPECT_EQ(app_->Catalogue().size(), 5u);
-    ASSERT_EQ(errors_.size(), 1);
-    EXPECT_TRUE(errors_[0].contains(QStringLiteral("longer than 8 KiB"))) << errors_[0].toStdString();
+    EXPECT_EQ(Checked(page), std::vector<int>{770});
+    Settle();
+    EXPECT_TRUE(progressDialogs().isEmpty());
 }
 
 TEST_F(SatellitesPageTest, ChooseChecksExactlyThePositionsTheFilesName)

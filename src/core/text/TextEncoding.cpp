@@ -1,4 +1,4 @@
-#include "catalogue/TextEncoding.h"
+#include "text/TextEncoding.h"
 
 #include <cstdint>
 
@@ -84,6 +84,65 @@ std::string SatelliteNameToUtf8(std::string_view bytes)
         AppendUtf8(out, c >= 0x80 && c < 0xA0 ? Cp1252High[c - 0x80] : c);
     }
     return out;
+}
+
+namespace {
+
+// UTF-16 code units from bytes in either order, surrogate pairs joined and
+// anything unpaired as U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian)
+{
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<std::uint32_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        std::uint32_t code = unit(i);
+        if (code >= 0xD800 && code <= 0xDBFF && i + 3 < bytes.size()) {
+            const std::uint32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        AppendUtf8(out, code >= 0xD800 && code <= 0xDFFF ? 0xFFFD : code);
+    }
+    if (i < bytes.size())
+        AppendUtf8(out, 0xFFFD);
+    return out;
+}
+
+}  // namespace
+
+std::string_view TextOfBytes(std::string_view bytes, std::string& held)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        return bytes.substr(3);
+    const bool little = bytes.starts_with("\xFF\xFE"), big = bytes.starts_with("\xFE\xFF");
+    if (!little && !big)
+        return bytes;
+    held = Utf16ToUtf8(bytes.substr(2), big);
+    return held;
+}
+
+std::size_t DisplayControlLength(std::string_view text, std::size_t i)
+{
+    const auto byte
+        = [&](std::size_t k) { return k < text.size() ? static_cast<unsigned char>(text[k]) : 0u; };
+    const unsigned c = byte(i);
+    if (c < 0x20 || c == 0x7F)
+        return 1;
+    if (c == 0xC2 && byte(i + 1) >= 0x80 && byte(i + 1) <= 0x9F)
+        return 2;
+    // U+202A..U+202E are E2 80 AA..AE; U+2066..U+2069 are E2 81 A6..A9.
+    if (c == 0xE2 && byte(i + 1) == 0x80 && byte(i + 2) >= 0xAA && byte(i + 2) <= 0xAE)
+        return 3;
+    if (c == 0xE2 && byte(i + 1) == 0x81 && byte(i + 2) >= 0xA6 && byte(i + 2) <= 0xA9)
+        return 3;
+    return 0;
 }
 
 }  // namespace zenbelts
