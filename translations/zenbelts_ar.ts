@@ -1756,18 +1756,6 @@
 <context>
     <name>zenbelts::CSatellitesPage</name>
     <message>
-        <source>Import list...</source>
-        <translation>استيراد قائمة...</translation>
-    </message>
-    <message>
-        <source>Use the shipped list</source>
-        <translation>استخدام القائمة المرفقة</translation>
-    </message>
-    <message>
-        <source>Choose from receiver files...</source>
-        <translation>اختيار من ملفات جهاز الاستقبال...</translation>
-    </message>
-    <message>
         <source>Files...</source>
         <translation>ملفات...</translation>
     </message>
@@ -1846,6 +1834,18 @@
     <message>
         <source>Uncheck every satellite shown</source>
         <translation>إلغاء تحديد كل الأقمار المعروضة</translation>
+    </message>
+    <message>
+        <source>&amp;Import list...</source>
+        <translation>ا&amp;ستيراد قائمة...</translation>
+    </message>
+    <message>
+        <source>Use the s&amp;hipped list</source>
+        <translation>استخدام القائمة المر&amp;فقة</translation>
+    </message>
+    <message>
+        <source>Choose from &amp;receiver files...</source>
+        <translation>&amp;اختيار من ملفات جهاز الاستقبال...</translation>
     </message>
 </context>
 <context>

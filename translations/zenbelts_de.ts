@@ -1756,18 +1756,6 @@
 <context>
     <name>zenbelts::CSatellitesPage</name>
     <message>
-        <source>Import list...</source>
-        <translation>Liste importieren...</translation>
-    </message>
-    <message>
-        <source>Use the shipped list</source>
-        <translation>Mitgelieferte Liste verwenden</translation>
-    </message>
-    <message>
-        <source>Choose from receiver files...</source>
-        <translation>Aus Receiver-Dateien wählen...</translation>
-    </message>
-    <message>
         <source>Files...</source>
         <translation>Dateien...</translation>
     </message>
@@ -1846,6 +1834,18 @@
     <message>
         <source>Uncheck every satellite shown</source>
         <translation>Haken bei allen angezeigten Satelliten entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Import list...</source>
+        <translation>Liste &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Use the s&amp;hipped list</source>
+        <translation>&amp;Mitgelieferte Liste verwenden</translation>
+    </message>
+    <message>
+        <source>Choose from &amp;receiver files...</source>
+        <translation>Aus &amp;Receiver-Dateien wählen...</translation>
     </message>
 </context>
 <context>

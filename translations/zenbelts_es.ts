@@ -1756,18 +1756,6 @@
 <context>
     <name>zenbelts::CSatellitesPage</name>
     <message>
-        <source>Import list...</source>
-        <translation>Importar lista...</translation>
-    </message>
-    <message>
-        <source>Use the shipped list</source>
-        <translation>Usar la lista incluida</translation>
-    </message>
-    <message>
-        <source>Choose from receiver files...</source>
-        <translation>Elegir de archivos del receptor...</translation>
-    </message>
-    <message>
         <source>Files...</source>
         <translation>Archivos...</translation>
     </message>
@@ -1846,6 +1834,18 @@
     <message>
         <source>Uncheck every satellite shown</source>
         <translation>Desmarcar todos los satélites mostrados</translation>
+    </message>
+    <message>
+        <source>&amp;Import list...</source>
+        <translation>&amp;Importar lista...</translation>
+    </message>
+    <message>
+        <source>Use the s&amp;hipped list</source>
+        <translation>&amp;Usar la lista incluida</translation>
+    </message>
+    <message>
+        <source>Choose from &amp;receiver files...</source>
+        <translation>Elegir de archivos del &amp;receptor...</translation>
     </message>
 </context>
 <context>

@@ -1756,18 +1756,6 @@
 <context>
     <name>zenbelts::CSatellitesPage</name>
     <message>
-        <source>Import list...</source>
-        <translation>Importer une liste...</translation>
-    </message>
-    <message>
-        <source>Use the shipped list</source>
-        <translation>Utiliser la liste fournie</translation>
-    </message>
-    <message>
-        <source>Choose from receiver files...</source>
-        <translation>Choisir d&apos;après le récepteur...</translation>
-    </message>
-    <message>
         <source>Files...</source>
         <translation>Fichiers...</translation>
     </message>
@@ -1846,6 +1834,18 @@
     <message>
         <source>Uncheck every satellite shown</source>
         <translation>Décoche tous les satellites affichés</translation>
+    </message>
+    <message>
+        <source>&amp;Import list...</source>
+        <translation>&amp;Importer une liste...</translation>
+    </message>
+    <message>
+        <source>Use the s&amp;hipped list</source>
+        <translation>Utiliser la liste &amp;fournie</translation>
+    </message>
+    <message>
+        <source>Choose from &amp;receiver files...</source>
+        <translation>Choisir d’après le &amp;récepteur...</translation>
     </message>
 </context>
 <context>

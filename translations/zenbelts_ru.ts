@@ -1756,18 +1756,6 @@
 <context>
     <name>zenbelts::CSatellitesPage</name>
     <message>
-        <source>Import list...</source>
-        <translation>Импорт списка...</translation>
-    </message>
-    <message>
-        <source>Use the shipped list</source>
-        <translation>Стандартный список</translation>
-    </message>
-    <message>
-        <source>Choose from receiver files...</source>
-        <translation>Выбрать по файлам ресивера...</translation>
-    </message>
-    <message>
         <source>Files...</source>
         <translation>Файлы...</translation>
     </message>
@@ -1846,6 +1834,18 @@
     <message>
         <source>Uncheck every satellite shown</source>
         <translation>Снять отметку со всех показанных спутников</translation>
+    </message>
+    <message>
+        <source>&amp;Import list...</source>
+        <translation>&amp;Импорт списка...</translation>
+    </message>
+    <message>
+        <source>Use the s&amp;hipped list</source>
+        <translation>Ст&amp;андартный список</translation>
+    </message>
+    <message>
+        <source>Choose from &amp;receiver files...</source>
+        <translation>Выбрать по файлам &amp;ресивера...</translation>
     </message>
 </context>
 <context>

@@ -103,7 +103,7 @@ bool CZenbeltsApp::LoadCatalogue()
     return false;
 }
 
-bool CZenbeltsApp::ImportSatelliteList(const QStringList& sources, QString& report)
+bool CZenbeltsApp::ReadSatelliteList(const QStringList& sources, PendingSatelliteList& list, QString& report)
 {
     ImportResult result;
     Message error;
@@ -121,51 +121,58 @@ bool CZenbeltsApp::ImportSatelliteList(const QStringList& sources, QString& repo
         report = tr("No satellites found: %1.").arg(counts);
         return false;
     }
-    // The list as the next start reads it, before it is written.
-    SatelliteCatalogue imported;
-    const SatelliteListResult back = ImportedCatalogue(result, imported);
+    // The list as the next start reads it, before it is ever written.
+    const SatelliteListResult back = ImportedCatalogue(result, list.catalogue);
     if (!back) {
         report = CoreText(back.reason);
         return false;
     }
-    const QString own = UserSatelliteList();
-    if (own.isEmpty() || !QDir().mkpath(QFileInfo(own).absolutePath())) {
-        report = tr("There is no folder to keep your own list in.");
-        return false;
-    }
-    const std::string text = WriteSatelliteList(result.satellites);
-    if (!WriteFileSafely(FileSystemPath(own),
-                         std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), error)) {
-        report = tr("Cannot save your list %1: %2").arg(PrintableName(own), CoreText(error));
-        return false;
-    }
-    catalogue_ = std::move(imported);
-    usesUserList_ = true;
-    CatalogueReplaced();
+    list.shipped = false;
+    list.text = WriteSatelliteList(result.satellites);
     const int count = static_cast<int>(result.satellites.size());
     report = (count == 1 ? tr("Imported 1 satellite: %1.") : tr("Imported %1 satellites: %2.").arg(count))
                  .arg(counts);
     return true;
 }
 
-bool CZenbeltsApp::UseShippedSatelliteList(QString& report)
+bool CZenbeltsApp::ReadShippedSatelliteList(PendingSatelliteList& list, QString& report)
 {
-    SatelliteCatalogue shipped;
     const SatelliteListResult loaded
-        = LoadSatelliteListFile(FileSystemPath(ShippedSatelliteList()).string(), shipped);
+        = LoadSatelliteListFile(FileSystemPath(ShippedSatelliteList()).string(), list.catalogue);
     if (!loaded) {
         report = tr("Unable to load sats.lst: %1").arg(CoreText(loaded.reason));
         return false;
     }
+    list.shipped = true;
+    list.text.clear();
+    report = tr("The shipped list is used: %1 satellites.").arg(list.catalogue.size());
+    return true;
+}
+
+bool CZenbeltsApp::TakeSatelliteList(const PendingSatelliteList& list, QString& error)
+{
     const QString own = UserSatelliteList();
-    if (!own.isEmpty() && QFileInfo::exists(own) && !QFile::remove(own)) {
-        report = tr("Cannot remove your list %1.").arg(PrintableName(own));
-        return false;
+    if (list.shipped) {
+        if (!own.isEmpty() && QFileInfo::exists(own) && !QFile::remove(own)) {
+            error = tr("Cannot remove your list %1.").arg(PrintableName(own));
+            return false;
+        }
+    } else {
+        if (own.isEmpty() || !QDir().mkpath(QFileInfo(own).absolutePath())) {
+            error = tr("There is no folder to keep your own list in.");
+            return false;
+        }
+        Message why;
+        if (!WriteFileSafely(
+                FileSystemPath(own),
+                std::span(reinterpret_cast<const std::uint8_t*>(list.text.data()), list.text.size()), why)) {
+            error = tr("Cannot save your list %1: %2").arg(PrintableName(own), CoreText(why));
+            return false;
+        }
     }
-    catalogue_ = std::move(shipped);
-    usesUserList_ = false;
+    catalogue_ = list.catalogue;
+    usesUserList_ = !list.shipped;
     CatalogueReplaced();
-    report = tr("The shipped list is used: %1 satellites.").arg(catalogue_.size());
     return true;
 }
 

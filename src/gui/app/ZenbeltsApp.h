@@ -87,8 +87,9 @@ public:
     // The user's own list (sats.lst in the user's data folder) comes before
     // the shipped one while it exists; empty when there is no such folder.
     QString UserSatelliteList() const;
-    bool ImportSatelliteList(const QStringList& sources, QString& report) override;
-    bool UseShippedSatelliteList(QString& report) override;
+    bool ReadSatelliteList(const QStringList& sources, PendingSatelliteList& list, QString& report) override;
+    bool ReadShippedSatelliteList(PendingSatelliteList& list, QString& report) override;
+    bool TakeSatelliteList(const PendingSatelliteList& list, QString& error) override;
     bool UsesUserSatelliteList() const override { return usesUserList_; }
 
 private:

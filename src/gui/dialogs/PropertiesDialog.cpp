@@ -7,6 +7,7 @@
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
@@ -36,7 +37,6 @@ CPropertiesDialog::CPropertiesDialog(const SatelliteCatalogue& catalogue, MountS
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(tabs_, &QTabWidget::currentChanged, this, &CPropertiesDialog::PageShown);
     // Ctrl+Tab and Ctrl+Shift+Tab turn the pages from any field, a combo box
     // too; the page turned to takes the keyboard at its first control, so
     // that what is typed next lands there.
@@ -54,24 +54,26 @@ CPropertiesDialog::CPropertiesDialog(const SatelliteCatalogue& catalogue, MountS
         connect(shortcut, &QShortcut::activated, this, [turn, step = step] { turn(step); });
     }
     tabs_->setCurrentIndex(0);
-    PageShown(0);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        satellitesShown_ = satellitesShown_ || tabs_->widget(index) == satellites_;
+    });
     // The first field, not the tab bar: the user types at once.
     general_->LatitudeDegrees()->setFocus(Qt::OtherFocusReason);
 }
 
-void CPropertiesDialog::PageShown(int index)
-{
-    if (index == 1 && !satellitesShown_) {
-        satellitesShown_ = true;
-        satellites_->OnInitDialog();
-    }
-}
-
 void CPropertiesDialog::accept()
 {
+    // One transaction: a list imported or gone back to is taken over first,
+    // and a failure leaves the dialog open with everything as it was.
+    QString error;
+    if (!satellites_->TakePendingList(error)) {
+        QMessageBox::warning(this, windowTitle(), error);
+        return;
+    }
     general_->Store(working_);
+    // Chosen positions the list lacks are dropped only by a page the user saw.
     if (satellitesShown_)
-        satellites_->OnOK();
+        satellites_->Store(working_);
     QDialog::accept();
 }
 

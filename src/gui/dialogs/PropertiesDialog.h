@@ -13,8 +13,9 @@ class CGeneralPage;
 class CSatellitesPage;
 class SatelliteListKeeper;
 
-// "Properties": the General and Satellites pages over one working copy,
-// written back only when the user confirms.
+// "Properties": the General and Satellites pages over one working copy. One
+// transaction: nothing changes the set-up, the satellite list in use or the
+// user's files until OK; Cancel leaves everything as it was.
 class CPropertiesDialog : public QDialog {
     Q_OBJECT
 public:
@@ -27,8 +28,6 @@ public:
     void accept() override;
 
 private:
-    void PageShown(int index);
-
     MountSettings& working_;
     QTabWidget* tabs_;
     CGeneralPage* general_;

@@ -4,7 +4,6 @@
 #include "document/CoreTexts.h"
 
 #include "catalogue/ReceiverSources.h"
-#include "controls/DialogUnits.h"
 #include "controls/LastFolder.h"
 #include "dialogs/ImportProgress.h"
 #include "dialogs/SatelliteListKeeper.h"
@@ -14,43 +13,55 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <vector>
 
 namespace zenbelts {
 
 CSatellitesPage::CSatellitesPage(const SatelliteCatalogue& catalogue, MountSettings& working, QWidget* parent)
-    : QWidget(parent), catalogue_(catalogue), working_(working), list_(new QTableWidget(this)),
-      import_(new QPushButton(tr("Import list..."), this)),
-      shipped_(new QPushButton(tr("Use the shipped list"), this)),
-      choose_(new QPushButton(tr("Choose from receiver files..."), this)), report_(new QLabel(this)),
+    : QWidget(parent), catalogue_(catalogue), marks_(working.chosenSatellites), list_(new QTableWidget(this)),
+      import_(new QPushButton(tr("&Import list..."), this)),
+      shipped_(new QPushButton(tr("Use the s&hipped list"), this)),
+      choose_(new QPushButton(tr("Choose from &receiver files..."), this)), report_(new QLabel(this)),
       filter_(new QLineEdit(this)), selectAll_(new QPushButton(tr("Select &all"), this)),
       clear_(new QPushButton(tr("C&lear"), this))
 {
-    setFont(TemplateFont());
-    const DialogUnits du(font());
-    setFixedSize(du.X(212), du.Y(201));
     auto* filterLabel = new QLabel(tr("&Filter:"), this);
-    filterLabel->setGeometry(du.Rect(7, 9, 24, 8));
     filterLabel->setBuddy(filter_);
-    filter_->setGeometry(du.Rect(33, 7, 172, 12));
     filter_->setPlaceholderText(tr("name or position"));
     filter_->setClearButtonEnabled(true);
     connect(filter_, &QLineEdit::textChanged, this, &CSatellitesPage::ApplyFilter);
-    list_->setGeometry(du.Rect(7, 22, 198, 99));
     list_->setObjectName(QStringLiteral("satellites"));
     list_->installEventFilter(this);
-    selectAll_->setGeometry(du.Rect(7, 124, 60, 14));
+    list_->setColumnCount(2);
+    list_->setHorizontalHeaderLabels({tr("Pos"), tr("Name")});
+    list_->horizontalHeader()->setStretchLastSection(true);
+    list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeading | Qt::AlignVCenter);
+    list_->verticalHeader()->hide();
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The marks follow the check boxes, whichever list is shown.
+    connect(list_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+        if (item->column() != 0)
+            return;
+        const int position = item->data(Qt::UserRole).toInt();
+        if (item->checkState() == Qt::Checked)
+            marks_.Set(position);
+        else
+            marks_.Reset(position);
+    });
     selectAll_->setToolTip(tr("Check every satellite shown"));
     connect(selectAll_, &QPushButton::clicked, this, [this] { CheckShown(true); });
-    clear_->setGeometry(du.Rect(71, 124, 60, 14));
     clear_->setToolTip(tr("Uncheck every satellite shown"));
     connect(clear_, &QPushButton::clicked, this, [this] { CheckShown(false); });
 
@@ -69,19 +80,37 @@ CSatellitesPage::CSatellitesPage(const SatelliteCatalogue& catalogue, MountSetti
         });
         button->setMenu(menu);
     };
-    import_->setGeometry(du.Rect(7, 141, 96, 14));
     import_->setToolTip(tr("Make a list of receivers' files your own satellite list"));
     sourceMenu(import_, [this](const QStringList& sources) { ImportList(sources); });
-    shipped_->setGeometry(du.Rect(109, 141, 96, 14));
     shipped_->setToolTip(tr("Drop your own list and use the list that came with the program"));
     connect(shipped_, &QPushButton::clicked, this, &CSatellitesPage::UseShippedList);
-    choose_->setGeometry(du.Rect(7, 158, 198, 14));
     choose_->setToolTip(tr("Check the satellites that a receiver's channel or satellite lists name"));
     sourceMenu(choose_, [this](const QStringList& sources) { ChooseFrom(sources); });
-    report_->setGeometry(du.Rect(7, 175, 198, 22));
     report_->setWordWrap(true);
-    report_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    report_->setAlignment(Qt::AlignLeading | Qt::AlignTop);
     report_->setTextFormat(Qt::PlainText);
+    // Two lines of report whatever they say, so that the page keeps its size.
+    report_->setMinimumHeight(2 * report_->fontMetrics().lineSpacing());
+
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(filter_, 1);
+    auto* checkRow = new QHBoxLayout;
+    checkRow->addWidget(selectAll_);
+    checkRow->addWidget(clear_);
+    checkRow->addStretch(1);
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(import_);
+    listRow->addWidget(shipped_);
+    listRow->addStretch(1);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(filterRow);
+    page->addWidget(list_, 1);
+    page->addLayout(checkRow);
+    page->addLayout(listRow);
+    page->addWidget(choose_, 0, Qt::AlignLeading);
+    page->addWidget(report_);
+
     // In the order they stand, the filter first; the list one stop, not
     // one per cell.
     QWidget* const order[] = {filter_, list_, selectAll_, clear_, import_, shipped_, choose_};
@@ -89,6 +118,12 @@ CSatellitesPage::CSatellitesPage(const SatelliteCatalogue& catalogue, MountSetti
         QWidget::setTabOrder(order[i - 1], order[i]);
     list_->setTabKeyNavigation(false);
     UpdateListButtons();
+    Refill();
+}
+
+const SatelliteCatalogue& CSatellitesPage::ShownCatalogue() const
+{
+    return pending_ ? pending_->catalogue : catalogue_;
 }
 
 void CSatellitesPage::SetListKeeper(SatelliteListKeeper* keeper)
@@ -100,7 +135,8 @@ void CSatellitesPage::SetListKeeper(SatelliteListKeeper* keeper)
 void CSatellitesPage::UpdateListButtons()
 {
     import_->setEnabled(keeper_ != nullptr);
-    shipped_->setEnabled(keeper_ && keeper_->UsesUserSatelliteList());
+    // The shipped list, unless it is the one shown.
+    shipped_->setEnabled(keeper_ && (pending_ ? !pending_->shipped : keeper_->UsesUserSatelliteList()));
 }
 
 QStringList CSatellitesPage::AskSources(bool folder)
@@ -169,35 +205,42 @@ bool CSatellitesPage::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void CSatellitesPage::Refill()
-{
-    OnOK();
-    OnInitDialog();
-}
-
 void CSatellitesPage::ImportList(const QStringList& sources)
 {
     if (!keeper_)
         return;
-    // The marks as they are now, so that the new list shows them where it can.
-    OnOK();
+    PendingSatelliteList list;
     QString report;
-    keeper_->ImportSatelliteList(sources, report);
-    Refill();
+    if (keeper_->ReadSatelliteList(sources, list, report)) {
+        pending_ = std::move(list);
+        Refill();
+        UpdateListButtons();
+    }
     report_->setText(report);
-    UpdateListButtons();
 }
 
 void CSatellitesPage::UseShippedList()
 {
     if (!keeper_)
         return;
-    OnOK();
+    PendingSatelliteList list;
     QString report;
-    keeper_->UseShippedSatelliteList(report);
-    Refill();
+    if (keeper_->ReadShippedSatelliteList(list, report)) {
+        pending_ = std::move(list);
+        Refill();
+        UpdateListButtons();
+    }
     report_->setText(report);
-    UpdateListButtons();
+}
+
+bool CSatellitesPage::TakePendingList(QString& error)
+{
+    if (!pending_ || !keeper_)
+        return true;
+    if (!keeper_->TakeSatelliteList(*pending_, error))
+        return false;
+    pending_.reset();
+    return true;
 }
 
 void CSatellitesPage::ChooseFrom(const QStringList& sources)
@@ -233,29 +276,19 @@ void CSatellitesPage::ChooseFrom(const QStringList& sources)
         report_->setText(checked == 1 ? tr("1 satellite chosen.") : tr("%1 satellites chosen.").arg(checked));
 }
 
-void CSatellitesPage::OnInitDialog()
+void CSatellitesPage::Refill()
 {
-    list_->clear();
+    const SatelliteCatalogue& shown = ShownCatalogue();
+    const QSignalBlocker quiet(list_);
     list_->setRowCount(0);
-    list_->setColumnCount(2);
-    list_->setHorizontalHeaderLabels({tr("Pos"), tr("Name")});
-    list_->setColumnWidth(1, 200);
-    list_->horizontalHeader()->setStretchLastSection(true);
-    list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    list_->verticalHeader()->hide();
-    list_->setShowGrid(true);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setSortingEnabled(false);
-
-    list_->setRowCount(static_cast<int>(catalogue_.size()));
+    list_->setRowCount(static_cast<int>(shown.size()));
     int row = 0;
-    for (const SatelliteEntry& entry : catalogue_) {
+    for (const SatelliteEntry& entry : shown) {
         auto* position
             = new QTableWidgetItem(QStringLiteral("%1").arg(entry.position, 4, 10, QLatin1Char('0')));
         position->setData(Qt::UserRole, entry.position);
         position->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        position->setCheckState(working_.chosenSatellites.Test(entry.position) ? Qt::Checked : Qt::Unchecked);
+        position->setCheckState(marks_.Test(entry.position) ? Qt::Checked : Qt::Unchecked);
         auto* name = new QTableWidgetItem(QString::fromStdString(SatelliteNameToUtf8(entry.name)));
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         list_->setItem(row, 0, position);
@@ -268,14 +301,13 @@ void CSatellitesPage::OnInitDialog()
     ApplyFilter();
 }
 
-void CSatellitesPage::OnOK()
+void CSatellitesPage::Store(MountSettings& working) const
 {
-    // Positions without a catalogue entry are dropped here, with everything else unchecked.
-    working_.chosenSatellites.Clear();
-    for (int row = 0; row < list_->rowCount(); ++row) {
-        const QTableWidgetItem* item = list_->item(row, 0);
-        if (item && item->checkState() == Qt::Checked)
-            working_.chosenSatellites.Set(item->data(Qt::UserRole).toInt());
+    // Chosen are the marked satellites of the list that will be in use.
+    working.chosenSatellites.Clear();
+    for (const SatelliteEntry& entry : ShownCatalogue()) {
+        if (marks_.Test(entry.position))
+            working.chosenSatellites.Set(entry.position);
     }
 }
 

@@ -6,7 +6,10 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "dialogs/SatelliteListKeeper.h"
+
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -17,15 +20,21 @@ namespace zenbelts {
 
 class SatelliteListKeeper;
 
-// Every catalogue entry with a check box: which satellites the plot draws.
+// Every satellite of the list with a check box: which satellites the plot
+// draws. A list imported or the shipped one gone back to is only shown here
+// until the dialog is confirmed; the check marks stay with their positions
+// across such changes, whichever list is shown.
 class CSatellitesPage : public QWidget {
     Q_OBJECT
 public:
     CSatellitesPage(const SatelliteCatalogue& catalogue, MountSettings& working, QWidget* parent = nullptr);
 
-    void OnInitDialog();
-    // Rebuilds the chosen set from the check marks.
-    void OnOK();
+    // The chosen satellites from the check marks: those of the list shown.
+    void Store(MountSettings& working) const;
+    // Takes a list imported or gone back to over; true when there is none.
+    bool TakePendingList(QString& error);
+    // The satellites shown: the program's, or a list not yet taken over.
+    const SatelliteCatalogue& ShownCatalogue() const;
 
     QTableWidget* List() const { return list_; }
 
@@ -68,12 +77,14 @@ protected:
 private:
     void ApplyFilter();
     QStringList AskSources(bool folder);
-    // Fills the list anew from the catalogue, the check marks kept.
+    // Fills the list anew from the satellites shown, with their marks.
     void Refill();
     void UpdateListButtons();
 
     const SatelliteCatalogue& catalogue_;
-    MountSettings& working_;
+    std::optional<PendingSatelliteList> pending_;
+    // The check marks by position, those of satellites not shown included.
+    ChosenSatelliteSet marks_;
     QTableWidget* list_;
     SatelliteListKeeper* keeper_ = nullptr;
     QPushButton *import_, *shipped_, *choose_;

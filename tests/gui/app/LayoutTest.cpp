@@ -38,7 +38,7 @@ QFont Scaled(const QFont& font, double factor)
     return scaled;
 }
 
-TEST(PanelLayout, NothingOverlapsOrClipsAtTheTemplateFontAndOneAndAHalfTimesIt)
+TEST(PanelLayout, NothingOverlapsOrClipsAtTheFontAndOneAndAHalfTimesIt)
 {
     QSize preferred[2];
     const double factors[2] = {1.0, 1.5};
@@ -101,7 +101,7 @@ TEST(PanelLayout, TabOrderRunsDownTheGroups)
         EXPECT_EQ(order[i], expected[i]) << "stop " << i << ": " << Describe(order[i]).toStdString();
 }
 
-TEST(GeneralPageLayout, NothingOverlapsOrClipsAtTheTemplateFontAndOneAndAHalfTimesIt)
+TEST(GeneralPageLayout, NothingOverlapsOrClipsAtTheFontAndOneAndAHalfTimesIt)
 {
     QSize preferred[2];
     const double factors[2] = {1.0, 1.5};

@@ -132,20 +132,24 @@ TEST_F(SatellitesPageTest, ImportMakesTheUsersListAndKeepsTheMarksThatRemain)
     EXPECT_FALSE(page.ShippedButton()->isEnabled());
 
     Pick(page, page.ImportButton(), false, {Sample("sources.conf")});
-    EXPECT_TRUE(app_->UsesUserSatelliteList());
-    EXPECT_EQ(app_->Catalogue().size(), 26u);
     EXPECT_EQ(page.List()->rowCount(), 26);
     // 13.0°E and 5.0°W are in the new list; 77.0°E is not.
     EXPECT_EQ(Checked(page), (std::vector<int>{130, 3550}));
     EXPECT_THAT(page.Report()->text().toStdString(),
                 testing::HasSubstr("Imported 26 satellites: read 26, merged 0, skipped 0."));
     EXPECT_TRUE(page.ShippedButton()->isEnabled());
+    // Nothing is taken over before OK.
+    EXPECT_FALSE(app_->UsesUserSatelliteList());
+    EXPECT_EQ(app_->Catalogue().size(), 5u);
+    EXPECT_FALSE(QFile::exists(UserList()));
+
+    dialog->accept();
+    EXPECT_TRUE(app_->UsesUserSatelliteList());
+    EXPECT_EQ(app_->Catalogue().size(), 26u);
     QFile list(UserList());
     ASSERT_TRUE(list.open(QIODevice::ReadOnly));
     EXPECT_TRUE(list.readAll().startsWith("0030=Eutelsat 3A/3D & Rascom 1R\n0040=Eutelsat 4B\n"));
     list.close();
-
-    dialog->accept();
     EXPECT_TRUE(working.chosenSatellites.Test(130));
     EXPECT_FALSE(working.chosenSatellites.Test(770));
 
@@ -162,28 +166,60 @@ TEST_F(SatellitesPageTest, ImportTakesAFolder)
     auto dialog = Open(working);
     CSatellitesPage& page = *dialog->SatellitesPage();
     Pick(page, page.ImportButton(), true, {Sample("scan-tables")});
-    EXPECT_EQ(Positions(app_->Catalogue()), (std::vector<int>{192, 2570, 2690, 3590}));
+    EXPECT_EQ(Positions(page.ShownCatalogue()), (std::vector<int>{192, 2570, 2690, 3590}));
     EXPECT_EQ(page.List()->item(1, 1)->text(), QStringLiteral("AMC1"));
 }
 
 TEST_F(SatellitesPageTest, ShippedListGoesBackAndDropsTheUsersList)
 {
     MountSettings working = Chosen({130, 770});
+    {
+        auto first = Open(working);
+        Pick(*first->SatellitesPage(), first->SatellitesPage()->ImportButton(), false,
+             {Sample("satellites.xml")});
+        ASSERT_EQ(Checked(*first->SatellitesPage()), std::vector<int>{130});
+        first->accept();
+        ASSERT_TRUE(QFile::exists(UserList()));
+    }
+    working.chosenSatellites.Set(770);
     auto dialog = Open(working);
     CSatellitesPage& page = *dialog->SatellitesPage();
-    Pick(page, page.ImportButton(), false, {Sample("satellites.xml")});
-    ASSERT_TRUE(QFile::exists(UserList()));
-    ASSERT_EQ(Checked(page), std::vector<int>{130});
-
     page.ShippedButton()->click();
+    EXPECT_TRUE(app_->UsesUserSatelliteList()) << "until OK";
+    EXPECT_TRUE(QFile::exists(UserList()));
+    EXPECT_EQ(Checked(page), (std::vector<int>{130, 770}));
+    dialog->accept();
     EXPECT_FALSE(app_->UsesUserSatelliteList());
     EXPECT_FALSE(QFile::exists(UserList()));
     EXPECT_EQ(Positions(app_->Catalogue()), (std::vector<int>{130, 192, 770, 1000, 3550}));
-    EXPECT_EQ(Checked(page), std::vector<int>{130});
+    EXPECT_EQ(Checked(page), (std::vector<int>{130, 770}));
     EXPECT_FALSE(page.ShippedButton()->isEnabled());
 
     StartOwn();
     EXPECT_FALSE(app_->UsesUserSatelliteList());
+}
+
+// Properties is one transaction: an import shows the new list, Cancel leaves
+// everything as it was, and the marks follow their positions to another list
+// and back.
+TEST_F(SatellitesPageTest, CancelAfterAnImportLeavesEverythingAndMarksFollowTheirPositions)
+{
+    MountSettings working = Chosen({130, 770, 3550});
+    const MountSettings before = working;
+    {
+        auto dialog = Open(working);
+        CSatellitesPage& page = *dialog->SatellitesPage();
+        Pick(page, page.ImportButton(), false, {Sample("sources.conf")});
+        ASSERT_EQ(Checked(page), (std::vector<int>{130, 3550})) << "77.0°E is not in the list imported";
+        page.ShippedButton()->click();
+        EXPECT_EQ(Checked(page), (std::vector<int>{130, 770, 3550})) << "back, 77.0°E is chosen again";
+        Pick(page, page.ImportButton(), false, {Sample("sources.conf")});
+        dialog->reject();
+    }
+    EXPECT_EQ(working, before);
+    EXPECT_FALSE(app_->UsesUserSatelliteList());
+    EXPECT_FALSE(QFile::exists(UserList()));
+    EXPECT_EQ(app_->Catalogue().size(), 5u);
 }
 
 TEST_F(SatellitesPageTest, AFailedImportChangesNothing)
@@ -248,6 +284,7 @@ TEST_F(SatellitesPageTest, ImportedNamesFitTheListTheNextStartReads)
     EXPECT_THAT(
         page.Report()->text().toStdString(),
         testing::HasSubstr("Imported 1 satellite: read 100, merged 99, skipped 0; names cut to fit: 1."));
+    dialog->accept();
     dialog.reset();
     StartOwn();
     EXPECT_TRUE(app_->UsesUserSatelliteList());
