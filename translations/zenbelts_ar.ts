@@ -1351,6 +1351,14 @@
         <source>Receiver</source>
         <translation>جهاز الاستقبال</translation>
     </message>
+    <message>
+        <source>The observations you typed have not been exported. They stay with %1 while it is open; export them to a file now?</source>
+        <translation>لم تُصدَّر الملاحظات التي أدخلتها. تبقى مع %1 ما دام مفتوحًا؛ هل تصدّرها إلى ملف الآن؟</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>إ&amp;غلاق</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CDishSection</name>
@@ -1897,6 +1905,18 @@
     <message>
         <source>; names cut to fit: %1</source>
         <translation>؛ أسماء اختُصرت: %1</translation>
+    </message>
+    <message>
+        <source>The observations typed for %1 have not been exported, and some of them do not read. Close without them?</source>
+        <translation>لم تُصدَّر الملاحظات المدخلة لـ %1، وبعضها لا يُقرأ. هل تغلق من دونها؟</translation>
+    </message>
+    <message>
+        <source>The observations typed for %1 have not been exported. Export them before closing?</source>
+        <translation>لم تُصدَّر الملاحظات المدخلة لـ %1. هل تصدّرها قبل الإغلاق؟</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>ت&amp;صدير...</translation>
     </message>
 </context>
 <context>

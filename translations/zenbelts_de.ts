@@ -1351,6 +1351,14 @@
         <source>Receiver</source>
         <translation>Receiver</translation>
     </message>
+    <message>
+        <source>The observations you typed have not been exported. They stay with %1 while it is open; export them to a file now?</source>
+        <translation>Die eingegebenen Beobachtungen wurden nicht exportiert. Sie bleiben bei %1, solange es geöffnet ist; jetzt in eine Datei exportieren?</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CDishSection</name>
@@ -1897,6 +1905,18 @@
     <message>
         <source>; names cut to fit: %1</source>
         <translation>; gekürzte Namen: %1</translation>
+    </message>
+    <message>
+        <source>The observations typed for %1 have not been exported, and some of them do not read. Close without them?</source>
+        <translation>Die für %1 eingegebenen Beobachtungen wurden nicht exportiert, und einige davon sind nicht lesbar. Ohne sie schließen?</translation>
+    </message>
+    <message>
+        <source>The observations typed for %1 have not been exported. Export them before closing?</source>
+        <translation>Die für %1 eingegebenen Beobachtungen wurden nicht exportiert. Vor dem Schließen exportieren?</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
     </message>
 </context>
 <context>

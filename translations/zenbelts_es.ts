@@ -1351,6 +1351,14 @@
         <source>Receiver</source>
         <translation>Receptor</translation>
     </message>
+    <message>
+        <source>The observations you typed have not been exported. They stay with %1 while it is open; export them to a file now?</source>
+        <translation>Las observaciones escritas no se han exportado. Se quedan con %1 mientras esté abierto; ¿exportarlas ahora a un archivo?</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CDishSection</name>
@@ -1897,6 +1905,18 @@
     <message>
         <source>; names cut to fit: %1</source>
         <translation>; nombres acortados: %1</translation>
+    </message>
+    <message>
+        <source>The observations typed for %1 have not been exported, and some of them do not read. Close without them?</source>
+        <translation>Las observaciones escritas para %1 no se han exportado y algunas no se pueden leer. ¿Cerrar sin ellas?</translation>
+    </message>
+    <message>
+        <source>The observations typed for %1 have not been exported. Export them before closing?</source>
+        <translation>Las observaciones escritas para %1 no se han exportado. ¿Exportarlas antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
     </message>
 </context>
 <context>

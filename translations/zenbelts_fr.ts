@@ -1351,6 +1351,14 @@
         <source>Receiver</source>
         <translation>Récepteur</translation>
     </message>
+    <message>
+        <source>The observations you typed have not been exported. They stay with %1 while it is open; export them to a file now?</source>
+        <translation>Les observations saisies n’ont pas été exportées. Elles restent avec %1 tant qu’il est ouvert ; les exporter maintenant dans un fichier ?</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CDishSection</name>
@@ -1897,6 +1905,18 @@
     <message>
         <source>; names cut to fit: %1</source>
         <translation>&#xa0;; noms raccourcis&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The observations typed for %1 have not been exported, and some of them do not read. Close without them?</source>
+        <translation>Les observations saisies pour %1 n’ont pas été exportées, et certaines sont illisibles. Fermer sans elles ?</translation>
+    </message>
+    <message>
+        <source>The observations typed for %1 have not been exported. Export them before closing?</source>
+        <translation>Les observations saisies pour %1 n’ont pas été exportées. Les exporter avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporter...</translation>
     </message>
 </context>
 <context>

@@ -1351,6 +1351,14 @@
         <source>Receiver</source>
         <translation>Ресивер</translation>
     </message>
+    <message>
+        <source>The observations you typed have not been exported. They stay with %1 while it is open; export them to a file now?</source>
+        <translation>Введённые наблюдения не экспортированы. Они хранятся с %1, пока он открыт; экспортировать их в файл сейчас?</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CDishSection</name>
@@ -1897,6 +1905,18 @@
     <message>
         <source>; names cut to fit: %1</source>
         <translation>; сокращено названий: %1</translation>
+    </message>
+    <message>
+        <source>The observations typed for %1 have not been exported, and some of them do not read. Close without them?</source>
+        <translation>Наблюдения, введённые для %1, не экспортированы, и некоторые из них не читаются. Закрыть без них?</translation>
+    </message>
+    <message>
+        <source>The observations typed for %1 have not been exported. Export them before closing?</source>
+        <translation>Наблюдения, введённые для %1, не экспортированы. Экспортировать их перед закрытием?</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Экспорт...</translation>
     </message>
 </context>
 <context>

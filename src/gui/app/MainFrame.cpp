@@ -723,12 +723,32 @@ bool CMainFrame::SaveModified(CZenbeltsDoc& doc)
 {
     // A value still being typed counts as a change.
     adjustmentBar_->CommitPendingEdits();
-    if (!doc.IsModified())
+    if (doc.IsModified()) {
+        ActivateDocument(doc);
+        switch (app_.AskSaveChanges(doc)) {
+        case QMessageBox::Save:
+            if (!SaveDocument(doc, false))
+                return false;
+            break;
+        case QMessageBox::Discard:
+            break;
+        default:
+            return false;
+        }
+    }
+    return ExportNotesIfWanted(doc);
+}
+
+bool CMainFrame::ExportNotesIfWanted(CZenbeltsDoc& doc)
+{
+    // Observations typed at the dish live only as long as the document.
+    const FieldNotes& notes = doc.Notes();
+    if (!notes.unexported || notes.Empty())
         return true;
     ActivateDocument(doc);
-    switch (app_.AskSaveChanges(doc)) {
+    switch (app_.AskExportObservations(doc)) {
     case QMessageBox::Save:
-        return SaveDocument(doc, false);
+        return app_.ExportObservations(doc);
     case QMessageBox::Discard:
         return true;
     default:
@@ -863,7 +883,12 @@ void CMainFrame::OnEditDiagnose()
                     mdiArea_->tileSubWindows();
                 }
             });
+    // What was typed at the dish stays with the set-up while it is open.
+    dialog.SetNotes(doc->Notes());
+    const QPointer<CZenbeltsDoc> kept = doc;
     dialog.exec();
+    if (kept)
+        kept->SetNotes(dialog.Notes());
 }
 
 void CMainFrame::OnWindowNew()

@@ -87,6 +87,9 @@ public:
     // Save (Save As for an untitled document or when asked for), after the
     // panel has handed over a value still being typed.
     bool SaveDocument(CZenbeltsDoc& doc, bool saveAs);
+    // Asks whether to export observations typed for the document and never
+    // exported, and does: false when the user cancelled or it failed.
+    bool ExportNotesIfWanted(CZenbeltsDoc& doc);
     // Whether a document window may close now (asks when it is the last).
     bool CanCloseFrame(CChildFrame& frame);
 

@@ -8,6 +8,7 @@
 #include "catalogue/ReceiverSources.h"
 #include "catalogue/SatelliteList.h"
 #include "controls/LastFolder.h"
+#include "dialogs/DiagnoseDialog.h"
 #include "dialogs/ImportProgress.h"
 #include "dialogs/PropertiesDialog.h"
 #include "document/SettingsKeys.h"
@@ -311,6 +312,55 @@ QMessageBox::StandardButton CZenbeltsApp::AskSaveChanges(const CZenbeltsDoc& doc
     return QMessageBox::question(mainFrame_ ? mainFrame_.get() : nullptr, QString::fromLatin1(texts::AppName),
                                  question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                  QMessageBox::Save);
+}
+
+QMessageBox::StandardButton CZenbeltsApp::AskExportObservations(const CZenbeltsDoc& doc)
+{
+    const QString question
+        = doc.Notes().observations.empty()
+              ? tr("The observations typed for %1 have not been exported, and some of them do not read. "
+                   "Close without them?")
+                    .arg(PrintableName(doc.Title()))
+              : tr("The observations typed for %1 have not been exported. Export them before closing?")
+                    .arg(PrintableName(doc.Title()));
+    if (exportObservationsPrompt)
+        return exportObservationsPrompt(question);
+    QMessageBox box(QMessageBox::Question, QString::fromLatin1(texts::AppName), question,
+                    QMessageBox::NoButton, mainFrame_ ? mainFrame_.get() : nullptr);
+    if (!doc.Notes().observations.empty())
+        box.addButton(tr("&Export..."), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Discard);
+    box.addButton(QMessageBox::Cancel);
+    box.exec();
+    const QMessageBox::StandardButton clicked = box.standardButton(box.clickedButton());
+    return clicked == QMessageBox::NoButton ? QMessageBox::Save : clicked;
+}
+
+bool CZenbeltsApp::ExportObservations(CZenbeltsDoc& doc)
+{
+    QString path;
+    if (observationsFileNamePrompt) {
+        path = observationsFileNamePrompt();
+    } else {
+        path = QFileDialog::getSaveFileName(mainFrame_ ? mainFrame_.get() : nullptr,
+                                            CDiagnoseDialog::tr("Export observations"), LastFolder::Folder(),
+                                            CDiagnoseDialog::tr("Observations (*.csv);;All files (*)"));
+    }
+    if (path.isEmpty())
+        return false;
+    LastFolder::Remember(path);
+    const std::string text = WriteObservations(doc.Notes().observations);
+    Message why;
+    if (!WriteFileSafely(FileSystemPath(path),
+                         std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), why)) {
+        ReportError(
+            texts::Tr(texts::SaveFailed).arg(PrintableName(QFileInfo(path).fileName()), CoreText(why)));
+        return false;
+    }
+    FieldNotes notes = doc.Notes();
+    notes.unexported = false;
+    doc.SetNotes(std::move(notes));
+    return true;
 }
 
 void CZenbeltsApp::SetShowReceiverColumns(bool show)

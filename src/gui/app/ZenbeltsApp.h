@@ -66,6 +66,14 @@ public:
     // through saveChangesPrompt, which is given the question.
     QMessageBox::StandardButton AskSaveChanges(const CZenbeltsDoc& doc);
     std::function<QMessageBox::StandardButton(const QString&)> saveChangesPrompt;
+    // "Export the observations typed for <title>?": Save (export), Discard
+    // or Cancel, answered through exportObservationsPrompt in tests.
+    QMessageBox::StandardButton AskExportObservations(const CZenbeltsDoc& doc);
+    std::function<QMessageBox::StandardButton(const QString&)> exportObservationsPrompt;
+    // Writes the document's observations to a file the user names; tests
+    // name it through observationsFileNamePrompt. False when cancelled or failed.
+    bool ExportObservations(CZenbeltsDoc& doc);
+    std::function<QString()> observationsFileNamePrompt;
     // The file to save a document as; empty when cancelled. suggested: the
     // document's file or title. Tests answer through saveFileNamePrompt.
     QString AskSaveFileName(const QString& suggested);

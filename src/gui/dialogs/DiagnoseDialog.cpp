@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -139,8 +140,10 @@ CDiagnoseDialog::CDiagnoseDialog(const MountSettings& settings, const SatelliteC
     observations_->setColumnWidth(NameColumn, std::min(observations_->columnWidth(NameColumn), 160));
     connect(observations_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
         // A report of other numbers than those in the table would mislead.
-        if (item->column() >= MotorColumn)
+        if (item->column() >= MotorColumn) {
             ClearReport();
+            unexported_ = true;
+        }
     });
 
     auto* import = new QPushButton(tr("&Import..."), this);
@@ -170,6 +173,7 @@ CDiagnoseDialog::CDiagnoseDialog(const MountSettings& settings, const SatelliteC
                 .arg(QLocale().toString(FieldPrecision.motor), QLocale().toString(FieldPrecision.offset)));
         // A report for another precision than the one typed would mislead.
         connect(edit, &QLineEdit::textEdited, this, &CDiagnoseDialog::ClearReport);
+        connect(edit, &QLineEdit::textEdited, this, [this] { unexported_ = true; });
     }
 
     auto* observed = new QGroupBox(tr("Observations"), this);
@@ -519,8 +523,88 @@ bool CDiagnoseDialog::ImportFrom(const QString& path, QString& error)
         }
     }
     ClearReport();
+    unexported_ = false;
     error.clear();
     return true;
+}
+
+FieldNotes CDiagnoseDialog::Notes() const
+{
+    FieldNotes notes;
+    for (int row = 0; row < observations_->rowCount(); ++row) {
+        const QString motor = observations_->item(row, MotorColumn)->text().trimmed();
+        const QString offset = observations_->item(row, OffsetColumn)->text().trimmed();
+        if (!motor.isEmpty() || !offset.isEmpty())
+            notes.rows.push_back(
+                {observations_->item(row, SatelliteColumn)->data(Qt::UserRole).toInt(), motor, offset});
+    }
+    notes.motorPrecision = motorPrecision_->text();
+    notes.offsetPrecision = offsetPrecision_->text();
+    QString error;
+    notes.observations = TypedObservations(error);
+    notes.unexported = unexported_ && !notes.rows.empty();
+    return notes;
+}
+
+void CDiagnoseDialog::SetNotes(const FieldNotes& notes)
+{
+    {
+        const QSignalBlocker quiet(observations_);
+        for (int row = 0; row < observations_->rowCount(); ++row) {
+            observations_->item(row, MotorColumn)->setText(QString());
+            observations_->item(row, OffsetColumn)->setText(QString());
+        }
+        for (const FieldNotes::Row& typed : notes.rows) {
+            // The first row of that satellite still free, or a new one.
+            int row = 0;
+            for (; row < observations_->rowCount(); ++row) {
+                if (observations_->item(row, SatelliteColumn)->data(Qt::UserRole).toInt() == typed.position
+                    && observations_->item(row, MotorColumn)->text().isEmpty()
+                    && observations_->item(row, OffsetColumn)->text().isEmpty())
+                    break;
+            }
+            if (row == observations_->rowCount())
+                AddRow(typed.position);
+            observations_->item(row, MotorColumn)->setText(typed.motor);
+            observations_->item(row, OffsetColumn)->setText(typed.offset);
+        }
+    }
+    motorPrecision_->setText(notes.motorPrecision);
+    offsetPrecision_->setText(notes.offsetPrecision);
+    unexported_ = notes.unexported;
+    ClearReport();
+}
+
+void CDiagnoseDialog::reject()
+{
+    if (unexported_ && !Notes().Empty()) {
+        const QString question
+            = tr("The observations you typed have not been exported. They stay with %1 while it is open; "
+                 "export them to a file now?")
+                  .arg(title_);
+        CloseAnswer answer = CloseAnswer::Close;
+        if (closePrompt) {
+            answer = closePrompt(question);
+        } else {
+            QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::NoButton, this);
+            QPushButton* exportButton = box.addButton(tr("&Export..."), QMessageBox::AcceptRole);
+            QPushButton* closeButton = box.addButton(tr("&Close"), QMessageBox::DestructiveRole);
+            box.addButton(QMessageBox::Cancel);
+            box.setDefaultButton(exportButton);
+            box.exec();
+            answer = box.clickedButton() == exportButton  ? CloseAnswer::Export
+                     : box.clickedButton() == closeButton ? CloseAnswer::Close
+                                                          : CloseAnswer::Stay;
+        }
+        if (answer == CloseAnswer::Stay)
+            return;
+        if (answer == CloseAnswer::Export) {
+            OnExport();
+            if (unexported_)
+                return;
+        }
+    }
+    QDialog::reject();
 }
 
 bool CDiagnoseDialog::ExportTo(const QString& path, QString& error)
@@ -535,6 +619,7 @@ bool CDiagnoseDialog::ExportTo(const QString& path, QString& error)
         error = CoreText(why);
         return false;
     }
+    unexported_ = false;
     return true;
 }
 

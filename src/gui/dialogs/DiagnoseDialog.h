@@ -1,12 +1,14 @@
 #pragma once
 
 #include "catalogue/SatelliteCatalogue.h"
+#include "document/FieldNotes.h"
 #include "model/Diagnose.h"
 #include "model/MountSettings.h"
 
 #include <QDialog>
 #include <QPrinter>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -63,6 +65,15 @@ public:
     MountSettings MountAsFound() const;
     QString MountAsFoundTitle() const;
 
+    // What is typed, to keep with the document, and back.
+    FieldNotes Notes() const;
+    void SetNotes(const FieldNotes& notes);
+
+    // Asked when the dialog closes with typed observations never exported:
+    // Export, close all the same (they stay with the document), or stay.
+    enum class CloseAnswer { Export, Close, Stay };
+    std::function<CloseAnswer(const QString& question)> closePrompt;
+
     // The CSV file of observations: import replaces what is typed (rows for
     // satellites not listed are added), export writes the typed rows.
     bool ImportFrom(const QString& path, QString& error);
@@ -74,6 +85,8 @@ public:
     bool PrintAdvice(QPrinter& printer);
     // The words of that page, a line each, cells apart by tabs.
     QString PageText() const;
+
+    void reject() override;
 
 signals:
     void mountAsFound(const zenbelts::MountSettings& settings, const QString& title);
@@ -112,6 +125,7 @@ private:
     QLabel *rms_, *notes_, *uncertainty_, *warning_, *next_, *advice_, *message_;
     QLineEdit *motorPrecision_, *offsetPrecision_;
     QPushButton *fit_, *showFound_, *print_, *preview_;
+    bool unexported_ = false;
 };
 
 }  // namespace zenbelts

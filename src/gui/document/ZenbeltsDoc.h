@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/FieldNotes.h"
 #include "model/MountSettings.h"
 #include "model/OptimiseMount.h"
 
@@ -68,6 +69,10 @@ public:
 
     AdjustmentState StateOf(Adjustment which) const;
 
+    // What was typed in the Diagnose dialog, kept while the document is open.
+    const FieldNotes& Notes() const { return notes_; }
+    void SetNotes(FieldNotes notes) { notes_ = std::move(notes); }
+
     QString LocationText() const;
 
 signals:
@@ -93,6 +98,7 @@ private:
     QUndoStack* undoStack_;
     QString pathName_;
     QString title_;
+    FieldNotes notes_;
 };
 
 }  // namespace zenbelts

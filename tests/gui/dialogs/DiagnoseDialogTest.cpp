@@ -9,11 +9,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+
+#include <functional>
 
 namespace zenbelts::testing_support {
 namespace {
@@ -474,6 +477,7 @@ TEST_F(DiagnoseCommandInTheProgram, ShowsTheMountAsFoundInANewDocument)
         QString error;
         typed = dialog->TypedObservations(error);
         dialog->ShowFoundButton()->click();
+        dialog->closePrompt = [](const QString&) { return CDiagnoseDialog::CloseAnswer::Close; };
         dialog->reject();
     });
     frame->actions().editDiagnose->trigger();
@@ -495,6 +499,69 @@ TEST_F(DiagnoseCommandInTheProgram, ShowsTheMountAsFoundInANewDocument)
     EXPECT_EQ(original->Settings(), before);
     EXPECT_FALSE(original->IsModified());
     EXPECT_EQ(frame->FramesOf(*original).size(), 1);
+}
+
+// What was typed stays with the document: the dialog shows it again, and
+// closing the document asks before it is lost.
+TEST_F(DiagnoseCommandInTheProgram, TypedObservationsOutliveTheDialogAndAreAskedForOnClosing)
+{
+    StartWithStoredDefault({130, 192, 770, 1000});
+    CMainFrame* frame = app_->MainFrame();
+    CZenbeltsDoc* doc = frame->ActiveDocument();
+    ASSERT_NE(doc, nullptr);
+    const auto withDialog = [&](const std::function<void(CDiagnoseDialog&)>& act) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<CDiagnoseDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            ran = true;
+            act(*dialog);
+            dialog->closePrompt = [](const QString&) { return CDiagnoseDialog::CloseAnswer::Close; };
+            dialog->reject();
+        });
+        frame->actions().editDiagnose->trigger();
+        Settle();
+        EXPECT_TRUE(ran);
+    };
+    withDialog([](CDiagnoseDialog& d) {
+        d.Observations()->item(0, CDiagnoseDialog::MotorColumn)->setText(QStringLiteral("12.5"));
+        d.Observations()->item(1, CDiagnoseDialog::OffsetColumn)->setText(QStringLiteral("abc"));
+        d.MotorPrecisionEdit()->setText(QStringLiteral("0.1"));
+        // Asked first: staying keeps the dialog open.
+        int asked = 0;
+        d.closePrompt = [&asked](const QString&) {
+            ++asked;
+            return CDiagnoseDialog::CloseAnswer::Stay;
+        };
+        d.reject();
+        EXPECT_EQ(asked, 1);
+        EXPECT_TRUE(d.isVisible());
+    });
+    withDialog([](CDiagnoseDialog& d) {
+        EXPECT_EQ(d.Observations()->item(0, CDiagnoseDialog::MotorColumn)->text(), QStringLiteral("12.5"));
+        EXPECT_EQ(d.Observations()->item(1, CDiagnoseDialog::OffsetColumn)->text(), QStringLiteral("abc"));
+        EXPECT_EQ(d.MotorPrecisionEdit()->text(), QStringLiteral("0.1"));
+        d.Observations()->item(1, CDiagnoseDialog::OffsetColumn)->setText(QString());
+    });
+
+    // Closing the document asks; Cancel keeps it, Export writes the file.
+    QStringList questions;
+    QList<QMessageBox::StandardButton> answers{QMessageBox::Cancel, QMessageBox::Save};
+    app_->exportObservationsPrompt = [&](const QString& question) {
+        questions.append(question);
+        return answers.takeFirst();
+    };
+    app_->observationsFileNamePrompt = [this] { return Path(QStringLiteral("seen.csv")); };
+    frame->actions().fileClose->trigger();
+    Settle();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(app_->Documents().contains(doc));
+    frame->actions().fileClose->trigger();
+    Settle();
+    EXPECT_EQ(questions.size(), 2);
+    EXPECT_FALSE(app_->Documents().contains(doc));
+    EXPECT_TRUE(ReadFile(QStringLiteral("seen.csv")).contains("12.5"))
+        << ReadFile(QStringLiteral("seen.csv")).toStdString();
 }
 
 }  // namespace
