@@ -15,6 +15,7 @@
 #include "model/SettingsArchive.h"
 #include "model/Version.h"
 #include "text/AngleText.h"
+#include "text/Numbers.h"
 #include "text/NumericText.h"
 
 #include "paint/ArcPlotOutput.h"
@@ -185,7 +186,7 @@ void PrintListing(const MountSettings& s, std::ostream& out)
         line(std::string(a.title) + ":", text);
     }
     line("Dish:", s.dishOffset == 0 ? std::string("prime focus")
-                                    : "offset " + Number("%.1f", s.dishOffset / 10.0) + DegreeSign
+                                    : "offset " + FormatFixed(s.dishOffset / 10.0, 1) + DegreeSign
                                           + ", feed arm " + (s.feedUp ? "above" : "below") + " the dish");
     line("Auto declination:", s.autoDeclination ? "on" : "off");
     line("Lock satellites:", s.lockSatellites ? "on" : "off");
@@ -316,9 +317,9 @@ int CommandArc(Arguments args, const fs::path& defaultSats, std::ostream& out)
             out << (i ? ",\n " : "\n ") << "{\"position\": " << r.position
                 << ", \"label\": " << JsonString(r.label) << ", \"name\": " << JsonString(r.name)
                 << ", \"chosen\": " << (r.chosen ? "true" : "false")
-                << ", \"motorAngle\": " << Number("%.17g", r.motorAngle)
-                << ", \"offset\": " << Number("%.17g", r.offset)
-                << ", \"elevation\": " << Number("%.17g", r.elevation) << ReceiverJsonFields(settings, r)
+                << ", \"motorAngle\": " << FormatShortest(r.motorAngle)
+                << ", \"offset\": " << FormatShortest(r.offset)
+                << ", \"elevation\": " << FormatShortest(r.elevation) << ReceiverJsonFields(settings, r)
                 << "}";
         }
         out << (rows.empty() ? "]\n" : "\n]\n");
@@ -329,8 +330,8 @@ int CommandArc(Arguments args, const fs::path& defaultSats, std::ostream& out)
         char position[8];
         std::snprintf(position, sizeof position, "%04d", r.position);
         out << Padded(position, 6) << Padded(r.label, 10) << Padded(r.chosen ? "yes" : "", 8)
-            << Padded(Number("%+.2f", r.motorAngle), 8) << Padded(Number("%+.2f", r.offset), 8)
-            << Padded(Number("%.1f", r.elevation), 11) << ReceiverColumns(settings, r)
+            << Padded(FormatSignedDegrees(r.motorAngle, 2), 8) << Padded(FormatSignedDegrees(r.offset, 2), 8)
+            << Padded(FormatFixed(r.elevation, 1), 11) << ReceiverColumns(settings, r)
             << PrintableText(r.name) << "\n";
     }
     out << "Motor: degrees the motor turns from its zero, positive to the left of the plot.\n"
@@ -366,7 +367,7 @@ int CommandOptimise(Arguments args, const fs::path& defaultSats, std::ostream& o
         << " at least " << MinimumElevationText << " above the horizon.\n";
     const auto line = [&out](const char* when, int elevation, int declination, const WorstMiss& worst) {
         out << when << "motor elevation " << FormatTenths(elevation, 'N', 'S') << ", declination "
-            << FormatTenths(declination, 'N', 'S') << ", worst miss " << Number("%.3f", worst.degrees) << "° "
+            << FormatTenths(declination, 'N', 'S') << ", worst miss " << FormatFixed(worst.degrees, 3) << "° "
             << WhereText(worst.where) << "\n";
     };
     line("Before: ", r.motorElevationBefore, r.declinationBefore, r.before);

@@ -7,6 +7,7 @@
 #include "model/Diagnose.h"
 #include "model/Observations.h"
 #include "text/AngleText.h"
+#include "text/Numbers.h"
 
 #include <charconv>
 #include <cmath>
@@ -39,7 +40,7 @@ double ParseDegrees(const std::string& option, std::string_view text, bool zero,
     if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)
         || value < 0.0 || (value == 0.0 && !zero) || value > most)
         Fail(option + ": " + Shown(std::string(text)) + " is not a number of degrees "
-             + (zero ? "from 0" : "above 0") + " to " + Number("%g", most));
+             + (zero ? "from 0" : "above 0") + " to " + FormatShortest(most));
     return value;
 }
 
@@ -100,10 +101,9 @@ std::string ChangeText(int tenths, const AdjustmentInfo& a)
     return tenths == 0 ? "none" : FormatTenths(tenths, a.positive, a.negative);
 }
 
-// Two decimals with a sign; what rounds to zero shows none of "-0.00".
 std::string Signed(double degrees)
 {
-    return Number("%+.2f", std::fabs(degrees) < 0.005 ? 0.0 : degrees);
+    return FormatSignedDegrees(degrees, 2);
 }
 
 std::string Residual(const std::optional<double>& degrees)
@@ -134,8 +134,8 @@ void PrintReport(const std::string& file, const std::string& observationsFile, c
             << Padded(Signed(r.motorAfter), 9) << Padded(Residual(r.offsetBefore), 9)
             << Residual(r.offsetAfter) << "\n";
     }
-    out << "Root-mean-square: " << Number("%.3f", d.rmsBefore) << DegreeSign << " with the set-up, "
-        << Number("%.3f", d.rmsAfter) << DegreeSign << " as found.\n\n";
+    out << "Root-mean-square: " << FormatFixed(d.rmsBefore, 3) << DegreeSign << " with the set-up, "
+        << FormatFixed(d.rmsAfter, 3) << DegreeSign << " as found.\n\n";
 
     std::string unresolved;
     for (std::size_t i = 0; i < Adjustments.size(); ++i) {
@@ -168,7 +168,7 @@ std::string TenthsObject(const std::array<int, 6>& values)
 
 std::string JsonNumber(const std::optional<double>& value)
 {
-    return value ? Number("%.17g", *value) : "null";
+    return value ? FormatShortest(*value) : "null";
 }
 
 void PrintJson(const Diagnosis& d, std::ostream& out)

@@ -1,8 +1,7 @@
 #include "cli/Json.h"
 
+#include "text/Numbers.h"
 #include "text/TextEncoding.h"
-
-#include <cstdio>
 
 namespace zenbelts::cli {
 
@@ -12,11 +11,9 @@ void AppendMatrix(std::string& out, const Matrix4& m)
 {
     out += '[';
     for (int i = 0; i < 16; ++i) {
-        char number[32];
-        std::snprintf(number, sizeof number, "%.17g", m.m[i]);
         if (i > 0)
             out += ", ";
-        out += number;
+        out += FormatShortest(m.m[i]);
     }
     out += ']';
 }

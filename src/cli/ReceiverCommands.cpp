@@ -8,6 +8,7 @@
 #include "model/OptimiseMount.h"
 #include "model/Receiver.h"
 #include "text/AngleText.h"
+#include "text/Numbers.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -118,8 +119,8 @@ int CommandUsals(Arguments args, const fs::path& defaultSats, std::ostream& out)
     const UsalsSite site = FindUsalsSite(settings, catalogue);
     if (json) {
         out << "{\"latitude\": " << site.latitude << ", \"longitude\": " << site.longitude
-            << ", \"targets\": " << site.targets << ", \"worstBefore\": " << Number("%.17g", site.worstBefore)
-            << ", \"worstAfter\": " << Number("%.17g", site.worstAfter) << "}\n";
+            << ", \"targets\": " << site.targets << ", \"worstBefore\": " << FormatShortest(site.worstBefore)
+            << ", \"worstAfter\": " << FormatShortest(site.worstAfter) << "}\n";
         return ExitOk;
     }
     const std::string entered
@@ -131,8 +132,8 @@ int CommandUsals(Arguments args, const fs::path& defaultSats, std::ostream& out)
     }
     out << "Enter this site into the receiver: " << entered << "\n";
     out << "Worst miss over " << site.targets << " chosen satellites at least " << MinimumElevationText
-        << " up: " << Number("%.3f", site.worstBefore) << "\u00b0 with the true site, "
-        << Number("%.3f", site.worstAfter) << "\u00b0 with this one.\n";
+        << " up: " << FormatFixed(site.worstBefore, 3) << "\u00b0 with the true site, "
+        << FormatFixed(site.worstAfter, 3) << "\u00b0 with this one.\n";
     return ExitOk;
 }
 
@@ -150,17 +151,16 @@ bool ReadReceiverCatalogue(const std::string& path, SatelliteCatalogue& catalogu
 std::string ReceiverJsonFields(const MountSettings& settings, const ArcRow& row)
 {
     const double receiver = ReceiverMotorAngleAt(settings, row.position);
-    return ", \"receiverAngle\": " + Number("%.17g", receiver)
-           + ", \"receiverMiss\": " + Number("%.17g", row.motorAngle - receiver) + ", \"gotoX\": \""
-           + GotoXText(row.motorAngle) + "\"";
+    return ", \"receiverAngle\": " + FormatShortest(receiver) + ", \"receiverMiss\": "
+           + FormatShortest(row.motorAngle - receiver) + ", \"gotoX\": \"" + GotoXText(row.motorAngle) + "\"";
 }
 
 std::string ReceiverColumns(const MountSettings& settings, const ArcRow& row)
 {
     const double receiver = ReceiverMotorAngleAt(settings, row.position);
-    std::string text = Number("%+.2f", receiver);
+    std::string text = FormatSignedDegrees(receiver, 2);
     text.resize(std::max<std::size_t>(text.size() + 1, 10), ' ');
-    std::string miss = Number("%+.2f", row.motorAngle - receiver);
+    std::string miss = FormatSignedDegrees(row.motorAngle - receiver, 2);
     miss.resize(std::max<std::size_t>(miss.size() + 1, 8), ' ');
     return text + miss;
 }

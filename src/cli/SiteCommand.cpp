@@ -6,6 +6,7 @@
 #include "cli/TextOut.h"
 #include "model/AtTheDish.h"
 #include "text/AngleText.h"
+#include "text/Numbers.h"
 
 #include <cmath>
 #include <ctime>
@@ -28,7 +29,7 @@ std::string Hemisphere(double degrees, char positive, char negative)
 
 std::string Degrees(double degrees)
 {
-    return Number("%.1f", degrees) + DegreeSign;
+    return FormatFixed(degrees, 1) + DegreeSign;
 }
 
 // The system's local time of day, and its zone's abbreviation.
@@ -70,7 +71,7 @@ std::string DishText(const MountSettings& s)
 
 std::string JsonNumber(double value)
 {
-    return Number("%.17g", value);
+    return FormatShortest(value);
 }
 
 void PrintJson(const MountSettings& s, const AtTheDishReport& r, std::ostream& out)
@@ -147,7 +148,7 @@ void PrintText(const std::string& input, const MountSettings& s, const AtTheDish
         out << Padded(FormatSatelliteLabel(sat.position), 11) << Padded(Degrees(sat.satellite.azimuth), 9)
             << Padded(Degrees(sat.compassBearing), 9) << Padded(Degrees(sat.satellite.elevation), 11)
             << Padded(Hemisphere(r.southern ? -sat.motorAngle : sat.motorAngle, 'E', 'W'), 9)
-            << Padded(Number("%+.1f", sat.faceTilt), 8);
+            << Padded(FormatSignedDegrees(sat.faceTilt, 1), 8);
         if (sat.sun)
             out << Times(sat.sun->unixSeconds) << ", " << Degrees(sat.sun->elevationDegrees) << " up";
         else

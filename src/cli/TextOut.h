@@ -1,19 +1,10 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 
 // Numbers and columns of the tool's listings.
 
 namespace zenbelts::cli {
-
-// One number in a printf format ("%.2f", "%.17g"), in the C locale's digits.
-inline std::string Number(const char* format, double value)
-{
-    char text[48];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
 
 // How many characters UTF-8 text holds.
 inline std::size_t Characters(const std::string& text)

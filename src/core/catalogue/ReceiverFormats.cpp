@@ -1,6 +1,8 @@
 #include "catalogue/ReceiverFormats.h"
 
 #include "catalogue/SatelliteCatalogue.h"
+#include "text/Characters.h"
+#include "text/OrbitalPosition.h"
 #include "text/TextEncoding.h"
 
 #include <algorithm>
@@ -10,19 +12,6 @@
 namespace zenbelts {
 
 namespace {
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-char Lower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool EqualNoCase(std::string_view a, std::string_view b)
 {
@@ -102,65 +91,16 @@ bool SignedTenthsToPosition(long tenths, int& position)
     return true;
 }
 
-// Degrees east or west of Greenwich, in tenths, as a position: 180.0°E and
-// 180.0°W are both 1800.
-bool EastWestToPosition(long tenths, bool west, int& position)
-{
-    if (tenths < 0 || tenths > PositionCount / 2)
-        return false;
-    position = static_cast<int>(west ? (PositionCount - tenths) % PositionCount : tenths);
-    return true;
-}
-
-// Reads "19.2", "103", "91.0" at the start of text as tenths, rounding further
-// digits to the nearest tenth; returns the characters used, 0 for none.
-std::size_t ParseDegrees(std::string_view text, long& tenths)
-{
-    std::size_t i = 0;
-    long whole = 0;
-    while (i < text.size() && IsDigit(text[i]) && i < 4)
-        whole = whole * 10 + (text[i++] - '0');
-    if (i == 0 || (i < text.size() && IsDigit(text[i])))
-        return 0;
-    tenths = whole * 10;
-    if (i + 1 < text.size() && text[i] == '.' && IsDigit(text[i + 1])) {
-        ++i;
-        tenths += text[i++] - '0';
-        if (i < text.size() && IsDigit(text[i]) && text[i] >= '5')
-            ++tenths;
-        while (i < text.size() && IsDigit(text[i]))
-            ++i;
-    }
-    return i;
-}
-
-// "19.2E", "0.8W", "19.2 E" at the start of text, followed by its end or a
-// blank; returns the characters used, 0 for none.
-std::size_t ParsePositionPrefix(std::string_view text, int& position, bool blankBeforeLetter)
-{
-    long tenths = 0;
-    std::size_t i = ParseDegrees(text, tenths);
-    if (i == 0)
-        return 0;
-    if (blankBeforeLetter) {
-        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-            ++i;
-    }
-    if (i >= text.size())
-        return 0;
-    const char letter = Lower(text[i]);
-    if (letter != 'e' && letter != 'w')
-        return 0;
-    ++i;
-    if (i < text.size() && !IsSpace(text[i]))
-        return 0;
-    return EastWestToPosition(tenths, letter == 'w', position) ? i : 0;
-}
+// "19.2E" and the like in a receiver's file: further decimals are rounded.
+constexpr PositionSyntax ReceiverSyntax{.roundDecimals = true};
 
 // "19.2E" exactly, the letter in either case.
 bool ParsePositionCode(std::string_view text, int& position)
 {
-    return !text.empty() && ParsePositionPrefix(text, position, false) == text.size();
+    const std::optional<int> read = ParsePosition(text, ReceiverSyntax);
+    if (read)
+        position = *read;
+    return read.has_value();
 }
 
 // Blanks and C0 controls as single spaces, none at either end; C1 controls
@@ -384,7 +324,7 @@ void AddSatTag(const SatTag& tag, XmlEncoding encoding, ImportAccumulator& into)
     // A position at the start of the name wins: lists move the entries of
     // other bands a tenth or two aside to keep each number unique.
     int position = 0;
-    const std::size_t used = ParsePositionPrefix(name, position, false);
+    const std::size_t used = ParsePositionPrefix(name, position, ReceiverSyntax);
     if (used > 0) {
         name.erase(0, used);
     } else {
@@ -598,7 +538,9 @@ void ImportNeumo(std::string_view text, ImportAccumulator& into)
                                : std::string();
         // A name that is only a position ("19.2 E") says nothing more.
         int named = 0;
-        if (!name.empty() && ParsePositionPrefix(name, named, true) == name.size())
+        if (!name.empty()
+            && ParsePositionPrefix(name, named, {.blankBeforeLetter = true, .roundDecimals = true})
+                   == name.size())
             name.clear();
         into.Add(position, name);
     });
@@ -677,7 +619,7 @@ ImportResult ImportAccumulator::Result() const
         std::string joined;
         for (const std::string* name : names.order)
             joined += (joined.empty() ? "" : " & ") + *name;
-        result.satellites.push_back({position, joined.empty() ? PositionLabel(position) : joined});
+        result.satellites.push_back({position, joined.empty() ? PositionCode(position) : joined});
         result.cut += names.cut;
     }
     return result;
@@ -831,15 +773,6 @@ ImportResult ImportReceiverFile(ReceiverFormat format, std::string_view fileName
     return into.Result();
 }
 
-std::string PositionLabel(int position)
-{
-    const bool west = position > PositionCount / 2;
-    const int tenths = west ? PositionCount - position : position;
-    char text[16];
-    std::snprintf(text, sizeof text, "%d.%d%c", tenths / 10, tenths % 10, west ? 'W' : 'E');
-    return text;
-}
-
 std::optional<ImportedSatellite> ParseScanTableName(std::string_view fileName)
 {
     const std::string_view base = BaseName(fileName);
@@ -882,7 +815,7 @@ std::string WriteSatelliteList(const std::vector<ImportedSatellite>& satellites)
         std::snprintf(number, sizeof number, "%04d=", s->position);
         text += number;
         std::string name = s->name.empty()
-                               ? PositionLabel(s->position)
+                               ? PositionCode(s->position)
                                : std::string(CutAtCharacter(s->name, ImportAccumulator::MaxNameBytes));
         std::replace_if(
             name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');

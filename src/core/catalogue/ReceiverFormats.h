@@ -99,10 +99,6 @@ void ImportInto(ReceiverFormat format, std::string_view fileName, std::string_vi
 // One file on its own.
 ImportResult ImportReceiverFile(ReceiverFormat format, std::string_view fileName, std::string_view content);
 
-// A position written as "d.dE" or "d.dW" ("19.2E", "0.8W", "180.0E", "0.0E"),
-// the name of entries whose name says nothing more.
-std::string PositionLabel(int position);
-
 // The file name of a scan table ("Astra-19.2E", "AMC1-103w", "Galaxy17_C-91.0W")
 // as position and name; nothing when the name has no position.
 std::optional<ImportedSatellite> ParseScanTableName(std::string_view fileName);

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "text/OrbitalPosition.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace zenbelts {
-
-inline constexpr int PositionCount = 3600;  // orbital positions 0..3599, tenths eastward
 
 struct SatelliteEntry {
     int position;

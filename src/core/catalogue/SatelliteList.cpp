@@ -1,5 +1,7 @@
 #include "catalogue/SatelliteList.h"
 
+#include "text/Characters.h"
+
 #include "io/FileAccess.h"
 #include "text/TextEncoding.h"
 
@@ -12,11 +14,6 @@
 namespace zenbelts {
 
 namespace {
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 void ReadLine(std::string_view line, std::vector<SatelliteEntry>& entries)
 {

@@ -1,5 +1,7 @@
 #include "model/Diagnose.h"
 
+#include "text/Numbers.h"
+
 #include "geometry/Geodesy.h"
 #include "geometry/MountModel.h"
 #include "model/OptimiseMount.h"
@@ -606,17 +608,10 @@ Message Labels(const std::vector<int>& positions)
     return ListOf(labels);
 }
 
-std::string Fixed(double value, int decimals)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
-}
-
 // "0.41°"
 Message Degrees(double value)
 {
-    return Message::Literal(Fixed(value, 2) + DegreeSign);
+    return Message::Literal(FormatFixed(value, 2) + DegreeSign);
 }
 
 // ---- What the fit is sure of ----
@@ -1360,10 +1355,10 @@ void Advise(const MountSettings& s, const SatelliteCatalogue& catalogue, Diagnos
         t.adjustment = i;
         t.degrees = std::abs(turn) / 10.0;
         t.direction = turn > 0 ? a.positive : a.negative;
-        std::vector<Message> parts
-            = {Title(i), Message::Literal(Fixed(t.degrees, 1)), Message::Literal(std::string(1, t.direction)),
-               Message::Literal(FormatTenths(d.fitted[i], a.positive, a.negative)),
-               Message::Literal(FormatTenths(file, a.positive, a.negative))};
+        std::vector<Message> parts = {Title(i), Message::Literal(FormatFixed(t.degrees, 1)),
+                                      Message::Literal(std::string(1, t.direction)),
+                                      Message::Literal(FormatTenths(d.fitted[i], a.positive, a.negative)),
+                                      Message::Literal(FormatTenths(file, a.positive, a.negative))};
         if (i == MotorElevation && south) {
             // Where the arc culminates the motor elevation shows best.
             parts.push_back(Label(*south));

@@ -2,6 +2,9 @@
 
 #include "io/FileAccess.h"
 #include "model/DishReadings.h"
+#include "text/Characters.h"
+#include "text/Numbers.h"
+#include "text/OrbitalPosition.h"
 #include "text/TextEncoding.h"
 
 #include <charconv>
@@ -41,11 +44,6 @@ std::string_view Trimmed(std::string_view s)
     if (s.size() >= 2 && s.front() == '"' && s.back() == '"')
         s = s.substr(1, s.size() - 2);
     return s;
-}
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
 }
 
 std::optional<double> ParseNumber(std::string_view s)
@@ -152,59 +150,11 @@ Observation ParseRow(std::string_view line, int number, const MountSettings* fac
     return o;
 }
 
-std::string Shortest(double value)
-{
-    char text[32];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, value);
-    return ec == std::errc() ? std::string(text, end) : std::string("0");
-}
-
 }  // namespace
 
 std::optional<int> ParseObservedPosition(std::string_view s)
 {
-    if (s.empty())
-        return std::nullopt;
-    const char last = s.back();
-    const bool east = last == 'E' || last == 'e';
-    const bool west = last == 'W' || last == 'w';
-    if (!east && !west) {
-        // The program's own number: whole tenths eastward.
-        if (s.size() > 4)
-            return std::nullopt;
-        int value = 0;
-        for (char c : s) {
-            if (!IsDigit(c))
-                return std::nullopt;
-            value = value * 10 + (c - '0');
-        }
-        return value < 3600 ? std::optional<int>(value) : std::nullopt;
-    }
-    s.remove_suffix(1);
-    constexpr std::string_view Degree = "\xC2\xB0";
-    if (s.size() >= Degree.size() && s.substr(s.size() - Degree.size()) == Degree)
-        s.remove_suffix(Degree.size());
-    // Whole degrees, optionally with one decimal: the tenths the list uses.
-    const std::size_t dot = s.find('.');
-    const std::string_view whole = s.substr(0, dot);
-    const std::string_view fraction = dot == std::string_view::npos ? std::string_view() : s.substr(dot + 1);
-    if (whole.empty() || whole.size() > 3 || (dot != std::string_view::npos && fraction.size() != 1))
-        return std::nullopt;
-    int tenths = 0;
-    for (char c : whole) {
-        if (!IsDigit(c))
-            return std::nullopt;
-        tenths = tenths * 10 + (c - '0');
-    }
-    tenths *= 10;
-    if (!fraction.empty()) {
-        if (!IsDigit(fraction.front()))
-            return std::nullopt;
-        tenths += fraction.front() - '0';
-    }
-    if (tenths > 1800)
-        return std::nullopt;
-    return east ? tenths : (3600 - tenths) % 3600;
+    return ParsePosition(s, {.degreeSign = true, .programNumber = true});
 }
 
 std::vector<Observation> ParseObservations(std::string_view bytes, const MountSettings* setUp,
@@ -255,10 +205,10 @@ std::string WriteObservations(const std::vector<Observation>& observations)
         const int n = o.position > 1800 ? 3600 - o.position : o.position;
         text += std::to_string(n / 10) + "." + std::to_string(n % 10) + (o.position > 1800 ? "W" : "E");
         text += ',';
-        text += Shortest(o.motorAngle);
+        text += FormatShortest(o.motorAngle);
         text += ',';
         if (o.offset)
-            text += Shortest(*o.offset);
+            text += FormatShortest(*o.offset);
         text += "\n";
     }
     return text;

@@ -1,15 +1,16 @@
 #include "plot/ArcTable.h"
 
+#include "text/Csv.h"
+
 #include "geometry/Geodesy.h"
 #include "geometry/MountModel.h"
 #include "model/Receiver.h"
 #include "plot/ArcPlot.h"
 #include "text/AngleText.h"
+#include "text/Numbers.h"
 #include "text/TextEncoding.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace zenbelts {
 
@@ -36,38 +37,7 @@ std::vector<ArcRow> ComputeArcTable(const MountSettings& s, const SatelliteCatal
 
 namespace zenbelts {
 
-namespace {
-
-std::string Printed(const char* format, double value)
-{
-    char text[48];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-// Degrees with a point whatever the locale; no "-0.000".
-std::string Decimal(double value, int decimals)
-{
-    char text[48];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    std::string out = ec == std::errc() ? std::string(text, end) : std::string("0");
-    if (out.front() == '-' && out.find_first_not_of("-0.") == std::string::npos)
-        out.erase(0, 1);
-    return out;
-}
-
-// RFC 4180: quoted where a comma, quote or line end would break the row.
-std::string CsvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string out = "\"";
-    for (char c : text)
-        out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::vector<MissRow> ComputeMissTable(const MountSettings& s, const SatelliteCatalogue& catalogue)
 {
@@ -87,13 +57,12 @@ std::vector<MissRow> ComputeMissTable(const MountSettings& s, const SatelliteCat
             receiverTenths = -receiverTenths;
             receiverMiss = -receiverMiss;
         }
-        const std::string receiverMissText = Decimal(receiverMiss, 2);
         MissRow row{r.position,
                     r.label,
                     r.name,
                     FormatTenths(tenths, 'E', 'W'),
-                    Printed("%.2f", std::fabs(r.offset)) + DegreeSign + (r.offset >= 0 ? " above" : " below"),
-                    Printed("%.1f", r.elevation) + DegreeSign,
+                    FormatFixed(std::fabs(r.offset), 2) + DegreeSign + (r.offset >= 0 ? " above" : " below"),
+                    FormatFixed(r.elevation, 1) + DegreeSign,
                     std::fabs(r.offset),
                     r.elevation >= 0.0,
                     false,
@@ -102,7 +71,7 @@ std::vector<MissRow> ComputeMissTable(const MountSettings& s, const SatelliteCat
                     r.elevation,
                     receiver,
                     FormatTenths(receiverTenths, 'E', 'W'),
-                    (receiverMissText.front() == '-' ? "" : "+") + receiverMissText + DegreeSign};
+                    FormatSignedDegrees(receiverMiss, 2) + DegreeSign};
         rows.push_back(row);
     }
     for (const MissRow& row : rows) {
@@ -138,10 +107,11 @@ std::string MissTableCsv(const std::vector<MissRow>& rows, bool receiver)
         const int tenths = r.position > 1800 ? 3600 - r.position : r.position;
         text += std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)
                 + (r.position > 1800 ? "W" : "E");
-        text += "," + CsvField(r.name) + "," + Decimal(r.motorAngle, 3) + "," + Decimal(r.offset, 3) + ","
-                + Decimal(r.elevationDegrees, 2);
+        text += "," + CsvField(r.name) + "," + FormatFixed(r.motorAngle, 3) + "," + FormatFixed(r.offset, 3)
+                + "," + FormatFixed(r.elevationDegrees, 2);
         if (receiver)
-            text += "," + Decimal(r.receiverAngle, 3) + "," + Decimal(r.motorAngle - r.receiverAngle, 3);
+            text += "," + FormatFixed(r.receiverAngle, 3) + ","
+                    + FormatFixed(r.motorAngle - r.receiverAngle, 3);
         text += "\n";
     }
     return text;

@@ -1,7 +1,10 @@
 #include "text/AngleText.h"
 
+#include "text/Numbers.h"
+
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace zenbelts {
 
@@ -32,6 +35,12 @@ std::string FormatDegreesMinutes(int arcMinutes, char positive, char negative)
     return buffer;
 }
 
+std::string FormatSignedDegrees(double degrees, int decimals)
+{
+    const std::string text = FormatFixed(degrees, decimals);
+    return text.front() == '-' ? text : "+" + text;
+}
+
 std::string FormatLocation(int latitude, int longitude)
 {
     return FormatDegreesMinutes(latitude, 'N', 'S') + ", " + FormatDegreesMinutes(longitude, 'E', 'W');
@@ -40,12 +49,6 @@ std::string FormatLocation(int latitude, int longitude)
 std::string FormatSite(int latitude, int longitude, int altitude)
 {
     return FormatLocation(latitude, longitude) + "; Alt: " + std::to_string(altitude) + " m";
-}
-
-std::string FormatSatelliteLabel(int position)
-{
-    const int n = position > 1800 ? position - 3600 : position;
-    return TenthsText(n, n < 0 ? "W" : n > 0 ? "E" : "");
 }
 
 }  // namespace zenbelts

@@ -177,7 +177,7 @@ void CAtTheDishDialog::Refresh()
                                 degrees(s.compassBearing),
                                 degrees(s.satellite.elevation),
                                 hemisphere(r.southern ? -s.motorAngle : s.motorAngle, 'E', 'W'),
-                                Isolated(QString::asprintf("%+.1f", s.faceTilt), rtl),
+                                Isolated(QString::fromStdString(FormatSignedDegrees(s.faceTilt, 1)), rtl),
                                 sunThere};
         table << tableRow(cells, QStringLiteral("td"));
     }

@@ -42,11 +42,7 @@ QString Utf8(const std::string& text)
 
 QString Signed(double degrees)
 {
-    // -0.00 reads as a sign where there is none.
-    const double shown = std::round(degrees * 100.0) / 100.0;
-    return QStringLiteral("%1%2")
-        .arg(shown < 0 ? QStringLiteral("-") : QStringLiteral("+"))
-        .arg(std::fabs(shown), 0, 'f', 2);
+    return QString::fromStdString(FormatSignedDegrees(degrees, 2));
 }
 
 QString Residual(const std::optional<double>& degrees)

@@ -552,7 +552,7 @@ TEST(ReceiverFormats, PositionLabels)
     const std::pair<int, const char*> cases[]
         = {{0, "0.0E"}, {192, "19.2E"}, {1800, "180.0E"}, {1801, "179.9W"}, {3592, "0.8W"}, {3599, "0.1W"}};
     for (const auto& [position, label] : cases)
-        EXPECT_EQ(PositionLabel(position), label) << position;
+        EXPECT_EQ(PositionCode(position), label) << position;
 }
 
 TEST(ReceiverFormats, WrittenListReadsBack)
