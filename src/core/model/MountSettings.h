@@ -8,7 +8,8 @@
 
 namespace zenbelts {
 
-class SettingsArchive;
+class SettingsReader;
+class SettingsWriter;
 
 // One mount set-up: location, the five adjustments and the declination with
 // their limits, the automatic values, two flags, the chosen satellites and the
@@ -59,9 +60,8 @@ struct MountSettings {
     // Stores or loads the 544-byte archive form (the dish aside, see
     // SettingsExtension.h). Loading throws ArchiveError;
     // after a failure the record is half-read and must be discarded.
-    void SerializeSettings(SettingsArchive& archive);
-    void Store(SettingsArchive& archive) const;
-    void Load(SettingsArchive& archive);
+    void Store(SettingsWriter& writer) const;
+    void Load(SettingsReader& reader);
 
     bool operator==(const MountSettings&) const = default;
 };

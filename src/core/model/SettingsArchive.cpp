@@ -11,7 +11,7 @@ ArchiveError::ArchiveError(Cause cause, Message detail)
     : std::runtime_error(detail.English()), cause_(cause), detail_(std::move(detail))
 {}
 
-void SettingsArchive::WriteInt32(std::int32_t value)
+void SettingsWriter::WriteInt32(std::int32_t value)
 {
     const auto u = static_cast<std::uint32_t>(value);
     const std::uint8_t bytes[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
@@ -19,13 +19,13 @@ void SettingsArchive::WriteInt32(std::int32_t value)
     WriteBytes(bytes, 4);
 }
 
-void SettingsArchive::WriteBytes(const void* data, std::size_t size)
+void SettingsWriter::WriteBytes(const void* data, std::size_t size)
 {
     const auto* p = static_cast<const std::uint8_t*>(data);
-    out_->insert(out_->end(), p, p + size);
+    out_.insert(out_.end(), p, p + size);
 }
 
-std::int32_t SettingsArchive::ReadInt32()
+std::int32_t SettingsReader::ReadInt32()
 {
     if (in_.size() - pos_ < 4)
         throw ArchiveError(ArchiveError::Cause::EndOfFile, Message(ZB_TEXT("setup", "it ends early")));
@@ -34,7 +34,7 @@ std::int32_t SettingsArchive::ReadInt32()
     return static_cast<std::int32_t>(ReadLittleEndian32(p));
 }
 
-std::size_t SettingsArchive::ReadBytes(void* data, std::size_t size)
+std::size_t SettingsReader::ReadBytes(void* data, std::size_t size)
 {
     const std::size_t n = std::min(size, in_.size() - pos_);
     if (n > 0)
@@ -47,8 +47,8 @@ std::vector<std::uint8_t> StoreSettings(const MountSettings& settings)
 {
     std::vector<std::uint8_t> bytes;
     bytes.reserve(SettingsArchiveSize);
-    auto archive = SettingsArchive::ForStoring(bytes);
-    settings.Store(archive);
+    SettingsWriter writer(bytes);
+    settings.Store(writer);
     const std::vector<std::uint8_t> extension = StoreExtension(settings);
     bytes.insert(bytes.end(), extension.begin(), extension.end());
     return bytes;
@@ -57,8 +57,8 @@ std::vector<std::uint8_t> StoreSettings(const MountSettings& settings)
 void LoadSettings(std::span<const std::uint8_t> bytes, MountSettings& target)
 {
     MountSettings loaded;
-    auto archive = SettingsArchive::ForLoading(bytes);
-    loaded.SerializeSettings(archive);
+    SettingsReader reader(bytes);
+    loaded.Load(reader);
     if (bytes.size() > SettingsArchiveSize)
         LoadExtension(bytes.subspan(SettingsArchiveSize), loaded);
     target = loaded;

@@ -33,35 +33,31 @@ private:
     Message detail_;
 };
 
-// A byte stream that is either storing (appending little-endian values to a
-// buffer) or loading (reading them back from a span of bytes).
-class SettingsArchive {
+// Appends the record's little-endian words to a buffer.
+class SettingsWriter {
 public:
-    static SettingsArchive ForStoring(std::vector<std::uint8_t>& buffer)
-    {
-        return SettingsArchive(&buffer, {});
-    }
-    static SettingsArchive ForLoading(std::span<const std::uint8_t> bytes)
-    {
-        return SettingsArchive(nullptr, bytes);
-    }
-
-    bool IsStoring() const { return out_ != nullptr; }
+    explicit SettingsWriter(std::vector<std::uint8_t>& out) : out_(out) {}
 
     void WriteInt32(std::int32_t value);
     void WriteBytes(const void* data, std::size_t size);
+
+private:
+    std::vector<std::uint8_t>& out_;
+};
+
+// Reads the record's words back from stored bytes.
+class SettingsReader {
+public:
+    explicit SettingsReader(std::span<const std::uint8_t> in) : in_(in) {}
 
     // Throws ArchiveError (end of file) when fewer than 4 bytes remain.
     std::int32_t ReadInt32();
     // Reads up to size bytes; returns how many were read.
     std::size_t ReadBytes(void* data, std::size_t size);
-    // Loading: nothing is left to read.
+    // Nothing is left to read.
     bool AtEnd() const { return pos_ >= in_.size(); }
 
 private:
-    SettingsArchive(std::vector<std::uint8_t>* out, std::span<const std::uint8_t> in) : out_(out), in_(in) {}
-
-    std::vector<std::uint8_t>* out_;
     std::span<const std::uint8_t> in_;
     std::size_t pos_ = 0;
 };

@@ -24,7 +24,7 @@ void CheckRange(int value, int lo, int hi, MessageText what)
         Refuse(ZB_TEXT("setup", "the %1 is out of range"), Message(what));
 }
 
-void ReadGroup(SettingsArchive& ar, MountSettings& s, const AdjustmentInfo& a)
+void ReadGroup(SettingsReader& ar, MountSettings& s, const AdjustmentInfo& a)
 {
     s.*(a.value) = ar.ReadInt32();
     s.*(a.min) = ar.ReadInt32();
@@ -41,13 +41,13 @@ void CheckGroup(const MountSettings& s, const AdjustmentInfo& a, bool checkValue
         Refuse(ZB_TEXT("setup", "the %1 is outside its limits"), caption);
 }
 
-void StoreWords(SettingsArchive& ar, const ChosenSatelliteSet::Words& words)
+void StoreWords(SettingsWriter& ar, const ChosenSatelliteSet::Words& words)
 {
     for (std::uint32_t w : words)
         ar.WriteInt32(static_cast<std::int32_t>(w));
 }
 
-void LoadWords(SettingsArchive& ar, ChosenSatelliteSet::Words& words)
+void LoadWords(SettingsReader& ar, ChosenSatelliteSet::Words& words)
 {
     std::uint8_t bytes[ChosenBytes];
     if (ar.ReadBytes(bytes, ChosenBytes) < ChosenBytes)
@@ -58,15 +58,7 @@ void LoadWords(SettingsArchive& ar, ChosenSatelliteSet::Words& words)
 
 }  // namespace
 
-void MountSettings::SerializeSettings(SettingsArchive& ar)
-{
-    if (ar.IsStoring())
-        Store(ar);
-    else
-        Load(ar);
-}
-
-void MountSettings::Store(SettingsArchive& ar) const
+void MountSettings::Store(SettingsWriter& ar) const
 {
     ar.WriteInt32(latitude);
     ar.WriteInt32(longitude);
@@ -81,7 +73,7 @@ void MountSettings::Store(SettingsArchive& ar) const
     ar.WriteInt32(lockSatellites);
 }
 
-void MountSettings::Load(SettingsArchive& ar)
+void MountSettings::Load(SettingsReader& ar)
 {
     latitude = ar.ReadInt32();
     longitude = ar.ReadInt32();

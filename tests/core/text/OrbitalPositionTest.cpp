@@ -42,7 +42,8 @@ TEST(OrbitalPosition, TheLabelAndTheCodeReadBack)
     for (int position = 0; position < PositionCount; ++position) {
         ASSERT_EQ(ParsePosition(PositionCode(position)), position) << position;
         if (position != 0)
-            ASSERT_EQ(ParsePosition(FormatSatelliteLabel(position), {.degreeSign = true}), position) << position;
+            ASSERT_EQ(ParsePosition(FormatSatelliteLabel(position), {.degreeSign = true}), position)
+                << position;
     }
     EXPECT_EQ(FormatSatelliteLabel(0), "0.0\u00b0");
     EXPECT_EQ(PositionCode(0), "0.0E");
@@ -61,12 +62,14 @@ namespace {
 TEST(NumberTexts, SignedDegreesAndCsvFields)
 {
     const std::pair<double, const char*> signedCases[]
-        = {{0.36, "+0.36"}, {-1.2, "-1.20"}, {-0.004, "+0.00"}, {0.0, "+0.00"}, {-0.0, "+0.00"}, {12.345, "+12.35"}};
+        = {{0.36, "+0.36"}, {-1.2, "-1.20"}, {-0.004, "+0.00"},
+           {0.0, "+0.00"},  {-0.0, "+0.00"}, {12.345, "+12.35"}};
     for (const auto& [value, text] : signedCases)
         EXPECT_EQ(FormatSignedDegrees(value, 2), text) << value;
-    const std::pair<const char*, const char*> csvCases[]
-        = {{"Astra", "Astra"}, {"Hot Bird, 13E", "\"Hot Bird, 13E\""}, {"the \"one\"", "\"the \"\"one\"\"\""},
-           {"two\nlines", "\"two\nlines\""}};
+    const std::pair<const char*, const char*> csvCases[] = {{"Astra", "Astra"},
+                                                            {"Hot Bird, 13E", "\"Hot Bird, 13E\""},
+                                                            {"the \"one\"", "\"the \"\"one\"\"\""},
+                                                            {"two\nlines", "\"two\nlines\""}};
     for (const auto& [text, field] : csvCases)
         EXPECT_EQ(CsvField(text), field) << text;
 }
