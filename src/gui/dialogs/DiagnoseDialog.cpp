@@ -25,6 +25,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -92,7 +93,17 @@ QTableWidget* ReportTable(const QStringList& headings, QWidget* parent)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Every heading whole in every language: the columns as wide as their
+    // headings and cells, the spare width to the last, and the table never
+    // narrower than its headings.
+    QHeaderView* header = table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setStretchLastSection(true);
+    int width
+        = 2 * table->frameWidth() + table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table);
+    for (int i = 0; i < header->count(); ++i)
+        width += header->sectionSizeHint(i);
+    table->setMinimumWidth(width);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
     return table;
 }

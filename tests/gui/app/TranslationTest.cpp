@@ -9,8 +9,11 @@
 #include "catalogue/ReceiverSources.h"
 #include "catalogue/SatelliteList.h"
 #include "controls/AdjustmentBar.h"
+#include "dialogs/AtTheDishDialog.h"
+#include "dialogs/DiagnoseDialog.h"
 #include "dialogs/GeneralPage.h"
 #include "dialogs/PropertiesDialog.h"
+#include "dialogs/ReceiverDialog.h"
 #include "document/CoreTexts.h"
 #include "io/FileAccess.h"
 #include "model/Diagnose.h"
@@ -22,13 +25,19 @@
 #include "view/MissTable.h"
 #include "view/ZenbeltsView.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTabBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -169,6 +178,74 @@ TEST_P(Translation, MenusPanelAndPropertiesFitAndMnemonicsDoNotClash)
     ExpectTidy(dialog.GeneralPage(), QStringLiteral("General page"));
     EXPECT_LE(dialog.width(), screen.width());
     EXPECT_LE(dialog.height(), screen.height());
+}
+
+// Every text of a dialog shows whole: labels (wrapped ones tall enough),
+// buttons, check boxes, group titles, tabs and table headings.
+void ExpectWholeTexts(QWidget* root, const QString& where)
+{
+    int checked = 0;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(root) || w->size().isEmpty())
+            continue;
+        const std::string name = (where + QStringLiteral(": ") + Describe(w)).toStdString();
+        if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty()) {
+            ++checked;
+            if (label->wordWrap())
+                EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name << " is cut";
+            else
+                EXPECT_GE(label->width(), label->sizeHint().width()) << name << " is cut";
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty()) {
+            ++checked;
+            EXPECT_GE(button->width(), button->sizeHint().width()) << name << " is cut";
+        } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+            EXPECT_GE(group->width(), group->minimumSizeHint().width()) << name << " is cut";
+        } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                EXPECT_GE(tabs->tabRect(i).width(), tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)))
+                    << name << " tab " << tabs->tabText(i).toStdString();
+        } else if (auto* header = qobject_cast<QHeaderView*>(w);
+                   header && header->orientation() == Qt::Horizontal) {
+            for (int i = 0; i < header->count(); ++i) {
+                if (header->isSectionHidden(i))
+                    continue;
+                ++checked;
+                EXPECT_GE(header->sectionSize(i), header->sectionSizeHint(i))
+                    << name << " heading "
+                    << header->model()->headerData(i, Qt::Horizontal).toString().toStdString();
+            }
+        }
+    }
+    EXPECT_GT(checked, 3) << where.toStdString();
+}
+
+TEST_P(Translation, EveryDialogShowsEveryTextWhole)
+{
+    ASSERT_TRUE(InstallTranslations(QLocale(GetParam())));
+    StartWithStoredDefault({130, 192, 770, 1000});
+    CMainFrame* frame = app_->MainFrame();
+    const MountSettings& settings = frame->ActiveDocument()->Settings();
+    const auto check = [](QDialog& dialog, const QString& where) {
+        dialog.show();
+        QApplication::processEvents();
+        ExpectWholeTexts(&dialog, where);
+    };
+    MountSettings working = settings;
+    CPropertiesDialog properties(app_->Catalogue(), working, frame);
+    for (int page = 0; page < properties.Tabs()->count(); ++page) {
+        properties.Tabs()->setCurrentIndex(page);
+        check(properties, QStringLiteral("Properties page %1").arg(page));
+    }
+    CReceiverDialog receiver(settings, app_->Catalogue(), frame);
+    check(receiver, QStringLiteral("Receiver settings"));
+    CAtTheDishDialog atTheDish(settings, QStringLiteral("home.zb"), frame);
+    check(atTheDish, QStringLiteral("At the dish"));
+    CDiagnoseDialog diagnose(settings, app_->Catalogue(), QStringLiteral("home.zb"), frame);
+    check(diagnose, QStringLiteral("Diagnose"));
+    diagnose.Observations()->item(0, CDiagnoseDialog::MotorColumn)->setText(QStringLiteral("1"));
+    diagnose.FitButton()->click();
+    QApplication::processEvents();
+    ExpectWholeTexts(&diagnose, QStringLiteral("Diagnose with a report"));
 }
 
 // Why the core refused something, as it really words it: a file that is not
