@@ -55,7 +55,8 @@ std::unique_ptr<CZenbeltsApp> StartProgram(const QTemporaryDir& dir, const QStri
     const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/sats.lst");
     if (list.isEmpty() && !QFile::exists(shipped))
         throw std::runtime_error("no sats.lst beside the benchmark");
-    auto app = std::make_unique<CZenbeltsApp>(AppOptions{list.isEmpty() ? shipped : list});
+    auto app = std::make_unique<CZenbeltsApp>(
+        AppOptions{.satelliteList = list.isEmpty() ? shipped : list, .userDataFolder = {}});
     if (!app->Start({}))
         throw std::runtime_error("the program did not start");
     return app;

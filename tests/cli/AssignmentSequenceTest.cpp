@@ -59,8 +59,9 @@ TEST(AssignmentSequence, WhatApplyAcceptsStoresAndLoadsTheSame)
         for (int step = 0; step < 100; ++step) {
             const std::string assignment = RandomAssignment(rng, s);
             const MountSettings before = s;
-            if (!ApplyAssignment(s, assignment))
+            if (!ApplyAssignment(s, assignment)) {
                 ASSERT_EQ(s, before) << assignment << ": a refusal changes nothing";
+            }
             ASSERT_TRUE(StoresAndLoadsTheSame(s))
                 << "seed " << seed << ", step " << step << ": " << assignment;
         }

@@ -54,7 +54,7 @@ TEST_F(Cli, ShowJsonHasEveryFieldAndTheFrames)
     ASSERT_EQ(Run({"show", "--json", Path("a.zb")}), ExitOk) << err_.str();
     const std::string json = out_.str();
     for (const IntegerField& f : IntegerFields)
-        EXPECT_THAT(json, HasSubstr("\"" + std::string(f.name) + "\": ")) << f.name;
+        EXPECT_THAT(json, HasSubstr(std::string("\"").append(f.name).append("\": "))) << f.name;
     EXPECT_THAT(json, HasSubstr("\"motorElevationAuto\": 466"));
     EXPECT_THAT(json, HasSubstr("\"chosenSatellites\": [0]"));
     EXPECT_THAT(json, HasSubstr("\"siteFrame\": [0.15464488443217997, "));

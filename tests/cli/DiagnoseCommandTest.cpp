@@ -14,6 +14,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -32,8 +33,11 @@ protected:
     void SetUp() override
     {
         std::string list;
-        for (int p = 200; p <= 1300; p += 100)
-            list += (p < 1000 ? "0" : "") + std::to_string(p) + "=S" + std::to_string(p) + "\n";
+        for (int p = 200; p <= 1300; p += 100) {
+            char line[16];
+            std::snprintf(line, sizeof line, "%04d=S%d\n", p, p);
+            list += line;
+        }
         MakeFolder(list);
         ASSERT_TRUE(LoadSatelliteListFile(Path("sats.lst"), catalogue_));
         ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk) << err_.str();
@@ -82,7 +86,8 @@ TEST_F(DiagnoseCommand, ReportsTheFitTheResidualsAndWhatToTurn)
     EXPECT_THAT(text, HasSubstr("  Dish declination: turn 0.7\u00b0 S, from 5.7\u00b0S to 6.4\u00b0S\n"));
     // One row per observation; the one without an offset shows none.
     for (const ObservationResidual& r : d.residuals)
-        EXPECT_THAT(text, HasSubstr("\n" + FormatSatelliteLabel(r.position) + " ")) << r.position;
+        EXPECT_THAT(text, HasSubstr(std::string("\n").append(FormatSatelliteLabel(r.position)).append(" ")))
+            << r.position;
     EXPECT_THAT(text, HasSubstr(" -        -\n"));
     EXPECT_EQ(err_.str(), "");
 }
@@ -174,8 +179,9 @@ TEST_F(DiagnoseCommand, JsonGivesTheFieldsByNameInTenthsAndDegrees)
         EXPECT_LE(p["offsetSigma"].toDouble(), d.worstOffset);
     }
     EXPECT_EQ(o["warning"].isNull(), !d.warning.has_value());
-    if (d.warning)
+    if (d.warning) {
         EXPECT_EQ(o["warning"].toString().toStdString(), d.warning->English());
+    }
     if (d.next.empty()) {
         EXPECT_TRUE(o["next"].isNull());
     } else {

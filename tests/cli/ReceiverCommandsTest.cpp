@@ -1,3 +1,4 @@
+#include "SourceTree.h"
 #include "catalogue/SatelliteList.h"
 #include "cli/Cli.h"
 #include "cli/CliFixture.h"
@@ -24,8 +25,7 @@ using testing::HasSubstr;
 
 const fs::path& Samples()
 {
-    static const fs::path folder
-        = fs::path(__FILE__).parent_path().parent_path() / "core" / "data" / "receivers";
+    static const fs::path folder = ZENBELTS_SOURCE_DIR "/tests/core/data/receivers";
     return folder;
 }
 
@@ -127,8 +127,9 @@ TEST_F(ReceiverCommands, ImportReadsEverySampleFormat)
         ExpectProgramList(list, c.name);
         for (const std::string& line : c.lines)
             EXPECT_THAT(list, HasSubstr(line + "\n")) << c.name;
-        if (*c.counts)
+        if (*c.counts) {
             EXPECT_EQ(err_.str(), c.counts) << c.name;
+        }
         EXPECT_TRUE(out_.str().empty()) << c.name;
     }
 }
@@ -230,8 +231,9 @@ TEST_F(ReceiverCommands, ImportAndChooseNeverWriteOverASource)
     for (const auto& args : cases) {
         const bool writes = args[0] != "arc";
         EXPECT_EQ(Run(args), writes ? ExitFailure : ExitOk) << args[0] << " " << args.back() << err_.str();
-        if (writes)
+        if (writes) {
             EXPECT_EQ(err_.str(), args.back() + ": refused as the output: it is the input file\n");
+        }
     }
     EXPECT_EQ(Bytes("ini/0192.ini"), before);
     EXPECT_EQ(Run({"new", "--sats", Path("ini"), "-o", Path("ini/3592.ini")}), ExitFailure);
@@ -297,8 +299,9 @@ TEST_F(ReceiverCommands, ChooseMakesOrAddsThePositionsTheFilesName)
         args.insert(args.end(), {"-o", Path("b.zb")});
         ASSERT_EQ(Run(args), ExitOk) << c.name << ": " << err_.str();
         EXPECT_EQ(Chosen("b.zb"), c.chosen) << c.name;
-        if (*c.counts)
+        if (*c.counts) {
             EXPECT_EQ(err_.str(), c.counts) << c.name;
+        }
         // Nothing else of the set-up moves.
         MountSettings expected = Read("a.zb"), got = Read("b.zb");
         got.chosenSatellites = expected.chosenSatellites;
@@ -350,8 +353,9 @@ TEST_F(ReceiverCommands, ArcGivesTheReceiversAngleMissAndCommand)
                 << file << " " << r.position;
             EXPECT_THAT(line, HasSubstr("\"gotoX\": \"" + GotoXText(r.motorAngle) + "\"}")) << file;
             // The receiver turns the way the mount does.
-            if (r.elevation > 5 && std::fabs(receiver) > 1)
+            if (r.elevation > 5 && std::fabs(receiver) > 1) {
                 EXPECT_EQ(receiver > 0, r.motorAngle > 0) << file << " " << r.position;
+            }
         }
         EXPECT_EQ(i, rows.size()) << file;
     }

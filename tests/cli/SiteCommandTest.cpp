@@ -62,7 +62,7 @@ TEST_F(SiteCommand, JsonHasEveryReading)
     for (const char* name : {"magneticDeclination", "trueSouthBearing", "axisElevation", "clampAngle",
                              "beamElevation", "faceTilt", "transitElevation", "azimuth", "compassBearing",
                              "elevation", "motorAngle", "sunElevation"})
-        EXPECT_THAT(json, HasSubstr("\"" + std::string(name) + "\": ")) << name;
+        EXPECT_THAT(json, HasSubstr(std::string("\"").append(name).append("\": "))) << name;
     EXPECT_THAT(json, HasSubstr("\"motorScale\": {\"axisElevation\": "));
     EXPECT_THAT(json, HasSubstr("\"sun\": {\"transit\": \"2026-06-21T12:4"));
     EXPECT_THAT(json, HasSubstr("\"magneticModelValid\": true"));

@@ -142,7 +142,7 @@ TEST(PlotPixels, SameAsOneStrokePerSegmentAndTextShapedEachTime)
     ASSERT_TRUE(LoadSatelliteListFile("sats.lst", shipped));
     SatelliteCatalogue full;
     for (int p = 0; p < PositionCount; p += 7)
-        full.InsertOrRename(p, "S" + std::to_string(p));
+        full.InsertOrRename(p, std::string("S").append(std::to_string(p)));
 
     const Case cases[] = {
         {"factory", false, 0, 0, false, false, {600, 400}},
@@ -268,9 +268,10 @@ TEST(PlotPng, DecodesToTheSamePixels)
         QBuffer buffer(&general);
         buffer.open(QIODevice::WriteOnly);
         ASSERT_TRUE(QImageWriter(&buffer, "png").write(c.image)) << c.name;
-        if (general.size() > 1000)
+        if (general.size() > 1000) {
             EXPECT_LE(png.size(), general.size() * 11 / 10)
                 << c.name << ": " << png.size() << " bytes, not " << general.size();
+        }
     }
 }
 

@@ -115,7 +115,9 @@ std::string GotoXText(double motorAngleDegrees)
     char hex[4];
     for (std::uint8_t b : bytes) {
         std::snprintf(hex, sizeof hex, "%02X", b);
-        text += (text.empty() ? "" : " ") + std::string(hex);
+        if (!text.empty())
+            text += ' ';
+        text += hex;
     }
     return text;
 }

@@ -8,6 +8,7 @@
 #include "plot/ArcPlot.h"
 #include "text/AngleText.h"
 #include "text/Numbers.h"
+#include "text/OrbitalPosition.h"
 #include "text/TextEncoding.h"
 
 #include <cmath>
@@ -102,17 +103,24 @@ std::string MissTableCsv(const std::vector<MissRow>& rows, bool receiver)
 {
     std::string text = "position,name,motorAngle,miss,elevation";
     text += receiver ? ",receiverAngle,receiverMiss\n" : "\n";
+    // Field by field onto the text: no string is put in front of another,
+    // which GCC 12 wrongly warns about (-Wrestrict).
+    const auto field = [&text](const std::string& value) {
+        text += ',';
+        text += value;
+    };
     for (const MissRow& r : rows) {
         // The label as the observations' file reads it: 19.2E, 5.0W.
-        const int tenths = r.position > 1800 ? 3600 - r.position : r.position;
-        text += std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)
-                + (r.position > 1800 ? "W" : "E");
-        text += "," + CsvField(r.name) + "," + FormatFixed(r.motorAngle, 3) + "," + FormatFixed(r.offset, 3)
-                + "," + FormatFixed(r.elevationDegrees, 2);
-        if (receiver)
-            text += "," + FormatFixed(r.receiverAngle, 3) + ","
-                    + FormatFixed(r.motorAngle - r.receiverAngle, 3);
-        text += "\n";
+        text += PositionCode(r.position);
+        field(CsvField(r.name));
+        field(FormatFixed(r.motorAngle, 3));
+        field(FormatFixed(r.offset, 3));
+        field(FormatFixed(r.elevationDegrees, 2));
+        if (receiver) {
+            field(FormatFixed(r.receiverAngle, 3));
+            field(FormatFixed(r.motorAngle - r.receiverAngle, 3));
+        }
+        text += '\n';
     }
     return text;
 }

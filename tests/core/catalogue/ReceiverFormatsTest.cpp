@@ -1,4 +1,5 @@
 #include "catalogue/ReceiverFormats.h"
+#include "SourceTree.h"
 #include "catalogue/ReceiverFolder.h"
 #include "catalogue/SatelliteList.h"
 
@@ -23,7 +24,7 @@ using Satellites = std::vector<ImportedSatellite>;
 
 const fs::path& SampleFolder()
 {
-    static const fs::path folder = fs::path(__FILE__).parent_path().parent_path() / "data" / "receivers";
+    static const fs::path folder = ZENBELTS_SOURCE_DIR "/tests/core/data/receivers";
     return folder;
 }
 
@@ -540,10 +541,11 @@ TEST(ReceiverFormats, ScanTableNames)
     for (const auto& c : cases) {
         const std::optional<ImportedSatellite> s = ParseScanTableName(c.fileName);
         ASSERT_EQ(s.has_value(), c.expected.has_value()) << c.fileName;
-        if (s)
+        if (s) {
             EXPECT_EQ(ImportReceiverFile(ReceiverFormat::ScanTables, c.fileName, "").satellites,
                       Satellites{*c.expected})
                 << c.fileName;
+        }
     }
 }
 

@@ -32,7 +32,7 @@ SatelliteCatalogue CatalogueOf(int count, int step)
 {
     SatelliteCatalogue c;
     for (int i = 0; i < count; ++i)
-        c.InsertOrRename(i * step, "S" + std::to_string(i));
+        c.InsertOrRename(i * step, std::string("S").append(std::to_string(i)));
     return c;
 }
 

@@ -1009,12 +1009,13 @@ TEST(DiagnoseJudgement, AdviceTurnsOneOfEachAlikeGroupInWorkingOrder)
             const AdjustmentInfo& a = Adjustments[static_cast<std::size_t>(t.adjustment)];
             turned.*(a.value)
                 += (t.direction == a.positive ? 1 : -1) * static_cast<int>(std::lround(t.degrees * 10));
-            if (t.adjustment == 3)
+            if (t.adjustment == 3) {
                 EXPECT_NE(t.text.English().find(
                               std::string(", with the motor at 20.0\u00b0E, the satellite nearest due ")
                               + (c.latitude > 0 ? "south" : "north")),
                           std::string::npos)
                     << t.text.English();
+            }
         }
         EXPECT_TRUE(std::is_sorted(order.begin(), order.end()));
         EXPECT_EQ(std::adjacent_find(order.begin(), order.end()), order.end());

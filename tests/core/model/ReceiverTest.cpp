@@ -78,8 +78,9 @@ TEST(Receiver, MotorAngleFollowsTheProgramsConvention)
             const double receiver = ReceiverMotorAngle(
                 s.latitude > 0, ReceiverHourAngleArcMinutes(s.latitude, s.longitude, row.position));
             EXPECT_NEAR(row.motorAngle, receiver, 0.05) << latitude << " at " << row.label;
-            if (std::fabs(receiver) > 1.0)
+            if (std::fabs(receiver) > 1.0) {
                 EXPECT_EQ(row.motorAngle > 0, receiver > 0) << latitude << " at " << row.label;
+            }
         }
         EXPECT_GE(compared, 5) << latitude;
     }
@@ -228,8 +229,9 @@ TEST_P(UsalsAgainstBruteForce, FindsTheSameSite)
     // The motor angles are the arc table's, to the bit.
     for (const ArcRow& row : ComputeArcTable(s, catalogue)) {
         for (const UsalsTarget& t : targets) {
-            if (t.position == row.position)
+            if (t.position == row.position) {
                 EXPECT_EQ(t.motorAngle, row.motorAngle) << row.label;
+            }
         }
     }
     const UsalsSite site = FindUsalsSite(s, catalogue);

@@ -67,8 +67,9 @@ void CheckLoadOrRefusal(const Bytes& bytes, int& loaded)
         LoadSettings(bytes, s);
     } catch (const ArchiveError& e) {
         // Whole records, with or without the last flag, fail only on a value.
-        if (bytes.size() == 540 || bytes.size() >= 544)
+        if (bytes.size() == 540 || bytes.size() >= 544) {
             EXPECT_EQ(e.cause(), ArchiveError::Cause::BadSchema);
+        }
         return;
     }
     ++loaded;

@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         for (int p : {770, 1000, 2570})
-            catalogue_.InsertOrRename(p, "S" + std::to_string(p));
+            catalogue_.InsertOrRename(p, std::string("S").append(std::to_string(p)));
         catalogue_.InsertOrRename(130, "Not chosen");
         settings_.LoadFactoryDefaults(catalogue_);
         settings_.chosenSatellites.Clear();

@@ -1,4 +1,5 @@
 #include "sky/SolarPosition.h"
+#include "SourceTree.h"
 #include "sky/CivilTime.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +51,7 @@ struct Reference {
 // Positions and times of the sun by PyEphem (VSOP87); see make_reference.py.
 std::vector<Reference> References()
 {
-    std::ifstream in(fs::path(__FILE__).parent_path().parent_path() / "data" / "sun" / "sun_reference.csv");
+    std::ifstream in(ZENBELTS_SOURCE_DIR "/tests/core/data/sun/sun_reference.csv");
     std::vector<Reference> rows;
     std::string line;
     while (std::getline(in, line)) {

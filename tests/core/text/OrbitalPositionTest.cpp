@@ -41,9 +41,10 @@ TEST(OrbitalPosition, TheLabelAndTheCodeReadBack)
 {
     for (int position = 0; position < PositionCount; ++position) {
         ASSERT_EQ(ParsePosition(PositionCode(position)), position) << position;
-        if (position != 0)
+        if (position != 0) {
             ASSERT_EQ(ParsePosition(FormatSatelliteLabel(position), {.degreeSign = true}), position)
                 << position;
+        }
     }
     EXPECT_EQ(FormatSatelliteLabel(0), "0.0\u00b0");
     EXPECT_EQ(PositionCode(0), "0.0E");

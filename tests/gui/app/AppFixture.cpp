@@ -41,7 +41,8 @@ CZenbeltsApp& AppFixture::Restart()
 {
     app_.reset();
     Settle();
-    app_ = std::make_unique<CZenbeltsApp>(AppOptions{Path(QStringLiteral("sats.lst"))});
+    app_ = std::make_unique<CZenbeltsApp>(
+        AppOptions{.satelliteList = Path(QStringLiteral("sats.lst")), .userDataFolder = {}});
     app_->errorSink = [this](const QString& text) { errors_.append(text); };
     app_->propertiesDialog = [this](MountSettings& s) {
         ++propertiesCalls_;

@@ -1,6 +1,7 @@
 // Every language the program speaks: complete, its placeholders and
 // mnemonics in place, its menus and dialogs whole, Arabic right to left.
 
+#include "SourceTree.h"
 #include "app/AppFixture.h"
 #include "app/AppTexts.h"
 #include "app/Mnemonics.h"
@@ -113,7 +114,7 @@ TEST_P(Translation, EveryMessageIsTranslatedWithItsPlaceholdersAndMnemonic)
 {
     const QString language = GetParam();
     const QList<Message> messages
-        = ReadTs(QStringLiteral(ZENBELTS_TRANSLATIONS_DIR "/zenbelts_%1.ts").arg(language));
+        = ReadTs(QStringLiteral(ZENBELTS_SOURCE_DIR "/translations/zenbelts_%1.ts").arg(language));
     ASSERT_GT(messages.size(), 200) << "the file reads as TS";
     for (const Message& m : messages) {
         const std::string where = (m.context + QStringLiteral(": ") + m.source).toStdString();
@@ -313,7 +314,8 @@ TEST_P(Translation, TheCoreRefusalsComeWholeInTheLanguage)
 {
     const QString language = GetParam();
     QSet<QPair<QString, QString>> listed;
-    for (const Message& m : ReadTs(QStringLiteral(ZENBELTS_TRANSLATIONS_DIR "/zenbelts_%1.ts").arg(language)))
+    for (const Message& m :
+         ReadTs(QStringLiteral(ZENBELTS_SOURCE_DIR "/translations/zenbelts_%1.ts").arg(language)))
         listed.insert({m.context, m.source});
     ASSERT_TRUE(InstallTranslations(QLocale(language)));
 

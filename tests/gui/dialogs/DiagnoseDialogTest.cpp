@@ -33,7 +33,7 @@ protected:
     void SetUp() override
     {
         for (int p = 200; p <= 1300; p += 100)
-            catalogue_.InsertOrRename(p, "S" + std::to_string(p));
+            catalogue_.InsertOrRename(p, std::string("S").append(std::to_string(p)));
         settings_.LoadFactoryDefaults(catalogue_);
         for (const SatelliteEntry& e : catalogue_)
             settings_.chosenSatellites.Set(e.position);
@@ -150,7 +150,7 @@ TEST_F(DiagnoseDialog, FitReportsTheMountAsFoundAndWhatToTurn)
     // the order to work.
     std::string explanation;
     for (const Message& m : expected.explanation)
-        explanation += (explanation.empty() ? "" : " ") + m.English();
+        explanation.append(explanation.empty() ? "" : " ").append(m.English());
     EXPECT_TRUE(dialog.NotesLabel()->text().endsWith(Utf8(explanation)))
         << dialog.NotesLabel()->text().toStdString();
     EXPECT_EQ(dialog.UncertaintyLabel()->text(), Utf8(expected.uncertainty.English()));
@@ -317,9 +317,10 @@ TEST_F(DiagnoseDialog, ReadsNumbersWithTheUsersDecimalSeparatorOrAPoint)
             EXPECT_DOUBLE_EQ(precision->offset, c.expected->offset);
         }
         EXPECT_EQ(dialog.Fit(), c.reads);
-        if (c.reads)
+        if (c.reads) {
             EXPECT_EQ(dialog.Result()->precisionSource,
                       c.expected ? PrecisionSource::Stated : PrecisionSource::Estimated);
+        }
     }
     QLocale::setDefault(before);
 }

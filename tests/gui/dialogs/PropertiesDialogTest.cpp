@@ -21,7 +21,7 @@ SatelliteCatalogue Catalogue(std::initializer_list<int> positions)
 {
     SatelliteCatalogue c;
     for (int p : positions)
-        c.InsertOrRename(p, "S" + std::to_string(p));
+        c.InsertOrRename(p, std::string("S").append(std::to_string(p)));
     return c;
 }
 

@@ -21,7 +21,7 @@ SatelliteCatalogue Catalogue()
 {
     SatelliteCatalogue c;
     for (int p = 300; p <= 1300; p += 200)
-        c.InsertOrRename(p, "S" + std::to_string(p));
+        c.InsertOrRename(p, std::string("S").append(std::to_string(p)));
     c.InsertOrRename(1000, "Comma, \"quoted\"");
     return c;
 }
@@ -80,11 +80,14 @@ TEST(ReceiverDialog, ShowsTheSiteTheGainAndTheCommandOfEveryChosenSatellite)
         EXPECT_TRUE(
             csv[i + 1].contains(QStringLiteral(",%1,%2,").arg(r.motorAngle, 0, 'f', 2).arg(miss, 0, 'f', 4)))
             << what;
-        if (r.elevation >= 5)
+        if (r.elevation >= 5) {
             EXPECT_LE(std::fabs(miss), site.worstAfter + 0.005) << what;
+        }
         EXPECT_TRUE(csv[i + 1].startsWith(QStringLiteral("%1,").arg(r.position, 4, 10, QLatin1Char('0'))))
             << what;
-        EXPECT_TRUE(csv[i + 1].endsWith(QString::fromStdString("," + GotoXText(r.motorAngle)))) << what;
+        EXPECT_TRUE(
+            csv[i + 1].endsWith(QString::fromStdString(std::string(",").append(GotoXText(r.motorAngle)))))
+            << what;
     }
     EXPECT_TRUE(dialog.CsvText().contains(QStringLiteral(",\"Comma, \"\"quoted\"\"\",")));
 

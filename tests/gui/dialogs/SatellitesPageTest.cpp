@@ -1,4 +1,5 @@
 #include "dialogs/SatellitesPage.h"
+#include "SourceTree.h"
 #include "app/AppFixture.h"
 #include "dialogs/PropertiesDialog.h"
 
@@ -24,9 +25,7 @@ namespace {
 
 QString Sample(const char* name)
 {
-    static const std::filesystem::path folder
-        = std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "core" / "data"
-          / "receivers";
+    static const std::filesystem::path folder = ZENBELTS_SOURCE_DIR "/tests/core/data/receivers";
     return QString::fromStdString((folder / name).string());
 }
 

@@ -13,18 +13,17 @@ namespace {
 MissRow Row(int position, const std::string& miss, bool worst = false, bool visible = true,
             const std::string& receiverMiss = "+0.10\u00b0")
 {
-    MissRow r{position,
-              std::to_string(position),
-              "Name " + std::to_string(position),
-              "1.0\u00b0E",
-              miss,
-              "40.0\u00b0",
-              0.0,
-              visible,
-              worst};
-    r.receiver = "0.9\u00b0E";
-    r.receiverMiss = receiverMiss;
-    return r;
+    return {.position = position,
+            .label = std::to_string(position),
+            .name = "Name " + std::to_string(position),
+            .motor = "1.0\u00b0E",
+            .miss = miss,
+            .elevation = "40.0\u00b0",
+            .missDegrees = 0.0,
+            .visible = visible,
+            .worst = worst,
+            .receiver = "0.9\u00b0E",
+            .receiverMiss = receiverMiss};
 }
 
 // Each dataChanged as "row,column-row,column".
