@@ -439,6 +439,70 @@
     </message>
 </context>
 <context>
+    <name>metadata</name>
+    <message>
+        <source>Polar Mount Set-up</source>
+        <translation>إعداد الحامل القطبي</translation>
+    </message>
+    <message>
+        <source>Set up a motorised polar mount for a satellite dish</source>
+        <translation>إعداد حامل قطبي بمحرك لطبق استقبال الأقمار الصناعية</translation>
+    </message>
+    <message>
+        <source>satellite;dish;polar;mount;motor;geostationary;antenna;</source>
+        <extracomment>Search words for the desktop&apos;s menus, each followed by a semicolon, the last one too; keep an English word where users search for it.</extracomment>
+        <translation>قمر صناعي;طبق;هوائي;قطبي;حامل;محرك;ثابت بالنسبة إلى الأرض;satellite;dish;</translation>
+    </message>
+    <message>
+        <source>Set up a motorised satellite dish</source>
+        <translation>إعداد طبق استقبال بمحرك</translation>
+    </message>
+    <message>
+        <source>Zenbelts helps you set up a motorised polar mount for a satellite dish. Tell it where the dish stands and how the mount is adjusted, and it works out where the dish&apos;s beam sweeps as the motor turns and shows that path against the geostationary satellites you chose, so you can see at a glance which satellites the beam will hit and by how much it misses the others.</source>
+        <translation>يساعدك Zenbelts على إعداد حامل قطبي بمحرك لطبق استقبال الأقمار الصناعية. أخبره أين يقف الطبق وكيف ضُبط الحامل، فيحسب أين تمرّ حزمة الطبق عند دوران المحرك ويعرض هذا المسار أمام الأقمار الثابتة بالنسبة إلى الأرض التي اخترتها، فترى بنظرة واحدة أي الأقمار ستصيبها الحزمة وبكم تخطئ الأخرى.</translation>
+    </message>
+    <message>
+        <source>Sliders and fields for the pole&apos;s roll, the motor&apos;s azimuth and elevation, the dish&apos;s azimuth and its declination</source>
+        <translation>منزلقات وحقول لإمالة العمود، وسمت المحرك وارتفاعه، وسمت الطبق وميله</translation>
+    </message>
+    <message>
+        <source>The best motor elevation and declination for your location, or the ones that make the largest miss smallest</source>
+        <translation>أفضل ارتفاع للمحرك وأفضل ميل لموقعك، أو القيمتان اللتان تجعلان أكبر انحراف أصغر ما يمكن</translation>
+    </message>
+    <message>
+        <source>A table of the motor angle and the miss for every chosen satellite</source>
+        <translation>جدول بزاوية المحرك والانحراف لكل قمر مختار</translation>
+    </message>
+    <message>
+        <source>What each scale, the compass and the sun tell at the dish on a given day</source>
+        <translation>ما تُظهره كل تدريجة والبوصلة والشمس عند الطبق في يوم معيّن</translation>
+    </message>
+    <message>
+        <source>A field assistant that works out how the mount really stands from where the signals peaked, and says what to turn</source>
+        <translation>مساعد يستنتج من زوايا المحرك التي بلغت عندها الإشارات ذروتها كيف يقف الحامل فعلًا، ويخبرك بما يجب إدارته</translation>
+    </message>
+    <message>
+        <source>Satellite lists read from a receiver&apos;s files</source>
+        <translation>قوائم أقمار تُقرأ من ملفات جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Printed plots with a legend of the whole set-up</source>
+        <translation>رسوم مطبوعة مع مفتاح للإعداد كله</translation>
+    </message>
+    <message>
+        <source>A command-line tool that makes, changes, draws and optimises set-ups</source>
+        <translation>أداة سطر أوامر تنشئ الإعدادات وتغيّرها وترسمها وتحسّنها</translation>
+    </message>
+    <message>
+        <source>A set-up: the beam&apos;s path against the satellites, the adjustments and the misses</source>
+        <translation>إعداد: مسار الحزمة أمام الأقمار، والضبط، والانحرافات</translation>
+    </message>
+    <message>
+        <source>Zenbelt document</source>
+        <translation>مستند Zenbelt</translation>
+    </message>
+</context>
+<context>
     <name>observations</name>
     <message>
         <source>line %1: %2</source>

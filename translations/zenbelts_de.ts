@@ -439,6 +439,70 @@
     </message>
 </context>
 <context>
+    <name>metadata</name>
+    <message>
+        <source>Polar Mount Set-up</source>
+        <translation>Polarmount einrichten</translation>
+    </message>
+    <message>
+        <source>Set up a motorised polar mount for a satellite dish</source>
+        <translation>Eine motorisierte Polarhalterung für einen Satellitenspiegel einrichten</translation>
+    </message>
+    <message>
+        <source>satellite;dish;polar;mount;motor;geostationary;antenna;</source>
+        <extracomment>Search words for the desktop&apos;s menus, each followed by a semicolon, the last one too; keep an English word where users search for it.</extracomment>
+        <translation>Satellit;Spiegel;Schüssel;polar;Halterung;Motor;geostationär;Antenne;satellite;dish;</translation>
+    </message>
+    <message>
+        <source>Set up a motorised satellite dish</source>
+        <translation>Sat-Spiegel mit Motor einrichten</translation>
+    </message>
+    <message>
+        <source>Zenbelts helps you set up a motorised polar mount for a satellite dish. Tell it where the dish stands and how the mount is adjusted, and it works out where the dish&apos;s beam sweeps as the motor turns and shows that path against the geostationary satellites you chose, so you can see at a glance which satellites the beam will hit and by how much it misses the others.</source>
+        <translation>Zenbelts hilft beim Einrichten einer motorisierten Polarhalterung für einen Satellitenspiegel. Geben Sie an, wo der Spiegel steht und wie die Halterung eingestellt ist: Zenbelts berechnet, wohin der Strahl des Spiegels wandert, während der Motor dreht, und zeigt diesen Weg vor den gewählten geostationären Satelliten, sodass Sie auf einen Blick sehen, welche Satelliten der Strahl trifft und wie weit er die anderen verfehlt.</translation>
+    </message>
+    <message>
+        <source>Sliders and fields for the pole&apos;s roll, the motor&apos;s azimuth and elevation, the dish&apos;s azimuth and its declination</source>
+        <translation>Schieberegler und Felder für die Neigung des Mastes, Azimut und Elevation des Motors, den Azimut des Spiegels und seine Deklination</translation>
+    </message>
+    <message>
+        <source>The best motor elevation and declination for your location, or the ones that make the largest miss smallest</source>
+        <translation>Die beste Motor-Elevation und Deklination für Ihren Standort oder die, bei denen die größte Abweichung am kleinsten ist</translation>
+    </message>
+    <message>
+        <source>A table of the motor angle and the miss for every chosen satellite</source>
+        <translation>Eine Tabelle mit Motorwinkel und Abweichung für jeden gewählten Satelliten</translation>
+    </message>
+    <message>
+        <source>What each scale, the compass and the sun tell at the dish on a given day</source>
+        <translation>Was jede Skala, der Kompass und die Sonne an einem bestimmten Tag am Spiegel zeigen</translation>
+    </message>
+    <message>
+        <source>A field assistant that works out how the mount really stands from where the signals peaked, and says what to turn</source>
+        <translation>Ein Assistent, der aus den Motorwinkeln der stärksten Signale ermittelt, wie die Halterung wirklich steht, und sagt, was zu drehen ist</translation>
+    </message>
+    <message>
+        <source>Satellite lists read from a receiver&apos;s files</source>
+        <translation>Satellitenlisten aus den Dateien eines Receivers</translation>
+    </message>
+    <message>
+        <source>Printed plots with a legend of the whole set-up</source>
+        <translation>Ausdrucke mit einer Legende der ganzen Einstellung</translation>
+    </message>
+    <message>
+        <source>A command-line tool that makes, changes, draws and optimises set-ups</source>
+        <translation>Ein Kommandozeilenwerkzeug, das Einstellungen anlegt, ändert, zeichnet und optimiert</translation>
+    </message>
+    <message>
+        <source>A set-up: the beam&apos;s path against the satellites, the adjustments and the misses</source>
+        <translation>Eine Einstellung: der Weg des Strahls vor den Satelliten, die Stellgrößen und die Abweichungen</translation>
+    </message>
+    <message>
+        <source>Zenbelt document</source>
+        <translation>Zenbelt-Dokument</translation>
+    </message>
+</context>
+<context>
     <name>observations</name>
     <message>
         <source>line %1: %2</source>

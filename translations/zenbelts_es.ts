@@ -439,6 +439,70 @@
     </message>
 </context>
 <context>
+    <name>metadata</name>
+    <message>
+        <source>Polar Mount Set-up</source>
+        <translation>Ajuste de montura polar</translation>
+    </message>
+    <message>
+        <source>Set up a motorised polar mount for a satellite dish</source>
+        <translation>Ajustar la montura polar motorizada de una antena parabólica</translation>
+    </message>
+    <message>
+        <source>satellite;dish;polar;mount;motor;geostationary;antenna;</source>
+        <extracomment>Search words for the desktop&apos;s menus, each followed by a semicolon, the last one too; keep an English word where users search for it.</extracomment>
+        <translation>satélite;antena;parabólica;polar;montura;motor;geoestacionario;dish;</translation>
+    </message>
+    <message>
+        <source>Set up a motorised satellite dish</source>
+        <translation>Ajustar una antena motorizada</translation>
+    </message>
+    <message>
+        <source>Zenbelts helps you set up a motorised polar mount for a satellite dish. Tell it where the dish stands and how the mount is adjusted, and it works out where the dish&apos;s beam sweeps as the motor turns and shows that path against the geostationary satellites you chose, so you can see at a glance which satellites the beam will hit and by how much it misses the others.</source>
+        <translation>Zenbelts le ayuda a ajustar la montura polar motorizada de una antena parabólica. Indique dónde está la antena y cómo está ajustada la montura: Zenbelts calcula por dónde pasa el haz de la antena cuando gira el motor y muestra ese recorrido frente a los satélites geoestacionarios elegidos, para ver de un vistazo qué satélites alcanzará el haz y por cuánto se desvía de los demás.</translation>
+    </message>
+    <message>
+        <source>Sliders and fields for the pole&apos;s roll, the motor&apos;s azimuth and elevation, the dish&apos;s azimuth and its declination</source>
+        <translation>Deslizadores y campos para la inclinación del mástil, el acimut y la elevación del motor, el acimut de la antena y su declinación</translation>
+    </message>
+    <message>
+        <source>The best motor elevation and declination for your location, or the ones that make the largest miss smallest</source>
+        <translation>La mejor elevación del motor y la mejor declinación para su ubicación, o las que hacen menor el mayor desvío</translation>
+    </message>
+    <message>
+        <source>A table of the motor angle and the miss for every chosen satellite</source>
+        <translation>Una tabla con el ángulo del motor y el desvío de cada satélite elegido</translation>
+    </message>
+    <message>
+        <source>What each scale, the compass and the sun tell at the dish on a given day</source>
+        <translation>Lo que cada escala, la brújula y el sol indican en la antena un día dado</translation>
+    </message>
+    <message>
+        <source>A field assistant that works out how the mount really stands from where the signals peaked, and says what to turn</source>
+        <translation>Un asistente que deduce, de los ángulos del motor donde las señales alcanzaron su máximo, cómo está realmente la montura, y dice qué girar</translation>
+    </message>
+    <message>
+        <source>Satellite lists read from a receiver&apos;s files</source>
+        <translation>Listas de satélites leídas de los archivos de un receptor</translation>
+    </message>
+    <message>
+        <source>Printed plots with a legend of the whole set-up</source>
+        <translation>Gráficos impresos con una leyenda de toda la configuración</translation>
+    </message>
+    <message>
+        <source>A command-line tool that makes, changes, draws and optimises set-ups</source>
+        <translation>Una herramienta de línea de órdenes que crea, cambia, dibuja y optimiza configuraciones</translation>
+    </message>
+    <message>
+        <source>A set-up: the beam&apos;s path against the satellites, the adjustments and the misses</source>
+        <translation>Una configuración: el recorrido del haz frente a los satélites, los ajustes y los desvíos</translation>
+    </message>
+    <message>
+        <source>Zenbelt document</source>
+        <translation>Documento Zenbelt</translation>
+    </message>
+</context>
+<context>
     <name>observations</name>
     <message>
         <source>line %1: %2</source>

@@ -439,6 +439,70 @@
     </message>
 </context>
 <context>
+    <name>metadata</name>
+    <message>
+        <source>Polar Mount Set-up</source>
+        <translation>Réglage de monture polaire</translation>
+    </message>
+    <message>
+        <source>Set up a motorised polar mount for a satellite dish</source>
+        <translation>Régler la monture polaire motorisée d’une parabole satellite</translation>
+    </message>
+    <message>
+        <source>satellite;dish;polar;mount;motor;geostationary;antenna;</source>
+        <extracomment>Search words for the desktop&apos;s menus, each followed by a semicolon, the last one too; keep an English word where users search for it.</extracomment>
+        <translation>satellite;parabole;antenne;polaire;monture;moteur;géostationnaire;dish;</translation>
+    </message>
+    <message>
+        <source>Set up a motorised satellite dish</source>
+        <translation>Régler une parabole motorisée</translation>
+    </message>
+    <message>
+        <source>Zenbelts helps you set up a motorised polar mount for a satellite dish. Tell it where the dish stands and how the mount is adjusted, and it works out where the dish&apos;s beam sweeps as the motor turns and shows that path against the geostationary satellites you chose, so you can see at a glance which satellites the beam will hit and by how much it misses the others.</source>
+        <translation>Zenbelts vous aide à régler la monture polaire motorisée d’une parabole satellite. Indiquez où se trouve la parabole et comment la monture est réglée&#xa0;: Zenbelts calcule où passe le faisceau de la parabole quand le moteur tourne et montre ce trajet face aux satellites géostationnaires choisis, pour voir d’un coup d’œil quels satellites le faisceau atteindra et de combien il manque les autres.</translation>
+    </message>
+    <message>
+        <source>Sliders and fields for the pole&apos;s roll, the motor&apos;s azimuth and elevation, the dish&apos;s azimuth and its declination</source>
+        <translation>Curseurs et champs pour l’inclinaison du mât, l’azimut et l’élévation du moteur, l’azimut de la parabole et sa déclinaison</translation>
+    </message>
+    <message>
+        <source>The best motor elevation and declination for your location, or the ones that make the largest miss smallest</source>
+        <translation>La meilleure élévation du moteur et la meilleure déclinaison pour votre emplacement, ou celles qui rendent le plus grand écart le plus petit</translation>
+    </message>
+    <message>
+        <source>A table of the motor angle and the miss for every chosen satellite</source>
+        <translation>Un tableau de l’angle du moteur et de l’écart pour chaque satellite choisi</translation>
+    </message>
+    <message>
+        <source>What each scale, the compass and the sun tell at the dish on a given day</source>
+        <translation>Ce que chaque échelle, la boussole et le soleil indiquent à la parabole un jour donné</translation>
+    </message>
+    <message>
+        <source>A field assistant that works out how the mount really stands from where the signals peaked, and says what to turn</source>
+        <translation>Un assistant qui déduit, des angles du moteur où les signaux culminaient, la position réelle de la monture, et dit quoi tourner</translation>
+    </message>
+    <message>
+        <source>Satellite lists read from a receiver&apos;s files</source>
+        <translation>Listes de satellites lues dans les fichiers d’un récepteur</translation>
+    </message>
+    <message>
+        <source>Printed plots with a legend of the whole set-up</source>
+        <translation>Tracés imprimés avec une légende de tout le réglage</translation>
+    </message>
+    <message>
+        <source>A command-line tool that makes, changes, draws and optimises set-ups</source>
+        <translation>Un outil en ligne de commande qui crée, modifie, dessine et optimise les réglages</translation>
+    </message>
+    <message>
+        <source>A set-up: the beam&apos;s path against the satellites, the adjustments and the misses</source>
+        <translation>Un réglage&#xa0;: le trajet du faisceau face aux satellites, les ajustements et les écarts</translation>
+    </message>
+    <message>
+        <source>Zenbelt document</source>
+        <translation>Document Zenbelt</translation>
+    </message>
+</context>
+<context>
     <name>observations</name>
     <message>
         <source>line %1: %2</source>
@@ -1353,7 +1417,7 @@
     </message>
     <message>
         <source>The observations you typed have not been exported. They stay with %1 while it is open; export them to a file now?</source>
-        <translation>Les observations saisies n’ont pas été exportées. Elles restent avec %1 tant qu’il est ouvert ; les exporter maintenant dans un fichier ?</translation>
+        <translation>Les observations saisies n’ont pas été exportées. Elles restent avec %1 tant qu’il est ouvert&#xa0;; les exporter maintenant dans un fichier&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1908,11 +1972,11 @@
     </message>
     <message>
         <source>The observations typed for %1 have not been exported, and some of them do not read. Close without them?</source>
-        <translation>Les observations saisies pour %1 n’ont pas été exportées, et certaines sont illisibles. Fermer sans elles ?</translation>
+        <translation>Les observations saisies pour %1 n’ont pas été exportées, et certaines sont illisibles. Fermer sans elles&#xa0;?</translation>
     </message>
     <message>
         <source>The observations typed for %1 have not been exported. Export them before closing?</source>
-        <translation>Les observations saisies pour %1 n’ont pas été exportées. Les exporter avant de fermer ?</translation>
+        <translation>Les observations saisies pour %1 n’ont pas été exportées. Les exporter avant de fermer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Export...</source>

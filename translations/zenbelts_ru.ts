@@ -439,6 +439,70 @@
     </message>
 </context>
 <context>
+    <name>metadata</name>
+    <message>
+        <source>Polar Mount Set-up</source>
+        <translation>Настройка полярного подвеса</translation>
+    </message>
+    <message>
+        <source>Set up a motorised polar mount for a satellite dish</source>
+        <translation>Настройка моторизованного полярного подвеса спутниковой антенны</translation>
+    </message>
+    <message>
+        <source>satellite;dish;polar;mount;motor;geostationary;antenna;</source>
+        <extracomment>Search words for the desktop&apos;s menus, each followed by a semicolon, the last one too; keep an English word where users search for it.</extracomment>
+        <translation>спутник;антенна;тарелка;полярный;подвес;мотор;геостационарный;satellite;dish;</translation>
+    </message>
+    <message>
+        <source>Set up a motorised satellite dish</source>
+        <translation>Настройка антенны с мотором</translation>
+    </message>
+    <message>
+        <source>Zenbelts helps you set up a motorised polar mount for a satellite dish. Tell it where the dish stands and how the mount is adjusted, and it works out where the dish&apos;s beam sweeps as the motor turns and shows that path against the geostationary satellites you chose, so you can see at a glance which satellites the beam will hit and by how much it misses the others.</source>
+        <translation>Zenbelts помогает настроить моторизованный полярный подвес спутниковой антенны. Укажите, где стоит антенна и как настроен подвес, и Zenbelts рассчитает, где проходит луч антенны, когда поворачивается мотор, и покажет этот путь на фоне выбранных геостационарных спутников, чтобы вы сразу видели, какие спутники луч поймает и на сколько он отклонится от остальных.</translation>
+    </message>
+    <message>
+        <source>Sliders and fields for the pole&apos;s roll, the motor&apos;s azimuth and elevation, the dish&apos;s azimuth and its declination</source>
+        <translation>Ползунки и поля для наклона мачты, азимута и элевации мотора, азимута антенны и её склонения</translation>
+    </message>
+    <message>
+        <source>The best motor elevation and declination for your location, or the ones that make the largest miss smallest</source>
+        <translation>Наилучшие элевация мотора и склонение для вашего места или такие, при которых наибольшее отклонение наименьшее</translation>
+    </message>
+    <message>
+        <source>A table of the motor angle and the miss for every chosen satellite</source>
+        <translation>Таблица угла мотора и отклонения для каждого выбранного спутника</translation>
+    </message>
+    <message>
+        <source>What each scale, the compass and the sun tell at the dish on a given day</source>
+        <translation>Что показывают каждая шкала, компас и солнце у антенны в заданный день</translation>
+    </message>
+    <message>
+        <source>A field assistant that works out how the mount really stands from where the signals peaked, and says what to turn</source>
+        <translation>Помощник, который по углам мотора, где сигналы были сильнее всего, определяет, как на самом деле стоит подвес, и подсказывает, что подкрутить</translation>
+    </message>
+    <message>
+        <source>Satellite lists read from a receiver&apos;s files</source>
+        <translation>Списки спутников из файлов ресивера</translation>
+    </message>
+    <message>
+        <source>Printed plots with a legend of the whole set-up</source>
+        <translation>Печать графика с легендой всей настройки</translation>
+    </message>
+    <message>
+        <source>A command-line tool that makes, changes, draws and optimises set-ups</source>
+        <translation>Инструмент командной строки, который создаёт, изменяет, рисует и оптимизирует настройки</translation>
+    </message>
+    <message>
+        <source>A set-up: the beam&apos;s path against the satellites, the adjustments and the misses</source>
+        <translation>Настройка: путь луча на фоне спутников, регулировки и отклонения</translation>
+    </message>
+    <message>
+        <source>Zenbelt document</source>
+        <translation>Документ Zenbelt</translation>
+    </message>
+</context>
+<context>
     <name>observations</name>
     <message>
         <source>line %1: %2</source>

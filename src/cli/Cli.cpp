@@ -8,6 +8,7 @@
 #include "cli/ReceiverCommands.h"
 #include "cli/SiteCommand.h"
 #include "cli/TextOut.h"
+#include "cli/Usage.h"
 #include "io/FileAccess.h"
 #include "model/MountSettings.h"
 #include "model/OptimiseMount.h"
@@ -39,21 +40,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* Usage
-    = "usage: zenbelts-cli new [--sats FILE] [--lat ARCMIN] [--lon ARCMIN] [--alt METRES] -o OUT.zb\n"
-      "       zenbelts-cli show [--json] FILE.zb\n"
-      "       zenbelts-cli set IN.zb NAME=VALUE... [-o OUT.zb]\n"
-      "       zenbelts-cli render FILE.zb -o OUT.png [--size WxH] [--sats FILE]\n"
-      "       zenbelts-cli print FILE.zb -o OUT.pdf [--window WxH] [--sats FILE]\n"
-      "       zenbelts-cli arc FILE.zb [--json] [--sats FILE]\n"
-      "       zenbelts-cli optimise FILE.zb [-o OUT.zb] [--ring] [--sats FILE]\n"
-      "       zenbelts-cli diagnose FILE.zb OBSERVATIONS.csv [--json] [-o FITTED.zb] [--precision MOTOR[,OFFSET]]\n"
-      "                [--prior DEGREES] [--sats FILE]\n"
-      "       zenbelts-cli import SOURCE... -o OUT.lst [--format xml|sources|ini|scan-tables|neumo]\n"
-      "       zenbelts-cli choose FILE.zb SOURCE... [-o OUT.zb] [--add]\n"
-      "       zenbelts-cli usals FILE.zb [--json] [--sats FILE]\n"
-      "       zenbelts-cli site FILE.zb [--date YYYY-MM-DD] [--json]\n"
-      "       zenbelts-cli --version\n";
+// The usage as --help prints it: the commands under "usage: ".
+std::string Usage()
+{
+    std::string text;
+    std::string_view lines = UsageLines;
+    while (!lines.empty()) {
+        const std::size_t end = lines.find('\n');
+        text += (text.empty() ? "usage: " : "       ");
+        text += lines.substr(0, end);
+        text += '\n';
+        lines.remove_prefix(end == std::string_view::npos ? lines.size() : end + 1);
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -390,7 +390,7 @@ int RunCli(const std::vector<std::string>& args, const fs::path& defaultSats, st
             return ExitOk;
         }
         if (command == "--help" || command == "-h" || command == "help") {
-            out << Usage;
+            out << Usage();
             return ExitOk;
         }
         Arguments rest(args, 1);
