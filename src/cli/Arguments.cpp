@@ -3,6 +3,10 @@
 #include "io/FileAccess.h"
 #include "text/NumericText.h"
 
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
 namespace zenbelts::cli {
 
 void Fail(std::string message)
@@ -62,6 +66,20 @@ int ParseOption(const std::string& option, const std::string& text, int lo, int 
     if (value < lo || value > hi)
         Fail("zenbelts-cli: " + option + " " + Shown(text) + " is refused: it must lie in "
              + std::to_string(lo) + ".." + std::to_string(hi));
+    return value;
+}
+
+double ParseDegrees(const std::string& option, std::string_view text, bool zero, double most)
+{
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)
+        || value < 0.0 || (value == 0.0 && !zero) || value > most) {
+        char limit[32];
+        std::snprintf(limit, sizeof limit, "%g", most);
+        Fail(option + ": " + Shown(std::string(text)) + " is not a number of degrees "
+             + (zero ? "from 0" : "above 0") + " to " + limit);
+    }
     return value;
 }
 

@@ -5,6 +5,7 @@
 #include "cli/CommandFiles.h"
 #include "cli/DiagnoseCommand.h"
 #include "cli/Json.h"
+#include "cli/PositionsCommand.h"
 #include "cli/ReceiverCommands.h"
 #include "cli/SiteCommand.h"
 #include "cli/TextOut.h"
@@ -51,6 +52,7 @@ constexpr const char* Usage
       "       zenbelts-cli choose FILE.zb SOURCE... [-o OUT.zb] [--add]\n"
       "       zenbelts-cli usals FILE.zb [--json] [--sats FILE]\n"
       "       zenbelts-cli site FILE.zb [--date YYYY-MM-DD] [--json]\n"
+      "       zenbelts-cli positions FILE.zb [--json | --csv] [--margin DEGREES] [--speed DEGREES] [--sats FILE]\n"
       "       zenbelts-cli --version\n";
 
 }  // namespace
@@ -183,6 +185,14 @@ void PrintListing(const MountSettings& s, std::ostream& out)
     line("Dish:", s.dishOffset == 0 ? std::string("prime focus")
                                     : "offset " + Number("%.1f", s.dishOffset / 10.0) + DegreeSign
                                           + ", feed arm " + (s.feedUp ? "above" : "below") + " the dish");
+    line("Dish diameter:", std::to_string(s.dishDiameter) + " cm");
+    line("Motor limits:",
+         FormatTenths(s.motorEast, 'E', 'W') + " .. " + FormatTenths(-s.motorWest, 'E', 'W'));
+    std::string horizon;
+    for (const HorizonPoint& p : s.horizon)
+        horizon += (horizon.empty() ? "" : ", ") + Number("%.1f", p.azimuth / 10.0) + DegreeSign + " "
+                   + Number("%.1f", p.elevation / 10.0) + DegreeSign;
+    line("Horizon:", horizon.empty() ? std::string("flat") : horizon);
     line("Auto declination:", s.autoDeclination ? "on" : "off");
     line("Lock satellites:", s.lockSatellites ? "on" : "off");
     std::string chosen;
@@ -304,8 +314,11 @@ int CommandArc(Arguments args, const fs::path& defaultSats, std::ostream& out)
                 << ", \"chosen\": " << (r.chosen ? "true" : "false")
                 << ", \"motorAngle\": " << Number("%.17g", r.motorAngle)
                 << ", \"offset\": " << Number("%.17g", r.offset)
-                << ", \"elevation\": " << Number("%.17g", r.elevation) << ReceiverJsonFields(settings, r)
-                << "}";
+                << ", \"elevation\": " << Number("%.17g", r.elevation)
+                << ", \"reachable\": " << (r.hiddenBy == HiddenBy::None ? "true" : "false")
+                << ", \"hiddenBy\": "
+                << (HiddenByName(r.hiddenBy) ? JsonString(HiddenByName(r.hiddenBy)) : std::string("null"))
+                << ReceiverJsonFields(settings, r) << "}";
         }
         out << (rows.empty() ? "]\n" : "\n]\n");
         return ExitOk;
@@ -341,12 +354,12 @@ int CommandOptimise(Arguments args, const fs::path& defaultSats, std::ostream& o
     MountSettings settings = ReadSettingsFile(input);
     const OptimiseResult r = OptimiseMount(settings, catalogue, ring);
     if (!r.optimised)
-        Fail(Shown(input) + ": nothing to optimise: fewer than two points of the arc stand "
+        Fail(Shown(input) + ": nothing to optimise: fewer than two points of the arc in reach stand "
              + MinimumElevationText + " above the horizon");
     WriteSettingsFile(output.value_or(input), settings);
 
     out << "Optimised over " << r.targets << (r.ring ? " points of the ring" : " chosen satellites")
-        << " at least " << MinimumElevationText << " above the horizon.\n";
+        << " in reach at least " << MinimumElevationText << " above the horizon.\n";
     const auto line = [&out](const char* when, int elevation, int declination, const WorstMiss& worst) {
         out << when << "motor elevation " << FormatTenths(elevation, 'N', 'S') << ", declination "
             << FormatTenths(declination, 'N', 'S') << ", worst miss " << Number("%.3f", worst.degrees) << "° "
@@ -400,6 +413,8 @@ int RunCli(const std::vector<std::string>& args, const fs::path& defaultSats, st
             return CommandDiagnose(rest, defaultSats, out);
         if (command == "site")
             return CommandSite(rest, out);
+        if (command == "positions")
+            return CommandPositions(rest, defaultSats, out);
         FailUsage("unknown command '" + Shown(command) + "'");
     } catch (const Failure& failure) {
         err << failure.message << '\n';
