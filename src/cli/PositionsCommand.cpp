@@ -42,14 +42,14 @@ std::string HiddenText(HiddenBy hidden)
 void PrintJson(const PositionsTable& table, const std::vector<PositionerCommand>& commands, std::ostream& out)
 {
     out << "{\"east\": " << JsonNumber(table.east) << ", \"west\": " << JsonNumber(table.west)
-        << ", \"margin\": " << Number("%.17g", table.margin) << ", \"speed\": " << Number("%.17g", table.speed)
-        << ",\n \"slots\": [";
+        << ", \"margin\": " << Number("%.17g", table.margin)
+        << ", \"speed\": " << Number("%.17g", table.speed) << ",\n \"slots\": [";
     for (std::size_t i = 0; i < table.slots.size(); ++i) {
         const PositionSlot& s = table.slots[i];
         out << (i ? ",\n  " : "\n  ") << "{\"slot\": " << s.slot << ", \"position\": " << s.position
-            << ", \"label\": " << JsonString(FormatSatelliteLabel(s.position)) << ", \"name\": "
-            << JsonString(s.name) << ", \"motorAngle\": " << Number("%.17g", s.motorAngle) << ", \"gotoX\": \""
-            << CommandBytesText({s.gotoX.begin(), s.gotoX.end()})
+            << ", \"label\": " << JsonString(FormatSatelliteLabel(s.position))
+            << ", \"name\": " << JsonString(s.name) << ", \"motorAngle\": " << Number("%.17g", s.motorAngle)
+            << ", \"gotoX\": \"" << CommandBytesText({s.gotoX.begin(), s.gotoX.end()})
             << "\", \"receiverAngle\": " << Number("%.17g", s.receiverAngle)
             << ", \"turnSeconds\": " << Number("%.17g", s.turnSeconds) << "}";
     }
@@ -77,7 +77,8 @@ void PrintText(const std::string& input, const PositionsTable& table,
         out << Padded(std::to_string(s.slot), 6) << Padded(FormatSatelliteLabel(s.position), 11)
             << Padded(Angle(s.motorAngle), 9) << Padded(Angle(s.receiverAngle), 10)
             << Padded(Number("%.1f", s.turnSeconds) + " s", 9)
-            << Padded(CommandBytesText({s.gotoX.begin(), s.gotoX.end()}), 16) << PrintableText(s.name) << "\n";
+            << Padded(CommandBytesText({s.gotoX.begin(), s.gotoX.end()}), 16) << PrintableText(s.name)
+            << "\n";
     if (table.slots.empty())
         out << "No chosen satellite is in reach: no slots, no limits.\n";
     else

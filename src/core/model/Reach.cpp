@@ -133,7 +133,8 @@ double HorizonElevation(const std::vector<HorizonPoint>& horizon, double azimuth
 
 bool IsFlatHorizon(const std::vector<HorizonPoint>& horizon)
 {
-    return std::all_of(horizon.begin(), horizon.end(), [](const HorizonPoint& p) { return p.elevation == 0; });
+    return std::all_of(horizon.begin(), horizon.end(),
+                       [](const HorizonPoint& p) { return p.elevation == 0; });
 }
 
 Bearing RingBearing(const MountSettings& s, double longitudeDegrees)

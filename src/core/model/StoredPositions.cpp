@@ -101,8 +101,9 @@ PositionsTable ComputePositions(const MountSettings& s, const SatelliteCatalogue
         reachable.push_back(slot);
     }
     // East to west; of two at one angle the eastern position first.
-    std::stable_sort(reachable.begin(), reachable.end(),
-                     [](const PositionSlot& a, const PositionSlot& b) { return a.motorAngle > b.motorAngle; });
+    std::stable_sort(reachable.begin(), reachable.end(), [](const PositionSlot& a, const PositionSlot& b) {
+        return a.motorAngle > b.motorAngle;
+    });
     double previous = 0.0;
     for (PositionSlot& slot : reachable) {
         if (static_cast<int>(table.slots.size()) == StoredPositionsMax) {
@@ -201,8 +202,8 @@ std::vector<PositionerCommand> PositionerCommands(const MountSettings& s, const 
     add(LimitsOnCommand(),
         Message(ZB_TEXT("positions", "Limits on: the motor stays between the two limits from now on")));
     for (const PositionSlot& slot : table.slots) {
-        add(gotoAngle(slot.motorAngle), Message(ZB_TEXT("positions", "Go to %1 for %2"),
-                                                {AngleWords(slot.motorAngle), SlotWords(slot)}));
+        add(gotoAngle(slot.motorAngle),
+            Message(ZB_TEXT("positions", "Go to %1 for %2"), {AngleWords(slot.motorAngle), SlotWords(slot)}));
         add(StoreCommand(slot.slot), Message(ZB_TEXT("positions", "Store this position as slot %1 (%2)"),
                                              {Message::Number(slot.slot), SlotWords(slot)}));
     }
@@ -242,9 +243,9 @@ std::string PositionsCsv(const PositionsTable& table)
     std::string text = "slot,position,name,motorAngle,gotoX,receiverAngle,turnSeconds\n";
     for (const PositionSlot& slot : table.slots) {
         const int tenths = slot.position > 1800 ? 3600 - slot.position : slot.position;
-        text += std::to_string(slot.slot) + "," + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10)
-                + (slot.position > 1800 ? "W" : "E") + "," + CsvField(slot.name) + ","
-                + Decimal(slot.motorAngle, 2) + ","
+        text += std::to_string(slot.slot) + "," + std::to_string(tenths / 10) + "."
+                + std::to_string(tenths % 10) + (slot.position > 1800 ? "W" : "E") + "," + CsvField(slot.name)
+                + "," + Decimal(slot.motorAngle, 2) + ","
                 + CommandBytesText({slot.gotoX.begin(), slot.gotoX.end()}) + ","
                 + Decimal(slot.receiverAngle, 2) + "," + Decimal(slot.turnSeconds, 1) + "\n";
     }

@@ -76,8 +76,9 @@ TEST(Reach, BeamWidthsFollowTheSeventyLambdaOverDRule)
         Band band;
         double degrees;
     } cases[] = {
-        {80, Band::Ku, 70 * 2.5623 / 80}, {60, Band::Ku, 70 * 2.5623 / 60}, {120, Band::Ku, 70 * 2.5623 / 120},
-        {180, Band::C, 70 * 7.4948 / 180}, {300, Band::C, 70 * 7.4948 / 300}, {75, Band::Ka, 70 * 1.4990 / 75},
+        {80, Band::Ku, 70 * 2.5623 / 80},   {60, Band::Ku, 70 * 2.5623 / 60},
+        {120, Band::Ku, 70 * 2.5623 / 120}, {180, Band::C, 70 * 7.4948 / 180},
+        {300, Band::C, 70 * 7.4948 / 300},  {75, Band::Ka, 70 * 1.4990 / 75},
     };
     for (const auto& c : cases)
         EXPECT_NEAR(BeamWidthDegrees(c.centimetres, c.band), c.degrees, 0.001) << c.centimetres;
@@ -109,9 +110,17 @@ TEST(Reach, TheMaskJoinsItsPointsByStraightLinesInAzimuth)
     const struct {
         double azimuth, elevation;
     } cases[] = {
-        {90, 10}, {135, 20}, {180, 30}, {225, 15}, {270, 0},
+        {90, 10},
+        {135, 20},
+        {180, 30},
+        {225, 15},
+        {270, 0},
         // Round through north, from 270 degrees at 0 to 90 degrees at 10.
-        {315, 2.5}, {0, 5}, {360, 5}, {45, 7.5}, {-45, 2.5},
+        {315, 2.5},
+        {0, 5},
+        {360, 5},
+        {45, 7.5},
+        {-45, 2.5},
     };
     for (const auto& c : cases)
         EXPECT_NEAR(HorizonElevation(mask, c.azimuth), c.elevation, 1e-9) << c.azimuth;

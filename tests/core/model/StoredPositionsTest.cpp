@@ -76,7 +76,8 @@ TEST(StoredPositions, SlotsRunEastToWestWithTheirAnglesAndTurns)
             EXPECT_NEAR(slot.turnSeconds, std::fabs(slot.motorAngle - previous) / 3.0, 1e-9);
             previous = slot.motorAngle;
             EXPECT_NEAR(slot.receiverAngle, slot.motorAngle, 1.5) << "a polar mount at its site";
-            const std::array<std::uint8_t, 5> gotoX = GotoXBytes(latitude > 0 ? slot.motorAngle : -slot.motorAngle);
+            const std::array<std::uint8_t, 5> gotoX
+                = GotoXBytes(latitude > 0 ? slot.motorAngle : -slot.motorAngle);
             EXPECT_EQ(slot.gotoX, gotoX);
         }
         // Margins of 2 degrees beyond the outermost, nothing in the way.
