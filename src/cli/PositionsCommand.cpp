@@ -44,8 +44,8 @@ void PrintJson(const PositionsTable& table, const std::vector<PositionerCommand>
     out << "{\"east\": " << JsonNumber(table.east) << ", \"west\": " << JsonNumber(table.west)
         << ", \"margin\": " << Number("%.17g", table.margin)
         << ", \"speed\": " << Number("%.17g", table.speed) << ",\n \"slots\": [";
-    for (std::size_t i = 0; i < table.slots.size(); ++i) {
-        const PositionSlot& s = table.slots[i];
+    for (std::size_t i = 0; i < table.stored.size(); ++i) {
+        const PositionSlot& s = table.stored[i];
         out << (i ? ",\n  " : "\n  ") << "{\"slot\": " << s.slot << ", \"position\": " << s.position
             << ", \"label\": " << JsonString(FormatSatelliteLabel(s.position))
             << ", \"name\": " << JsonString(s.name) << ", \"motorAngle\": " << Number("%.17g", s.motorAngle)
@@ -53,7 +53,7 @@ void PrintJson(const PositionsTable& table, const std::vector<PositionerCommand>
             << "\", \"receiverAngle\": " << Number("%.17g", s.receiverAngle)
             << ", \"turnSeconds\": " << Number("%.17g", s.turnSeconds) << "}";
     }
-    out << (table.slots.empty() ? "],\n" : "\n ],\n") << " \"leftOut\": [";
+    out << (table.stored.empty() ? "],\n" : "\n ],\n") << " \"leftOut\": [";
     for (std::size_t i = 0; i < table.leftOut.size(); ++i) {
         const LeftOutSatellite& s = table.leftOut[i];
         const char* hidden = HiddenByName(s.hiddenBy);
@@ -73,13 +73,13 @@ void PrintText(const std::string& input, const PositionsTable& table,
     out << "Stored positions for " << Shown(input) << ", east to west, the motor at "
         << Number("%g", table.speed) << "\u00b0/s:\n";
     out << "Slot  Satellite  Motor    Receiver  Turn     GotoX           Name\n";
-    for (const PositionSlot& s : table.slots)
+    for (const PositionSlot& s : table.stored)
         out << Padded(std::to_string(s.slot), 6) << Padded(FormatSatelliteLabel(s.position), 11)
             << Padded(Angle(s.motorAngle), 9) << Padded(Angle(s.receiverAngle), 10)
             << Padded(Number("%.1f", s.turnSeconds) + " s", 9)
             << Padded(CommandBytesText({s.gotoX.begin(), s.gotoX.end()}), 16) << PrintableText(s.name)
             << "\n";
-    if (table.slots.empty())
+    if (table.stored.empty())
         out << "No chosen satellite is in reach: no slots, no limits.\n";
     else
         out << "Soft limits: east " << Angle(*table.east) << ", west " << Angle(*table.west)

@@ -106,20 +106,20 @@ PositionsTable ComputePositions(const MountSettings& s, const SatelliteCatalogue
     });
     double previous = 0.0;
     for (PositionSlot& slot : reachable) {
-        if (static_cast<int>(table.slots.size()) == StoredPositionsMax) {
+        if (static_cast<int>(table.stored.size()) == StoredPositionsMax) {
             table.leftOut.push_back({slot.position, slot.name, HiddenBy::None});
             continue;
         }
-        slot.slot = static_cast<int>(table.slots.size()) + 1;
+        slot.slot = static_cast<int>(table.stored.size()) + 1;
         slot.turnSeconds = std::fabs(slot.motorAngle - previous) / speed;
         previous = slot.motorAngle;
-        table.slots.push_back(slot);
+        table.stored.push_back(slot);
     }
-    if (table.slots.empty())
+    if (table.stored.empty())
         return table;
 
-    const PositionSlot& eastmost = table.slots.front();
-    const PositionSlot& westmost = table.slots.back();
+    const PositionSlot& eastmost = table.stored.front();
+    const PositionSlot& westmost = table.stored.back();
     double east = std::min(eastmost.motorAngle + margin, s.motorEast / 10.0);
     double west = std::max(westmost.motorAngle - margin, -s.motorWest / 10.0);
     // The arc beyond the outermost satellites, followed the way the motor
@@ -201,19 +201,19 @@ std::vector<PositionerCommand> PositionerCommands(const MountSettings& s, const 
                                              "south of the equator)")));
     add(LimitsOnCommand(),
         Message(ZB_TEXT("positions", "Limits on: the motor stays between the two limits from now on")));
-    for (const PositionSlot& slot : table.slots) {
+    for (const PositionSlot& slot : table.stored) {
         add(gotoAngle(slot.motorAngle),
             Message(ZB_TEXT("positions", "Go to %1 for %2"), {AngleWords(slot.motorAngle), SlotWords(slot)}));
         add(StoreCommand(slot.slot), Message(ZB_TEXT("positions", "Store this position as slot %1 (%2)"),
                                              {Message::Number(slot.slot), SlotWords(slot)}));
     }
-    for (const PositionSlot& slot : table.slots)
+    for (const PositionSlot& slot : table.stored)
         add(GotoSlotCommand(slot.slot), Message(ZB_TEXT("positions", "Go to slot %1 (%2)"),
                                                 {Message::Number(slot.slot), SlotWords(slot)}));
     // Recalculating from the slot highest in the sky, where a peak is found best.
-    const PositionSlot* highest = &table.slots.front();
+    const PositionSlot* highest = &table.stored.front();
     double best = -90.0;
-    for (const PositionSlot& slot : table.slots) {
+    for (const PositionSlot& slot : table.stored) {
         const double elevation = RingBearing(s, slot.position / 10.0).elevation;
         if (elevation > best) {
             best = elevation;
@@ -241,7 +241,7 @@ std::string CommandBytesText(const std::vector<std::uint8_t>& bytes)
 std::string PositionsCsv(const PositionsTable& table)
 {
     std::string text = "slot,position,name,motorAngle,gotoX,receiverAngle,turnSeconds\n";
-    for (const PositionSlot& slot : table.slots) {
+    for (const PositionSlot& slot : table.stored) {
         const int tenths = slot.position > 1800 ? 3600 - slot.position : slot.position;
         text += std::to_string(slot.slot) + "," + std::to_string(tenths / 10) + "."
                 + std::to_string(tenths % 10) + (slot.position > 1800 ? "W" : "E") + "," + CsvField(slot.name)

@@ -44,7 +44,7 @@ struct LeftOutSatellite {
 };
 
 struct PositionsTable {
-    std::vector<PositionSlot> slots;  // east to west
+    std::vector<PositionSlot> stored;  // east to west
     std::vector<LeftOutSatellite> leftOut;
     // The outermost slot either way with the margin beyond it, no further
     // than the mask leaves the arc clear nor than the motor's limits; none

@@ -2,7 +2,9 @@
 
 #include "geometry/Geodesy.h"
 #include "model/Diagnose.h"
+#include "model/HorizonCsv.h"
 #include "model/OptimiseMount.h"
+#include "model/SetUpEdits.h"
 #include "model/Sites.h"
 #include "model/StoredPositions.h"
 #include "plot/ArcTable.h"
@@ -209,7 +211,7 @@ TEST(Reach, AHiddenSatelliteIsNeverOffered)
     for (const ArcTarget& t : OptimisationTargets(s, catalogue))
         EXPECT_NE(t.position, hidden) << "Optimise";
     const PositionsTable table = ComputePositions(s, catalogue);
-    for (const PositionSlot& slot : table.slots)
+    for (const PositionSlot& slot : table.stored)
         EXPECT_TRUE(reachable(slot.position)) << "slot " << slot.slot;
     EXPECT_TRUE(std::any_of(table.leftOut.begin(), table.leftOut.end(), [&](const LeftOutSatellite& l) {
         return l.position == hidden && l.hiddenBy == HiddenBy::Horizon;
@@ -242,6 +244,41 @@ TEST(Reach, TheStretchesTheMaskHidesBoundWhatItHides)
     EXPECT_FALSE(hiddenByMask(r.to));
     // Longitudes counted on from the site's west: 13.0°E lies inside.
     EXPECT_LT((130 - r.from + 3600) % 3600, r.to - r.from) << r.from << ".." << r.to;
+}
+
+TEST(Reach, AHorizonFileReadsAndWritesTheSamePoints)
+{
+    const std::vector<HorizonPoint> read
+        = ParseHorizonCsv("azimuth,elevation\r\n180,15\r\n\r\n 210.25 , 30\n360,0.04\n0.0,+2\n");
+    EXPECT_EQ(read, (std::vector<HorizonPoint>{{1800, 150}, {2103, 300}, {0, 0}, {0, 20}}));
+    EXPECT_EQ(ParseHorizonCsv("100,5\n"), (std::vector<HorizonPoint>{{1000, 50}})) << "no header";
+    const std::vector<HorizonPoint> points = {{0, 0}, {1234, 56}, {3599, 900}};
+    EXPECT_EQ(ParseHorizonCsv(WriteHorizonCsv(points)), points);
+
+    const struct {
+        const char* text;
+        const char* says;
+    } refused[] = {
+        {"azimuth,elevation\n180\n", "line 2: it is not azimuth,elevation"},
+        {"180,15,3\n", "line 1: it is not azimuth,elevation"},
+        {"a,b\n361,5\n", "line 2: the azimuth is not a number of degrees from 0 to 360"},
+        {"10,x\n", "line 1: the elevation is not a number"},
+        {"10,-1\n", "line 1: the elevation is not a number of degrees from 0 to 90"},
+        {"10,nan\n", "line 1: the elevation"},
+    };
+    for (const auto& c : refused) {
+        try {
+            ParseHorizonCsv(c.text);
+            ADD_FAILURE() << c.text << " was read";
+        } catch (const HorizonCsvError& e) {
+            EXPECT_NE(e.message().English().find(c.says), std::string::npos) << e.message().English();
+        }
+    }
+    // The set-up's rules take the points read: sorted, one azimuth once.
+    MountSettings s;
+    EXPECT_TRUE(SetHorizon(s, read).accepted == false) << "north twice";
+    ASSERT_TRUE(SetHorizon(s, {{2103, 300}, {1800, 150}}));
+    EXPECT_EQ(s.horizon, (std::vector<HorizonPoint>{{1800, 150}, {2103, 300}}));
 }
 
 }  // namespace

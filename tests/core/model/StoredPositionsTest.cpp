@@ -63,13 +63,13 @@ TEST(StoredPositions, SlotsRunEastToWestWithTheirAnglesAndTurns)
     for (int latitude : {3000, -2000}) {
         const MountSettings s = Home(c, latitude);
         const PositionsTable t = ComputePositions(s, c, DefaultLimitMarginDegrees, 3.0);
-        ASSERT_EQ(t.slots.size(), 7u) << latitude;
+        ASSERT_EQ(t.stored.size(), 7u) << latitude;
         double previous = 0.0;
-        for (std::size_t i = 0; i < t.slots.size(); ++i) {
-            const PositionSlot& slot = t.slots[i];
+        for (std::size_t i = 0; i < t.stored.size(); ++i) {
+            const PositionSlot& slot = t.stored[i];
             EXPECT_EQ(slot.slot, static_cast<int>(i) + 1);
             if (i > 0)
-                EXPECT_LT(slot.motorAngle, t.slots[i - 1].motorAngle) << "east to west";
+                EXPECT_LT(slot.motorAngle, t.stored[i - 1].motorAngle) << "east to west";
             // East of the site the motor turns east in either hemisphere.
             EXPECT_EQ(slot.motorAngle > 0, std::remainder(slot.position / 10.0 + 10.0, 360.0) > 0)
                 << latitude << " " << slot.position;
@@ -82,8 +82,8 @@ TEST(StoredPositions, SlotsRunEastToWestWithTheirAnglesAndTurns)
         }
         // Margins of 2 degrees beyond the outermost, nothing in the way.
         ASSERT_TRUE(t.east && t.west);
-        EXPECT_NEAR(*t.east, t.slots.front().motorAngle + 2.0, 1e-9);
-        EXPECT_NEAR(*t.west, t.slots.back().motorAngle - 2.0, 1e-9);
+        EXPECT_NEAR(*t.east, t.stored.front().motorAngle + 2.0, 1e-9);
+        EXPECT_NEAR(*t.west, t.stored.back().motorAngle - 2.0, 1e-9);
     }
 }
 
@@ -92,8 +92,8 @@ TEST(StoredPositions, SoftLimitsStopAtTheMotorsLimitsAndTheMask)
     const SatelliteCatalogue c = Satellites();
     MountSettings s = Home(c);
     const PositionsTable free = ComputePositions(s, c);
-    const double east = free.slots.front().motorAngle;  // 39.0°E
-    const double west = free.slots.back().motorAngle;   // 30.0°W
+    const double east = free.stored.front().motorAngle;  // 39.0°E
+    const double west = free.stored.back().motorAngle;   // 30.0°W
 
     s.motorEast = static_cast<int>(std::ceil(east * 10.0)) + 5;  // half a degree beyond
     PositionsTable t = ComputePositions(s, c);
@@ -106,7 +106,7 @@ TEST(StoredPositions, SoftLimitsStopAtTheMotorsLimitsAndTheMask)
     const int a = static_cast<int>(std::lround(azimuth * 10.0));
     s.horizon = {{a + 8, 0}, {a + 10, 800}, {a + 400, 800}, {a + 402, 0}};
     t = ComputePositions(s, c, 5.0);
-    ASSERT_EQ(t.slots.size(), 7u);
+    ASSERT_EQ(t.stored.size(), 7u);
     EXPECT_LT(*t.west, west);
     EXPECT_GT(*t.west, west - 2.0) << "capped by the wall well within the 5 degree margin";
     EXPECT_NEAR(*t.east, east + 5.0, 1e-9);
@@ -126,7 +126,7 @@ TEST(StoredPositions, CommandsSetTheLimitsOnTheMotorsOwnSidesAndStoreEverySlot)
         const std::vector<PositionerCommand> commands = PositionerCommands(s, t);
         // Halt, limits off, go and set twice, limits on, go and store per slot,
         // go to per slot, recalculate.
-        ASSERT_EQ(commands.size(), 8 + 3 * t.slots.size());
+        ASSERT_EQ(commands.size(), 8 + 3 * t.stored.size());
         EXPECT_EQ(commands[1].bytes, LimitsOffCommand());
         const std::array<std::uint8_t, 5> toEast = GotoXBytes(latitude > 0 ? *t.east : -*t.east);
         EXPECT_EQ(commands[2].bytes, Bytes(toEast.begin(), toEast.end()));
