@@ -20,8 +20,7 @@ std::string_view Trimmed(std::string_view s)
 
 [[noreturn]] void Refuse(int line, MessageText why)
 {
-    throw HorizonCsvError(
-        Message(ZB_TEXT("horizon", "line %1: %2"), {Message::Number(line), Message(why)}));
+    throw HorizonCsvError(Message(ZB_TEXT("horizon", "line %1: %2"), {Message::Number(line), Message(why)}));
 }
 
 // Degrees as tenths within lo..hi tenths; false when the text is no number

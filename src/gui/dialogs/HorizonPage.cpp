@@ -102,14 +102,17 @@ void CHorizonSketch::paintEvent(QPaintEvent*)
     const struct {
         double azimuth;
         QString letter;
-    } letters[] = {{0, QStringLiteral("N")}, {90, QStringLiteral("E")}, {180, QStringLiteral("S")},
+    } letters[] = {{0, QStringLiteral("N")},
+                   {90, QStringLiteral("E")},
+                   {180, QStringLiteral("S")},
                    {270, QStringLiteral("W")}};
     for (const auto& l : letters) {
         const double a = l.azimuth * std::numbers::pi / 180.0;
         const QPointF at(centre.x() + (radius + 7) * std::sin(a), centre.y() - (radius + 7) * std::cos(a));
         const QSizeF size = metrics.size(0, l.letter);
-        painter.drawText(QRectF(at.x() - size.width() / 2, at.y() - size.height() / 2, size.width(), size.height()),
-                         Qt::AlignCenter, l.letter);
+        painter.drawText(
+            QRectF(at.x() - size.width() / 2, at.y() - size.height() / 2, size.width(), size.height()),
+            Qt::AlignCenter, l.letter);
     }
 
     // The arc from end to end, a point a degree of longitude.
@@ -135,7 +138,8 @@ void CHorizonSketch::paintEvent(QPaintEvent*)
         const SatelliteReach reach = ReachOf(settings_, p);
         if (reach.bearing.elevation < 0.0)
             continue;
-        painter.setBrush(reach.hiddenBy == HiddenBy::Horizon ? pal.color(QPalette::Mid) : pal.color(QPalette::Text));
+        painter.setBrush(reach.hiddenBy == HiddenBy::Horizon ? pal.color(QPalette::Mid)
+                                                             : pal.color(QPalette::Text));
         painter.drawEllipse(At(reach.bearing.azimuth, reach.bearing.elevation), 2.5, 2.5);
     }
 }
@@ -143,8 +147,9 @@ void CHorizonSketch::paintEvent(QPaintEvent*)
 CHorizonPage::CHorizonPage(QWidget* parent)
     : QWidget(parent), table_(new QTableWidget(0, 2, this)), azimuth_(new QLineEdit(this)),
       elevation_(new QLineEdit(this)), add_(new QPushButton(tr("&Add"), this)),
-      remove_(new QPushButton(tr("Re&move"), this)), problem_(new QLabel(this)), motorEast_(new QLineEdit(this)),
-      motorWest_(new QLineEdit(this)), diameter_(new CUnsignedEdit(this)), sketch_(new CHorizonSketch(this))
+      remove_(new QPushButton(tr("Re&move"), this)), problem_(new QLabel(this)),
+      motorEast_(new QLineEdit(this)), motorWest_(new QLineEdit(this)), diameter_(new CUnsignedEdit(this)),
+      sketch_(new CHorizonSketch(this))
 {
     table_->setObjectName(QStringLiteral("horizonPoints"));
     azimuth_->setObjectName(QStringLiteral("horizonAzimuth"));
@@ -193,14 +198,12 @@ CHorizonPage::CHorizonPage(QWidget* parent)
 
     auto* reach = new QGroupBox(tr("Motor and dish"), this);
     auto* form = new QFormLayout(reach);
-    form->addRow(tr("Motor turns e&ast to:"), motorEast_);
+    form->addRow(tr("Motor turns &east to:"), motorEast_);
     form->addRow(tr("Motor turns &west to:"), motorWest_);
     form->addRow(tr("Dish &diameter (cm):"), diameter_);
-    auto* rule = new QLabel(tr("A satellite is in reach when it stands above the horizon by half the dish's "
-                               "beam and the motor turns that far."),
-                            this);
-    rule->setWordWrap(true);
-    form->addRow(rule);
+    reach->setToolTip(
+        tr("A satellite is in reach when it stands above the horizon by half the dish's beam and "
+           "the motor turns that far."));
 
     auto* left = new QVBoxLayout;
     left->addWidget(points, 1);
@@ -266,7 +269,8 @@ void CHorizonPage::AddPoint()
     // The set-up's rules: one point an azimuth, at most as many as it keeps.
     std::vector<HorizonPoint> next = points_;
     const int at = *azimuth % 3600;
-    const auto same = std::find_if(next.begin(), next.end(), [at](const HorizonPoint& p) { return p.azimuth == at; });
+    const auto same
+        = std::find_if(next.begin(), next.end(), [at](const HorizonPoint& p) { return p.azimuth == at; });
     if (same != next.end())
         same->elevation = *elevation;
     else
@@ -277,7 +281,8 @@ void CHorizonPage::AddPoint()
         problem_->setText(CoreText(outcome.refusal));
         return;
     }
-    std::sort(next.begin(), next.end(), [](const HorizonPoint& a, const HorizonPoint& b) { return a.azimuth < b.azimuth; });
+    std::sort(next.begin(), next.end(),
+              [](const HorizonPoint& a, const HorizonPoint& b) { return a.azimuth < b.azimuth; });
     points_ = next;
     problem_->clear();
     ShowPoints();
@@ -354,8 +359,8 @@ bool CHorizonPage::ExportTo(const QString& path, QString& error) const
 {
     const std::string text = WriteHorizonCsv(points_);
     Message why;
-    if (!WriteFileSafely(FileSystemPath(path), std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()),
-                         why)) {
+    if (!WriteFileSafely(FileSystemPath(path),
+                         std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), why)) {
         error = CoreText(why);
         return false;
     }

@@ -66,8 +66,10 @@ TEST(HorizonPage, TakesPointsInTheUsersDecimalsByAzimuthAndStoresThem)
     Type(page.Elevation(), QStringLiteral("10,25"));
     QTest::keyClick(page.Elevation(), Qt::Key_Return);
     QApplication::processEvents();
-    EXPECT_EQ(Column(page.Table(), 0), (QStringList{QStringLiteral("90,0\u00b0"), QStringLiteral("182,5\u00b0")}));
-    EXPECT_EQ(Column(page.Table(), 1), (QStringList{QStringLiteral("10,3\u00b0"), QStringLiteral("15,0\u00b0")}));
+    EXPECT_EQ(Column(page.Table(), 0),
+              (QStringList{QStringLiteral("90,0\u00b0"), QStringLiteral("182,5\u00b0")}));
+    EXPECT_EQ(Column(page.Table(), 1),
+              (QStringList{QStringLiteral("10,3\u00b0"), QStringLiteral("15,0\u00b0")}));
 
     // The same azimuth again changes its point; one that does not read is said so.
     Type(page.Azimuth(), QStringLiteral("182,5\u00b0"));
