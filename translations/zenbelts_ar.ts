@@ -192,6 +192,34 @@
         <source>it must lie in %1..%2 tenths (0 for prime focus)</source>
         <translation>يجب أن يقع بين %1..%2 من الأعشار (0 للطبق ذي البؤرة الأمامية)</translation>
     </message>
+    <message>
+        <source>the horizon takes at most %1 points</source>
+        <translation>يقبل الأفق %1 نقطة على الأكثر</translation>
+    </message>
+    <message>
+        <source>an azimuth must lie in 0..3599 tenths</source>
+        <translation>يجب أن يقع السمت بين 0..3599 من الأعشار</translation>
+    </message>
+    <message>
+        <source>an elevation must lie in 0..%1 tenths</source>
+        <translation>يجب أن يقع الارتفاع بين 0..%1 من الأعشار</translation>
+    </message>
+    <message>
+        <source>the azimuth %1 is given twice</source>
+        <translation>السمت %1 مذكور مرتين</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 tenths</source>
+        <translation>يجب أن يقع بين %1..%2 من الأعشار</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 centimetres</source>
+        <translation>يجب أن يقع بين %1..%2 سنتيمترًا</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not AZIMUTH:ELEVATION in whole tenths</source>
+        <translation>«%1» ليس السمت:الارتفاع بأعشار صحيحة</translation>
+    </message>
 </context>
 <context>
     <name>diagnose</name>
@@ -338,6 +366,29 @@
     <message>
         <source>Nothing observed yet. Measure these first, each its motor angle and offset: %1. The worst uncertainty would then be %2 (1σ).</source>
         <translation>لا أرصاد بعد. ارصد هذه أولًا، لكل منها زاوية المحرك والإزاحة: %1. ستكون أسوأ حالات عدم اليقين عندئذ %2 (1σ).</translation>
+    </message>
+</context>
+<context>
+    <name>horizon</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>السطر %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not azimuth,elevation</source>
+        <translation>ليس بصيغة السمت،الارتفاع</translation>
+    </message>
+    <message>
+        <source>the azimuth is not a number of degrees from 0 to 360</source>
+        <translation>السمت ليس عددًا من الدرجات بين 0 و360</translation>
+    </message>
+    <message>
+        <source>the elevation is not a number of degrees from 0 to 90</source>
+        <translation>الارتفاع ليس عددًا من الدرجات بين 0 و90</translation>
+    </message>
+    <message>
+        <source>a horizon takes at most 360 points</source>
+        <translation>يقبل الأفق 360 نقطة على الأكثر</translation>
     </message>
 </context>
 <context>
@@ -510,6 +561,61 @@
     </message>
 </context>
 <context>
+    <name>positions</name>
+    <message>
+        <source>Halt: the motor stops at once</source>
+        <translation>إيقاف: يتوقف المحرك فورًا</translation>
+    </message>
+    <message>
+        <source>Limits off: the motor may turn to its end stops</source>
+        <translation>إلغاء الحدود: يمكن للمحرك الدوران حتى مصدّاته</translation>
+    </message>
+    <message>
+        <source>Go to %1, the east soft limit</source>
+        <translation>الانتقال إلى %1، الحد البرمجي الشرقي</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands</source>
+        <translation>تثبيت الحد الشرقي للمحرك حيث يقف</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands (the eastern sky, south of the equator)</source>
+        <translation>تثبيت الحد الغربي للمحرك حيث يقف (السماء الشرقية جنوب خط الاستواء)</translation>
+    </message>
+    <message>
+        <source>Go to %1, the west soft limit</source>
+        <translation>الانتقال إلى %1، الحد البرمجي الغربي</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands</source>
+        <translation>تثبيت الحد الغربي للمحرك حيث يقف</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands (the western sky, south of the equator)</source>
+        <translation>تثبيت الحد الشرقي للمحرك حيث يقف (السماء الغربية جنوب خط الاستواء)</translation>
+    </message>
+    <message>
+        <source>Limits on: the motor stays between the two limits from now on</source>
+        <translation>تفعيل الحدود: يبقى المحرك من الآن بين الحدّين</translation>
+    </message>
+    <message>
+        <source>Go to %1 for %2</source>
+        <translation>الانتقال إلى %1 من أجل %2</translation>
+    </message>
+    <message>
+        <source>Store this position as slot %1 (%2)</source>
+        <translation>حفظ هذا الموضع في الخانة %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Go to slot %1 (%2)</source>
+        <translation>الانتقال إلى الخانة %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Recalculate: once slot %1 (%2) is peaked again and stored, every other stored position moves by as much</source>
+        <translation>إعادة الحساب: بعد ضبط الخانة %1 (%2) على أقوى إشارة من جديد وحفظها، تنزاح كل المواضع المحفوظة الأخرى بالقدر نفسه</translation>
+    </message>
+</context>
+<context>
     <name>setup</name>
     <message>
         <source>it ends early</source>
@@ -570,6 +676,18 @@
     <message>
         <source>its check does not match</source>
         <translation>مجموع التحقق الخاص به لا يطابق</translation>
+    </message>
+    <message>
+        <source>horizon mask</source>
+        <translation>قناع الأفق</translation>
+    </message>
+    <message>
+        <source>motor&apos;s range</source>
+        <translation>مدى المحرك</translation>
+    </message>
+    <message>
+        <source>dish diameter</source>
+        <translation>قطر الطبق</translation>
     </message>
 </context>
 <context>
@@ -1435,6 +1553,120 @@
     </message>
 </context>
 <context>
+    <name>zenbelts::CHorizonPage</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;إضافة</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;حذف</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>السمت</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>True bearing, clockwise from north</source>
+        <translation>الاتجاه الحقيقي، باتجاه عقارب الساعة من الشمال</translation>
+    </message>
+    <message>
+        <source>The lowest elevation the dish sees past at that bearing; straight lines join the points</source>
+        <translation>أدنى ارتفاع يرى الطبق فوقه في ذلك الاتجاه؛ تصل خطوط مستقيمة بين النقاط</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 360, clockwise from true north</source>
+        <translation>درجات من 0 إلى 360، باتجاه عقارب الساعة من الشمال الحقيقي</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 90</source>
+        <translation>درجات من 0 إلى 90</translation>
+    </message>
+    <message>
+        <source>How far the motor turns from its zero, 0 to 90 degrees</source>
+        <translation>إلى أي حد يدور المحرك من صفره، من 0 إلى 90 درجة</translation>
+    </message>
+    <message>
+        <source>Obstacles</source>
+        <translation>العوائق</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth:</source>
+        <translation>ال&amp;سمت:</translation>
+    </message>
+    <message>
+        <source>E&amp;levation:</source>
+        <translation>الا&amp;رتفاع:</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;استيراد...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>&amp;تصدير...</translation>
+    </message>
+    <message>
+        <source>Motor and dish</source>
+        <translation>المحرك والطبق</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;east to:</source>
+        <translation>يدور المحرك &amp;شرقًا حتى:</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;west to:</source>
+        <translation>يدور المحرك &amp;غربًا حتى:</translation>
+    </message>
+    <message>
+        <source>Dish &amp;diameter (cm):</source>
+        <translation>&amp;قطر الطبق (سم):</translation>
+    </message>
+    <message>
+        <source>A satellite is in reach when it stands above the horizon by half the dish&apos;s beam and the motor turns that far.</source>
+        <translation>يكون القمر في المتناول إذا ارتفع فوق الأفق بنصف عرض حزمة الطبق وكان المحرك يدور إلى هذا الحد.</translation>
+    </message>
+    <message>
+        <source>The azimuth must be a number of degrees from 0 to 360.</source>
+        <translation>يجب أن يكون السمت عددًا من الدرجات بين 0 و360.</translation>
+    </message>
+    <message>
+        <source>The elevation must be a number of degrees from 0 to 90.</source>
+        <translation>يجب أن يكون الارتفاع عددًا من الدرجات بين 0 و90.</translation>
+    </message>
+    <message>
+        <source>Import the horizon</source>
+        <translation>استيراد الأفق</translation>
+    </message>
+    <message>
+        <source>Horizon (*.csv);;All files (*)</source>
+        <translation>الأفق (*.csv);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>تعذّر استيراد %1: %2</translation>
+    </message>
+    <message>
+        <source>Export the horizon</source>
+        <translation>تصدير الأفق</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>تعذّر تصدير %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CHorizonSketch</name>
+    <message>
+        <source>The sky from the dish as on a map, north up: the horizon at the rim, straight up at the centre; shaded what the horizon hides, the arc in pink, the chosen satellites as dots</source>
+        <translation>السماء من الطبق كما على خريطة، الشمال في الأعلى: الأفق عند الحافة والسمت الرأسي في المركز؛ المظلّل ما يحجبه الأفق، والقوس بالوردي، والأقمار المختارة نقاط</translation>
+    </message>
+</context>
+<context>
     <name>zenbelts::CMainFrame</name>
     <message>
         <source>&amp;New</source>
@@ -1691,6 +1923,18 @@
         <source>Receiver miss</source>
         <translation>انحراف جهاز الاستقبال</translation>
     </message>
+    <message>
+        <source>Hidden by the horizon: too low over the obstacles there for the dish&apos;s beam</source>
+        <translation>يحجبه الأفق: منخفض جدًا فوق العوائق هناك بالنسبة لحزمة الطبق</translation>
+    </message>
+    <message>
+        <source>Below the horizon</source>
+        <translation>تحت الأفق</translation>
+    </message>
+    <message>
+        <source>Beyond the motor&apos;s limit: the motor does not turn that far</source>
+        <translation>خارج حد المحرك: المحرك لا يدور إلى هذا الحد</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CNumericEdit</name>
@@ -1716,6 +1960,10 @@
     <message>
         <source>Satellites</source>
         <translation>الأقمار</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>الأفق</translation>
     </message>
 </context>
 <context>
@@ -1753,12 +2001,124 @@
         <translation>المحرك</translation>
     </message>
     <message>
-        <source>Receiver miss</source>
-        <translation>انحراف جهاز الاستقبال</translation>
-    </message>
-    <message>
         <source>GotoX</source>
         <translation>GotoX</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>الخانة</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>الدوران</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>البايتات</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>ما يفعله</translation>
+    </message>
+    <message>
+        <source>The number the receiver stores the position under; 0 is the motor&apos;s reference</source>
+        <translation>الرقم الذي يحفظ جهاز الاستقبال الموضع تحته؛ 0 هو مرجع المحرك</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s orbital position</source>
+        <translation>الموقع المداري للقمر</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s name in the list</source>
+        <translation>اسم القمر في القائمة</translation>
+    </message>
+    <message>
+        <source>The motor angle the set-up needs, east or west of the motor&apos;s zero</source>
+        <translation>زاوية المحرك التي يحتاجها الإعداد، شرق صفر المحرك أو غربه</translation>
+    </message>
+    <message>
+        <source>The motor angle a receiver computes by itself for the true site</source>
+        <translation>زاوية المحرك التي يحسبها جهاز الاستقبال بنفسه للموقع الحقيقي</translation>
+    </message>
+    <message>
+        <source>Seconds the motor takes from the slot before, the first from its zero</source>
+        <translation>الثواني التي يستغرقها المحرك من الخانة السابقة، والأولى من صفره</translation>
+    </message>
+    <message>
+        <source>The DiSEqC command that turns the motor to this angle</source>
+        <translation>أمر DiSEqC الذي يدير المحرك إلى هذه الزاوية</translation>
+    </message>
+    <message>
+        <source>How far past the outermost satellite each soft limit lies, 0 to 30 degrees</source>
+        <translation>المسافة بعد أبعد قمر التي يقع عندها كل حد برمجي، من 0 إلى 30 درجة</translation>
+    </message>
+    <message>
+        <source>How many degrees a second the motor turns, as its maker gives it</source>
+        <translation>كم درجة في الثانية يدور المحرك، كما يذكر صانعه</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;تصدير CSV...</translation>
+    </message>
+    <message>
+        <source>Soft limit &amp;margin (degrees):</source>
+        <translation>&amp;هامش الحدود البرمجية (درجات):</translation>
+    </message>
+    <message>
+        <source>Motor &amp;speed (degrees a second):</source>
+        <translation>&amp;سرعة المحرك (درجة في الثانية):</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.2 commands for a receiver that sends them raw, in order:</source>
+        <translation>أوامر DiSEqC 1.2 لجهاز استقبال يرسلها كما هي، بالترتيب:</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>No chosen satellite is in reach: nothing to store, no limits to set.</source>
+        <translation>لا قمر مختار في المتناول: لا شيء لحفظه ولا حدود لتثبيتها.</translation>
+    </message>
+    <message>
+        <source>Soft limits: east %1, west %2, %3 past the outermost slots where the horizon and the motor allow.</source>
+        <translation>الحدود البرمجية: شرقًا %1، غربًا %2، أي %3 بعد الخانات الطرفية حيث يسمح الأفق والمحرك.</translation>
+    </message>
+    <message>
+        <source>%1, hidden by the horizon</source>
+        <translation>%1، يحجبه الأفق</translation>
+    </message>
+    <message>
+        <source>%1, beyond the motor&apos;s limit</source>
+        <translation>%1، خارج حد المحرك</translation>
+    </message>
+    <message>
+        <source>%1, no slot left</source>
+        <translation>%1، لا خانة متبقية</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>المستبعدة: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>؛ </translation>
+    </message>
+    <message>
+        <source>Export the positions</source>
+        <translation>تصدير المواضع</translation>
+    </message>
+    <message>
+        <source>Positions (*.csv);;All files (*)</source>
+        <translation>المواضع (*.csv);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>تعذّر تصدير %1: %2</translation>
     </message>
 </context>
 <context>

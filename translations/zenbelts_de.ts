@@ -192,6 +192,34 @@
         <source>it must lie in %1..%2 tenths (0 for prime focus)</source>
         <translation>er muss in %1..%2 Zehnteln liegen (0 für Primärfokus)</translation>
     </message>
+    <message>
+        <source>the horizon takes at most %1 points</source>
+        <translation>der Horizont nimmt höchstens %1 Punkte</translation>
+    </message>
+    <message>
+        <source>an azimuth must lie in 0..3599 tenths</source>
+        <translation>ein Azimut muss in 0..3599 Zehnteln liegen</translation>
+    </message>
+    <message>
+        <source>an elevation must lie in 0..%1 tenths</source>
+        <translation>eine Elevation muss in 0..%1 Zehnteln liegen</translation>
+    </message>
+    <message>
+        <source>the azimuth %1 is given twice</source>
+        <translation>der Azimut %1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 tenths</source>
+        <translation>er muss in %1..%2 Zehnteln liegen</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 centimetres</source>
+        <translation>er muss in %1..%2 Zentimetern liegen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not AZIMUTH:ELEVATION in whole tenths</source>
+        <translation>„%1“ ist nicht AZIMUT:ELEVATION in ganzen Zehnteln</translation>
+    </message>
 </context>
 <context>
     <name>diagnose</name>
@@ -338,6 +366,29 @@
     <message>
         <source>Nothing observed yet. Measure these first, each its motor angle and offset: %1. The worst uncertainty would then be %2 (1σ).</source>
         <translation>Noch nichts gemessen. Messen Sie zuerst diese, jeweils Motorwinkel und Versatz: %1. Die größte Unsicherheit läge dann bei %2 (1σ).</translation>
+    </message>
+</context>
+<context>
+    <name>horizon</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not azimuth,elevation</source>
+        <translation>sie ist nicht Azimut,Elevation</translation>
+    </message>
+    <message>
+        <source>the azimuth is not a number of degrees from 0 to 360</source>
+        <translation>der Azimut ist keine Gradzahl von 0 bis 360</translation>
+    </message>
+    <message>
+        <source>the elevation is not a number of degrees from 0 to 90</source>
+        <translation>die Elevation ist keine Gradzahl von 0 bis 90</translation>
+    </message>
+    <message>
+        <source>a horizon takes at most 360 points</source>
+        <translation>ein Horizont nimmt höchstens 360 Punkte</translation>
     </message>
 </context>
 <context>
@@ -510,6 +561,61 @@
     </message>
 </context>
 <context>
+    <name>positions</name>
+    <message>
+        <source>Halt: the motor stops at once</source>
+        <translation>Halt: Der Motor bleibt sofort stehen</translation>
+    </message>
+    <message>
+        <source>Limits off: the motor may turn to its end stops</source>
+        <translation>Grenzen aus: Der Motor darf bis zu seinen Endanschlägen drehen</translation>
+    </message>
+    <message>
+        <source>Go to %1, the east soft limit</source>
+        <translation>Fahre auf %1, die östliche Softgrenze</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands</source>
+        <translation>Die Ostgrenze des Motors an seiner Stellung setzen</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands (the eastern sky, south of the equator)</source>
+        <translation>Die Westgrenze des Motors an seiner Stellung setzen (der östliche Himmel, südlich des Äquators)</translation>
+    </message>
+    <message>
+        <source>Go to %1, the west soft limit</source>
+        <translation>Fahre auf %1, die westliche Softgrenze</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands</source>
+        <translation>Die Westgrenze des Motors an seiner Stellung setzen</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands (the western sky, south of the equator)</source>
+        <translation>Die Ostgrenze des Motors an seiner Stellung setzen (der westliche Himmel, südlich des Äquators)</translation>
+    </message>
+    <message>
+        <source>Limits on: the motor stays between the two limits from now on</source>
+        <translation>Grenzen ein: Der Motor bleibt von nun an zwischen beiden Grenzen</translation>
+    </message>
+    <message>
+        <source>Go to %1 for %2</source>
+        <translation>Fahre auf %1 für %2</translation>
+    </message>
+    <message>
+        <source>Store this position as slot %1 (%2)</source>
+        <translation>Diese Stellung als Speicherplatz %1 ablegen (%2)</translation>
+    </message>
+    <message>
+        <source>Go to slot %1 (%2)</source>
+        <translation>Fahre auf Speicherplatz %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Recalculate: once slot %1 (%2) is peaked again and stored, every other stored position moves by as much</source>
+        <translation>Neu berechnen: Ist Speicherplatz %1 (%2) neu auf Maximum gestellt und abgelegt, verschieben sich alle anderen gespeicherten Stellungen um ebenso viel</translation>
+    </message>
+</context>
+<context>
     <name>setup</name>
     <message>
         <source>it ends early</source>
@@ -570,6 +676,18 @@
     <message>
         <source>its check does not match</source>
         <translation>ihre Prüfsumme stimmt nicht</translation>
+    </message>
+    <message>
+        <source>horizon mask</source>
+        <translation>Horizontmaske</translation>
+    </message>
+    <message>
+        <source>motor&apos;s range</source>
+        <translation>Bereich des Motors</translation>
+    </message>
+    <message>
+        <source>dish diameter</source>
+        <translation>Spiegeldurchmesser</translation>
     </message>
 </context>
 <context>
@@ -1435,6 +1553,120 @@
     </message>
 </context>
 <context>
+    <name>zenbelts::CHorizonPage</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>True bearing, clockwise from north</source>
+        <translation>Rechtweisende Richtung, im Uhrzeigersinn von Norden</translation>
+    </message>
+    <message>
+        <source>The lowest elevation the dish sees past at that bearing; straight lines join the points</source>
+        <translation>Die niedrigste Elevation, über die der Spiegel in dieser Richtung hinwegsieht; gerade Linien verbinden die Punkte</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 360, clockwise from true north</source>
+        <translation>Grad von 0 bis 360, im Uhrzeigersinn von geografisch Nord</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 90</source>
+        <translation>Grad von 0 bis 90</translation>
+    </message>
+    <message>
+        <source>How far the motor turns from its zero, 0 to 90 degrees</source>
+        <translation>Wie weit der Motor von seiner Nullstellung dreht, 0 bis 90 Grad</translation>
+    </message>
+    <message>
+        <source>Obstacles</source>
+        <translation>Hindernisse</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth:</source>
+        <translation>A&amp;zimut:</translation>
+    </message>
+    <message>
+        <source>E&amp;levation:</source>
+        <translation>E&amp;levation:</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Motor and dish</source>
+        <translation>Motor und Spiegel</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;east to:</source>
+        <translation>Motor dreht nach &amp;Osten bis:</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;west to:</source>
+        <translation>Motor dreht nach &amp;Westen bis:</translation>
+    </message>
+    <message>
+        <source>Dish &amp;diameter (cm):</source>
+        <translation>Spiegel&amp;durchmesser (cm):</translation>
+    </message>
+    <message>
+        <source>A satellite is in reach when it stands above the horizon by half the dish&apos;s beam and the motor turns that far.</source>
+        <translation>Ein Satellit ist erreichbar, wenn er um die halbe Strahlbreite des Spiegels über dem Horizont steht und der Motor so weit dreht.</translation>
+    </message>
+    <message>
+        <source>The azimuth must be a number of degrees from 0 to 360.</source>
+        <translation>Der Azimut muss eine Gradzahl von 0 bis 360 sein.</translation>
+    </message>
+    <message>
+        <source>The elevation must be a number of degrees from 0 to 90.</source>
+        <translation>Die Elevation muss eine Gradzahl von 0 bis 90 sein.</translation>
+    </message>
+    <message>
+        <source>Import the horizon</source>
+        <translation>Horizont importieren</translation>
+    </message>
+    <message>
+        <source>Horizon (*.csv);;All files (*)</source>
+        <translation>Horizont (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1 kann nicht importiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Export the horizon</source>
+        <translation>Horizont exportieren</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>%1 kann nicht exportiert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CHorizonSketch</name>
+    <message>
+        <source>The sky from the dish as on a map, north up: the horizon at the rim, straight up at the centre; shaded what the horizon hides, the arc in pink, the chosen satellites as dots</source>
+        <translation>Der Himmel vom Spiegel aus wie auf einer Karte, Norden oben: der Horizont am Rand, senkrecht nach oben in der Mitte; schattiert, was der Horizont verdeckt, der Bogen rosa, die gewählten Satelliten als Punkte</translation>
+    </message>
+</context>
+<context>
     <name>zenbelts::CMainFrame</name>
     <message>
         <source>&amp;New</source>
@@ -1691,6 +1923,18 @@
         <source>Receiver miss</source>
         <translation>Receiver-Abweichung</translation>
     </message>
+    <message>
+        <source>Hidden by the horizon: too low over the obstacles there for the dish&apos;s beam</source>
+        <translation>Vom Horizont verdeckt: zu niedrig über den Hindernissen dort für den Strahl des Spiegels</translation>
+    </message>
+    <message>
+        <source>Below the horizon</source>
+        <translation>Unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>Beyond the motor&apos;s limit: the motor does not turn that far</source>
+        <translation>Jenseits der Grenze des Motors: Der Motor dreht nicht so weit</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CNumericEdit</name>
@@ -1716,6 +1960,10 @@
     <message>
         <source>Satellites</source>
         <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>Horizont</translation>
     </message>
 </context>
 <context>
@@ -1753,12 +2001,124 @@
         <translation>Motor</translation>
     </message>
     <message>
-        <source>Receiver miss</source>
-        <translation>Receiver-Abweichung</translation>
-    </message>
-    <message>
         <source>GotoX</source>
         <translation>GotoX</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Was er bewirkt</translation>
+    </message>
+    <message>
+        <source>The number the receiver stores the position under; 0 is the motor&apos;s reference</source>
+        <translation>Die Nummer, unter der der Receiver die Stellung speichert; 0 ist die Referenz des Motors</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s orbital position</source>
+        <translation>Orbitposition des Satelliten</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s name in the list</source>
+        <translation>Name des Satelliten in der Liste</translation>
+    </message>
+    <message>
+        <source>The motor angle the set-up needs, east or west of the motor&apos;s zero</source>
+        <translation>Der Motorwinkel, den die Einrichtung braucht, östlich oder westlich der Nullstellung des Motors</translation>
+    </message>
+    <message>
+        <source>The motor angle a receiver computes by itself for the true site</source>
+        <translation>Der Motorwinkel, den ein Receiver selbst für den tatsächlichen Standort berechnet</translation>
+    </message>
+    <message>
+        <source>Seconds the motor takes from the slot before, the first from its zero</source>
+        <translation>Sekunden, die der Motor vom vorigen Platz braucht, der erste von seiner Nullstellung</translation>
+    </message>
+    <message>
+        <source>The DiSEqC command that turns the motor to this angle</source>
+        <translation>Der DiSEqC-Befehl, der den Motor auf diesen Winkel dreht</translation>
+    </message>
+    <message>
+        <source>How far past the outermost satellite each soft limit lies, 0 to 30 degrees</source>
+        <translation>Wie weit jenseits des äußersten Satelliten jede Softgrenze liegt, 0 bis 30 Grad</translation>
+    </message>
+    <message>
+        <source>How many degrees a second the motor turns, as its maker gives it</source>
+        <translation>Wie viele Grad pro Sekunde der Motor dreht, laut Hersteller</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Soft limit &amp;margin (degrees):</source>
+        <translation>Softgrenzen-&amp;Abstand (Grad):</translation>
+    </message>
+    <message>
+        <source>Motor &amp;speed (degrees a second):</source>
+        <translation>Motor&amp;geschwindigkeit (Grad pro Sekunde):</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.2 commands for a receiver that sends them raw, in order:</source>
+        <translation>DiSEqC-1.2-Befehle für einen Receiver, der sie roh sendet, in dieser Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>No chosen satellite is in reach: nothing to store, no limits to set.</source>
+        <translation>Kein gewählter Satellit ist erreichbar: nichts zu speichern, keine Grenzen zu setzen.</translation>
+    </message>
+    <message>
+        <source>Soft limits: east %1, west %2, %3 past the outermost slots where the horizon and the motor allow.</source>
+        <translation>Softgrenzen: Osten %1, Westen %2, %3 jenseits der äußersten Plätze, soweit Horizont und Motor es zulassen.</translation>
+    </message>
+    <message>
+        <source>%1, hidden by the horizon</source>
+        <translation>%1, vom Horizont verdeckt</translation>
+    </message>
+    <message>
+        <source>%1, beyond the motor&apos;s limit</source>
+        <translation>%1, jenseits der Grenze des Motors</translation>
+    </message>
+    <message>
+        <source>%1, no slot left</source>
+        <translation>%1, kein Platz mehr frei</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Export the positions</source>
+        <translation>Positionen exportieren</translation>
+    </message>
+    <message>
+        <source>Positions (*.csv);;All files (*)</source>
+        <translation>Positionen (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>%1 kann nicht exportiert werden: %2</translation>
     </message>
 </context>
 <context>

@@ -192,6 +192,34 @@
         <source>it must lie in %1..%2 tenths (0 for prime focus)</source>
         <translation>la valeur doit être dans %1..%2 dixièmes (0 pour un foyer primaire)</translation>
     </message>
+    <message>
+        <source>the horizon takes at most %1 points</source>
+        <translation>l&apos;horizon compte au plus %1 points</translation>
+    </message>
+    <message>
+        <source>an azimuth must lie in 0..3599 tenths</source>
+        <translation>un azimut doit être dans 0..3599 dixièmes</translation>
+    </message>
+    <message>
+        <source>an elevation must lie in 0..%1 tenths</source>
+        <translation>une élévation doit être dans 0..%1 dixièmes</translation>
+    </message>
+    <message>
+        <source>the azimuth %1 is given twice</source>
+        <translation>l&apos;azimut %1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 tenths</source>
+        <translation>la valeur doit être dans %1..%2 dixièmes</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 centimetres</source>
+        <translation>la valeur doit être dans %1..%2 centimètres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not AZIMUTH:ELEVATION in whole tenths</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas AZIMUT:ÉLÉVATION en dixièmes entiers</translation>
+    </message>
 </context>
 <context>
     <name>diagnose</name>
@@ -338,6 +366,29 @@
     <message>
         <source>Nothing observed yet. Measure these first, each its motor angle and offset: %1. The worst uncertainty would then be %2 (1σ).</source>
         <translation>Rien de relevé pour l&apos;instant. Relevez d&apos;abord ceux-ci, chacun avec son angle du moteur et son décalage&#xa0;: %1. La pire incertitude serait alors de %2 (1σ).</translation>
+    </message>
+</context>
+<context>
+    <name>horizon</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is not azimuth,elevation</source>
+        <translation>ce n&apos;est pas azimut,élévation</translation>
+    </message>
+    <message>
+        <source>the azimuth is not a number of degrees from 0 to 360</source>
+        <translation>l&apos;azimut n&apos;est pas un nombre de degrés de 0 à 360</translation>
+    </message>
+    <message>
+        <source>the elevation is not a number of degrees from 0 to 90</source>
+        <translation>l&apos;élévation n&apos;est pas un nombre de degrés de 0 à 90</translation>
+    </message>
+    <message>
+        <source>a horizon takes at most 360 points</source>
+        <translation>un horizon compte au plus 360 points</translation>
     </message>
 </context>
 <context>
@@ -510,6 +561,61 @@
     </message>
 </context>
 <context>
+    <name>positions</name>
+    <message>
+        <source>Halt: the motor stops at once</source>
+        <translation>Arrêt&#xa0;: le moteur s&apos;arrête aussitôt</translation>
+    </message>
+    <message>
+        <source>Limits off: the motor may turn to its end stops</source>
+        <translation>Limites désactivées&#xa0;: le moteur peut tourner jusqu&apos;à ses butées</translation>
+    </message>
+    <message>
+        <source>Go to %1, the east soft limit</source>
+        <translation>Aller à %1, la limite logicielle côté est</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands</source>
+        <translation>Fixer la limite est du moteur là où il se trouve</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands (the eastern sky, south of the equator)</source>
+        <translation>Fixer la limite ouest du moteur là où il se trouve (le ciel est, au sud de l&apos;équateur)</translation>
+    </message>
+    <message>
+        <source>Go to %1, the west soft limit</source>
+        <translation>Aller à %1, la limite logicielle côté ouest</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands</source>
+        <translation>Fixer la limite ouest du moteur là où il se trouve</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands (the western sky, south of the equator)</source>
+        <translation>Fixer la limite est du moteur là où il se trouve (le ciel ouest, au sud de l&apos;équateur)</translation>
+    </message>
+    <message>
+        <source>Limits on: the motor stays between the two limits from now on</source>
+        <translation>Limites activées&#xa0;: le moteur reste désormais entre les deux limites</translation>
+    </message>
+    <message>
+        <source>Go to %1 for %2</source>
+        <translation>Aller à %1 pour %2</translation>
+    </message>
+    <message>
+        <source>Store this position as slot %1 (%2)</source>
+        <translation>Mémoriser cette position comme emplacement %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Go to slot %1 (%2)</source>
+        <translation>Aller à l&apos;emplacement %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Recalculate: once slot %1 (%2) is peaked again and stored, every other stored position moves by as much</source>
+        <translation>Recalculer&#xa0;: une fois l&apos;emplacement %1 (%2) de nouveau réglé au maximum et mémorisé, toutes les autres positions mémorisées se décalent d&apos;autant</translation>
+    </message>
+</context>
+<context>
     <name>setup</name>
     <message>
         <source>it ends early</source>
@@ -570,6 +676,18 @@
     <message>
         <source>its check does not match</source>
         <translation>sa somme de contrôle ne correspond pas</translation>
+    </message>
+    <message>
+        <source>horizon mask</source>
+        <translation>masque d&apos;horizon</translation>
+    </message>
+    <message>
+        <source>motor&apos;s range</source>
+        <translation>course du moteur</translation>
+    </message>
+    <message>
+        <source>dish diameter</source>
+        <translation>diamètre de la parabole</translation>
     </message>
 </context>
 <context>
@@ -1353,7 +1471,7 @@
     </message>
     <message>
         <source>The observations you typed have not been exported. They stay with %1 while it is open; export them to a file now?</source>
-        <translation>Les observations saisies n’ont pas été exportées. Elles restent avec %1 tant qu’il est ouvert ; les exporter maintenant dans un fichier ?</translation>
+        <translation>Les observations saisies n’ont pas été exportées. Elles restent avec %1 tant qu’il est ouvert&#xa0;; les exporter maintenant dans un fichier&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1432,6 +1550,120 @@
     <message>
         <source>Al&amp;titude (m):</source>
         <translation>Al&amp;titude (m)&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CHorizonPage</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Élévation</translation>
+    </message>
+    <message>
+        <source>True bearing, clockwise from north</source>
+        <translation>Relèvement vrai, dans le sens horaire depuis le nord</translation>
+    </message>
+    <message>
+        <source>The lowest elevation the dish sees past at that bearing; straight lines join the points</source>
+        <translation>L&apos;élévation la plus basse que la parabole voit en passant au-dessus dans cette direction&#xa0;; des lignes droites relient les points</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 360, clockwise from true north</source>
+        <translation>Degrés de 0 à 360, dans le sens horaire depuis le nord vrai</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 90</source>
+        <translation>Degrés de 0 à 90</translation>
+    </message>
+    <message>
+        <source>How far the motor turns from its zero, 0 to 90 degrees</source>
+        <translation>Jusqu&apos;où le moteur tourne depuis son zéro, de 0 à 90 degrés</translation>
+    </message>
+    <message>
+        <source>Obstacles</source>
+        <translation>Obstacles</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth:</source>
+        <translation>A&amp;zimut :</translation>
+    </message>
+    <message>
+        <source>E&amp;levation:</source>
+        <translation>É&amp;lévation :</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>Motor and dish</source>
+        <translation>Moteur et parabole</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;east to:</source>
+        <translation>Le moteur tourne à l&apos;&amp;est jusqu&apos;à :</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;west to:</source>
+        <translation>Le moteur tourne à l&apos;&amp;ouest jusqu&apos;à :</translation>
+    </message>
+    <message>
+        <source>Dish &amp;diameter (cm):</source>
+        <translation>&amp;Diamètre de la parabole (cm) :</translation>
+    </message>
+    <message>
+        <source>A satellite is in reach when it stands above the horizon by half the dish&apos;s beam and the motor turns that far.</source>
+        <translation>Un satellite est à portée s&apos;il dépasse l&apos;horizon d&apos;une demi-largeur du faisceau de la parabole et si le moteur tourne jusque-là.</translation>
+    </message>
+    <message>
+        <source>The azimuth must be a number of degrees from 0 to 360.</source>
+        <translation>L&apos;azimut doit être un nombre de degrés de 0 à 360.</translation>
+    </message>
+    <message>
+        <source>The elevation must be a number of degrees from 0 to 90.</source>
+        <translation>L&apos;élévation doit être un nombre de degrés de 0 à 90.</translation>
+    </message>
+    <message>
+        <source>Import the horizon</source>
+        <translation>Importer l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>Horizon (*.csv);;All files (*)</source>
+        <translation>Horizon (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Impossible d&apos;importer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Export the horizon</source>
+        <translation>Exporter l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>Impossible d&apos;exporter %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CHorizonSketch</name>
+    <message>
+        <source>The sky from the dish as on a map, north up: the horizon at the rim, straight up at the centre; shaded what the horizon hides, the arc in pink, the chosen satellites as dots</source>
+        <translation>Le ciel vu de la parabole comme sur une carte, nord en haut&#xa0;: l&apos;horizon au bord, le zénith au centre&#xa0;; en grisé ce que l&apos;horizon cache, l&apos;arc en rose, les satellites choisis en points</translation>
     </message>
 </context>
 <context>
@@ -1691,6 +1923,18 @@
         <source>Receiver miss</source>
         <translation>Écart récepteur</translation>
     </message>
+    <message>
+        <source>Hidden by the horizon: too low over the obstacles there for the dish&apos;s beam</source>
+        <translation>Caché par l&apos;horizon&#xa0;: trop bas au-dessus des obstacles de ce côté pour le faisceau de la parabole</translation>
+    </message>
+    <message>
+        <source>Below the horizon</source>
+        <translation>Sous l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>Beyond the motor&apos;s limit: the motor does not turn that far</source>
+        <translation>Au-delà de la limite du moteur&#xa0;: le moteur ne tourne pas si loin</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CNumericEdit</name>
@@ -1716,6 +1960,10 @@
     <message>
         <source>Satellites</source>
         <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>Horizon</translation>
     </message>
 </context>
 <context>
@@ -1753,12 +2001,124 @@
         <translation>Moteur</translation>
     </message>
     <message>
-        <source>Receiver miss</source>
-        <translation>Écart récepteur</translation>
-    </message>
-    <message>
         <source>GotoX</source>
         <translation>GotoX</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Récepteur</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Octets</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Ce qu&apos;elle fait</translation>
+    </message>
+    <message>
+        <source>The number the receiver stores the position under; 0 is the motor&apos;s reference</source>
+        <translation>Le numéro sous lequel le récepteur mémorise la position&#xa0;; 0 est la référence du moteur</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s orbital position</source>
+        <translation>Position orbitale du satellite</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s name in the list</source>
+        <translation>Nom du satellite dans la liste</translation>
+    </message>
+    <message>
+        <source>The motor angle the set-up needs, east or west of the motor&apos;s zero</source>
+        <translation>L&apos;angle du moteur dont la configuration a besoin, à l&apos;est ou à l&apos;ouest du zéro du moteur</translation>
+    </message>
+    <message>
+        <source>The motor angle a receiver computes by itself for the true site</source>
+        <translation>L&apos;angle du moteur qu&apos;un récepteur calcule lui-même pour l&apos;emplacement réel</translation>
+    </message>
+    <message>
+        <source>Seconds the motor takes from the slot before, the first from its zero</source>
+        <translation>Secondes que met le moteur depuis l&apos;emplacement précédent, le premier depuis son zéro</translation>
+    </message>
+    <message>
+        <source>The DiSEqC command that turns the motor to this angle</source>
+        <translation>La commande DiSEqC qui tourne le moteur vers cet angle</translation>
+    </message>
+    <message>
+        <source>How far past the outermost satellite each soft limit lies, 0 to 30 degrees</source>
+        <translation>À quelle distance au-delà du satellite le plus extérieur se trouve chaque limite logicielle, de 0 à 30 degrés</translation>
+    </message>
+    <message>
+        <source>How many degrees a second the motor turns, as its maker gives it</source>
+        <translation>Combien de degrés par seconde tourne le moteur, selon son fabricant</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Soft limit &amp;margin (degrees):</source>
+        <translation>&amp;Marge des limites logicielles (degrés) :</translation>
+    </message>
+    <message>
+        <source>Motor &amp;speed (degrees a second):</source>
+        <translation>&amp;Vitesse du moteur (degrés par seconde) :</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.2 commands for a receiver that sends them raw, in order:</source>
+        <translation>Commandes DiSEqC 1.2 pour un récepteur qui les envoie brutes, dans l&apos;ordre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>No chosen satellite is in reach: nothing to store, no limits to set.</source>
+        <translation>Aucun satellite choisi n&apos;est à portée&#xa0;: rien à mémoriser, aucune limite à fixer.</translation>
+    </message>
+    <message>
+        <source>Soft limits: east %1, west %2, %3 past the outermost slots where the horizon and the motor allow.</source>
+        <translation>Limites logicielles&#xa0;: est %1, ouest %2, %3 au-delà des emplacements extrêmes, là où l&apos;horizon et le moteur le permettent.</translation>
+    </message>
+    <message>
+        <source>%1, hidden by the horizon</source>
+        <translation>%1, caché par l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>%1, beyond the motor&apos;s limit</source>
+        <translation>%1, au-delà de la limite du moteur</translation>
+    </message>
+    <message>
+        <source>%1, no slot left</source>
+        <translation>%1, plus d&apos;emplacement libre</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Laissés de côté&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>Export the positions</source>
+        <translation>Exporter les positions</translation>
+    </message>
+    <message>
+        <source>Positions (*.csv);;All files (*)</source>
+        <translation>Positions (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>Impossible d&apos;exporter %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1908,11 +2268,11 @@
     </message>
     <message>
         <source>The observations typed for %1 have not been exported, and some of them do not read. Close without them?</source>
-        <translation>Les observations saisies pour %1 n’ont pas été exportées, et certaines sont illisibles. Fermer sans elles ?</translation>
+        <translation>Les observations saisies pour %1 n’ont pas été exportées, et certaines sont illisibles. Fermer sans elles&#xa0;?</translation>
     </message>
     <message>
         <source>The observations typed for %1 have not been exported. Export them before closing?</source>
-        <translation>Les observations saisies pour %1 n’ont pas été exportées. Les exporter avant de fermer ?</translation>
+        <translation>Les observations saisies pour %1 n’ont pas été exportées. Les exporter avant de fermer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Export...</source>

@@ -5,6 +5,7 @@
 #include "cli/CommandFiles.h"
 #include "cli/DiagnoseCommand.h"
 #include "cli/Json.h"
+#include "cli/PositionsCommand.h"
 #include "cli/ReceiverCommands.h"
 #include "cli/SiteCommand.h"
 #include "cli/TextOut.h"
@@ -53,6 +54,7 @@ constexpr const char* Usage
       "       zenbelts-cli choose FILE.zb SOURCE... [-o OUT.zb] [--add]\n"
       "       zenbelts-cli usals FILE.zb [--json] [--sats FILE]\n"
       "       zenbelts-cli site FILE.zb [--date YYYY-MM-DD] [--json]\n"
+      "       zenbelts-cli positions FILE.zb [--json | --csv] [--margin DEGREES] [--speed DEGREES] [--sats FILE]\n"
       "       zenbelts-cli --version\n";
 
 }  // namespace
@@ -188,6 +190,14 @@ void PrintListing(const MountSettings& s, std::ostream& out)
     line("Dish:", s.dishOffset == 0 ? std::string("prime focus")
                                     : "offset " + FormatFixed(s.dishOffset / 10.0, 1) + DegreeSign
                                           + ", feed arm " + (s.feedUp ? "above" : "below") + " the dish");
+    line("Dish diameter:", std::to_string(s.dishDiameter) + " cm");
+    line("Motor limits:",
+         FormatTenths(s.motorEast, 'E', 'W') + " .. " + FormatTenths(-s.motorWest, 'E', 'W'));
+    std::string horizon;
+    for (const HorizonPoint& p : s.horizon)
+        horizon += (horizon.empty() ? "" : ", ") + FormatFixed(p.azimuth / 10.0, 1) + DegreeSign + " "
+                   + FormatFixed(p.elevation / 10.0, 1) + DegreeSign;
+    line("Horizon:", horizon.empty() ? std::string("flat") : horizon);
     line("Auto declination:", s.autoDeclination ? "on" : "off");
     line("Lock satellites:", s.lockSatellites ? "on" : "off");
     std::string chosen;
@@ -319,8 +329,11 @@ int CommandArc(Arguments args, const fs::path& defaultSats, std::ostream& out)
                 << ", \"chosen\": " << (r.chosen ? "true" : "false")
                 << ", \"motorAngle\": " << FormatShortest(r.motorAngle)
                 << ", \"offset\": " << FormatShortest(r.offset)
-                << ", \"elevation\": " << FormatShortest(r.elevation) << ReceiverJsonFields(settings, r)
-                << "}";
+                << ", \"elevation\": " << FormatShortest(r.elevation)
+                << ", \"reachable\": " << (r.hiddenBy == HiddenBy::None ? "true" : "false")
+                << ", \"hiddenBy\": "
+                << (HiddenByName(r.hiddenBy) ? JsonString(HiddenByName(r.hiddenBy)) : std::string("null"))
+                << ReceiverJsonFields(settings, r) << "}";
         }
         out << (rows.empty() ? "]\n" : "\n]\n");
         return ExitOk;
@@ -359,12 +372,12 @@ int CommandOptimise(Arguments args, const fs::path& defaultSats, std::ostream& o
     MountSettings settings = ReadSettingsFile(input);
     const OptimiseResult r = OptimiseMount(settings, catalogue, ring);
     if (!r.optimised)
-        Fail(Shown(input) + ": nothing to optimise: fewer than two points of the arc stand "
+        Fail(Shown(input) + ": nothing to optimise: fewer than two points of the arc in reach stand "
              + MinimumElevationText + " above the horizon");
     WriteSettingsFile(output.value_or(input), settings);
 
     out << "Optimised over " << r.targets << (r.ring ? " points of the ring" : " chosen satellites")
-        << " at least " << MinimumElevationText << " above the horizon.\n";
+        << " in reach at least " << MinimumElevationText << " above the horizon.\n";
     const auto line = [&out](const char* when, int elevation, int declination, const WorstMiss& worst) {
         out << when << "motor elevation " << FormatTenths(elevation, 'N', 'S') << ", declination "
             << FormatTenths(declination, 'N', 'S') << ", worst miss " << FormatFixed(worst.degrees, 3) << "° "
@@ -418,6 +431,8 @@ int RunCli(const std::vector<std::string>& args, const fs::path& defaultSats, st
             return CommandDiagnose(rest, defaultSats, out);
         if (command == "site")
             return CommandSite(rest, out);
+        if (command == "positions")
+            return CommandPositions(rest, defaultSats, out);
         FailUsage("unknown command '" + Shown(command) + "'");
     } catch (const Failure& failure) {
         err << failure.message << '\n';

@@ -32,18 +32,6 @@ std::vector<Observation> ReadObservationsFile(const std::string& path, const Mou
     }
 }
 
-// Degrees as a plain decimal number, more than 0 (or 0 where allowed) and at most most.
-double ParseDegrees(const std::string& option, std::string_view text, bool zero, double most)
-{
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)
-        || value < 0.0 || (value == 0.0 && !zero) || value > most)
-        Fail(option + ": " + Shown(std::string(text)) + " is not a number of degrees "
-             + (zero ? "from 0" : "above 0") + " to " + FormatShortest(most));
-    return value;
-}
-
 // MOTOR[,OFFSET]; the offset in the usual ratio when not given.
 Precision ParsePrecision(const std::string& text)
 {

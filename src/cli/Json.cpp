@@ -57,7 +57,11 @@ std::string SettingsToJson(const MountSettings& s)
         out += JsonString(f.name) + ": " + std::to_string(s.*(f.member)) + ", ";
     for (const IntegerField& f : ExtensionFields)
         out += JsonString(f.name) + ": " + std::to_string(s.*(f.member)) + ", ";
-    out += "\"chosenSatellites\": [";
+    out += "\"horizon\": [";
+    for (std::size_t i = 0; i < s.horizon.size(); ++i)
+        out += (i ? ", [" : "[") + std::to_string(s.horizon[i].azimuth) + ", "
+               + std::to_string(s.horizon[i].elevation) + "]";
+    out += "], \"chosenSatellites\": [";
     bool first = true;
     for (int p = 0; p < PositionCount; ++p) {
         if (s.chosenSatellites.Test(p)) {
