@@ -646,8 +646,8 @@
         <translation>الارتفاع</translation>
     </message>
     <message>
-        <source>the dish extension is damaged: %1</source>
-        <translation>امتداد بيانات الطبق تالف: %1</translation>
+        <source>the set-up&apos;s extension is damaged: %1</source>
+        <translation>امتداد ملف الإعداد تالف: %1</translation>
     </message>
     <message>
         <source>a record does not read</source>
@@ -662,8 +662,8 @@
         <translation>ذراع المغذّي ليس تحت الطبق ولا فوقه</translation>
     </message>
     <message>
-        <source>the dish extension is of a later version (%1)</source>
-        <translation>امتداد بيانات الطبق من إصدار أحدث (%1)</translation>
+        <source>the set-up&apos;s extension is of a later version (%1)</source>
+        <translation>امتداد ملف الإعداد من إصدار أحدث (%1)</translation>
     </message>
     <message>
         <source>its version is unknown</source>

@@ -646,8 +646,8 @@
         <translation>Höhe</translation>
     </message>
     <message>
-        <source>the dish extension is damaged: %1</source>
-        <translation>die Spiegel-Erweiterung ist beschädigt: %1</translation>
+        <source>the set-up&apos;s extension is damaged: %1</source>
+        <translation>die Erweiterung der Einstellung ist beschädigt: %1</translation>
     </message>
     <message>
         <source>a record does not read</source>
@@ -662,8 +662,8 @@
         <translation>der LNB-Arm liegt weder unter noch über dem Spiegel</translation>
     </message>
     <message>
-        <source>the dish extension is of a later version (%1)</source>
-        <translation>die Spiegel-Erweiterung stammt aus einer neueren Version (%1)</translation>
+        <source>the set-up&apos;s extension is of a later version (%1)</source>
+        <translation>die Erweiterung der Einstellung stammt aus einer neueren Version (%1)</translation>
     </message>
     <message>
         <source>its version is unknown</source>

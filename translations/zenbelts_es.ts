@@ -646,8 +646,8 @@
         <translation>altitud</translation>
     </message>
     <message>
-        <source>the dish extension is damaged: %1</source>
-        <translation>la extensión de la antena está dañada: %1</translation>
+        <source>the set-up&apos;s extension is damaged: %1</source>
+        <translation>la extensión de la configuración está dañada: %1</translation>
     </message>
     <message>
         <source>a record does not read</source>
@@ -662,8 +662,8 @@
         <translation>el brazo del alimentador no está ni debajo ni encima de la antena</translation>
     </message>
     <message>
-        <source>the dish extension is of a later version (%1)</source>
-        <translation>la extensión de la antena es de una versión posterior (%1)</translation>
+        <source>the set-up&apos;s extension is of a later version (%1)</source>
+        <translation>la extensión de la configuración es de una versión posterior (%1)</translation>
     </message>
     <message>
         <source>its version is unknown</source>

@@ -646,8 +646,8 @@
         <translation>altitude</translation>
     </message>
     <message>
-        <source>the dish extension is damaged: %1</source>
-        <translation>l&apos;extension de la parabole est endommagée : %1</translation>
+        <source>the set-up&apos;s extension is damaged: %1</source>
+        <translation>l&apos;extension de la configuration est endommagée : %1</translation>
     </message>
     <message>
         <source>a record does not read</source>
@@ -662,8 +662,8 @@
         <translation>le bras de la source n&apos;est ni sous ni au-dessus de la parabole</translation>
     </message>
     <message>
-        <source>the dish extension is of a later version (%1)</source>
-        <translation>l&apos;extension de la parabole vient d&apos;une version plus récente (%1)</translation>
+        <source>the set-up&apos;s extension is of a later version (%1)</source>
+        <translation>l&apos;extension de la configuration vient d&apos;une version plus récente (%1)</translation>
     </message>
     <message>
         <source>its version is unknown</source>

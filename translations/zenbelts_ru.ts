@@ -646,8 +646,8 @@
         <translation>высота</translation>
     </message>
     <message>
-        <source>the dish extension is damaged: %1</source>
-        <translation>расширение с данными антенны повреждено: %1</translation>
+        <source>the set-up&apos;s extension is damaged: %1</source>
+        <translation>расширение файла настройки повреждено: %1</translation>
     </message>
     <message>
         <source>a record does not read</source>
@@ -662,8 +662,8 @@
         <translation>кронштейн облучателя ни под антенной, ни над ней</translation>
     </message>
     <message>
-        <source>the dish extension is of a later version (%1)</source>
-        <translation>расширение с данными антенны более новой версии (%1)</translation>
+        <source>the set-up&apos;s extension is of a later version (%1)</source>
+        <translation>расширение файла настройки более новой версии (%1)</translation>
     </message>
     <message>
         <source>its version is unknown</source>

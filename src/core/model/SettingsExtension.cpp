@@ -47,7 +47,7 @@ void AppendTag(std::vector<std::uint8_t>& out, const std::uint8_t (&tag)[4])
 [[noreturn]] void Damaged(Message why)
 {
     throw ArchiveError(ArchiveError::Cause::BadSchema,
-                       Message(ZB_TEXT("setup", "the dish extension is damaged: %1"), {std::move(why)}));
+                       Message(ZB_TEXT("setup", "the set-up's extension is damaged: %1"), {std::move(why)}));
 }
 
 bool StartsWith(std::span<const std::uint8_t> bytes, const std::uint8_t (&tag)[4])
@@ -179,7 +179,7 @@ void LoadExtension(std::span<const std::uint8_t> rest, MountSettings& s)
     const std::uint32_t length = ReadLittleEndian32(rest.data() + 8);
     if (version > ExtensionVersion)
         throw ArchiveError(ArchiveError::Cause::BadSchema,
-                           Message(ZB_TEXT("setup", "the dish extension is of a later version (%1)"),
+                           Message(ZB_TEXT("setup", "the set-up's extension is of a later version (%1)"),
                                    {Message::Number(version)}));
     if (version < 1)
         Damaged(Message(ZB_TEXT("setup", "its version is unknown")));

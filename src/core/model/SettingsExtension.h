@@ -43,7 +43,7 @@ std::vector<std::uint8_t> StoreExtension(const MountSettings& settings);
 
 // Reads what follows the 544 bytes into settings. Bytes that do not begin as
 // an extension are left alone, as readers always have; an extension that
-// does not read whole throws ArchiveError ("the dish extension is damaged").
+// does not read whole throws ArchiveError ("the set-up's extension is damaged").
 void LoadExtension(std::span<const std::uint8_t> rest, MountSettings& settings);
 
 // CRC-32 as zlib and PNG compute it.
