@@ -5,6 +5,7 @@
 #include "cli/Json.h"
 #include "cli/TextOut.h"
 #include "io/FileAccess.h"
+#include "model/Receiver.h"
 #include "model/StoredPositions.h"
 #include "text/AngleText.h"
 #include "text/Numbers.h"

@@ -74,7 +74,7 @@ int CommandImport(Arguments args, std::ostream& err)
     const ImportResult result = ReadSources(sources, format, ReceiverSourceUse::SatelliteList);
     const std::string text = WriteSatelliteList(result.satellites);
     Message error;
-    if (!WriteFileSafely(*output, std::vector<std::uint8_t>(text.begin(), text.end()), error))
+    if (!WriteTextFileSafely(*output, text, error))
         Fail(Shown(*output) + ": " + error.English());
     err << CountsText(result) << ": " << Count(result.satellites.size(), "satellite", "satellites") << "\n";
     return ExitOk;

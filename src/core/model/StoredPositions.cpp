@@ -3,6 +3,9 @@
 #include "geometry/MountModel.h"
 #include "model/Receiver.h"
 #include "text/AngleText.h"
+#include "text/Csv.h"
+#include "text/Numbers.h"
+#include "text/OrbitalPosition.h"
 #include "text/TextEncoding.h"
 
 #include <algorithm>
@@ -38,26 +41,6 @@ int SlotByte(int slot)
 double CommandAngle(const MountSettings& s, double motorAngleEast)
 {
     return MotorAngleEast(s, motorAngleEast);
-}
-
-std::string Decimal(double value, int decimals)
-{
-    char text[48];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    std::string out = ec == std::errc() ? std::string(text, end) : std::string("0");
-    if (out.front() == '-' && out.find_first_not_of("-0.") == std::string::npos)
-        out.erase(0, 1);
-    return out;
-}
-
-std::string CsvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string out = "\"";
-    for (char c : text)
-        out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
 }
 
 // An angle east positive as the panel writes it: "25.7°E".
@@ -227,27 +210,14 @@ std::vector<PositionerCommand> PositionerCommands(const MountSettings& s, const 
     return commands;
 }
 
-std::string CommandBytesText(const std::vector<std::uint8_t>& bytes)
-{
-    std::string text;
-    char hex[4];
-    for (std::uint8_t b : bytes) {
-        std::snprintf(hex, sizeof hex, "%02X", b);
-        text += (text.empty() ? "" : " ") + std::string(hex);
-    }
-    return text;
-}
-
 std::string PositionsCsv(const PositionsTable& table)
 {
     std::string text = "slot,position,name,motorAngle,gotoX,receiverAngle,turnSeconds\n";
     for (const PositionSlot& slot : table.stored) {
-        const int tenths = slot.position > 1800 ? 3600 - slot.position : slot.position;
-        text += std::to_string(slot.slot) + "," + std::to_string(tenths / 10) + "."
-                + std::to_string(tenths % 10) + (slot.position > 1800 ? "W" : "E") + "," + CsvField(slot.name)
-                + "," + Decimal(slot.motorAngle, 2) + ","
+        text += std::to_string(slot.slot) + "," + PositionCode(slot.position) + "," + CsvField(slot.name)
+                + "," + FormatFixed(slot.motorAngle, 2) + ","
                 + CommandBytesText({slot.gotoX.begin(), slot.gotoX.end()}) + ","
-                + Decimal(slot.receiverAngle, 2) + "," + Decimal(slot.turnSeconds, 1) + "\n";
+                + FormatFixed(slot.receiverAngle, 2) + "," + FormatFixed(slot.turnSeconds, 1) + "\n";
     }
     return text;
 }

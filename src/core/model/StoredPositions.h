@@ -79,9 +79,6 @@ std::vector<std::uint8_t> RecalculateCommand(int slot);
 // how to go to a slot and recalculate.
 std::vector<PositionerCommand> PositionerCommands(const MountSettings& settings, const PositionsTable& table);
 
-// "E0 31 6A 01"
-std::string CommandBytesText(const std::vector<std::uint8_t>& bytes);
-
 // The table for a spreadsheet, a point for decimals in any language:
 // slot,position,name,motorAngle,gotoX,receiverAngle,turnSeconds.
 std::string PositionsCsv(const PositionsTable& table);

@@ -359,8 +359,7 @@ bool CHorizonPage::ExportTo(const QString& path, QString& error) const
 {
     const std::string text = WriteHorizonCsv(points_);
     Message why;
-    if (!WriteFileSafely(FileSystemPath(path),
-                         std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), why)) {
+    if (!WriteTextFileSafely(FileSystemPath(path), text, why)) {
         error = CoreText(why);
         return false;
     }

@@ -219,8 +219,7 @@ bool CReceiverDialog::ExportTo(const QString& path, QString& error) const
 {
     const std::string text = PositionsCsv(positions_);
     Message why;
-    if (!WriteFileSafely(FileSystemPath(path),
-                         std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), why)) {
+    if (!WriteTextFileSafely(FileSystemPath(path), text, why)) {
         error = CoreText(why);
         return false;
     }
