@@ -3,10 +3,10 @@
 #include "geometry/MountModel.h"
 #include "model/Receiver.h"
 #include "text/AngleText.h"
+#include "text/Numbers.h"
 #include "text/TextEncoding.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -42,12 +42,7 @@ double CommandAngle(const MountSettings& s, double motorAngleEast)
 
 std::string Decimal(double value, int decimals)
 {
-    char text[48];
-    const auto [end, ec] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    std::string out = ec == std::errc() ? std::string(text, end) : std::string("0");
-    if (out.front() == '-' && out.find_first_not_of("-0.") == std::string::npos)
-        out.erase(0, 1);
-    return out;
+    return FormatFixed(value, decimals);
 }
 
 std::string CsvField(const std::string& text)
