@@ -1,9 +1,9 @@
 #include "report/Reports.h"
 
 #include "model/Receiver.h"
-#include "text/JsonString.h"
 #include "sky/CivilTime.h"
 #include "text/AngleText.h"
+#include "text/JsonString.h"
 #include "text/Numbers.h"
 
 #include <optional>
@@ -46,8 +46,9 @@ std::string ArcJson(const MountSettings& settings, const std::vector<ArcRow>& ro
     out << "[";
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ArcRow& r = rows[i];
-        out << (i ? ",\n " : "\n ") << "{\"position\": " << r.position << ", \"label\": " << JsonString(r.label)
-            << ", \"name\": " << JsonString(r.name) << ", \"chosen\": " << (r.chosen ? "true" : "false")
+        out << (i ? ",\n " : "\n ") << "{\"position\": " << r.position
+            << ", \"label\": " << JsonString(r.label) << ", \"name\": " << JsonString(r.name)
+            << ", \"chosen\": " << (r.chosen ? "true" : "false")
             << ", \"motorAngle\": " << Number(r.motorAngle) << ", \"offset\": " << Number(r.offset)
             << ", \"elevation\": " << Number(r.elevation)
             << ", \"reachable\": " << (r.hiddenBy == HiddenBy::None ? "true" : "false") << ", \"hiddenBy\": "
@@ -79,7 +80,8 @@ std::string DiagnoseJson(const Diagnosis& d)
     for (std::size_t i = 0; i < d.residuals.size(); ++i) {
         const ObservationResidual& r = d.residuals[i];
         out << (i ? ",\n  " : "\n  ") << "{\"position\": " << r.position
-            << ", \"motorAngle\": " << Number(r.motorAfter) << ", \"offset\": " << Number(r.offsetAfter) << "}";
+            << ", \"motorAngle\": " << Number(r.motorAfter) << ", \"offset\": " << Number(r.offsetAfter)
+            << "}";
     }
     out << "],\n \"unresolved\": [";
     for (std::size_t i = 0; i < d.unresolved.size(); ++i)
@@ -98,7 +100,8 @@ std::string DiagnoseJson(const Diagnosis& d)
             << ", \"motorSigma\": " << Number(p.motorSigma) << ", \"offsetSigma\": " << Number(p.offsetSigma)
             << "}";
     }
-    out << "],\n \"warning\": " << (d.warning ? JsonString(d.warning->English()) : "null") << ",\n \"next\": ";
+    out << "],\n \"warning\": " << (d.warning ? JsonString(d.warning->English()) : "null")
+        << ",\n \"next\": ";
     if (d.next.empty())
         out << "null";
     else

@@ -1,5 +1,5 @@
-#include "model/AtTheDish.h"
 #include "model/PhoneInstruments.h"
+#include "model/AtTheDish.h"
 
 #include <gtest/gtest.h>
 
