@@ -1,3 +1,4 @@
+#include "text/Numbers.h"
 #include "web/FieldSession.h"
 
 #include <emscripten.h>
@@ -13,7 +14,7 @@
 // Module.measureText(face, pixelSize, bold, text) where the page set it;
 // node has no canvas, so there 0.6 em a character.
 EM_JS(int, zenbelts_measure_text, (const char* face, int pixelSize, int bold, const char* text), {
-    if (typeof Module["measureText"] === "function")
+    if (typeof Module["measureText"] == = "function")
         return Module["measureText"](UTF8ToString(face), pixelSize, !!bold, UTF8ToString(text)) | 0;
     return Math.floor(Array.from(UTF8ToString(text)).length * pixelSize * 3 / 5);
 });
@@ -49,6 +50,10 @@ std::string Plot(const FieldSession& s, int width, int height, bool fitted)
 EMSCRIPTEN_BINDINGS(zenbelts_field)
 {
     using namespace zenbelts::web;
+    // The one conversion of numbers, for the tests that hold the browser's
+    // digits against the tool's.
+    emscripten::function("formatShortest", &zenbelts::FormatShortest);
+    emscripten::function("formatFixed", &zenbelts::FormatFixed);
     emscripten::class_<FieldSession>("FieldSession")
         .constructor<>()
         .function("setLanguage", &FieldSession::SetLanguage)
@@ -67,6 +72,7 @@ EMSCRIPTEN_BINDINGS(zenbelts_field)
         .function("view", &FieldSession::View)
         .function("dishView", &FieldSession::DishView)
         .function("diagnosisView", &FieldSession::DiagnosisView)
+        .function("satellites", &FieldSession::Satellites)
         .function("plot", &Plot)
         .function("zeroLevel", &FieldSession::ZeroLevel)
         .function("clearZero", &FieldSession::ClearZero)

@@ -145,8 +145,9 @@ std::string FieldSession::Isolated(const std::string& literal) const
 
 std::string FieldSession::Words(const Message& message) const
 {
-    return message.Render([this](const char* context, const std::string& pattern) { return Tr(context, pattern.c_str()); },
-                          [this](const std::string& literal) { return Isolated(PrintableText(literal)); });
+    return message.Render(
+        [this](const char* context, const std::string& pattern) { return Tr(context, pattern.c_str()); },
+        [this](const std::string& literal) { return Isolated(PrintableText(literal)); });
 }
 
 void FieldSession::Changed()
@@ -178,8 +179,9 @@ bool FieldSession::Open(const std::string& bytes, const std::string& name)
                                Message(ZB_TEXT("FieldPage", "it is far larger than a set-up")));
         LoadSettings({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, loaded);
     } catch (const ArchiveError& e) {
-        return Refuse(shown + ": not a valid Zenbelt file: " + e.detail().English(),
-                      Message(ZB_TEXT("FieldPage", "%1 cannot be opened: %2"), {Message::Literal(shown), e.detail()}));
+        return Refuse(
+            shown + ": not a valid Zenbelt file: " + e.detail().English(),
+            Message(ZB_TEXT("FieldPage", "%1 cannot be opened: %2"), {Message::Literal(shown), e.detail()}));
     }
     settings_ = loaded;
     name_ = name.empty() ? std::string("setup.zb") : name;
@@ -198,7 +200,8 @@ bool FieldSession::UseList(const std::string& bytes, const std::string& name)
     const std::string shown = Shown(name.empty() ? std::string("sats.lst") : name);
     const auto refuse = [&](const Message& reason) {
         return Refuse(shown + ": " + SatelliteListLoadError + ": " + reason.English(),
-                      Message(ZB_TEXT("FieldPage", "The list %1 cannot be used: %2"), {Message::Literal(shown), reason}));
+                      Message(ZB_TEXT("FieldPage", "The list %1 cannot be used: %2"),
+                              {Message::Literal(shown), reason}));
     };
     if (bytes.size() > SatelliteListMaxBytes)
         return refuse(Message(ZB_TEXT("FieldPage", "it is larger than 8 MiB")));
@@ -227,7 +230,8 @@ bool FieldSession::UseList(const std::string& bytes, const std::string& name)
     return true;
 }
 
-bool FieldSession::StartAt(const std::string& latitude, const std::string& longitude, const std::string& altitude)
+bool FieldSession::StartAt(const std::string& latitude, const std::string& longitude,
+                           const std::string& altitude)
 {
     const std::optional<double> lat = ReadSiteDegrees(latitude, 'S');
     const std::optional<double> lon = ReadSiteDegrees(longitude, 'W');
@@ -287,13 +291,15 @@ bool FieldSession::Set(const std::string& name, const std::string& value)
     return true;
 }
 
-bool FieldSession::SetTyped(const std::string& name, const std::string& text, const std::string& decimalSeparator)
+bool FieldSession::SetTyped(const std::string& name, const std::string& text,
+                            const std::string& decimalSeparator)
 {
     for (const AdjustmentInfo& a : Adjustments) {
         if (name != a.name)
             continue;
         const numeric::FieldReading read = numeric::ReadField(
-            a.positive == 'N' ? numeric::FieldFormat::NorthSouth : numeric::FieldFormat::EastWest, text, decimalSeparator);
+            a.positive == 'N' ? numeric::FieldFormat::NorthSouth : numeric::FieldFormat::EastWest, text,
+            decimalSeparator);
         if (!read.number) {
             const Message m(ZB_TEXT("FieldPage", "%1 is not a number of degrees"), {Message::Literal(text)});
             return Refuse(m.English(), m);
@@ -314,8 +320,8 @@ std::optional<CivilDate> FieldSession::DateOrToday(const std::string& date)
         return DateOf(static_cast<double>(std::time(nullptr)));
     const std::optional<CivilDate> given = ParseIsoDate(date);
     if (!given)
-        Refuse("zenbelts-cli: --date must be a date of the form YYYY-MM-DD from 1900 to 2199, not '" + Shown(date)
-                   + "' (try 'zenbelts-cli --help')",
+        Refuse("zenbelts-cli: --date must be a date of the form YYYY-MM-DD from 1900 to 2199, not '"
+                   + Shown(date) + "' (try 'zenbelts-cli --help')",
                Message(ZB_TEXT("FieldPage", "The date is of the form YYYY-MM-DD, from 1900 to 2199")));
     return given;
 }
@@ -405,15 +411,16 @@ std::string FieldSession::DiagnoseJson(const std::string& csv, const std::string
 
 std::string FieldSession::View() const
 {
-    std::string json = "{" + Field("name", Quoted(name_), true)
-                       + Field("site", Quoted(Isolated(FormatSite(settings_.latitude, settings_.longitude,
-                                                                   settings_.altitude))))
-                       + Field("latitude", Quoted(FormatDegreesMinutes(settings_.latitude, 'N', 'S')))
-                       + Field("longitude", Quoted(FormatDegreesMinutes(settings_.longitude, 'E', 'W')))
-                       + Field("altitude", std::to_string(settings_.altitude))
-                       + Field("autoDeclination", Bool(settings_.autoDeclination != 0))
-                       + Field("lockSatellites", Bool(settings_.lockSatellites != 0))
-                       + Field("satellites", std::to_string(catalogue_.size())) + ", \"adjustments\": [";
+    std::string json
+        = "{" + Field("name", Quoted(name_), true)
+          + Field("site",
+                  Quoted(Isolated(FormatSite(settings_.latitude, settings_.longitude, settings_.altitude))))
+          + Field("latitude", Quoted(FormatDegreesMinutes(settings_.latitude, 'N', 'S')))
+          + Field("longitude", Quoted(FormatDegreesMinutes(settings_.longitude, 'E', 'W')))
+          + Field("altitude", std::to_string(settings_.altitude))
+          + Field("autoDeclination", Bool(settings_.autoDeclination != 0))
+          + Field("lockSatellites", Bool(settings_.lockSatellites != 0))
+          + Field("satellites", std::to_string(catalogue_.size())) + ", \"adjustments\": [";
     for (std::size_t i = 0; i < Adjustments.size(); ++i) {
         const AdjustmentInfo& a = Adjustments[i];
         json += std::string(i ? ", " : "") + "{" + Field("name", Quoted(a.name), true)
@@ -422,10 +429,11 @@ std::string FieldSession::View() const
                 + Field("text", Quoted(Isolated(FormatTenths(settings_.*(a.value), a.positive, a.negative))))
                 + Field("lower", std::to_string(a.Lower(settings_)))
                 + Field("upper", std::to_string(a.Upper(settings_)))
-                + Field("lowerText", Quoted(Isolated(FormatTenths(a.Lower(settings_), a.positive, a.negative))))
-                + Field("upperText", Quoted(Isolated(FormatTenths(a.Upper(settings_), a.positive, a.negative))))
-                + Field("automatic",
-                        Bool(a.id == Adjustment::Declination && settings_.autoDeclination != 0))
+                + Field("lowerText",
+                        Quoted(Isolated(FormatTenths(a.Lower(settings_), a.positive, a.negative))))
+                + Field("upperText",
+                        Quoted(Isolated(FormatTenths(a.Upper(settings_), a.positive, a.negative))))
+                + Field("automatic", Bool(a.id == Adjustment::Declination && settings_.autoDeclination != 0))
                 + "}";
     }
     json += "], \"misses\": [";
@@ -442,6 +450,15 @@ std::string FieldSession::View() const
                 + Field("hiddenBy", hidden ? Quoted(hidden) : std::string("null")) + "}";
     }
     return json + "]}";
+}
+
+std::string FieldSession::Satellites() const
+{
+    std::string json = "[";
+    for (const SatelliteEntry& e : catalogue_)
+        json += std::string(json.size() > 1 ? ",\n" : "\n") + "[" + std::to_string(e.position) + ", "
+                + Quoted(Isolated(FormatSatelliteLabel(e.position))) + ", " + Quoted(e.name) + "]";
+    return json + "]";
 }
 
 std::string FieldSession::DishView(const std::string& date)
@@ -464,7 +481,8 @@ std::string FieldSession::DishView(const std::string& date)
     const double sunUp = r.transitSun.ElevationDegrees();
     std::string json
         = "{" + Field("date", Quoted(FormatIsoDate(r.date)), true)
-          + Field("site", Quoted(Isolated(FormatSite(settings_.latitude, settings_.longitude, settings_.altitude))))
+          + Field("site",
+                  Quoted(Isolated(FormatSite(settings_.latitude, settings_.longitude, settings_.altitude))))
           + Field("dishOffset", settings_.dishOffset ? deg(settings_.dishOffset / 10.0) : std::string("null"))
           + Field("feedUp", Bool(settings_.feedUp != 0))
           + Field("declination", hemi(r.magneticDeclination, 'E', 'W'))
@@ -477,9 +495,11 @@ std::string FieldSession::DishView(const std::string& date)
           + Field("clamp", hemi(r.mount.clampAngle, 'N', 'S'))
           + Field("zeroElevation", deg(r.motorZero.beamBearing.elevation))
           + Field("zeroAzimuth", deg(r.motorZero.beamBearing.azimuth))
-          + Field("zeroCompass", deg(r.motorZeroCompassBearing)) + Field("zeroFace", face(r.motorZero.faceTilt))
+          + Field("zeroCompass", deg(r.motorZeroCompassBearing))
+          + Field("zeroFace", face(r.motorZero.faceTilt))
           + Field("zeroFaceTilt", Quoted(Isolated(FormatSignedDegrees(r.motorZero.faceTilt, 1))))
-          + ", \"sun\": {" + Field("south", Bool(r.transitSun.azimuthDegrees > 90 && r.transitSun.azimuthDegrees < 270), true)
+          + ", \"sun\": {"
+          + Field("south", Bool(r.transitSun.azimuthDegrees > 90 && r.transitSun.azimuthDegrees < 270), true)
           + Field("time", times(r.transit)) + Field("elevation", deg(sunUp)) + Field("up", Bool(sunUp > 0))
           + "}, \"satellites\": [";
     for (std::size_t i = 0; i < r.satellites.size(); ++i) {
@@ -491,8 +511,8 @@ std::string FieldSession::DishView(const std::string& date)
                 + Field("motor", hemi(r.southern ? -s.motorAngle : s.motorAngle, 'E', 'W'))
                 + Field("face", Quoted(Isolated(FormatSignedDegrees(s.faceTilt, 1))))
                 + Field("sun", s.sun ? "{" + Field("time", times(s.sun->unixSeconds), true)
-                                          + Field("elevation", deg(s.sun->elevationDegrees)) + "}"
-                                    : std::string("null"))
+                                           + Field("elevation", deg(s.sun->elevationDegrees)) + "}"
+                                     : std::string("null"))
                 + "}";
     }
     return json + "]}";
@@ -503,7 +523,8 @@ std::string FieldSession::DiagnosisView() const
     if (first_) {
         std::string labels;
         for (std::size_t i = 0; i < first_->positions.size(); ++i)
-            labels += std::string(i ? ", " : "") + Quoted(Isolated(FormatSatelliteLabel(first_->positions[i])));
+            labels
+                += std::string(i ? ", " : "") + Quoted(Isolated(FormatSatelliteLabel(first_->positions[i])));
         return "{" + Field("kind", Quoted("first"), true)
                + Field("text", first_->positions.empty() ? std::string("null") : Quoted(Words(first_->text)))
                + ", \"positions\": [" + labels + "]}";
@@ -514,15 +535,16 @@ std::string FieldSession::DiagnosisView() const
     const auto signedText = [this](const std::optional<double>& v) {
         return v ? Quoted(Isolated(FormatSignedDegrees(*v, 2))) : std::string("null");
     };
-    std::string json = "{" + Field("kind", Quoted("fit"), true) + Field("observations", std::to_string(observed_))
-                       + ", \"adjustments\": [";
+    std::string json = "{" + Field("kind", Quoted("fit"), true)
+                       + Field("observations", std::to_string(observed_)) + ", \"adjustments\": [";
     for (std::size_t i = 0; i < Adjustments.size(); ++i) {
         const AdjustmentInfo& a = Adjustments[i];
         json += std::string(i ? ", " : "") + "{" + Field("title", Quoted(Tr("Adjustment", a.title)), true)
                 + Field("setUp", Quoted(Isolated(FormatTenths(settings_.*(a.value), a.positive, a.negative))))
                 + Field("found", Quoted(Isolated(FormatTenths(d.fitted[i], a.positive, a.negative))))
-                + Field("change", d.change[i] == 0 ? std::string("null")
-                                                   : Quoted(Isolated(FormatTenths(d.change[i], a.positive, a.negative))))
+                + Field("change", d.change[i] == 0
+                                      ? std::string("null")
+                                      : Quoted(Isolated(FormatTenths(d.change[i], a.positive, a.negative))))
                 + "}";
     }
     json += "], \"residuals\": [";
@@ -530,15 +552,17 @@ std::string FieldSession::DiagnosisView() const
         const ObservationResidual& r = d.residuals[i];
         json += std::string(i ? ", " : "") + "{"
                 + Field("label", Quoted(Isolated(FormatSatelliteLabel(r.position))), true)
-                + Field("motorBefore", signedText(r.motorBefore)) + Field("motorAfter", signedText(r.motorAfter))
-                + Field("offsetBefore", signedText(r.offsetBefore)) + Field("offsetAfter", signedText(r.offsetAfter))
-                + "}";
+                + Field("motorBefore", signedText(r.motorBefore))
+                + Field("motorAfter", signedText(r.motorAfter))
+                + Field("offsetBefore", signedText(r.offsetBefore))
+                + Field("offsetAfter", signedText(r.offsetAfter)) + "}";
     }
     std::string undetermined;
     for (std::size_t i = 0; i < Adjustments.size(); ++i) {
         for (const std::string& name : d.unresolved) {
             if (name == Adjustments[i].name)
-                undetermined += std::string(undetermined.empty() ? "" : ", ") + Tr("Adjustment", Adjustments[i].title);
+                undetermined
+                    += std::string(undetermined.empty() ? "" : ", ") + Tr("Adjustment", Adjustments[i].title);
         }
     }
     std::string explanation;
@@ -550,19 +574,22 @@ std::string FieldSession::DiagnosisView() const
             + Field("explanation", Quoted(explanation)) + Field("uncertainty", Quoted(Words(d.uncertainty)))
             + Field("warning", d.warning ? Quoted(Words(*d.warning)) : std::string("null"))
             + Field("next", d.nextText ? Quoted(Words(*d.nextText)) : std::string("null"))
-            + Field("nextPosition", d.next.empty() ? std::string("null")
-                                                   : Quoted(Isolated(FormatSatelliteLabel(d.next.front().position))))
+            + Field("nextPosition", d.next.empty()
+                                        ? std::string("null")
+                                        : Quoted(Isolated(FormatSatelliteLabel(d.next.front().position))))
             + Field("adviceHeading", Quoted(Words(d.adviceHeading))) + ", \"advice\": [";
     for (std::size_t i = 0; i < d.advice.size(); ++i)
         json += std::string(i ? ", " : "") + Quoted(Words(d.advice[i].text));
     return json + "]}";
 }
 
-std::string FieldSession::Plot(int width, int height, bool fitted, const RecordedDrawing::TextMeasure& measure) const
+std::string FieldSession::Plot(int width, int height, bool fitted,
+                               const RecordedDrawing::TextMeasure& measure) const
 {
     RecordedDrawing drawing(measure);
     const MountSettings shown = fitted && diagnosis_ ? FittedSettings(settings_, *diagnosis_) : settings_;
-    DrawArcPlot(drawing, {shown, catalogue_, width, height, false, StandardScreenMetrics(), ScreenDrawingObjects(96)});
+    DrawArcPlot(drawing,
+                {shown, catalogue_, width, height, false, StandardScreenMetrics(), ScreenDrawingObjects(96)});
     return drawing.Json();
 }
 
@@ -578,8 +605,11 @@ std::string FieldSession::Tilt(double beta, double gamma) const
                        + Field("face", Quoted(Isolated(FormatSignedDegrees(t.faceTilt, 1))))
                        + Field("zeroed", Bool(zero_.Zeroed()));
     if (report_) {
-        json += Field("edgeOff", Quoted(Isolated(FormatSignedDegrees(t.edgeElevation - report_->mount.axisElevation, 1))));
-        json += Field("faceOff", Quoted(Isolated(FormatSignedDegrees(t.faceTilt - report_->motorZero.faceTilt, 1))));
+        json += Field(
+            "edgeOff",
+            Quoted(Isolated(FormatSignedDegrees(t.edgeElevation - report_->mount.axisElevation, 1))));
+        json += Field("faceOff",
+                      Quoted(Isolated(FormatSignedDegrees(t.faceTilt - report_->motorZero.faceTilt, 1))));
     }
     return json + "}";
 }
@@ -594,7 +624,8 @@ std::string FieldSession::Heading(double value, bool fromAlpha, const std::strin
     }
     const double bearing = fromAlpha ? CompassHeadingFromAlpha(value) : CompassHeadingFromAlpha(-value);
     return "{" + Field("compass", Quoted(Isolated(Degrees(bearing))), true)
-           + Field("true", Quoted(Isolated(Degrees(TrueAzimuthFromCompass(bearing, report_->magneticDeclination)))))
+           + Field("true",
+                   Quoted(Isolated(Degrees(TrueAzimuthFromCompass(bearing, report_->magneticDeclination)))))
            + Field("declination", Quoted(Isolated(Hemisphere(report_->magneticDeclination, 'E', 'W')))) + "}";
 }
 

@@ -64,6 +64,8 @@ public:
     std::string View() const;
     std::string DishView(const std::string& date);
     std::string DiagnosisView() const;
+    // Every satellite of the list: position, label and name.
+    std::string Satellites() const;
     // The plot of a window of that size, as primitives; fitted: the mount as
     // found by the last fit.
     std::string Plot(int width, int height, bool fitted, const RecordedDrawing::TextMeasure& measure) const;

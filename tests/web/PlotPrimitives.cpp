@@ -29,8 +29,9 @@ int main(int argc, char** argv)
         return 2;
     const QByteArray bytes = file.readAll();
     MountSettings settings;
-    LoadSettings({reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<std::size_t>(bytes.size())},
-                 settings);
+    LoadSettings(
+        {reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<std::size_t>(bytes.size())},
+        settings);
     SatelliteCatalogue catalogue;
     const std::string list = argc > 4 ? argv[4] : std::string(ZENBELTS_SATS_LST);
     if (!LoadSatelliteListFile(list, catalogue))
@@ -43,7 +44,8 @@ int main(int argc, char** argv)
         fonts.SetFont(font);
         return fonts.TextWidth(text);
     });
-    DrawArcPlot(drawing, {settings, catalogue, width, height, false, StandardScreenMetrics(), ScreenDrawingObjects(96)});
+    DrawArcPlot(drawing, {settings, catalogue, width, height, false, StandardScreenMetrics(),
+                          ScreenDrawingObjects(96)});
     std::fputs(drawing.Json().c_str(), stdout);
     std::fputs("\n", stdout);
     return 0;

@@ -82,7 +82,7 @@
         entries.push(key.slice(0, cut) + "\u001f" + key.slice(cut + 1) + "\u001f" + value);
       }
       session.setLanguage(entries.join("\u001e"), RightToLeft.has(language));
-      refresh();
+      refresh(true);
     }
   }
 
@@ -168,7 +168,8 @@
   }
 
   // The arc tab: plot, panel, misses.
-  function refresh() {
+  function refresh(listChanged) {
+    if (listChanged) satellites = null;
     view = JSON.parse(session.view());
     $("file-name").textContent = view.name;
     $("site-line").textContent = view.site;
@@ -236,9 +237,13 @@
   function renderObservationChoices() {
     for (const select of document.querySelectorAll("#observations select")) fillChoices(select, select.value);
   }
+  // The chosen satellites first, then the rest of the list.
+  let satellites = null;
   function fillChoices(select, chosen) {
-    const options = view.misses.map((r) => el("option", { value: String(r.position), text: r.label + "  " + r.name }));
-    if (chosen && !view.misses.some((r) => String(r.position) === chosen)) options.push(el("option", { value: chosen, text: chosen }));
+    if (!satellites) satellites = JSON.parse(session.satellites());
+    const picked = new Set(view.misses.map((r) => r.position));
+    const entries = [...satellites.filter((e) => picked.has(e[0])), ...satellites.filter((e) => !picked.has(e[0]))];
+    const options = entries.map(([position, label, name]) => el("option", { value: String(position), text: label + "  " + name }));
     select.replaceChildren(...options);
     if (chosen) select.value = chosen;
   }
@@ -428,9 +433,10 @@
     ready,
     open(bytes, list, options) {
       const o = options || {};
-      if (list !== undefined && list !== null) check(session.useList(bytesOf(list), o.listName || ""));
+      // As the tool: the shipped list unless another is given.
+      check(list !== undefined && list !== null ? session.useList(bytesOf(list), o.listName || "") : session.useList("", ""));
       check(session.open(bytesOf(bytes), o.name || "setup.zb"));
-      refresh();
+      refresh(true);
     },
     save() { return session.save(); },
     set(name, value) { check(session.set(String(name), String(value))); refresh(); },
@@ -448,13 +454,13 @@
       const file = e.target.files[0];
       if (!file) return;
       const bytes = new Uint8Array(await file.arrayBuffer());
-      if (session.open(bytes, file.name)) { say(""); refresh(); } else refused();
+      if (session.open(bytes, file.name)) { say(""); refresh(true); } else refused();
       e.target.value = "";
     });
     $("open-list").addEventListener("change", async (e) => {
       const file = e.target.files[0];
       if (!file) return;
-      if (session.useList(new Uint8Array(await file.arrayBuffer()), file.name)) { refresh(); say(fill(tr("List: %1 satellites."), view.satellites), true); } else refused();
+      if (session.useList(new Uint8Array(await file.arrayBuffer()), file.name)) { refresh(true); say(fill(tr("List: %1 satellites."), view.satellites), true); } else refused();
       e.target.value = "";
     });
     $("save").addEventListener("click", () => { download(session.save(), view.name); say(fill(tr("Saved as %1."), view.name), true); });
@@ -465,7 +471,7 @@
       if (!session.startAt($("site-lat").value, $("site-lon").value, $("site-alt").value)) { refused(); return; }
       $("site-form").hidden = true;
       say("");
-      refresh();
+      refresh(true);
     });
     $("auto-declination").addEventListener("change", (e) => step("autoDeclination", e.target.checked ? 1 : 0));
     $("lock-satellites").addEventListener("change", (e) => step("lockSatellites", e.target.checked ? 1 : 0));

@@ -39,7 +39,6 @@ const FieldPageTexts = [
   QT_TRANSLATE_NOOP("FieldPage", "The sensors were refused: allow motion and orientation for this page in the browser's settings. The readings below still hold."),
   QT_TRANSLATE_NOOP("FieldPage", "The sensors need a secure page (https or a file): the readings below still hold."),
   QT_TRANSLATE_NOOP("FieldPage", "Waiting for the sensors… move the phone a little."),
-  QT_TRANSLATE_NOOP("FieldPage", "This browser gives no compass heading."),
   QT_TRANSLATE_NOOP("FieldPage", "Saved as %1."),
   QT_TRANSLATE_NOOP("FieldPage", "List: %1 satellites."),
   QT_TRANSLATE_NOOP("FieldPage", "Measure next: %1 (added as a row)."),
