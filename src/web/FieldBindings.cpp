@@ -13,11 +13,13 @@
 
 // Module.measureText(face, pixelSize, bold, text) where the page set it;
 // node has no canvas, so there 0.6 em a character.
+// clang-format off
 EM_JS(int, zenbelts_measure_text, (const char* face, int pixelSize, int bold, const char* text), {
-    if (typeof Module["measureText"] == = "function")
+    if (typeof Module["measureText"] === "function")
         return Module["measureText"](UTF8ToString(face), pixelSize, !!bold, UTF8ToString(text)) | 0;
     return Math.floor(Array.from(UTF8ToString(text)).length * pixelSize * 3 / 5);
 });
+// clang-format on
 
 namespace zenbelts::web {
 

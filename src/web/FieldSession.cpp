@@ -137,10 +137,11 @@ std::string FieldSession::Tr(const char* context, const char* source) const
     return found == translations_.end() || found->second.empty() ? std::string(source) : found->second;
 }
 
-std::string FieldSession::Isolated(const std::string& literal) const
+std::string FieldSession::Isolated(const std::string& text) const
 {
-    // First-strong isolates keep a number's order in right-to-left text.
-    return rightToLeft_ && !literal.empty() ? "\u2068" + literal + "\u2069" : literal;
+    // A number, angle or coordinate runs left to right as one piece in
+    // right-to-left text: "182.0°" would otherwise show its sign first.
+    return rightToLeft_ && !text.empty() ? "\u2066" + text + "\u2069" : text;
 }
 
 std::string FieldSession::Words(const Message& message) const

@@ -82,7 +82,7 @@ public:
 private:
     std::string Words(const Message& message) const;
     std::string Tr(const char* context, const char* source) const;
-    std::string Isolated(const std::string& literal) const;
+    std::string Isolated(const std::string& text) const;
     bool Refuse(std::string line, Message words = {});
     // The set-up or the list changed: what was worked out of them goes.
     void Changed();

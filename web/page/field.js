@@ -83,6 +83,9 @@
       }
       session.setLanguage(entries.join("\u001e"), RightToLeft.has(language));
       refresh(true);
+      renderObservationHead();
+      if (lastReport) renderReport(JSON.parse(session.diagnosisView()), lastReport, false);
+      if (!$("tab-dish").hidden) renderDish();
     }
   }
 
@@ -177,7 +180,7 @@
     renderAdjustments();
     renderMisses();
     if (!$("tab-dish").hidden) renderDish();
-    renderObservationChoices();
+    if (listChanged) renderObservationChoices();
   }
   function renderAdjustments() {
     const box = $("adjustments");
@@ -282,7 +285,9 @@
     const json = JSON.parse(text);
     renderReport(JSON.parse(session.diagnosisView()), json);
   }
-  function renderReport(d, json) {
+  let lastReport = null;
+  function renderReport(d, json, addRows = true) {
+    lastReport = d ? json : null;
     const box = $("report");
     box.className = "report";
     box.replaceChildren();
@@ -290,7 +295,7 @@
     if (!d) return;
     if (d.kind === "first") {
       box.append(el("p", { text: d.text || tr("Nothing observed yet, and no satellite of the list is up and within the motor's reach.") }));
-      for (const p of json.first) addObservationRow(p);
+      if (addRows) for (const p of json.first) addObservationRow(p);
       return;
     }
     const dg = (s) => trg("zenbelts::CDiagnoseDialog|" + s);
@@ -310,7 +315,7 @@
     if (d.next) box.append(el("p", { text: d.next }));
     box.append(el("h2", { text: dg("What to turn") }), el("p", { text: d.adviceHeading }), el("ol", {}, ...d.advice.map((a) => el("li", { text: a }))));
     if (json.next) {
-      addObservationRow(json.next.position);
+      if (addRows) addObservationRow(json.next.position);
       box.append(el("p", { class: "hint", text: fill(tr("Measure next: %1 (added as a row)."), d.nextPosition) }));
     }
     $("fitted-plots").hidden = false;
@@ -505,6 +510,7 @@
     setLanguage(language);
     renderObservationHead();
     addObservationRow();
+    self.zenbeltsReadyAt = performance.now();
     document.documentElement.dataset.ready = "1";
     readyResolve(api);
     if ("serviceWorker" in navigator && /^https?:$/.test(location.protocol) && !self.ZenbeltsWasm)

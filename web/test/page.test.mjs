@@ -154,6 +154,15 @@ describe("languages", () => {
       return r(d) < r(l);
     });
     assert.ok(motor);
+    // A bare angle too: "174.8°" with its sign after the digits.
+    await page.click("[data-tab=dish]");
+    const degrees = await page.evaluate(() => {
+      const td = document.querySelectorAll("#dish-readings tr")[3].children[1];
+      const node = td.firstChild, t = node.textContent;
+      const x = (i) => { const g = document.createRange(); g.setStart(node, i); g.setEnd(node, i + 1); return g.getBoundingClientRect().left; };
+      return x(t.search(/[0-9]/)) < x(t.indexOf("°"));
+    });
+    assert.ok(degrees);
     await page.close();
   });
 });
