@@ -107,7 +107,9 @@
   }
   function plotSize(canvas) {
     const width = Math.max(120, Math.floor(canvas.parentElement.clientWidth));
-    const height = Math.max(100, Math.min(Math.round(width * 0.6), Math.round(window.innerHeight - 70)));
+    // Room below the tabs, which stay in sight.
+    const tabs = document.querySelector(".tabs").getBoundingClientRect().height;
+    const height = Math.max(100, Math.min(Math.round(width * 0.6), Math.round(window.innerHeight - tabs - 12)));
     return { width, height };
   }
   function drawPlot(canvas, fitted) {
