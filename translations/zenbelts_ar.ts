@@ -1235,6 +1235,14 @@
         <source>At the dish</source>
         <translation>عند الطبق</translation>
     </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>فتح صفحة الموقع، Zenbelts لهاتف عند الطبق، في المتصفح</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>صفحة الموقع</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -2046,6 +2054,22 @@
     <message>
         <source>&amp;At the dish...</source>
         <translation>عند ال&amp;طبق...</translation>
+    </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>صفحة الم&amp;وقع...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>صفحة الموقع</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>تعذّر تشغيل متصفح لفتح %1.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>صفحة الموقع غير مثبتة مع نسخة Zenbelts هذه.</translation>
     </message>
 </context>
 <context>

@@ -1235,6 +1235,14 @@
         <source>At the dish</source>
         <translation>Am Spiegel</translation>
     </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>Die Feldseite, Zenbelts für ein Telefon am Spiegel, im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Feldseite</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -2046,6 +2054,22 @@
     <message>
         <source>&amp;At the dish...</source>
         <translation>Am Spie&amp;gel...</translation>
+    </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>&amp;Feldseite...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Feldseite</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>Es ließ sich kein Browser starten, um %1 zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>Die Feldseite ist mit diesem Zenbelts nicht installiert.</translation>
     </message>
 </context>
 <context>

@@ -1235,6 +1235,14 @@
         <source>At the dish</source>
         <translation>En la antena</translation>
     </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>Abrir en el navegador la página de campo, Zenbelts para un teléfono en la antena</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Página de campo</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -2046,6 +2054,22 @@
     <message>
         <source>&amp;At the dish...</source>
         <translation>En la &amp;antena...</translation>
+    </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>Página de &amp;campo...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Página de campo</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>No se pudo iniciar ningún navegador para abrir %1.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>La página de campo no está instalada con este Zenbelts.</translation>
     </message>
 </context>
 <context>

@@ -1235,6 +1235,14 @@
         <source>At the dish</source>
         <translation>À la parabole</translation>
     </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>Ouvrir dans le navigateur la page de terrain, Zenbelts pour un téléphone à la parabole</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Page de terrain</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -2046,6 +2054,22 @@
     <message>
         <source>&amp;At the dish...</source>
         <translation>À la &amp;parabole...</translation>
+    </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>Page de &amp;terrain...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Page de terrain</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>Aucun navigateur n&apos;a pu être lancé pour ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>La page de terrain n&apos;est pas installée avec ce Zenbelts.</translation>
     </message>
 </context>
 <context>

@@ -1235,6 +1235,14 @@
         <source>At the dish</source>
         <translation>У антенны</translation>
     </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>Открыть в браузере полевую страницу — Zenbelts для телефона у антенны</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Полевая страница</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -2046,6 +2054,22 @@
     <message>
         <source>&amp;At the dish...</source>
         <translation>У &amp;антенны...</translation>
+    </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>&amp;Полевая страница...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Полевая страница</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>Не удалось запустить браузер, чтобы открыть %1.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>Полевая страница не установлена с этим Zenbelts.</translation>
     </message>
 </context>
 <context>

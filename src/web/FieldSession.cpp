@@ -90,6 +90,8 @@ std::optional<double> ReadSiteDegrees(std::string text, char negative)
             text.pop_back();
         }
     }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.pop_back();
     const std::string degree = DegreeSign;
     if (text.size() >= degree.size() && text.compare(text.size() - degree.size(), degree.size(), degree) == 0)
         text.erase(text.size() - degree.size());

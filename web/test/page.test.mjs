@@ -35,6 +35,25 @@ test("the plot is the tool's render, primitive for primitive", async () => {
   }
 });
 
+test("a site typed in starts the set-up zenbelts-cli new makes there", async () => {
+  const page = await openPage(browser, singleFile());
+  await page.click("#new-site");
+  await page.type("#site-lat", "50.5N");
+  await page.type("#site-lon", "10,25 W");
+  await page.$eval("#site-alt", (e) => { e.value = "120"; });
+  await page.click("#site-form button[type=submit]");
+  toolOut("new", "--lat", "3030", "--lon", "-615", "--alt", "120", "-o", file("typed.zb"));
+  assert.deepEqual(Buffer.from(await page.evaluate(() => [...window.zenbelts.save()])), fs.readFileSync(file("typed.zb")));
+  assert.equal(await page.$eval("#site-form", (f) => f.hidden), true);
+  // A latitude beyond the pole is refused in words, the set-up kept.
+  await page.click("#new-site");
+  await page.$eval("#site-lat", (e) => { e.value = "95N"; });
+  await page.click("#site-form button[type=submit]");
+  assert.equal(await page.$eval("#message", (m) => m.textContent), "The latitude lies from 90°S to 90°N");
+  assert.deepEqual(Buffer.from(await page.evaluate(() => [...window.zenbelts.save()])), fs.readFileSync(file("typed.zb")));
+  await page.close();
+});
+
 test("a fit typed into the field assistant is the tool's diagnosis", async () => {
   const page = await pageWith("home.zb");
   const rows = [["3300", "21.9W", "-1,2"], ["3550", "5.7E", "-0.9"], ["130", "25.6", ""], ["192", "32.3", "-0.5"], ["390", "53.6E", "-0.2"]];
