@@ -137,4 +137,16 @@ test("the browser build writes every number the tool prints with the same digits
     }
   }
   assert.ok(count > 3000, `only ${count} numbers`);
+  // And with so many decimals: the arc's listing against its JSON's values.
+  for (const s of setUps) {
+    const sats = s.list ? ["--sats", s.list] : [];
+    const rows = JSON.parse(toolOut("arc", file(s.name), "--json", ...sats));
+    const lines = toolOut("arc", file(s.name), ...sats).split("\n").slice(1, rows.length + 1);
+    const signed = (v) => { const t = core.formatFixed(v, 2); return t.startsWith("-") ? t : "+" + t; };
+    rows.forEach((r, i) => {
+      const columns = lines[i].split(/\s+/);
+      const at = r.chosen ? 3 : 2;
+      assert.deepEqual(columns.slice(at, at + 3), [signed(r.motorAngle), signed(r.offset), core.formatFixed(r.elevation, 1)], lines[i]);
+    });
+  }
 });
