@@ -73,6 +73,13 @@ describe("the page answers as the tool", () => {
       const got = await page.evaluate((c) => window.zenbelts.diagnose(c), csv);
       assert.equal(sameDocument(got, expected), null);
     }
+    // An inclinometer's face tilts in place of offsets, on a 25° offset dish.
+    toolOut("set", file("home.zb"), "dishOffset=250", "-o", file("offset.zb"));
+    await openInPage("offset.zb");
+    const tilts = "position,motorAngle,faceTilt\n13.0E,25.6,4.9\n19.2E,32.3,3.1\n30.0W,-21.9,5.6\n5.0W,5.7,\n";
+    fs.writeFileSync(file("tilts.csv"), tilts);
+    assert.equal(sameDocument(await page.evaluate((c) => window.zenbelts.diagnose(c), tilts),
+      JSON.parse(toolOut("diagnose", file("offset.zb"), file("tilts.csv"), "--json"))), null);
   });
 
   test("a set-up changed in the page saves as the tool's bytes", async () => {
