@@ -117,6 +117,213 @@
     </message>
 </context>
 <context>
+    <name>FieldPage</name>
+    <message>
+        <source>Open…</source>
+        <translation>فتح…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>New at a site…</source>
+        <translation>جديد في موقع…</translation>
+    </message>
+    <message>
+        <source>Satellite list…</source>
+        <translation>قائمة الأقمار…</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>خط العرض</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>الارتفاع (م)</translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation>ابدأ هنا</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>The arc</source>
+        <translation>القوس</translation>
+    </message>
+    <message>
+        <source>Field assistant</source>
+        <translation>مساعد الموقع</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>عند الطبق</translation>
+    </message>
+    <message>
+        <source>At the dish, turn the motor to a satellite, peak its signal, and type the motor angle the receiver shows; where tilting the dish up (+) or down (-) helped, by how much.</source>
+        <translation>عند الطبق، أدر المحرك نحو قمر، وابحث عن ذروة إشارته، واكتب زاوية المحرك التي يعرضها جهاز الاستقبال؛ وإن ساعد إمالة الطبق إلى الأعلى (+) أو الأسفل (-) فاكتب بكم.</translation>
+    </message>
+    <message>
+        <source>Third column</source>
+        <translation>العمود الثالث</translation>
+    </message>
+    <message>
+        <source>Offset (°)</source>
+        <translation>الإزاحة (°)</translation>
+    </message>
+    <message>
+        <source>Face tilt (°)</source>
+        <translation>ميل الوجه (°)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>زاوية المحرك</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>إضافة صف</translation>
+    </message>
+    <message>
+        <source>Remove the row</source>
+        <translation>حذف الصف</translation>
+    </message>
+    <message>
+        <source>As set up</source>
+        <translation>كما هو مضبوط</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>أدوات القياس</translation>
+    </message>
+    <message>
+        <source>Use the phone&apos;s sensors</source>
+        <translation>استخدام مستشعرات الهاتف</translation>
+    </message>
+    <message>
+        <source>Zero on a level surface</source>
+        <translation>تصفير على سطح مستوٍ</translation>
+    </message>
+    <message>
+        <source>Phone along the motor axis</source>
+        <translation>الهاتف على محور المحرك</translation>
+    </message>
+    <message>
+        <source>Phone on the dish&apos;s face</source>
+        <translation>الهاتف على وجه الطبق</translation>
+    </message>
+    <message>
+        <source>Compass heading of the phone&apos;s top</source>
+        <translation>اتجاه البوصلة لأعلى الهاتف</translation>
+    </message>
+    <message>
+        <source>should read %1 (%2 off)</source>
+        <translation>يجب أن يقرأ %1 (الفرق %2)</translation>
+    </message>
+    <message>
+        <source>at the motor&apos;s zero %1 (%2 off)</source>
+        <translation>عند صفر المحرك %1 (الفرق %2)</translation>
+    </message>
+    <message>
+        <source>%1 true, with the declination %2</source>
+        <translation>%1 حقيقي، مع الانحراف %2</translation>
+    </message>
+    <message>
+        <source>Lay the phone along the motor axis, its top towards the raised end, or flat on the dish&apos;s face, its screen outwards. Zero it first on a level surface.</source>
+        <translation>ضع الهاتف على محور المحرك وأعلاه نحو الطرف المرتفع، أو مسطحًا على وجه الطبق وشاشته إلى الخارج. صفّره أولًا على سطح مستوٍ.</translation>
+    </message>
+    <message>
+        <source>Zeroed on a level surface.</source>
+        <translation>تم التصفير على سطح مستوٍ.</translation>
+    </message>
+    <message>
+        <source>This browser gives no orientation sensor here: the readings below still hold.</source>
+        <translation>لا يوفر هذا المتصفح هنا مستشعر اتجاه: القراءات أدناه تبقى صالحة.</translation>
+    </message>
+    <message>
+        <source>The sensors were refused: allow motion and orientation for this page in the browser&apos;s settings. The readings below still hold.</source>
+        <translation>رُفض الوصول إلى المستشعرات: اسمح بالحركة والاتجاه لهذه الصفحة في إعدادات المتصفح. القراءات أدناه تبقى صالحة.</translation>
+    </message>
+    <message>
+        <source>The sensors need a secure page (https or a file): the readings below still hold.</source>
+        <translation>تحتاج المستشعرات إلى صفحة آمنة (https أو ملف): القراءات أدناه تبقى صالحة.</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensors… move the phone a little.</source>
+        <translation>بانتظار المستشعرات… حرّك الهاتف قليلًا.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>حُفظ باسم %1.</translation>
+    </message>
+    <message>
+        <source>List: %1 satellites.</source>
+        <translation>القائمة: %1 قمرًا.</translation>
+    </message>
+    <message>
+        <source>Measure next: %1 (added as a row).</source>
+        <translation>القياس التالي: %1 (أُضيف صفًا).</translation>
+    </message>
+    <message>
+        <source>Lay the phone flat on a level surface, then zero.</source>
+        <translation>ضع الهاتف مسطحًا على سطح مستوٍ ثم صفّره.</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet, and no satellite of the list is up and within the motor&apos;s reach.</source>
+        <translation>لم يُرصد شيء بعد، ولا قمر في القائمة فوق الأفق وفي متناول المحرك.</translation>
+    </message>
+    <message>
+        <source>it is far larger than a set-up</source>
+        <translation>إنه أكبر بكثير من ملف ضبط</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>تعذّر فتح %1: %2</translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used: %2</source>
+        <translation>لا يمكن استخدام القائمة %1: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MiB</source>
+        <translation>حجمها أكبر من 8 ميبيبايت</translation>
+    </message>
+    <message>
+        <source>it lists channels, not satellites</source>
+        <translation>إنها تسرد قنوات لا أقمارًا</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of degrees</source>
+        <translation>%1 ليس عددًا من الدرجات</translation>
+    </message>
+    <message>
+        <source>The altitude is whole metres from %1 to %2</source>
+        <translation>الارتفاع بالأمتار الصحيحة من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>The latitude lies from 90°S to 90°N</source>
+        <translation>يقع خط العرض بين 90°S و90°N</translation>
+    </message>
+    <message>
+        <source>The longitude lies from 180°W to 180°E</source>
+        <translation>يقع خط الطول بين 180°W و180°E</translation>
+    </message>
+    <message>
+        <source>The date is of the form YYYY-MM-DD, from 1900 to 2199</source>
+        <translation>التاريخ بالصيغة YYYY-MM-DD من 1900 إلى 2199</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>حجمه أكبر من 1 ميبيبايت</translation>
+    </message>
+</context>
+<context>
     <name>ImportProgress</name>
     <message>
         <source>Reading receiver files...</source>
@@ -1028,6 +1235,14 @@
         <source>At the dish</source>
         <translation>عند الطبق</translation>
     </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>فتح صفحة الموقع، Zenbelts لهاتف عند الطبق، في المتصفح</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>صفحة الموقع</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -1839,6 +2054,22 @@
     <message>
         <source>&amp;At the dish...</source>
         <translation>عند ال&amp;طبق...</translation>
+    </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>صفحة الم&amp;وقع...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>صفحة الموقع</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>تعذّر تشغيل متصفح لفتح %1.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>صفحة الموقع غير مثبتة مع نسخة Zenbelts هذه.</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,213 @@
     </message>
 </context>
 <context>
+    <name>FieldPage</name>
+    <message>
+        <source>Open…</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>New at a site…</source>
+        <translation>Neu an einem Standort…</translation>
+    </message>
+    <message>
+        <source>Satellite list…</source>
+        <translation>Satellitenliste…</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Höhe (m)</translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation>Hier beginnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The arc</source>
+        <translation>Der Bogen</translation>
+    </message>
+    <message>
+        <source>Field assistant</source>
+        <translation>Feldassistent</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>Am Spiegel</translation>
+    </message>
+    <message>
+        <source>At the dish, turn the motor to a satellite, peak its signal, and type the motor angle the receiver shows; where tilting the dish up (+) or down (-) helped, by how much.</source>
+        <translation>Drehen Sie am Spiegel den Motor zu einem Satelliten, suchen Sie das Signalmaximum und tragen Sie den Motorwinkel ein, den der Receiver zeigt; wo ein Kippen des Spiegels nach oben (+) oder unten (-) half, um wie viel.</translation>
+    </message>
+    <message>
+        <source>Third column</source>
+        <translation>Dritte Spalte</translation>
+    </message>
+    <message>
+        <source>Offset (°)</source>
+        <translation>Versatz (°)</translation>
+    </message>
+    <message>
+        <source>Face tilt (°)</source>
+        <translation>Neigung der Fläche (°)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>Motorwinkel</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove the row</source>
+        <translation>Zeile entfernen</translation>
+    </message>
+    <message>
+        <source>As set up</source>
+        <translation>Wie eingerichtet</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>Messgeräte</translation>
+    </message>
+    <message>
+        <source>Use the phone&apos;s sensors</source>
+        <translation>Sensoren des Telefons nutzen</translation>
+    </message>
+    <message>
+        <source>Zero on a level surface</source>
+        <translation>Auf ebener Fläche nullen</translation>
+    </message>
+    <message>
+        <source>Phone along the motor axis</source>
+        <translation>Telefon längs der Motorachse</translation>
+    </message>
+    <message>
+        <source>Phone on the dish&apos;s face</source>
+        <translation>Telefon auf der Spiegelfläche</translation>
+    </message>
+    <message>
+        <source>Compass heading of the phone&apos;s top</source>
+        <translation>Kompasskurs der Oberkante</translation>
+    </message>
+    <message>
+        <source>should read %1 (%2 off)</source>
+        <translation>sollte %1 zeigen (%2 daneben)</translation>
+    </message>
+    <message>
+        <source>at the motor&apos;s zero %1 (%2 off)</source>
+        <translation>bei Motor null %1 (%2 daneben)</translation>
+    </message>
+    <message>
+        <source>%1 true, with the declination %2</source>
+        <translation>%1 geografisch, mit der Missweisung %2</translation>
+    </message>
+    <message>
+        <source>Lay the phone along the motor axis, its top towards the raised end, or flat on the dish&apos;s face, its screen outwards. Zero it first on a level surface.</source>
+        <translation>Legen Sie das Telefon längs auf die Motorachse, die Oberkante zum hohen Ende, oder flach auf die Spiegelfläche, den Bildschirm nach außen. Nullen Sie es zuerst auf einer ebenen Fläche.</translation>
+    </message>
+    <message>
+        <source>Zeroed on a level surface.</source>
+        <translation>Auf ebener Fläche genullt.</translation>
+    </message>
+    <message>
+        <source>This browser gives no orientation sensor here: the readings below still hold.</source>
+        <translation>Dieser Browser bietet hier keinen Lagesensor: die Werte unten gelten weiterhin.</translation>
+    </message>
+    <message>
+        <source>The sensors were refused: allow motion and orientation for this page in the browser&apos;s settings. The readings below still hold.</source>
+        <translation>Die Sensoren wurden verweigert: erlauben Sie Bewegung und Ausrichtung für diese Seite in den Einstellungen des Browsers. Die Werte unten gelten weiterhin.</translation>
+    </message>
+    <message>
+        <source>The sensors need a secure page (https or a file): the readings below still hold.</source>
+        <translation>Die Sensoren brauchen eine sichere Seite (https oder eine Datei): die Werte unten gelten weiterhin.</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensors… move the phone a little.</source>
+        <translation>Warten auf die Sensoren… bewegen Sie das Telefon ein wenig.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Gespeichert als %1.</translation>
+    </message>
+    <message>
+        <source>List: %1 satellites.</source>
+        <translation>Liste: %1 Satelliten.</translation>
+    </message>
+    <message>
+        <source>Measure next: %1 (added as a row).</source>
+        <translation>Als Nächstes messen: %1 (als Zeile hinzugefügt).</translation>
+    </message>
+    <message>
+        <source>Lay the phone flat on a level surface, then zero.</source>
+        <translation>Legen Sie das Telefon flach auf eine ebene Fläche, dann nullen.</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet, and no satellite of the list is up and within the motor&apos;s reach.</source>
+        <translation>Noch nichts beobachtet, und kein Satellit der Liste steht am Himmel und in Reichweite des Motors.</translation>
+    </message>
+    <message>
+        <source>it is far larger than a set-up</source>
+        <translation>sie ist weit größer als eine Einrichtung</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used: %2</source>
+        <translation>Die Liste %1 ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MiB</source>
+        <translation>sie ist größer als 8 MiB</translation>
+    </message>
+    <message>
+        <source>it lists channels, not satellites</source>
+        <translation>sie nennt Kanäle, keine Satelliten</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of degrees</source>
+        <translation>%1 ist keine Gradzahl</translation>
+    </message>
+    <message>
+        <source>The altitude is whole metres from %1 to %2</source>
+        <translation>Die Höhe ist in ganzen Metern von %1 bis %2 anzugeben</translation>
+    </message>
+    <message>
+        <source>The latitude lies from 90°S to 90°N</source>
+        <translation>Die Breite liegt zwischen 90°S und 90°N</translation>
+    </message>
+    <message>
+        <source>The longitude lies from 180°W to 180°E</source>
+        <translation>Die Länge liegt zwischen 180°W und 180°E</translation>
+    </message>
+    <message>
+        <source>The date is of the form YYYY-MM-DD, from 1900 to 2199</source>
+        <translation>Das Datum hat die Form JJJJ-MM-TT, von 1900 bis 2199</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>sie ist größer als 1 MiB</translation>
+    </message>
+</context>
+<context>
     <name>ImportProgress</name>
     <message>
         <source>Reading receiver files...</source>
@@ -1028,6 +1235,14 @@
         <source>At the dish</source>
         <translation>Am Spiegel</translation>
     </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>Die Feldseite, Zenbelts für ein Telefon am Spiegel, im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Feldseite</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -1839,6 +2054,22 @@
     <message>
         <source>&amp;At the dish...</source>
         <translation>Am Spie&amp;gel...</translation>
+    </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>&amp;Feldseite...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Feldseite</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>Es ließ sich kein Browser starten, um %1 zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>Die Feldseite ist mit diesem Zenbelts nicht installiert.</translation>
     </message>
 </context>
 <context>

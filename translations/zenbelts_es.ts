@@ -117,6 +117,213 @@
     </message>
 </context>
 <context>
+    <name>FieldPage</name>
+    <message>
+        <source>Open…</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>New at a site…</source>
+        <translation>Nuevo en un lugar…</translation>
+    </message>
+    <message>
+        <source>Satellite list…</source>
+        <translation>Lista de satélites…</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Altitud (m)</translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation>Empezar aquí</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The arc</source>
+        <translation>El arco</translation>
+    </message>
+    <message>
+        <source>Field assistant</source>
+        <translation>Asistente de campo</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>En la antena</translation>
+    </message>
+    <message>
+        <source>At the dish, turn the motor to a satellite, peak its signal, and type the motor angle the receiver shows; where tilting the dish up (+) or down (-) helped, by how much.</source>
+        <translation>En la antena, gire el motor hacia un satélite, busque el máximo de la señal y escriba el ángulo del motor que muestra el receptor; si inclinar la antena hacia arriba (+) o abajo (-) ayudó, cuánto.</translation>
+    </message>
+    <message>
+        <source>Third column</source>
+        <translation>Tercera columna</translation>
+    </message>
+    <message>
+        <source>Offset (°)</source>
+        <translation>Corrección (°)</translation>
+    </message>
+    <message>
+        <source>Face tilt (°)</source>
+        <translation>Inclinación de la cara (°)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>Ángulo del motor</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Añadir una fila</translation>
+    </message>
+    <message>
+        <source>Remove the row</source>
+        <translation>Quitar la fila</translation>
+    </message>
+    <message>
+        <source>As set up</source>
+        <translation>Según el ajuste</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>Instrumentos</translation>
+    </message>
+    <message>
+        <source>Use the phone&apos;s sensors</source>
+        <translation>Usar los sensores del teléfono</translation>
+    </message>
+    <message>
+        <source>Zero on a level surface</source>
+        <translation>Poner a cero en una superficie nivelada</translation>
+    </message>
+    <message>
+        <source>Phone along the motor axis</source>
+        <translation>Teléfono a lo largo del eje del motor</translation>
+    </message>
+    <message>
+        <source>Phone on the dish&apos;s face</source>
+        <translation>Teléfono sobre la cara de la antena</translation>
+    </message>
+    <message>
+        <source>Compass heading of the phone&apos;s top</source>
+        <translation>Rumbo de brújula del extremo superior</translation>
+    </message>
+    <message>
+        <source>should read %1 (%2 off)</source>
+        <translation>debería marcar %1 (desvío %2)</translation>
+    </message>
+    <message>
+        <source>at the motor&apos;s zero %1 (%2 off)</source>
+        <translation>con el motor en cero %1 (desvío %2)</translation>
+    </message>
+    <message>
+        <source>%1 true, with the declination %2</source>
+        <translation>%1 geográfico, con la declinación %2</translation>
+    </message>
+    <message>
+        <source>Lay the phone along the motor axis, its top towards the raised end, or flat on the dish&apos;s face, its screen outwards. Zero it first on a level surface.</source>
+        <translation>Coloque el teléfono a lo largo del eje del motor, con el extremo superior hacia el lado elevado, o plano sobre la cara de la antena, con la pantalla hacia fuera. Póngalo antes a cero en una superficie nivelada.</translation>
+    </message>
+    <message>
+        <source>Zeroed on a level surface.</source>
+        <translation>Puesto a cero en una superficie nivelada.</translation>
+    </message>
+    <message>
+        <source>This browser gives no orientation sensor here: the readings below still hold.</source>
+        <translation>Este navegador no ofrece aquí ningún sensor de orientación: los valores de abajo siguen valiendo.</translation>
+    </message>
+    <message>
+        <source>The sensors were refused: allow motion and orientation for this page in the browser&apos;s settings. The readings below still hold.</source>
+        <translation>Se rechazaron los sensores: permita movimiento y orientación para esta página en los ajustes del navegador. Los valores de abajo siguen valiendo.</translation>
+    </message>
+    <message>
+        <source>The sensors need a secure page (https or a file): the readings below still hold.</source>
+        <translation>Los sensores necesitan una página segura (https o un archivo): los valores de abajo siguen valiendo.</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensors… move the phone a little.</source>
+        <translation>Esperando los sensores… mueva un poco el teléfono.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Guardado como %1.</translation>
+    </message>
+    <message>
+        <source>List: %1 satellites.</source>
+        <translation>Lista: %1 satélites.</translation>
+    </message>
+    <message>
+        <source>Measure next: %1 (added as a row).</source>
+        <translation>Medir a continuación: %1 (añadido como fila).</translation>
+    </message>
+    <message>
+        <source>Lay the phone flat on a level surface, then zero.</source>
+        <translation>Coloque el teléfono plano sobre una superficie nivelada y luego ponga a cero.</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet, and no satellite of the list is up and within the motor&apos;s reach.</source>
+        <translation>Aún no se ha observado nada y ningún satélite de la lista está sobre el horizonte y al alcance del motor.</translation>
+    </message>
+    <message>
+        <source>it is far larger than a set-up</source>
+        <translation>es mucho mayor que un ajuste</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used: %2</source>
+        <translation>No se puede usar la lista %1: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MiB</source>
+        <translation>supera los 8 MiB</translation>
+    </message>
+    <message>
+        <source>it lists channels, not satellites</source>
+        <translation>enumera canales, no satélites</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of degrees</source>
+        <translation>%1 no es un número de grados</translation>
+    </message>
+    <message>
+        <source>The altitude is whole metres from %1 to %2</source>
+        <translation>La altitud va en metros enteros de %1 a %2</translation>
+    </message>
+    <message>
+        <source>The latitude lies from 90°S to 90°N</source>
+        <translation>La latitud va de 90°S a 90°N</translation>
+    </message>
+    <message>
+        <source>The longitude lies from 180°W to 180°E</source>
+        <translation>La longitud va de 180°W a 180°E</translation>
+    </message>
+    <message>
+        <source>The date is of the form YYYY-MM-DD, from 1900 to 2199</source>
+        <translation>La fecha tiene la forma AAAA-MM-DD, de 1900 a 2199</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>supera 1 MiB</translation>
+    </message>
+</context>
+<context>
     <name>ImportProgress</name>
     <message>
         <source>Reading receiver files...</source>
@@ -1028,6 +1235,14 @@
         <source>At the dish</source>
         <translation>En la antena</translation>
     </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>Abrir en el navegador la página de campo, Zenbelts para un teléfono en la antena</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Página de campo</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -1839,6 +2054,22 @@
     <message>
         <source>&amp;At the dish...</source>
         <translation>En la &amp;antena...</translation>
+    </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>Página de &amp;campo...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Página de campo</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>No se pudo iniciar ningún navegador para abrir %1.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>La página de campo no está instalada con este Zenbelts.</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,213 @@
     </message>
 </context>
 <context>
+    <name>FieldPage</name>
+    <message>
+        <source>Open…</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>New at a site…</source>
+        <translation>Nouveau sur un site…</translation>
+    </message>
+    <message>
+        <source>Satellite list…</source>
+        <translation>Liste des satellites…</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Altitude (m)</translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation>Commencer ici</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The arc</source>
+        <translation>L&apos;arc</translation>
+    </message>
+    <message>
+        <source>Field assistant</source>
+        <translation>Assistant de terrain</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>À la parabole</translation>
+    </message>
+    <message>
+        <source>At the dish, turn the motor to a satellite, peak its signal, and type the motor angle the receiver shows; where tilting the dish up (+) or down (-) helped, by how much.</source>
+        <translation>À la parabole, tournez le moteur vers un satellite, cherchez le maximum du signal et saisissez l&apos;angle du moteur qu&apos;affiche le récepteur ; si incliner la parabole vers le haut (+) ou le bas (-) a aidé, de combien.</translation>
+    </message>
+    <message>
+        <source>Third column</source>
+        <translation>Troisième colonne</translation>
+    </message>
+    <message>
+        <source>Offset (°)</source>
+        <translation>Décalage (°)</translation>
+    </message>
+    <message>
+        <source>Face tilt (°)</source>
+        <translation>Inclinaison de la face (°)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>Angle du moteur</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Ajouter une ligne</translation>
+    </message>
+    <message>
+        <source>Remove the row</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>As set up</source>
+        <translation>Tel que réglé</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>Instruments</translation>
+    </message>
+    <message>
+        <source>Use the phone&apos;s sensors</source>
+        <translation>Utiliser les capteurs du téléphone</translation>
+    </message>
+    <message>
+        <source>Zero on a level surface</source>
+        <translation>Mettre à zéro sur une surface plane</translation>
+    </message>
+    <message>
+        <source>Phone along the motor axis</source>
+        <translation>Téléphone le long de l&apos;axe du moteur</translation>
+    </message>
+    <message>
+        <source>Phone on the dish&apos;s face</source>
+        <translation>Téléphone sur la face de la parabole</translation>
+    </message>
+    <message>
+        <source>Compass heading of the phone&apos;s top</source>
+        <translation>Cap compas du haut du téléphone</translation>
+    </message>
+    <message>
+        <source>should read %1 (%2 off)</source>
+        <translation>devrait indiquer %1 (écart %2)</translation>
+    </message>
+    <message>
+        <source>at the motor&apos;s zero %1 (%2 off)</source>
+        <translation>au zéro du moteur %1 (écart %2)</translation>
+    </message>
+    <message>
+        <source>%1 true, with the declination %2</source>
+        <translation>%1 géographique, avec la déclinaison %2</translation>
+    </message>
+    <message>
+        <source>Lay the phone along the motor axis, its top towards the raised end, or flat on the dish&apos;s face, its screen outwards. Zero it first on a level surface.</source>
+        <translation>Posez le téléphone le long de l&apos;axe du moteur, le haut vers l&apos;extrémité relevée, ou à plat sur la face de la parabole, l&apos;écran vers l&apos;extérieur. Mettez-le d&apos;abord à zéro sur une surface plane.</translation>
+    </message>
+    <message>
+        <source>Zeroed on a level surface.</source>
+        <translation>Mis à zéro sur une surface plane.</translation>
+    </message>
+    <message>
+        <source>This browser gives no orientation sensor here: the readings below still hold.</source>
+        <translation>Ce navigateur n&apos;offre ici aucun capteur d&apos;orientation : les valeurs ci-dessous restent valables.</translation>
+    </message>
+    <message>
+        <source>The sensors were refused: allow motion and orientation for this page in the browser&apos;s settings. The readings below still hold.</source>
+        <translation>Les capteurs ont été refusés : autorisez le mouvement et l&apos;orientation pour cette page dans les réglages du navigateur. Les valeurs ci-dessous restent valables.</translation>
+    </message>
+    <message>
+        <source>The sensors need a secure page (https or a file): the readings below still hold.</source>
+        <translation>Les capteurs exigent une page sécurisée (https ou un fichier) : les valeurs ci-dessous restent valables.</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensors… move the phone a little.</source>
+        <translation>En attente des capteurs… bougez un peu le téléphone.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>List: %1 satellites.</source>
+        <translation>Liste : %1 satellites.</translation>
+    </message>
+    <message>
+        <source>Measure next: %1 (added as a row).</source>
+        <translation>À mesurer ensuite : %1 (ajouté comme ligne).</translation>
+    </message>
+    <message>
+        <source>Lay the phone flat on a level surface, then zero.</source>
+        <translation>Posez le téléphone à plat sur une surface plane, puis mettez à zéro.</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet, and no satellite of the list is up and within the motor&apos;s reach.</source>
+        <translation>Rien n&apos;a encore été observé, et aucun satellite de la liste n&apos;est levé et à portée du moteur.</translation>
+    </message>
+    <message>
+        <source>it is far larger than a set-up</source>
+        <translation>il est bien plus grand qu&apos;un réglage</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used: %2</source>
+        <translation>La liste %1 est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MiB</source>
+        <translation>il dépasse 8 Mio</translation>
+    </message>
+    <message>
+        <source>it lists channels, not satellites</source>
+        <translation>elle liste des chaînes, pas des satellites</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of degrees</source>
+        <translation>%1 n&apos;est pas un nombre de degrés</translation>
+    </message>
+    <message>
+        <source>The altitude is whole metres from %1 to %2</source>
+        <translation>L&apos;altitude est en mètres entiers de %1 à %2</translation>
+    </message>
+    <message>
+        <source>The latitude lies from 90°S to 90°N</source>
+        <translation>La latitude va de 90°S à 90°N</translation>
+    </message>
+    <message>
+        <source>The longitude lies from 180°W to 180°E</source>
+        <translation>La longitude va de 180°W à 180°E</translation>
+    </message>
+    <message>
+        <source>The date is of the form YYYY-MM-DD, from 1900 to 2199</source>
+        <translation>La date est de la forme AAAA-MM-JJ, de 1900 à 2199</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>il dépasse 1 Mio</translation>
+    </message>
+</context>
+<context>
     <name>ImportProgress</name>
     <message>
         <source>Reading receiver files...</source>
@@ -1028,6 +1235,14 @@
         <source>At the dish</source>
         <translation>À la parabole</translation>
     </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>Ouvrir dans le navigateur la page de terrain, Zenbelts pour un téléphone à la parabole</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Page de terrain</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -1839,6 +2054,22 @@
     <message>
         <source>&amp;At the dish...</source>
         <translation>À la &amp;parabole...</translation>
+    </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>Page de &amp;terrain...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Page de terrain</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>Aucun navigateur n&apos;a pu être lancé pour ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>La page de terrain n&apos;est pas installée avec ce Zenbelts.</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,213 @@
     </message>
 </context>
 <context>
+    <name>FieldPage</name>
+    <message>
+        <source>Open…</source>
+        <translation>Открыть…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>New at a site…</source>
+        <translation>Новая для места…</translation>
+    </message>
+    <message>
+        <source>Satellite list…</source>
+        <translation>Список спутников…</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Широта</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Высота (м)</translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation>Начать здесь</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The arc</source>
+        <translation>Дуга</translation>
+    </message>
+    <message>
+        <source>Field assistant</source>
+        <translation>Помощник на месте</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>У антенны</translation>
+    </message>
+    <message>
+        <source>At the dish, turn the motor to a satellite, peak its signal, and type the motor angle the receiver shows; where tilting the dish up (+) or down (-) helped, by how much.</source>
+        <translation>У антенны поверните мотор на спутник, найдите максимум сигнала и введите угол мотора, который показывает ресивер; если помог наклон антенны вверх (+) или вниз (-), укажите на сколько.</translation>
+    </message>
+    <message>
+        <source>Third column</source>
+        <translation>Третий столбец</translation>
+    </message>
+    <message>
+        <source>Offset (°)</source>
+        <translation>Смещение (°)</translation>
+    </message>
+    <message>
+        <source>Face tilt (°)</source>
+        <translation>Наклон плоскости (°)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>Угол мотора</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Добавить строку</translation>
+    </message>
+    <message>
+        <source>Remove the row</source>
+        <translation>Удалить строку</translation>
+    </message>
+    <message>
+        <source>As set up</source>
+        <translation>Как настроено</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>Приборы</translation>
+    </message>
+    <message>
+        <source>Use the phone&apos;s sensors</source>
+        <translation>Датчики телефона</translation>
+    </message>
+    <message>
+        <source>Zero on a level surface</source>
+        <translation>Обнулить на ровной поверхности</translation>
+    </message>
+    <message>
+        <source>Phone along the motor axis</source>
+        <translation>Телефон вдоль оси мотора</translation>
+    </message>
+    <message>
+        <source>Phone on the dish&apos;s face</source>
+        <translation>Телефон на плоскости антенны</translation>
+    </message>
+    <message>
+        <source>Compass heading of the phone&apos;s top</source>
+        <translation>Курс по компасу верха телефона</translation>
+    </message>
+    <message>
+        <source>should read %1 (%2 off)</source>
+        <translation>должно быть %1 (отклонение %2)</translation>
+    </message>
+    <message>
+        <source>at the motor&apos;s zero %1 (%2 off)</source>
+        <translation>при нуле мотора %1 (отклонение %2)</translation>
+    </message>
+    <message>
+        <source>%1 true, with the declination %2</source>
+        <translation>%1 истинный, со склонением %2</translation>
+    </message>
+    <message>
+        <source>Lay the phone along the motor axis, its top towards the raised end, or flat on the dish&apos;s face, its screen outwards. Zero it first on a level surface.</source>
+        <translation>Положите телефон вдоль оси мотора верхом к поднятому концу или плашмя на плоскость антенны экраном наружу. Сначала обнулите его на ровной поверхности.</translation>
+    </message>
+    <message>
+        <source>Zeroed on a level surface.</source>
+        <translation>Обнулено на ровной поверхности.</translation>
+    </message>
+    <message>
+        <source>This browser gives no orientation sensor here: the readings below still hold.</source>
+        <translation>Этот браузер не даёт здесь датчика ориентации: показания ниже остаются в силе.</translation>
+    </message>
+    <message>
+        <source>The sensors were refused: allow motion and orientation for this page in the browser&apos;s settings. The readings below still hold.</source>
+        <translation>Доступ к датчикам отклонён: разрешите движение и ориентацию для этой страницы в настройках браузера. Показания ниже остаются в силе.</translation>
+    </message>
+    <message>
+        <source>The sensors need a secure page (https or a file): the readings below still hold.</source>
+        <translation>Датчикам нужна защищённая страница (https или файл): показания ниже остаются в силе.</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensors… move the phone a little.</source>
+        <translation>Ожидание датчиков… слегка пошевелите телефон.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Сохранено как %1.</translation>
+    </message>
+    <message>
+        <source>List: %1 satellites.</source>
+        <translation>Список: спутников — %1.</translation>
+    </message>
+    <message>
+        <source>Measure next: %1 (added as a row).</source>
+        <translation>Измерьте следующим: %1 (добавлено строкой).</translation>
+    </message>
+    <message>
+        <source>Lay the phone flat on a level surface, then zero.</source>
+        <translation>Положите телефон на ровную поверхность, затем обнулите.</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet, and no satellite of the list is up and within the motor&apos;s reach.</source>
+        <translation>Пока ничего не наблюдалось, и ни один спутник списка не виден и не доступен мотору.</translation>
+    </message>
+    <message>
+        <source>it is far larger than a set-up</source>
+        <translation>он намного больше файла настройки</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Не удаётся открыть %1: %2</translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used: %2</source>
+        <translation>Список %1 нельзя использовать: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MiB</source>
+        <translation>он больше 8 МиБ</translation>
+    </message>
+    <message>
+        <source>it lists channels, not satellites</source>
+        <translation>в нём каналы, а не спутники</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of degrees</source>
+        <translation>%1 — не число градусов</translation>
+    </message>
+    <message>
+        <source>The altitude is whole metres from %1 to %2</source>
+        <translation>Высота — целые метры от %1 до %2</translation>
+    </message>
+    <message>
+        <source>The latitude lies from 90°S to 90°N</source>
+        <translation>Широта лежит от 90°S до 90°N</translation>
+    </message>
+    <message>
+        <source>The longitude lies from 180°W to 180°E</source>
+        <translation>Долгота лежит от 180°W до 180°E</translation>
+    </message>
+    <message>
+        <source>The date is of the form YYYY-MM-DD, from 1900 to 2199</source>
+        <translation>Дата в виде ГГГГ-ММ-ДД, с 1900 по 2199 год</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>он больше 1 МиБ</translation>
+    </message>
+</context>
+<context>
     <name>ImportProgress</name>
     <message>
         <source>Reading receiver files...</source>
@@ -1028,6 +1235,14 @@
         <source>At the dish</source>
         <translation>У антенны</translation>
     </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>Открыть в браузере полевую страницу — Zenbelts для телефона у антенны</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Полевая страница</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CAdjustmentBar</name>
@@ -1839,6 +2054,22 @@
     <message>
         <source>&amp;At the dish...</source>
         <translation>У &amp;антенны...</translation>
+    </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>&amp;Полевая страница...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Полевая страница</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>Не удалось запустить браузер, чтобы открыть %1.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>Полевая страница не установлена с этим Zenbelts.</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,6 @@
 #include "text/Numbers.h"
 #include "text/NumericText.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -73,8 +72,8 @@ int ParseOption(const std::string& option, const std::string& text, int lo, int 
 double ParseDegrees(const std::string& option, std::string_view text, bool zero, double most)
 {
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)
+    const NumberReading read = ReadNumber(text, value);
+    if (text.empty() || read.ec != std::errc() || read.length != text.size() || !std::isfinite(value)
         || value < 0.0 || (value == 0.0 && !zero) || value > most) {
         Fail(option + ": " + Shown(std::string(text)) + " is not a number of degrees "
              + (zero ? "from 0" : "above 0") + " to " + FormatShortest(most));

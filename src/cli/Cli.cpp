@@ -4,7 +4,6 @@
 #include "cli/Arguments.h"
 #include "cli/CommandFiles.h"
 #include "cli/DiagnoseCommand.h"
-#include "cli/Json.h"
 #include "cli/PositionsCommand.h"
 #include "cli/ReceiverCommands.h"
 #include "cli/SiteCommand.h"
@@ -21,6 +20,8 @@
 
 #include "paint/ArcPlotOutput.h"
 #include "plot/ArcTable.h"
+#include "report/Json.h"
+#include "report/Reports.h"
 #include "text/TextEncoding.h"
 
 #include <QBuffer>
@@ -30,7 +31,6 @@
 #include <QPdfWriter>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <optional>
 
@@ -321,21 +321,7 @@ int CommandArc(Arguments args, const fs::path& defaultSats, std::ostream& out)
     const MountSettings settings = ReadSettingsFile(OneFile(args, "arc"));
     const std::vector<ArcRow> rows = ComputeArcTable(settings, catalogue);
     if (json) {
-        out << "[";
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const ArcRow& r = rows[i];
-            out << (i ? ",\n " : "\n ") << "{\"position\": " << r.position
-                << ", \"label\": " << JsonString(r.label) << ", \"name\": " << JsonString(r.name)
-                << ", \"chosen\": " << (r.chosen ? "true" : "false")
-                << ", \"motorAngle\": " << FormatShortest(r.motorAngle)
-                << ", \"offset\": " << FormatShortest(r.offset)
-                << ", \"elevation\": " << FormatShortest(r.elevation)
-                << ", \"reachable\": " << (r.hiddenBy == HiddenBy::None ? "true" : "false")
-                << ", \"hiddenBy\": "
-                << (HiddenByName(r.hiddenBy) ? JsonString(HiddenByName(r.hiddenBy)) : std::string("null"))
-                << ReceiverJsonFields(settings, r) << "}";
-        }
-        out << (rows.empty() ? "]\n" : "\n]\n");
+        out << ArcJson(settings, rows);
         return ExitOk;
     }
     out << "Pos   Label     Chosen  Motor   Offset  Elevation  " << ReceiverColumnHeadings << "Name\n";

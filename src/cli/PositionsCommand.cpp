@@ -2,11 +2,11 @@
 
 #include "cli/Cli.h"
 #include "cli/CommandFiles.h"
-#include "cli/Json.h"
 #include "cli/TextOut.h"
 #include "io/FileAccess.h"
 #include "model/Receiver.h"
 #include "model/StoredPositions.h"
+#include "report/Reports.h"
 #include "text/AngleText.h"
 #include "text/Numbers.h"
 
@@ -23,11 +23,6 @@ std::string Angle(double motorAngleEast)
     return FormatTenths(static_cast<int>(std::lround(motorAngleEast * 10.0)), 'E', 'W');
 }
 
-std::string JsonNumber(const std::optional<double>& value)
-{
-    return value ? FormatShortest(*value) : std::string("null");
-}
-
 std::string HiddenText(HiddenBy hidden)
 {
     switch (hidden) {
@@ -39,34 +34,6 @@ std::string HiddenText(HiddenBy hidden)
         break;
     }
     return "no slot left";
-}
-
-void PrintJson(const PositionsTable& table, const std::vector<PositionerCommand>& commands, std::ostream& out)
-{
-    out << "{\"east\": " << JsonNumber(table.east) << ", \"west\": " << JsonNumber(table.west)
-        << ", \"margin\": " << FormatShortest(table.margin) << ", \"speed\": " << FormatShortest(table.speed)
-        << ",\n \"slots\": [";
-    for (std::size_t i = 0; i < table.stored.size(); ++i) {
-        const PositionSlot& s = table.stored[i];
-        out << (i ? ",\n  " : "\n  ") << "{\"slot\": " << s.slot << ", \"position\": " << s.position
-            << ", \"label\": " << JsonString(FormatSatelliteLabel(s.position))
-            << ", \"name\": " << JsonString(s.name) << ", \"motorAngle\": " << FormatShortest(s.motorAngle)
-            << ", \"gotoX\": \"" << CommandBytesText({s.gotoX.begin(), s.gotoX.end()})
-            << "\", \"receiverAngle\": " << FormatShortest(s.receiverAngle)
-            << ", \"turnSeconds\": " << FormatShortest(s.turnSeconds) << "}";
-    }
-    out << (table.stored.empty() ? "],\n" : "\n ],\n") << " \"leftOut\": [";
-    for (std::size_t i = 0; i < table.leftOut.size(); ++i) {
-        const LeftOutSatellite& s = table.leftOut[i];
-        const char* hidden = HiddenByName(s.hiddenBy);
-        out << (i ? ", " : "") << "{\"position\": " << s.position
-            << ", \"hiddenBy\": " << (hidden ? JsonString(hidden) : std::string("null")) << "}";
-    }
-    out << "],\n \"commands\": [";
-    for (std::size_t i = 0; i < commands.size(); ++i)
-        out << (i ? ",\n  " : "\n  ") << "{\"bytes\": \"" << CommandBytesText(commands[i].bytes)
-            << "\", \"what\": " << JsonString(commands[i].what.English()) << "}";
-    out << "\n ]}\n";
 }
 
 void PrintText(const std::string& input, const PositionsTable& table,
@@ -133,7 +100,7 @@ int CommandPositions(Arguments args, const std::filesystem::path& defaultSats, s
     }
     const std::vector<PositionerCommand> commands = PositionerCommands(settings, table);
     if (json)
-        PrintJson(table, commands, out);
+        out << PositionsJson(table, commands);
     else
         PrintText(files[0], table, commands, out);
     return ExitOk;

@@ -148,13 +148,6 @@ bool ReadReceiverCatalogue(const std::string& path, SatelliteCatalogue& catalogu
     return true;
 }
 
-std::string ReceiverJsonFields(const MountSettings& settings, const ArcRow& row)
-{
-    const double receiver = ReceiverMotorAngleAt(settings, row.position);
-    return ", \"receiverAngle\": " + FormatShortest(receiver) + ", \"receiverMiss\": "
-           + FormatShortest(row.motorAngle - receiver) + ", \"gotoX\": \"" + GotoXText(row.motorAngle) + "\"";
-}
-
 std::string ReceiverColumns(const MountSettings& settings, const ArcRow& row)
 {
     const double receiver = ReceiverMotorAngleAt(settings, row.position);

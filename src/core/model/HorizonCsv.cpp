@@ -1,8 +1,9 @@
 #include "model/HorizonCsv.h"
 
+#include "text/Numbers.h"
+
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 
 namespace zenbelts {
@@ -31,8 +32,8 @@ bool ReadTenths(std::string_view text, int lo, int hi, int& tenths)
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+    const NumberReading read = ReadNumber(text, value);
+    if (text.empty() || read.ec != std::errc() || read.length != text.size() || !std::isfinite(value))
         return false;
     const double t = std::round(value * 10.0);
     if (t < lo || t > hi)

@@ -9,7 +9,6 @@
 #include "text/TextEncoding.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 

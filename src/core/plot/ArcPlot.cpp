@@ -51,6 +51,16 @@ Point ProjectPoint(const PlotProjection& p, double a, double b)
             static_cast<int>(p.centreY + 0.5 - r * std::cos(theta))};
 }
 
+DeviceMetrics StandardScreenMetrics()
+{
+    DeviceMetrics m{};
+    m.logPixelsX = m.logPixelsY = 96;
+    m.screenLogPixelsX = m.screenLogPixelsY = 96;
+    m.screenHorzSize = m.screenVertSize = 2646;  // millimetres for 10000 pixels
+    m.screenHorzRes = m.screenVertRes = 10000;
+    return m;
+}
+
 DrawingObjects ScreenDrawingObjects(int screenLogPixelsY)
 {
     return {{"Arial", MulDiv(8, screenLogPixelsY, 72)}, {1, {192, 192, 192}}, {3, {255, 192, 192}}};
