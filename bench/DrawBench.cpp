@@ -24,6 +24,10 @@ public:
     void DrawArc(Point, int, float, float) override {}
     void DrawBezier(const Point (&)[4]) override {}
     void FillEllipse(const Rect&) override {}
+    void FillPolygon(const std::vector<Point>& corners, Rgb) override
+    {
+        benchmark::DoNotOptimize(corners.data());
+    }
     void SetPixel(Point p, Rgb) override { benchmark::DoNotOptimize(p); }
     void DrawText(Point, std::string_view text) override { benchmark::DoNotOptimize(text.data()); }
     int TextWidth(std::string_view text) override { return 6 * static_cast<int>(text.size()); }
@@ -65,6 +69,23 @@ void DrawCoreOnly(benchmark::State& state)
 }
 BENCHMARK(DrawCoreOnly)
     ->ArgsProduct({{120, 3600}, {0, 1}})
+    ->ArgNames({"entries", "locked"})
+    ->Unit(benchmark::kMicrosecond);
+
+// The same behind two obstacles of a horizon mask: what shading them costs.
+void DrawCoreOnlyBehindObstacles(benchmark::State& state)
+{
+    BusyPlot plot(state.range(0), state.range(1) != 0);
+    plot.settings.horizon
+        = {{1300, 0}, {1400, 250}, {1600, 250}, {1650, 0}, {2300, 0}, {2350, 120}, {2600, 120}, {2700, 0}};
+    NullSurface surface;
+    const ArcPlotRequest request{plot.settings,           plot.catalogue,          1920, 1080, false,
+                                 StandardScreenMetrics(), ScreenDrawingObjects(96)};
+    for (auto _ : state)
+        DrawArcPlot(surface, request);
+}
+BENCHMARK(DrawCoreOnlyBehindObstacles)
+    ->ArgsProduct({{120}, {0, 1}})
     ->ArgNames({"entries", "locked"})
     ->Unit(benchmark::kMicrosecond);
 

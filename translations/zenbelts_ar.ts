@@ -117,6 +117,213 @@
     </message>
 </context>
 <context>
+    <name>FieldPage</name>
+    <message>
+        <source>Open…</source>
+        <translation>فتح…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>New at a site…</source>
+        <translation>جديد في موقع…</translation>
+    </message>
+    <message>
+        <source>Satellite list…</source>
+        <translation>قائمة الأقمار…</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>خط العرض</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>الارتفاع (م)</translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation>ابدأ هنا</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>The arc</source>
+        <translation>القوس</translation>
+    </message>
+    <message>
+        <source>Field assistant</source>
+        <translation>مساعد الموقع</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>عند الطبق</translation>
+    </message>
+    <message>
+        <source>At the dish, turn the motor to a satellite, peak its signal, and type the motor angle the receiver shows; where tilting the dish up (+) or down (-) helped, by how much.</source>
+        <translation>عند الطبق، أدر المحرك نحو قمر، وابحث عن ذروة إشارته، واكتب زاوية المحرك التي يعرضها جهاز الاستقبال؛ وإن ساعد إمالة الطبق إلى الأعلى (+) أو الأسفل (-) فاكتب بكم.</translation>
+    </message>
+    <message>
+        <source>Third column</source>
+        <translation>العمود الثالث</translation>
+    </message>
+    <message>
+        <source>Offset (°)</source>
+        <translation>الإزاحة (°)</translation>
+    </message>
+    <message>
+        <source>Face tilt (°)</source>
+        <translation>ميل الوجه (°)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>زاوية المحرك</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>إضافة صف</translation>
+    </message>
+    <message>
+        <source>Remove the row</source>
+        <translation>حذف الصف</translation>
+    </message>
+    <message>
+        <source>As set up</source>
+        <translation>كما هو مضبوط</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>أدوات القياس</translation>
+    </message>
+    <message>
+        <source>Use the phone&apos;s sensors</source>
+        <translation>استخدام مستشعرات الهاتف</translation>
+    </message>
+    <message>
+        <source>Zero on a level surface</source>
+        <translation>تصفير على سطح مستوٍ</translation>
+    </message>
+    <message>
+        <source>Phone along the motor axis</source>
+        <translation>الهاتف على محور المحرك</translation>
+    </message>
+    <message>
+        <source>Phone on the dish&apos;s face</source>
+        <translation>الهاتف على وجه الطبق</translation>
+    </message>
+    <message>
+        <source>Compass heading of the phone&apos;s top</source>
+        <translation>اتجاه البوصلة لأعلى الهاتف</translation>
+    </message>
+    <message>
+        <source>should read %1 (%2 off)</source>
+        <translation>يجب أن يقرأ %1 (الفرق %2)</translation>
+    </message>
+    <message>
+        <source>at the motor&apos;s zero %1 (%2 off)</source>
+        <translation>عند صفر المحرك %1 (الفرق %2)</translation>
+    </message>
+    <message>
+        <source>%1 true, with the declination %2</source>
+        <translation>%1 حقيقي، مع الانحراف %2</translation>
+    </message>
+    <message>
+        <source>Lay the phone along the motor axis, its top towards the raised end, or flat on the dish&apos;s face, its screen outwards. Zero it first on a level surface.</source>
+        <translation>ضع الهاتف على محور المحرك وأعلاه نحو الطرف المرتفع، أو مسطحًا على وجه الطبق وشاشته إلى الخارج. صفّره أولًا على سطح مستوٍ.</translation>
+    </message>
+    <message>
+        <source>Zeroed on a level surface.</source>
+        <translation>تم التصفير على سطح مستوٍ.</translation>
+    </message>
+    <message>
+        <source>This browser gives no orientation sensor here: the readings below still hold.</source>
+        <translation>لا يوفر هذا المتصفح هنا مستشعر اتجاه: القراءات أدناه تبقى صالحة.</translation>
+    </message>
+    <message>
+        <source>The sensors were refused: allow motion and orientation for this page in the browser&apos;s settings. The readings below still hold.</source>
+        <translation>رُفض الوصول إلى المستشعرات: اسمح بالحركة والاتجاه لهذه الصفحة في إعدادات المتصفح. القراءات أدناه تبقى صالحة.</translation>
+    </message>
+    <message>
+        <source>The sensors need a secure page (https or a file): the readings below still hold.</source>
+        <translation>تحتاج المستشعرات إلى صفحة آمنة (https أو ملف): القراءات أدناه تبقى صالحة.</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensors… move the phone a little.</source>
+        <translation>بانتظار المستشعرات… حرّك الهاتف قليلًا.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>حُفظ باسم %1.</translation>
+    </message>
+    <message>
+        <source>List: %1 satellites.</source>
+        <translation>القائمة: %1 قمرًا.</translation>
+    </message>
+    <message>
+        <source>Measure next: %1 (added as a row).</source>
+        <translation>القياس التالي: %1 (أُضيف صفًا).</translation>
+    </message>
+    <message>
+        <source>Lay the phone flat on a level surface, then zero.</source>
+        <translation>ضع الهاتف مسطحًا على سطح مستوٍ ثم صفّره.</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet, and no satellite of the list is up and within the motor&apos;s reach.</source>
+        <translation>لم يُرصد شيء بعد، ولا قمر في القائمة فوق الأفق وفي متناول المحرك.</translation>
+    </message>
+    <message>
+        <source>it is far larger than a set-up</source>
+        <translation>إنه أكبر بكثير من ملف ضبط</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>تعذّر فتح %1: %2</translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used: %2</source>
+        <translation>لا يمكن استخدام القائمة %1: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MiB</source>
+        <translation>حجمها أكبر من 8 ميبيبايت</translation>
+    </message>
+    <message>
+        <source>it lists channels, not satellites</source>
+        <translation>إنها تسرد قنوات لا أقمارًا</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of degrees</source>
+        <translation>%1 ليس عددًا من الدرجات</translation>
+    </message>
+    <message>
+        <source>The altitude is whole metres from %1 to %2</source>
+        <translation>الارتفاع بالأمتار الصحيحة من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>The latitude lies from 90°S to 90°N</source>
+        <translation>يقع خط العرض بين 90°S و90°N</translation>
+    </message>
+    <message>
+        <source>The longitude lies from 180°W to 180°E</source>
+        <translation>يقع خط الطول بين 180°W و180°E</translation>
+    </message>
+    <message>
+        <source>The date is of the form YYYY-MM-DD, from 1900 to 2199</source>
+        <translation>التاريخ بالصيغة YYYY-MM-DD من 1900 إلى 2199</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>حجمه أكبر من 1 ميبيبايت</translation>
+    </message>
+</context>
+<context>
     <name>ImportProgress</name>
     <message>
         <source>Reading receiver files...</source>
@@ -191,6 +398,34 @@
     <message>
         <source>it must lie in %1..%2 tenths (0 for prime focus)</source>
         <translation>يجب أن يقع بين %1..%2 من الأعشار (0 للطبق ذي البؤرة الأمامية)</translation>
+    </message>
+    <message>
+        <source>the horizon takes at most %1 points</source>
+        <translation>يقبل الأفق %1 نقطة على الأكثر</translation>
+    </message>
+    <message>
+        <source>an azimuth must lie in 0..3599 tenths</source>
+        <translation>يجب أن يقع السمت بين 0..3599 من الأعشار</translation>
+    </message>
+    <message>
+        <source>an elevation must lie in 0..%1 tenths</source>
+        <translation>يجب أن يقع الارتفاع بين 0..%1 من الأعشار</translation>
+    </message>
+    <message>
+        <source>the azimuth %1 is given twice</source>
+        <translation>السمت %1 مذكور مرتين</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 tenths</source>
+        <translation>يجب أن يقع بين %1..%2 من الأعشار</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 centimetres</source>
+        <translation>يجب أن يقع بين %1..%2 سنتيمترًا</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not AZIMUTH:ELEVATION in whole tenths</source>
+        <translation>«%1» ليس السمت:الارتفاع بأعشار صحيحة</translation>
     </message>
 </context>
 <context>
@@ -338,6 +573,29 @@
     <message>
         <source>Nothing observed yet. Measure these first, each its motor angle and offset: %1. The worst uncertainty would then be %2 (1σ).</source>
         <translation>لا أرصاد بعد. ارصد هذه أولًا، لكل منها زاوية المحرك والإزاحة: %1. ستكون أسوأ حالات عدم اليقين عندئذ %2 (1σ).</translation>
+    </message>
+</context>
+<context>
+    <name>horizon</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>السطر %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not azimuth,elevation</source>
+        <translation>ليس بصيغة السمت،الارتفاع</translation>
+    </message>
+    <message>
+        <source>the azimuth is not a number of degrees from 0 to 360</source>
+        <translation>السمت ليس عددًا من الدرجات بين 0 و360</translation>
+    </message>
+    <message>
+        <source>the elevation is not a number of degrees from 0 to 90</source>
+        <translation>الارتفاع ليس عددًا من الدرجات بين 0 و90</translation>
+    </message>
+    <message>
+        <source>a horizon takes at most 360 points</source>
+        <translation>يقبل الأفق 360 نقطة على الأكثر</translation>
     </message>
 </context>
 <context>
@@ -574,6 +832,61 @@
     </message>
 </context>
 <context>
+    <name>positions</name>
+    <message>
+        <source>Halt: the motor stops at once</source>
+        <translation>إيقاف: يتوقف المحرك فورًا</translation>
+    </message>
+    <message>
+        <source>Limits off: the motor may turn to its end stops</source>
+        <translation>إلغاء الحدود: يمكن للمحرك الدوران حتى مصدّاته</translation>
+    </message>
+    <message>
+        <source>Go to %1, the east soft limit</source>
+        <translation>الانتقال إلى %1، الحد البرمجي الشرقي</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands</source>
+        <translation>تثبيت الحد الشرقي للمحرك حيث يقف</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands (the eastern sky, south of the equator)</source>
+        <translation>تثبيت الحد الغربي للمحرك حيث يقف (السماء الشرقية جنوب خط الاستواء)</translation>
+    </message>
+    <message>
+        <source>Go to %1, the west soft limit</source>
+        <translation>الانتقال إلى %1، الحد البرمجي الغربي</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands</source>
+        <translation>تثبيت الحد الغربي للمحرك حيث يقف</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands (the western sky, south of the equator)</source>
+        <translation>تثبيت الحد الشرقي للمحرك حيث يقف (السماء الغربية جنوب خط الاستواء)</translation>
+    </message>
+    <message>
+        <source>Limits on: the motor stays between the two limits from now on</source>
+        <translation>تفعيل الحدود: يبقى المحرك من الآن بين الحدّين</translation>
+    </message>
+    <message>
+        <source>Go to %1 for %2</source>
+        <translation>الانتقال إلى %1 من أجل %2</translation>
+    </message>
+    <message>
+        <source>Store this position as slot %1 (%2)</source>
+        <translation>حفظ هذا الموضع في الخانة %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Go to slot %1 (%2)</source>
+        <translation>الانتقال إلى الخانة %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Recalculate: once slot %1 (%2) is peaked again and stored, every other stored position moves by as much</source>
+        <translation>إعادة الحساب: بعد ضبط الخانة %1 (%2) على أقوى إشارة من جديد وحفظها، تنزاح كل المواضع المحفوظة الأخرى بالقدر نفسه</translation>
+    </message>
+</context>
+<context>
     <name>setup</name>
     <message>
         <source>it ends early</source>
@@ -604,8 +917,8 @@
         <translation>الارتفاع</translation>
     </message>
     <message>
-        <source>the dish extension is damaged: %1</source>
-        <translation>امتداد بيانات الطبق تالف: %1</translation>
+        <source>the set-up&apos;s extension is damaged: %1</source>
+        <translation>امتداد ملف الإعداد تالف: %1</translation>
     </message>
     <message>
         <source>a record does not read</source>
@@ -620,8 +933,8 @@
         <translation>ذراع المغذّي ليس تحت الطبق ولا فوقه</translation>
     </message>
     <message>
-        <source>the dish extension is of a later version (%1)</source>
-        <translation>امتداد بيانات الطبق من إصدار أحدث (%1)</translation>
+        <source>the set-up&apos;s extension is of a later version (%1)</source>
+        <translation>امتداد ملف الإعداد من إصدار أحدث (%1)</translation>
     </message>
     <message>
         <source>its version is unknown</source>
@@ -634,6 +947,18 @@
     <message>
         <source>its check does not match</source>
         <translation>مجموع التحقق الخاص به لا يطابق</translation>
+    </message>
+    <message>
+        <source>horizon mask</source>
+        <translation>قناع الأفق</translation>
+    </message>
+    <message>
+        <source>motor&apos;s range</source>
+        <translation>مدى المحرك</translation>
+    </message>
+    <message>
+        <source>dish diameter</source>
+        <translation>قطر الطبق</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1298,14 @@
     <message>
         <source>At the dish</source>
         <translation>عند الطبق</translation>
+    </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>فتح صفحة الموقع، Zenbelts لهاتف عند الطبق، في المتصفح</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>صفحة الموقع</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1832,120 @@
     </message>
 </context>
 <context>
+    <name>zenbelts::CHorizonPage</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;إضافة</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;حذف</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>السمت</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>الارتفاع</translation>
+    </message>
+    <message>
+        <source>True bearing, clockwise from north</source>
+        <translation>الاتجاه الحقيقي، باتجاه عقارب الساعة من الشمال</translation>
+    </message>
+    <message>
+        <source>The lowest elevation the dish sees past at that bearing; straight lines join the points</source>
+        <translation>أدنى ارتفاع يرى الطبق فوقه في ذلك الاتجاه؛ تصل خطوط مستقيمة بين النقاط</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 360, clockwise from true north</source>
+        <translation>درجات من 0 إلى 360، باتجاه عقارب الساعة من الشمال الحقيقي</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 90</source>
+        <translation>درجات من 0 إلى 90</translation>
+    </message>
+    <message>
+        <source>How far the motor turns from its zero, 0 to 90 degrees</source>
+        <translation>إلى أي حد يدور المحرك من صفره، من 0 إلى 90 درجة</translation>
+    </message>
+    <message>
+        <source>Obstacles</source>
+        <translation>العوائق</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth:</source>
+        <translation>ال&amp;سمت:</translation>
+    </message>
+    <message>
+        <source>E&amp;levation:</source>
+        <translation>الا&amp;رتفاع:</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;استيراد...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>&amp;تصدير...</translation>
+    </message>
+    <message>
+        <source>Motor and dish</source>
+        <translation>المحرك والطبق</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;east to:</source>
+        <translation>يدور المحرك &amp;شرقًا حتى:</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;west to:</source>
+        <translation>يدور المحرك &amp;غربًا حتى:</translation>
+    </message>
+    <message>
+        <source>Dish &amp;diameter (cm):</source>
+        <translation>&amp;قطر الطبق (سم):</translation>
+    </message>
+    <message>
+        <source>A satellite is in reach when it stands above the horizon by half the dish&apos;s beam and the motor turns that far.</source>
+        <translation>يكون القمر في المتناول إذا ارتفع فوق الأفق بنصف عرض حزمة الطبق وكان المحرك يدور إلى هذا الحد.</translation>
+    </message>
+    <message>
+        <source>The azimuth must be a number of degrees from 0 to 360.</source>
+        <translation>يجب أن يكون السمت عددًا من الدرجات بين 0 و360.</translation>
+    </message>
+    <message>
+        <source>The elevation must be a number of degrees from 0 to 90.</source>
+        <translation>يجب أن يكون الارتفاع عددًا من الدرجات بين 0 و90.</translation>
+    </message>
+    <message>
+        <source>Import the horizon</source>
+        <translation>استيراد الأفق</translation>
+    </message>
+    <message>
+        <source>Horizon (*.csv);;All files (*)</source>
+        <translation>الأفق (*.csv);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>تعذّر استيراد %1: %2</translation>
+    </message>
+    <message>
+        <source>Export the horizon</source>
+        <translation>تصدير الأفق</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>تعذّر تصدير %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CHorizonSketch</name>
+    <message>
+        <source>The sky from the dish as on a map, north up: the horizon at the rim, straight up at the centre; shaded what the horizon hides, the arc in pink, the chosen satellites as dots</source>
+        <translation>السماء من الطبق كما على خريطة، الشمال في الأعلى: الأفق عند الحافة والسمت الرأسي في المركز؛ المظلّل ما يحجبه الأفق، والقوس بالوردي، والأقمار المختارة نقاط</translation>
+    </message>
+</context>
+<context>
     <name>zenbelts::CMainFrame</name>
     <message>
         <source>&amp;New</source>
@@ -1672,6 +2119,22 @@
         <source>&amp;At the dish...</source>
         <translation>عند ال&amp;طبق...</translation>
     </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>صفحة الم&amp;وقع...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>صفحة الموقع</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>تعذّر تشغيل متصفح لفتح %1.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>صفحة الموقع غير مثبتة مع نسخة Zenbelts هذه.</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CMissTable</name>
@@ -1755,6 +2218,18 @@
         <source>Receiver miss</source>
         <translation>انحراف جهاز الاستقبال</translation>
     </message>
+    <message>
+        <source>Hidden by the horizon: too low over the obstacles there for the dish&apos;s beam</source>
+        <translation>يحجبه الأفق: منخفض جدًا فوق العوائق هناك بالنسبة لحزمة الطبق</translation>
+    </message>
+    <message>
+        <source>Below the horizon</source>
+        <translation>تحت الأفق</translation>
+    </message>
+    <message>
+        <source>Beyond the motor&apos;s limit: the motor does not turn that far</source>
+        <translation>خارج حد المحرك: المحرك لا يدور إلى هذا الحد</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CNumericEdit</name>
@@ -1780,6 +2255,10 @@
     <message>
         <source>Satellites</source>
         <translation>الأقمار</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>الأفق</translation>
     </message>
 </context>
 <context>
@@ -1817,12 +2296,124 @@
         <translation>المحرك</translation>
     </message>
     <message>
-        <source>Receiver miss</source>
-        <translation>انحراف جهاز الاستقبال</translation>
-    </message>
-    <message>
         <source>GotoX</source>
         <translation>GotoX</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>الخانة</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>الدوران</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>البايتات</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>ما يفعله</translation>
+    </message>
+    <message>
+        <source>The number the receiver stores the position under; 0 is the motor&apos;s reference</source>
+        <translation>الرقم الذي يحفظ جهاز الاستقبال الموضع تحته؛ 0 هو مرجع المحرك</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s orbital position</source>
+        <translation>الموقع المداري للقمر</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s name in the list</source>
+        <translation>اسم القمر في القائمة</translation>
+    </message>
+    <message>
+        <source>The motor angle the set-up needs, east or west of the motor&apos;s zero</source>
+        <translation>زاوية المحرك التي يحتاجها الإعداد، شرق صفر المحرك أو غربه</translation>
+    </message>
+    <message>
+        <source>The motor angle a receiver computes by itself for the true site</source>
+        <translation>زاوية المحرك التي يحسبها جهاز الاستقبال بنفسه للموقع الحقيقي</translation>
+    </message>
+    <message>
+        <source>Seconds the motor takes from the slot before, the first from its zero</source>
+        <translation>الثواني التي يستغرقها المحرك من الخانة السابقة، والأولى من صفره</translation>
+    </message>
+    <message>
+        <source>The DiSEqC command that turns the motor to this angle</source>
+        <translation>أمر DiSEqC الذي يدير المحرك إلى هذه الزاوية</translation>
+    </message>
+    <message>
+        <source>How far past the outermost satellite each soft limit lies, 0 to 30 degrees</source>
+        <translation>المسافة بعد أبعد قمر التي يقع عندها كل حد برمجي، من 0 إلى 30 درجة</translation>
+    </message>
+    <message>
+        <source>How many degrees a second the motor turns, as its maker gives it</source>
+        <translation>كم درجة في الثانية يدور المحرك، كما يذكر صانعه</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;تصدير CSV...</translation>
+    </message>
+    <message>
+        <source>Soft limit &amp;margin (degrees):</source>
+        <translation>&amp;هامش الحدود البرمجية (درجات):</translation>
+    </message>
+    <message>
+        <source>Motor &amp;speed (degrees a second):</source>
+        <translation>&amp;سرعة المحرك (درجة في الثانية):</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.2 commands for a receiver that sends them raw, in order:</source>
+        <translation>أوامر DiSEqC 1.2 لجهاز استقبال يرسلها كما هي، بالترتيب:</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 ث</translation>
+    </message>
+    <message>
+        <source>No chosen satellite is in reach: nothing to store, no limits to set.</source>
+        <translation>لا قمر مختار في المتناول: لا شيء لحفظه ولا حدود لتثبيتها.</translation>
+    </message>
+    <message>
+        <source>Soft limits: east %1, west %2, %3 past the outermost slots where the horizon and the motor allow.</source>
+        <translation>الحدود البرمجية: شرقًا %1، غربًا %2، أي %3 بعد الخانات الطرفية حيث يسمح الأفق والمحرك.</translation>
+    </message>
+    <message>
+        <source>%1, hidden by the horizon</source>
+        <translation>%1، يحجبه الأفق</translation>
+    </message>
+    <message>
+        <source>%1, beyond the motor&apos;s limit</source>
+        <translation>%1، خارج حد المحرك</translation>
+    </message>
+    <message>
+        <source>%1, no slot left</source>
+        <translation>%1، لا خانة متبقية</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>المستبعدة: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>؛ </translation>
+    </message>
+    <message>
+        <source>Export the positions</source>
+        <translation>تصدير المواضع</translation>
+    </message>
+    <message>
+        <source>Positions (*.csv);;All files (*)</source>
+        <translation>المواضع (*.csv);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>تعذّر تصدير %1: %2</translation>
     </message>
 </context>
 <context>

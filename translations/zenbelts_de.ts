@@ -117,6 +117,213 @@
     </message>
 </context>
 <context>
+    <name>FieldPage</name>
+    <message>
+        <source>Open…</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>New at a site…</source>
+        <translation>Neu an einem Standort…</translation>
+    </message>
+    <message>
+        <source>Satellite list…</source>
+        <translation>Satellitenliste…</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Höhe (m)</translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation>Hier beginnen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The arc</source>
+        <translation>Der Bogen</translation>
+    </message>
+    <message>
+        <source>Field assistant</source>
+        <translation>Feldassistent</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>Am Spiegel</translation>
+    </message>
+    <message>
+        <source>At the dish, turn the motor to a satellite, peak its signal, and type the motor angle the receiver shows; where tilting the dish up (+) or down (-) helped, by how much.</source>
+        <translation>Drehen Sie am Spiegel den Motor zu einem Satelliten, suchen Sie das Signalmaximum und tragen Sie den Motorwinkel ein, den der Receiver zeigt; wo ein Kippen des Spiegels nach oben (+) oder unten (-) half, um wie viel.</translation>
+    </message>
+    <message>
+        <source>Third column</source>
+        <translation>Dritte Spalte</translation>
+    </message>
+    <message>
+        <source>Offset (°)</source>
+        <translation>Versatz (°)</translation>
+    </message>
+    <message>
+        <source>Face tilt (°)</source>
+        <translation>Neigung der Fläche (°)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>Motorwinkel</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove the row</source>
+        <translation>Zeile entfernen</translation>
+    </message>
+    <message>
+        <source>As set up</source>
+        <translation>Wie eingerichtet</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>Messgeräte</translation>
+    </message>
+    <message>
+        <source>Use the phone&apos;s sensors</source>
+        <translation>Sensoren des Telefons nutzen</translation>
+    </message>
+    <message>
+        <source>Zero on a level surface</source>
+        <translation>Auf ebener Fläche nullen</translation>
+    </message>
+    <message>
+        <source>Phone along the motor axis</source>
+        <translation>Telefon längs der Motorachse</translation>
+    </message>
+    <message>
+        <source>Phone on the dish&apos;s face</source>
+        <translation>Telefon auf der Spiegelfläche</translation>
+    </message>
+    <message>
+        <source>Compass heading of the phone&apos;s top</source>
+        <translation>Kompasskurs der Oberkante</translation>
+    </message>
+    <message>
+        <source>should read %1 (%2 off)</source>
+        <translation>sollte %1 zeigen (%2 daneben)</translation>
+    </message>
+    <message>
+        <source>at the motor&apos;s zero %1 (%2 off)</source>
+        <translation>bei Motor null %1 (%2 daneben)</translation>
+    </message>
+    <message>
+        <source>%1 true, with the declination %2</source>
+        <translation>%1 geografisch, mit der Missweisung %2</translation>
+    </message>
+    <message>
+        <source>Lay the phone along the motor axis, its top towards the raised end, or flat on the dish&apos;s face, its screen outwards. Zero it first on a level surface.</source>
+        <translation>Legen Sie das Telefon längs auf die Motorachse, die Oberkante zum hohen Ende, oder flach auf die Spiegelfläche, den Bildschirm nach außen. Nullen Sie es zuerst auf einer ebenen Fläche.</translation>
+    </message>
+    <message>
+        <source>Zeroed on a level surface.</source>
+        <translation>Auf ebener Fläche genullt.</translation>
+    </message>
+    <message>
+        <source>This browser gives no orientation sensor here: the readings below still hold.</source>
+        <translation>Dieser Browser bietet hier keinen Lagesensor: die Werte unten gelten weiterhin.</translation>
+    </message>
+    <message>
+        <source>The sensors were refused: allow motion and orientation for this page in the browser&apos;s settings. The readings below still hold.</source>
+        <translation>Die Sensoren wurden verweigert: erlauben Sie Bewegung und Ausrichtung für diese Seite in den Einstellungen des Browsers. Die Werte unten gelten weiterhin.</translation>
+    </message>
+    <message>
+        <source>The sensors need a secure page (https or a file): the readings below still hold.</source>
+        <translation>Die Sensoren brauchen eine sichere Seite (https oder eine Datei): die Werte unten gelten weiterhin.</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensors… move the phone a little.</source>
+        <translation>Warten auf die Sensoren… bewegen Sie das Telefon ein wenig.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Gespeichert als %1.</translation>
+    </message>
+    <message>
+        <source>List: %1 satellites.</source>
+        <translation>Liste: %1 Satelliten.</translation>
+    </message>
+    <message>
+        <source>Measure next: %1 (added as a row).</source>
+        <translation>Als Nächstes messen: %1 (als Zeile hinzugefügt).</translation>
+    </message>
+    <message>
+        <source>Lay the phone flat on a level surface, then zero.</source>
+        <translation>Legen Sie das Telefon flach auf eine ebene Fläche, dann nullen.</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet, and no satellite of the list is up and within the motor&apos;s reach.</source>
+        <translation>Noch nichts beobachtet, und kein Satellit der Liste steht am Himmel und in Reichweite des Motors.</translation>
+    </message>
+    <message>
+        <source>it is far larger than a set-up</source>
+        <translation>sie ist weit größer als eine Einrichtung</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used: %2</source>
+        <translation>Die Liste %1 ist nicht verwendbar: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MiB</source>
+        <translation>sie ist größer als 8 MiB</translation>
+    </message>
+    <message>
+        <source>it lists channels, not satellites</source>
+        <translation>sie nennt Kanäle, keine Satelliten</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of degrees</source>
+        <translation>%1 ist keine Gradzahl</translation>
+    </message>
+    <message>
+        <source>The altitude is whole metres from %1 to %2</source>
+        <translation>Die Höhe ist in ganzen Metern von %1 bis %2 anzugeben</translation>
+    </message>
+    <message>
+        <source>The latitude lies from 90°S to 90°N</source>
+        <translation>Die Breite liegt zwischen 90°S und 90°N</translation>
+    </message>
+    <message>
+        <source>The longitude lies from 180°W to 180°E</source>
+        <translation>Die Länge liegt zwischen 180°W und 180°E</translation>
+    </message>
+    <message>
+        <source>The date is of the form YYYY-MM-DD, from 1900 to 2199</source>
+        <translation>Das Datum hat die Form JJJJ-MM-TT, von 1900 bis 2199</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>sie ist größer als 1 MiB</translation>
+    </message>
+</context>
+<context>
     <name>ImportProgress</name>
     <message>
         <source>Reading receiver files...</source>
@@ -191,6 +398,34 @@
     <message>
         <source>it must lie in %1..%2 tenths (0 for prime focus)</source>
         <translation>er muss in %1..%2 Zehnteln liegen (0 für Primärfokus)</translation>
+    </message>
+    <message>
+        <source>the horizon takes at most %1 points</source>
+        <translation>der Horizont nimmt höchstens %1 Punkte</translation>
+    </message>
+    <message>
+        <source>an azimuth must lie in 0..3599 tenths</source>
+        <translation>ein Azimut muss in 0..3599 Zehnteln liegen</translation>
+    </message>
+    <message>
+        <source>an elevation must lie in 0..%1 tenths</source>
+        <translation>eine Elevation muss in 0..%1 Zehnteln liegen</translation>
+    </message>
+    <message>
+        <source>the azimuth %1 is given twice</source>
+        <translation>der Azimut %1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 tenths</source>
+        <translation>er muss in %1..%2 Zehnteln liegen</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 centimetres</source>
+        <translation>er muss in %1..%2 Zentimetern liegen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not AZIMUTH:ELEVATION in whole tenths</source>
+        <translation>„%1“ ist nicht AZIMUT:ELEVATION in ganzen Zehnteln</translation>
     </message>
 </context>
 <context>
@@ -338,6 +573,29 @@
     <message>
         <source>Nothing observed yet. Measure these first, each its motor angle and offset: %1. The worst uncertainty would then be %2 (1σ).</source>
         <translation>Noch nichts gemessen. Messen Sie zuerst diese, jeweils Motorwinkel und Versatz: %1. Die größte Unsicherheit läge dann bei %2 (1σ).</translation>
+    </message>
+</context>
+<context>
+    <name>horizon</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not azimuth,elevation</source>
+        <translation>sie ist nicht Azimut,Elevation</translation>
+    </message>
+    <message>
+        <source>the azimuth is not a number of degrees from 0 to 360</source>
+        <translation>der Azimut ist keine Gradzahl von 0 bis 360</translation>
+    </message>
+    <message>
+        <source>the elevation is not a number of degrees from 0 to 90</source>
+        <translation>die Elevation ist keine Gradzahl von 0 bis 90</translation>
+    </message>
+    <message>
+        <source>a horizon takes at most 360 points</source>
+        <translation>ein Horizont nimmt höchstens 360 Punkte</translation>
     </message>
 </context>
 <context>
@@ -574,6 +832,61 @@
     </message>
 </context>
 <context>
+    <name>positions</name>
+    <message>
+        <source>Halt: the motor stops at once</source>
+        <translation>Halt: Der Motor bleibt sofort stehen</translation>
+    </message>
+    <message>
+        <source>Limits off: the motor may turn to its end stops</source>
+        <translation>Grenzen aus: Der Motor darf bis zu seinen Endanschlägen drehen</translation>
+    </message>
+    <message>
+        <source>Go to %1, the east soft limit</source>
+        <translation>Fahre auf %1, die östliche Softgrenze</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands</source>
+        <translation>Die Ostgrenze des Motors an seiner Stellung setzen</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands (the eastern sky, south of the equator)</source>
+        <translation>Die Westgrenze des Motors an seiner Stellung setzen (der östliche Himmel, südlich des Äquators)</translation>
+    </message>
+    <message>
+        <source>Go to %1, the west soft limit</source>
+        <translation>Fahre auf %1, die westliche Softgrenze</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands</source>
+        <translation>Die Westgrenze des Motors an seiner Stellung setzen</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands (the western sky, south of the equator)</source>
+        <translation>Die Ostgrenze des Motors an seiner Stellung setzen (der westliche Himmel, südlich des Äquators)</translation>
+    </message>
+    <message>
+        <source>Limits on: the motor stays between the two limits from now on</source>
+        <translation>Grenzen ein: Der Motor bleibt von nun an zwischen beiden Grenzen</translation>
+    </message>
+    <message>
+        <source>Go to %1 for %2</source>
+        <translation>Fahre auf %1 für %2</translation>
+    </message>
+    <message>
+        <source>Store this position as slot %1 (%2)</source>
+        <translation>Diese Stellung als Speicherplatz %1 ablegen (%2)</translation>
+    </message>
+    <message>
+        <source>Go to slot %1 (%2)</source>
+        <translation>Fahre auf Speicherplatz %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Recalculate: once slot %1 (%2) is peaked again and stored, every other stored position moves by as much</source>
+        <translation>Neu berechnen: Ist Speicherplatz %1 (%2) neu auf Maximum gestellt und abgelegt, verschieben sich alle anderen gespeicherten Stellungen um ebenso viel</translation>
+    </message>
+</context>
+<context>
     <name>setup</name>
     <message>
         <source>it ends early</source>
@@ -604,8 +917,8 @@
         <translation>Höhe</translation>
     </message>
     <message>
-        <source>the dish extension is damaged: %1</source>
-        <translation>die Spiegel-Erweiterung ist beschädigt: %1</translation>
+        <source>the set-up&apos;s extension is damaged: %1</source>
+        <translation>die Erweiterung der Einstellung ist beschädigt: %1</translation>
     </message>
     <message>
         <source>a record does not read</source>
@@ -620,8 +933,8 @@
         <translation>der LNB-Arm liegt weder unter noch über dem Spiegel</translation>
     </message>
     <message>
-        <source>the dish extension is of a later version (%1)</source>
-        <translation>die Spiegel-Erweiterung stammt aus einer neueren Version (%1)</translation>
+        <source>the set-up&apos;s extension is of a later version (%1)</source>
+        <translation>die Erweiterung der Einstellung stammt aus einer neueren Version (%1)</translation>
     </message>
     <message>
         <source>its version is unknown</source>
@@ -634,6 +947,18 @@
     <message>
         <source>its check does not match</source>
         <translation>ihre Prüfsumme stimmt nicht</translation>
+    </message>
+    <message>
+        <source>horizon mask</source>
+        <translation>Horizontmaske</translation>
+    </message>
+    <message>
+        <source>motor&apos;s range</source>
+        <translation>Bereich des Motors</translation>
+    </message>
+    <message>
+        <source>dish diameter</source>
+        <translation>Spiegeldurchmesser</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1298,14 @@
     <message>
         <source>At the dish</source>
         <translation>Am Spiegel</translation>
+    </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>Die Feldseite, Zenbelts für ein Telefon am Spiegel, im Browser öffnen</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Feldseite</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1832,120 @@
     </message>
 </context>
 <context>
+    <name>zenbelts::CHorizonPage</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>True bearing, clockwise from north</source>
+        <translation>Rechtweisende Richtung, im Uhrzeigersinn von Norden</translation>
+    </message>
+    <message>
+        <source>The lowest elevation the dish sees past at that bearing; straight lines join the points</source>
+        <translation>Die niedrigste Elevation, über die der Spiegel in dieser Richtung hinwegsieht; gerade Linien verbinden die Punkte</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 360, clockwise from true north</source>
+        <translation>Grad von 0 bis 360, im Uhrzeigersinn von geografisch Nord</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 90</source>
+        <translation>Grad von 0 bis 90</translation>
+    </message>
+    <message>
+        <source>How far the motor turns from its zero, 0 to 90 degrees</source>
+        <translation>Wie weit der Motor von seiner Nullstellung dreht, 0 bis 90 Grad</translation>
+    </message>
+    <message>
+        <source>Obstacles</source>
+        <translation>Hindernisse</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth:</source>
+        <translation>A&amp;zimut:</translation>
+    </message>
+    <message>
+        <source>E&amp;levation:</source>
+        <translation>E&amp;levation:</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Motor and dish</source>
+        <translation>Motor und Spiegel</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;east to:</source>
+        <translation>Motor dreht nach &amp;Osten bis:</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;west to:</source>
+        <translation>Motor dreht nach &amp;Westen bis:</translation>
+    </message>
+    <message>
+        <source>Dish &amp;diameter (cm):</source>
+        <translation>Spiegel&amp;durchmesser (cm):</translation>
+    </message>
+    <message>
+        <source>A satellite is in reach when it stands above the horizon by half the dish&apos;s beam and the motor turns that far.</source>
+        <translation>Ein Satellit ist erreichbar, wenn er um die halbe Strahlbreite des Spiegels über dem Horizont steht und der Motor so weit dreht.</translation>
+    </message>
+    <message>
+        <source>The azimuth must be a number of degrees from 0 to 360.</source>
+        <translation>Der Azimut muss eine Gradzahl von 0 bis 360 sein.</translation>
+    </message>
+    <message>
+        <source>The elevation must be a number of degrees from 0 to 90.</source>
+        <translation>Die Elevation muss eine Gradzahl von 0 bis 90 sein.</translation>
+    </message>
+    <message>
+        <source>Import the horizon</source>
+        <translation>Horizont importieren</translation>
+    </message>
+    <message>
+        <source>Horizon (*.csv);;All files (*)</source>
+        <translation>Horizont (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>%1 kann nicht importiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Export the horizon</source>
+        <translation>Horizont exportieren</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>%1 kann nicht exportiert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CHorizonSketch</name>
+    <message>
+        <source>The sky from the dish as on a map, north up: the horizon at the rim, straight up at the centre; shaded what the horizon hides, the arc in pink, the chosen satellites as dots</source>
+        <translation>Der Himmel vom Spiegel aus wie auf einer Karte, Norden oben: der Horizont am Rand, senkrecht nach oben in der Mitte; schattiert, was der Horizont verdeckt, der Bogen rosa, die gewählten Satelliten als Punkte</translation>
+    </message>
+</context>
+<context>
     <name>zenbelts::CMainFrame</name>
     <message>
         <source>&amp;New</source>
@@ -1672,6 +2119,22 @@
         <source>&amp;At the dish...</source>
         <translation>Am Spie&amp;gel...</translation>
     </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>&amp;Feldseite...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Feldseite</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>Es ließ sich kein Browser starten, um %1 zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>Die Feldseite ist mit diesem Zenbelts nicht installiert.</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CMissTable</name>
@@ -1755,6 +2218,18 @@
         <source>Receiver miss</source>
         <translation>Receiver-Abweichung</translation>
     </message>
+    <message>
+        <source>Hidden by the horizon: too low over the obstacles there for the dish&apos;s beam</source>
+        <translation>Vom Horizont verdeckt: zu niedrig über den Hindernissen dort für den Strahl des Spiegels</translation>
+    </message>
+    <message>
+        <source>Below the horizon</source>
+        <translation>Unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>Beyond the motor&apos;s limit: the motor does not turn that far</source>
+        <translation>Jenseits der Grenze des Motors: Der Motor dreht nicht so weit</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CNumericEdit</name>
@@ -1780,6 +2255,10 @@
     <message>
         <source>Satellites</source>
         <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>Horizont</translation>
     </message>
 </context>
 <context>
@@ -1817,12 +2296,124 @@
         <translation>Motor</translation>
     </message>
     <message>
-        <source>Receiver miss</source>
-        <translation>Receiver-Abweichung</translation>
-    </message>
-    <message>
         <source>GotoX</source>
         <translation>GotoX</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receiver</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Drehung</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Was er bewirkt</translation>
+    </message>
+    <message>
+        <source>The number the receiver stores the position under; 0 is the motor&apos;s reference</source>
+        <translation>Die Nummer, unter der der Receiver die Stellung speichert; 0 ist die Referenz des Motors</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s orbital position</source>
+        <translation>Orbitposition des Satelliten</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s name in the list</source>
+        <translation>Name des Satelliten in der Liste</translation>
+    </message>
+    <message>
+        <source>The motor angle the set-up needs, east or west of the motor&apos;s zero</source>
+        <translation>Der Motorwinkel, den die Einrichtung braucht, östlich oder westlich der Nullstellung des Motors</translation>
+    </message>
+    <message>
+        <source>The motor angle a receiver computes by itself for the true site</source>
+        <translation>Der Motorwinkel, den ein Receiver selbst für den tatsächlichen Standort berechnet</translation>
+    </message>
+    <message>
+        <source>Seconds the motor takes from the slot before, the first from its zero</source>
+        <translation>Sekunden, die der Motor vom vorigen Platz braucht, der erste von seiner Nullstellung</translation>
+    </message>
+    <message>
+        <source>The DiSEqC command that turns the motor to this angle</source>
+        <translation>Der DiSEqC-Befehl, der den Motor auf diesen Winkel dreht</translation>
+    </message>
+    <message>
+        <source>How far past the outermost satellite each soft limit lies, 0 to 30 degrees</source>
+        <translation>Wie weit jenseits des äußersten Satelliten jede Softgrenze liegt, 0 bis 30 Grad</translation>
+    </message>
+    <message>
+        <source>How many degrees a second the motor turns, as its maker gives it</source>
+        <translation>Wie viele Grad pro Sekunde der Motor dreht, laut Hersteller</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Soft limit &amp;margin (degrees):</source>
+        <translation>Softgrenzen-&amp;Abstand (Grad):</translation>
+    </message>
+    <message>
+        <source>Motor &amp;speed (degrees a second):</source>
+        <translation>Motor&amp;geschwindigkeit (Grad pro Sekunde):</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.2 commands for a receiver that sends them raw, in order:</source>
+        <translation>DiSEqC-1.2-Befehle für einen Receiver, der sie roh sendet, in dieser Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>No chosen satellite is in reach: nothing to store, no limits to set.</source>
+        <translation>Kein gewählter Satellit ist erreichbar: nichts zu speichern, keine Grenzen zu setzen.</translation>
+    </message>
+    <message>
+        <source>Soft limits: east %1, west %2, %3 past the outermost slots where the horizon and the motor allow.</source>
+        <translation>Softgrenzen: Osten %1, Westen %2, %3 jenseits der äußersten Plätze, soweit Horizont und Motor es zulassen.</translation>
+    </message>
+    <message>
+        <source>%1, hidden by the horizon</source>
+        <translation>%1, vom Horizont verdeckt</translation>
+    </message>
+    <message>
+        <source>%1, beyond the motor&apos;s limit</source>
+        <translation>%1, jenseits der Grenze des Motors</translation>
+    </message>
+    <message>
+        <source>%1, no slot left</source>
+        <translation>%1, kein Platz mehr frei</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Export the positions</source>
+        <translation>Positionen exportieren</translation>
+    </message>
+    <message>
+        <source>Positions (*.csv);;All files (*)</source>
+        <translation>Positionen (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>%1 kann nicht exportiert werden: %2</translation>
     </message>
 </context>
 <context>

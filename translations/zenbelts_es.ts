@@ -117,6 +117,213 @@
     </message>
 </context>
 <context>
+    <name>FieldPage</name>
+    <message>
+        <source>Open…</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>New at a site…</source>
+        <translation>Nuevo en un lugar…</translation>
+    </message>
+    <message>
+        <source>Satellite list…</source>
+        <translation>Lista de satélites…</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Altitud (m)</translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation>Empezar aquí</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The arc</source>
+        <translation>El arco</translation>
+    </message>
+    <message>
+        <source>Field assistant</source>
+        <translation>Asistente de campo</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>En la antena</translation>
+    </message>
+    <message>
+        <source>At the dish, turn the motor to a satellite, peak its signal, and type the motor angle the receiver shows; where tilting the dish up (+) or down (-) helped, by how much.</source>
+        <translation>En la antena, gire el motor hacia un satélite, busque el máximo de la señal y escriba el ángulo del motor que muestra el receptor; si inclinar la antena hacia arriba (+) o abajo (-) ayudó, cuánto.</translation>
+    </message>
+    <message>
+        <source>Third column</source>
+        <translation>Tercera columna</translation>
+    </message>
+    <message>
+        <source>Offset (°)</source>
+        <translation>Corrección (°)</translation>
+    </message>
+    <message>
+        <source>Face tilt (°)</source>
+        <translation>Inclinación de la cara (°)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>Ángulo del motor</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Añadir una fila</translation>
+    </message>
+    <message>
+        <source>Remove the row</source>
+        <translation>Quitar la fila</translation>
+    </message>
+    <message>
+        <source>As set up</source>
+        <translation>Según el ajuste</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>Instrumentos</translation>
+    </message>
+    <message>
+        <source>Use the phone&apos;s sensors</source>
+        <translation>Usar los sensores del teléfono</translation>
+    </message>
+    <message>
+        <source>Zero on a level surface</source>
+        <translation>Poner a cero en una superficie nivelada</translation>
+    </message>
+    <message>
+        <source>Phone along the motor axis</source>
+        <translation>Teléfono a lo largo del eje del motor</translation>
+    </message>
+    <message>
+        <source>Phone on the dish&apos;s face</source>
+        <translation>Teléfono sobre la cara de la antena</translation>
+    </message>
+    <message>
+        <source>Compass heading of the phone&apos;s top</source>
+        <translation>Rumbo de brújula del extremo superior</translation>
+    </message>
+    <message>
+        <source>should read %1 (%2 off)</source>
+        <translation>debería marcar %1 (desvío %2)</translation>
+    </message>
+    <message>
+        <source>at the motor&apos;s zero %1 (%2 off)</source>
+        <translation>con el motor en cero %1 (desvío %2)</translation>
+    </message>
+    <message>
+        <source>%1 true, with the declination %2</source>
+        <translation>%1 geográfico, con la declinación %2</translation>
+    </message>
+    <message>
+        <source>Lay the phone along the motor axis, its top towards the raised end, or flat on the dish&apos;s face, its screen outwards. Zero it first on a level surface.</source>
+        <translation>Coloque el teléfono a lo largo del eje del motor, con el extremo superior hacia el lado elevado, o plano sobre la cara de la antena, con la pantalla hacia fuera. Póngalo antes a cero en una superficie nivelada.</translation>
+    </message>
+    <message>
+        <source>Zeroed on a level surface.</source>
+        <translation>Puesto a cero en una superficie nivelada.</translation>
+    </message>
+    <message>
+        <source>This browser gives no orientation sensor here: the readings below still hold.</source>
+        <translation>Este navegador no ofrece aquí ningún sensor de orientación: los valores de abajo siguen valiendo.</translation>
+    </message>
+    <message>
+        <source>The sensors were refused: allow motion and orientation for this page in the browser&apos;s settings. The readings below still hold.</source>
+        <translation>Se rechazaron los sensores: permita movimiento y orientación para esta página en los ajustes del navegador. Los valores de abajo siguen valiendo.</translation>
+    </message>
+    <message>
+        <source>The sensors need a secure page (https or a file): the readings below still hold.</source>
+        <translation>Los sensores necesitan una página segura (https o un archivo): los valores de abajo siguen valiendo.</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensors… move the phone a little.</source>
+        <translation>Esperando los sensores… mueva un poco el teléfono.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Guardado como %1.</translation>
+    </message>
+    <message>
+        <source>List: %1 satellites.</source>
+        <translation>Lista: %1 satélites.</translation>
+    </message>
+    <message>
+        <source>Measure next: %1 (added as a row).</source>
+        <translation>Medir a continuación: %1 (añadido como fila).</translation>
+    </message>
+    <message>
+        <source>Lay the phone flat on a level surface, then zero.</source>
+        <translation>Coloque el teléfono plano sobre una superficie nivelada y luego ponga a cero.</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet, and no satellite of the list is up and within the motor&apos;s reach.</source>
+        <translation>Aún no se ha observado nada y ningún satélite de la lista está sobre el horizonte y al alcance del motor.</translation>
+    </message>
+    <message>
+        <source>it is far larger than a set-up</source>
+        <translation>es mucho mayor que un ajuste</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used: %2</source>
+        <translation>No se puede usar la lista %1: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MiB</source>
+        <translation>supera los 8 MiB</translation>
+    </message>
+    <message>
+        <source>it lists channels, not satellites</source>
+        <translation>enumera canales, no satélites</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of degrees</source>
+        <translation>%1 no es un número de grados</translation>
+    </message>
+    <message>
+        <source>The altitude is whole metres from %1 to %2</source>
+        <translation>La altitud va en metros enteros de %1 a %2</translation>
+    </message>
+    <message>
+        <source>The latitude lies from 90°S to 90°N</source>
+        <translation>La latitud va de 90°S a 90°N</translation>
+    </message>
+    <message>
+        <source>The longitude lies from 180°W to 180°E</source>
+        <translation>La longitud va de 180°W a 180°E</translation>
+    </message>
+    <message>
+        <source>The date is of the form YYYY-MM-DD, from 1900 to 2199</source>
+        <translation>La fecha tiene la forma AAAA-MM-DD, de 1900 a 2199</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>supera 1 MiB</translation>
+    </message>
+</context>
+<context>
     <name>ImportProgress</name>
     <message>
         <source>Reading receiver files...</source>
@@ -191,6 +398,34 @@
     <message>
         <source>it must lie in %1..%2 tenths (0 for prime focus)</source>
         <translation>debe estar en %1..%2 décimas (0 para foco primario)</translation>
+    </message>
+    <message>
+        <source>the horizon takes at most %1 points</source>
+        <translation>el horizonte admite como máximo %1 puntos</translation>
+    </message>
+    <message>
+        <source>an azimuth must lie in 0..3599 tenths</source>
+        <translation>un acimut debe estar en 0..3599 décimas</translation>
+    </message>
+    <message>
+        <source>an elevation must lie in 0..%1 tenths</source>
+        <translation>una elevación debe estar en 0..%1 décimas</translation>
+    </message>
+    <message>
+        <source>the azimuth %1 is given twice</source>
+        <translation>el acimut %1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 tenths</source>
+        <translation>debe estar en %1..%2 décimas</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 centimetres</source>
+        <translation>debe estar en %1..%2 centímetros</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not AZIMUTH:ELEVATION in whole tenths</source>
+        <translation>«%1» no es ACIMUT:ELEVACIÓN en décimas enteras</translation>
     </message>
 </context>
 <context>
@@ -338,6 +573,29 @@
     <message>
         <source>Nothing observed yet. Measure these first, each its motor angle and offset: %1. The worst uncertainty would then be %2 (1σ).</source>
         <translation>Aún no hay observaciones. Mida primero estos, cada uno con su ángulo del motor y su corrección: %1. La peor incertidumbre sería entonces de %2 (1σ).</translation>
+    </message>
+</context>
+<context>
+    <name>horizon</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not azimuth,elevation</source>
+        <translation>no es acimut,elevación</translation>
+    </message>
+    <message>
+        <source>the azimuth is not a number of degrees from 0 to 360</source>
+        <translation>el acimut no es un número de grados de 0 a 360</translation>
+    </message>
+    <message>
+        <source>the elevation is not a number of degrees from 0 to 90</source>
+        <translation>la elevación no es un número de grados de 0 a 90</translation>
+    </message>
+    <message>
+        <source>a horizon takes at most 360 points</source>
+        <translation>un horizonte admite como máximo 360 puntos</translation>
     </message>
 </context>
 <context>
@@ -574,6 +832,61 @@
     </message>
 </context>
 <context>
+    <name>positions</name>
+    <message>
+        <source>Halt: the motor stops at once</source>
+        <translation>Parar: el motor se detiene en el acto</translation>
+    </message>
+    <message>
+        <source>Limits off: the motor may turn to its end stops</source>
+        <translation>Límites desactivados: el motor puede girar hasta sus topes</translation>
+    </message>
+    <message>
+        <source>Go to %1, the east soft limit</source>
+        <translation>Ir a %1, el límite por software este</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands</source>
+        <translation>Fijar el límite este del motor donde está</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands (the eastern sky, south of the equator)</source>
+        <translation>Fijar el límite oeste del motor donde está (el cielo del este, al sur del ecuador)</translation>
+    </message>
+    <message>
+        <source>Go to %1, the west soft limit</source>
+        <translation>Ir a %1, el límite por software oeste</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands</source>
+        <translation>Fijar el límite oeste del motor donde está</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands (the western sky, south of the equator)</source>
+        <translation>Fijar el límite este del motor donde está (el cielo del oeste, al sur del ecuador)</translation>
+    </message>
+    <message>
+        <source>Limits on: the motor stays between the two limits from now on</source>
+        <translation>Límites activados: desde ahora el motor queda entre los dos límites</translation>
+    </message>
+    <message>
+        <source>Go to %1 for %2</source>
+        <translation>Ir a %1 para %2</translation>
+    </message>
+    <message>
+        <source>Store this position as slot %1 (%2)</source>
+        <translation>Guardar esta posición como memoria %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Go to slot %1 (%2)</source>
+        <translation>Ir a la memoria %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Recalculate: once slot %1 (%2) is peaked again and stored, every other stored position moves by as much</source>
+        <translation>Recalcular: una vez ajustada de nuevo al máximo y guardada la memoria %1 (%2), todas las demás posiciones guardadas se desplazan lo mismo</translation>
+    </message>
+</context>
+<context>
     <name>setup</name>
     <message>
         <source>it ends early</source>
@@ -604,8 +917,8 @@
         <translation>altitud</translation>
     </message>
     <message>
-        <source>the dish extension is damaged: %1</source>
-        <translation>la extensión de la antena está dañada: %1</translation>
+        <source>the set-up&apos;s extension is damaged: %1</source>
+        <translation>la extensión de la configuración está dañada: %1</translation>
     </message>
     <message>
         <source>a record does not read</source>
@@ -620,8 +933,8 @@
         <translation>el brazo del alimentador no está ni debajo ni encima de la antena</translation>
     </message>
     <message>
-        <source>the dish extension is of a later version (%1)</source>
-        <translation>la extensión de la antena es de una versión posterior (%1)</translation>
+        <source>the set-up&apos;s extension is of a later version (%1)</source>
+        <translation>la extensión de la configuración es de una versión posterior (%1)</translation>
     </message>
     <message>
         <source>its version is unknown</source>
@@ -634,6 +947,18 @@
     <message>
         <source>its check does not match</source>
         <translation>su suma de control no coincide</translation>
+    </message>
+    <message>
+        <source>horizon mask</source>
+        <translation>máscara de horizonte</translation>
+    </message>
+    <message>
+        <source>motor&apos;s range</source>
+        <translation>recorrido del motor</translation>
+    </message>
+    <message>
+        <source>dish diameter</source>
+        <translation>diámetro de la antena</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1298,14 @@
     <message>
         <source>At the dish</source>
         <translation>En la antena</translation>
+    </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>Abrir en el navegador la página de campo, Zenbelts para un teléfono en la antena</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Página de campo</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1832,120 @@
     </message>
 </context>
 <context>
+    <name>zenbelts::CHorizonPage</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Acimut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevación</translation>
+    </message>
+    <message>
+        <source>True bearing, clockwise from north</source>
+        <translation>Rumbo verdadero, en sentido horario desde el norte</translation>
+    </message>
+    <message>
+        <source>The lowest elevation the dish sees past at that bearing; straight lines join the points</source>
+        <translation>La elevación más baja por encima de la cual ve la antena en esa dirección; líneas rectas unen los puntos</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 360, clockwise from true north</source>
+        <translation>Grados de 0 a 360, en sentido horario desde el norte verdadero</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 90</source>
+        <translation>Grados de 0 a 90</translation>
+    </message>
+    <message>
+        <source>How far the motor turns from its zero, 0 to 90 degrees</source>
+        <translation>Cuánto gira el motor desde su cero, de 0 a 90 grados</translation>
+    </message>
+    <message>
+        <source>Obstacles</source>
+        <translation>Obstáculos</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth:</source>
+        <translation>A&amp;cimut:</translation>
+    </message>
+    <message>
+        <source>E&amp;levation:</source>
+        <translation>E&amp;levación:</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>Motor and dish</source>
+        <translation>Motor y antena</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;east to:</source>
+        <translation>El motor gira al &amp;este hasta:</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;west to:</source>
+        <translation>El motor gira al &amp;oeste hasta:</translation>
+    </message>
+    <message>
+        <source>Dish &amp;diameter (cm):</source>
+        <translation>&amp;Diámetro de la antena (cm):</translation>
+    </message>
+    <message>
+        <source>A satellite is in reach when it stands above the horizon by half the dish&apos;s beam and the motor turns that far.</source>
+        <translation>Un satélite está al alcance cuando supera el horizonte en medio haz de la antena y el motor gira hasta allí.</translation>
+    </message>
+    <message>
+        <source>The azimuth must be a number of degrees from 0 to 360.</source>
+        <translation>El acimut debe ser un número de grados de 0 a 360.</translation>
+    </message>
+    <message>
+        <source>The elevation must be a number of degrees from 0 to 90.</source>
+        <translation>La elevación debe ser un número de grados de 0 a 90.</translation>
+    </message>
+    <message>
+        <source>Import the horizon</source>
+        <translation>Importar el horizonte</translation>
+    </message>
+    <message>
+        <source>Horizon (*.csv);;All files (*)</source>
+        <translation>Horizonte (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>No se puede importar %1: %2</translation>
+    </message>
+    <message>
+        <source>Export the horizon</source>
+        <translation>Exportar el horizonte</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>No se puede exportar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CHorizonSketch</name>
+    <message>
+        <source>The sky from the dish as on a map, north up: the horizon at the rim, straight up at the centre; shaded what the horizon hides, the arc in pink, the chosen satellites as dots</source>
+        <translation>El cielo desde la antena como en un mapa, norte arriba: el horizonte en el borde, la vertical en el centro; sombreado lo que oculta el horizonte, el arco en rosa, los satélites elegidos como puntos</translation>
+    </message>
+</context>
+<context>
     <name>zenbelts::CMainFrame</name>
     <message>
         <source>&amp;New</source>
@@ -1672,6 +2119,22 @@
         <source>&amp;At the dish...</source>
         <translation>En la &amp;antena...</translation>
     </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>Página de &amp;campo...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Página de campo</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>No se pudo iniciar ningún navegador para abrir %1.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>La página de campo no está instalada con este Zenbelts.</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CMissTable</name>
@@ -1755,6 +2218,18 @@
         <source>Receiver miss</source>
         <translation>Desvío del receptor</translation>
     </message>
+    <message>
+        <source>Hidden by the horizon: too low over the obstacles there for the dish&apos;s beam</source>
+        <translation>Oculto por el horizonte: demasiado bajo sobre los obstáculos de ese lado para el haz de la antena</translation>
+    </message>
+    <message>
+        <source>Below the horizon</source>
+        <translation>Bajo el horizonte</translation>
+    </message>
+    <message>
+        <source>Beyond the motor&apos;s limit: the motor does not turn that far</source>
+        <translation>Más allá del límite del motor: el motor no gira tanto</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CNumericEdit</name>
@@ -1780,6 +2255,10 @@
     <message>
         <source>Satellites</source>
         <translation>Satélites</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>Horizonte</translation>
     </message>
 </context>
 <context>
@@ -1817,12 +2296,124 @@
         <translation>Motor</translation>
     </message>
     <message>
-        <source>Receiver miss</source>
-        <translation>Desvío del receptor</translation>
-    </message>
-    <message>
         <source>GotoX</source>
         <translation>GotoX</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Receptor</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Giro</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Qué hace</translation>
+    </message>
+    <message>
+        <source>The number the receiver stores the position under; 0 is the motor&apos;s reference</source>
+        <translation>El número con el que el receptor guarda la posición; 0 es la referencia del motor</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s orbital position</source>
+        <translation>La posición orbital del satélite</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s name in the list</source>
+        <translation>El nombre del satélite en la lista</translation>
+    </message>
+    <message>
+        <source>The motor angle the set-up needs, east or west of the motor&apos;s zero</source>
+        <translation>El ángulo del motor que necesita la configuración, al este o al oeste del cero del motor</translation>
+    </message>
+    <message>
+        <source>The motor angle a receiver computes by itself for the true site</source>
+        <translation>El ángulo del motor que un receptor calcula por sí mismo para la ubicación real</translation>
+    </message>
+    <message>
+        <source>Seconds the motor takes from the slot before, the first from its zero</source>
+        <translation>Segundos que tarda el motor desde la memoria anterior, la primera desde su cero</translation>
+    </message>
+    <message>
+        <source>The DiSEqC command that turns the motor to this angle</source>
+        <translation>La orden DiSEqC que gira el motor a este ángulo</translation>
+    </message>
+    <message>
+        <source>How far past the outermost satellite each soft limit lies, 0 to 30 degrees</source>
+        <translation>A qué distancia más allá del satélite más extremo queda cada límite por software, de 0 a 30 grados</translation>
+    </message>
+    <message>
+        <source>How many degrees a second the motor turns, as its maker gives it</source>
+        <translation>Cuántos grados por segundo gira el motor, según su fabricante</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exportar CSV...</translation>
+    </message>
+    <message>
+        <source>Soft limit &amp;margin (degrees):</source>
+        <translation>&amp;Margen de los límites por software (grados):</translation>
+    </message>
+    <message>
+        <source>Motor &amp;speed (degrees a second):</source>
+        <translation>&amp;Velocidad del motor (grados por segundo):</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.2 commands for a receiver that sends them raw, in order:</source>
+        <translation>Órdenes DiSEqC 1.2 para un receptor que las envía en bruto, en orden:</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>No chosen satellite is in reach: nothing to store, no limits to set.</source>
+        <translation>Ningún satélite elegido está al alcance: nada que guardar, ningún límite que fijar.</translation>
+    </message>
+    <message>
+        <source>Soft limits: east %1, west %2, %3 past the outermost slots where the horizon and the motor allow.</source>
+        <translation>Límites por software: este %1, oeste %2, %3 más allá de las memorias extremas, donde el horizonte y el motor lo permiten.</translation>
+    </message>
+    <message>
+        <source>%1, hidden by the horizon</source>
+        <translation>%1, oculto por el horizonte</translation>
+    </message>
+    <message>
+        <source>%1, beyond the motor&apos;s limit</source>
+        <translation>%1, más allá del límite del motor</translation>
+    </message>
+    <message>
+        <source>%1, no slot left</source>
+        <translation>%1, sin memoria libre</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Omitidos: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Export the positions</source>
+        <translation>Exportar las posiciones</translation>
+    </message>
+    <message>
+        <source>Positions (*.csv);;All files (*)</source>
+        <translation>Posiciones (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>No se puede exportar %1: %2</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,213 @@
     </message>
 </context>
 <context>
+    <name>FieldPage</name>
+    <message>
+        <source>Open…</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>New at a site…</source>
+        <translation>Nouveau sur un site…</translation>
+    </message>
+    <message>
+        <source>Satellite list…</source>
+        <translation>Liste des satellites…</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Altitude (m)</translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation>Commencer ici</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The arc</source>
+        <translation>L&apos;arc</translation>
+    </message>
+    <message>
+        <source>Field assistant</source>
+        <translation>Assistant de terrain</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>À la parabole</translation>
+    </message>
+    <message>
+        <source>At the dish, turn the motor to a satellite, peak its signal, and type the motor angle the receiver shows; where tilting the dish up (+) or down (-) helped, by how much.</source>
+        <translation>À la parabole, tournez le moteur vers un satellite, cherchez le maximum du signal et saisissez l&apos;angle du moteur qu&apos;affiche le récepteur ; si incliner la parabole vers le haut (+) ou le bas (-) a aidé, de combien.</translation>
+    </message>
+    <message>
+        <source>Third column</source>
+        <translation>Troisième colonne</translation>
+    </message>
+    <message>
+        <source>Offset (°)</source>
+        <translation>Décalage (°)</translation>
+    </message>
+    <message>
+        <source>Face tilt (°)</source>
+        <translation>Inclinaison de la face (°)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>Angle du moteur</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Ajouter une ligne</translation>
+    </message>
+    <message>
+        <source>Remove the row</source>
+        <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+        <source>As set up</source>
+        <translation>Tel que réglé</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>Instruments</translation>
+    </message>
+    <message>
+        <source>Use the phone&apos;s sensors</source>
+        <translation>Utiliser les capteurs du téléphone</translation>
+    </message>
+    <message>
+        <source>Zero on a level surface</source>
+        <translation>Mettre à zéro sur une surface plane</translation>
+    </message>
+    <message>
+        <source>Phone along the motor axis</source>
+        <translation>Téléphone le long de l&apos;axe du moteur</translation>
+    </message>
+    <message>
+        <source>Phone on the dish&apos;s face</source>
+        <translation>Téléphone sur la face de la parabole</translation>
+    </message>
+    <message>
+        <source>Compass heading of the phone&apos;s top</source>
+        <translation>Cap compas du haut du téléphone</translation>
+    </message>
+    <message>
+        <source>should read %1 (%2 off)</source>
+        <translation>devrait indiquer %1 (écart %2)</translation>
+    </message>
+    <message>
+        <source>at the motor&apos;s zero %1 (%2 off)</source>
+        <translation>au zéro du moteur %1 (écart %2)</translation>
+    </message>
+    <message>
+        <source>%1 true, with the declination %2</source>
+        <translation>%1 géographique, avec la déclinaison %2</translation>
+    </message>
+    <message>
+        <source>Lay the phone along the motor axis, its top towards the raised end, or flat on the dish&apos;s face, its screen outwards. Zero it first on a level surface.</source>
+        <translation>Posez le téléphone le long de l&apos;axe du moteur, le haut vers l&apos;extrémité relevée, ou à plat sur la face de la parabole, l&apos;écran vers l&apos;extérieur. Mettez-le d&apos;abord à zéro sur une surface plane.</translation>
+    </message>
+    <message>
+        <source>Zeroed on a level surface.</source>
+        <translation>Mis à zéro sur une surface plane.</translation>
+    </message>
+    <message>
+        <source>This browser gives no orientation sensor here: the readings below still hold.</source>
+        <translation>Ce navigateur n&apos;offre ici aucun capteur d&apos;orientation : les valeurs ci-dessous restent valables.</translation>
+    </message>
+    <message>
+        <source>The sensors were refused: allow motion and orientation for this page in the browser&apos;s settings. The readings below still hold.</source>
+        <translation>Les capteurs ont été refusés : autorisez le mouvement et l&apos;orientation pour cette page dans les réglages du navigateur. Les valeurs ci-dessous restent valables.</translation>
+    </message>
+    <message>
+        <source>The sensors need a secure page (https or a file): the readings below still hold.</source>
+        <translation>Les capteurs exigent une page sécurisée (https ou un fichier) : les valeurs ci-dessous restent valables.</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensors… move the phone a little.</source>
+        <translation>En attente des capteurs… bougez un peu le téléphone.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>List: %1 satellites.</source>
+        <translation>Liste : %1 satellites.</translation>
+    </message>
+    <message>
+        <source>Measure next: %1 (added as a row).</source>
+        <translation>À mesurer ensuite : %1 (ajouté comme ligne).</translation>
+    </message>
+    <message>
+        <source>Lay the phone flat on a level surface, then zero.</source>
+        <translation>Posez le téléphone à plat sur une surface plane, puis mettez à zéro.</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet, and no satellite of the list is up and within the motor&apos;s reach.</source>
+        <translation>Rien n&apos;a encore été observé, et aucun satellite de la liste n&apos;est levé et à portée du moteur.</translation>
+    </message>
+    <message>
+        <source>it is far larger than a set-up</source>
+        <translation>il est bien plus grand qu&apos;un réglage</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used: %2</source>
+        <translation>La liste %1 est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MiB</source>
+        <translation>il dépasse 8 Mio</translation>
+    </message>
+    <message>
+        <source>it lists channels, not satellites</source>
+        <translation>elle liste des chaînes, pas des satellites</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of degrees</source>
+        <translation>%1 n&apos;est pas un nombre de degrés</translation>
+    </message>
+    <message>
+        <source>The altitude is whole metres from %1 to %2</source>
+        <translation>L&apos;altitude est en mètres entiers de %1 à %2</translation>
+    </message>
+    <message>
+        <source>The latitude lies from 90°S to 90°N</source>
+        <translation>La latitude va de 90°S à 90°N</translation>
+    </message>
+    <message>
+        <source>The longitude lies from 180°W to 180°E</source>
+        <translation>La longitude va de 180°W à 180°E</translation>
+    </message>
+    <message>
+        <source>The date is of the form YYYY-MM-DD, from 1900 to 2199</source>
+        <translation>La date est de la forme AAAA-MM-JJ, de 1900 à 2199</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>il dépasse 1 Mio</translation>
+    </message>
+</context>
+<context>
     <name>ImportProgress</name>
     <message>
         <source>Reading receiver files...</source>
@@ -191,6 +398,34 @@
     <message>
         <source>it must lie in %1..%2 tenths (0 for prime focus)</source>
         <translation>la valeur doit être dans %1..%2 dixièmes (0 pour un foyer primaire)</translation>
+    </message>
+    <message>
+        <source>the horizon takes at most %1 points</source>
+        <translation>l&apos;horizon compte au plus %1 points</translation>
+    </message>
+    <message>
+        <source>an azimuth must lie in 0..3599 tenths</source>
+        <translation>un azimut doit être dans 0..3599 dixièmes</translation>
+    </message>
+    <message>
+        <source>an elevation must lie in 0..%1 tenths</source>
+        <translation>une élévation doit être dans 0..%1 dixièmes</translation>
+    </message>
+    <message>
+        <source>the azimuth %1 is given twice</source>
+        <translation>l&apos;azimut %1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 tenths</source>
+        <translation>la valeur doit être dans %1..%2 dixièmes</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 centimetres</source>
+        <translation>la valeur doit être dans %1..%2 centimètres</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not AZIMUTH:ELEVATION in whole tenths</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas AZIMUT:ÉLÉVATION en dixièmes entiers</translation>
     </message>
 </context>
 <context>
@@ -338,6 +573,29 @@
     <message>
         <source>Nothing observed yet. Measure these first, each its motor angle and offset: %1. The worst uncertainty would then be %2 (1σ).</source>
         <translation>Rien de relevé pour l&apos;instant. Relevez d&apos;abord ceux-ci, chacun avec son angle du moteur et son décalage&#xa0;: %1. La pire incertitude serait alors de %2 (1σ).</translation>
+    </message>
+</context>
+<context>
+    <name>horizon</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is not azimuth,elevation</source>
+        <translation>ce n&apos;est pas azimut,élévation</translation>
+    </message>
+    <message>
+        <source>the azimuth is not a number of degrees from 0 to 360</source>
+        <translation>l&apos;azimut n&apos;est pas un nombre de degrés de 0 à 360</translation>
+    </message>
+    <message>
+        <source>the elevation is not a number of degrees from 0 to 90</source>
+        <translation>l&apos;élévation n&apos;est pas un nombre de degrés de 0 à 90</translation>
+    </message>
+    <message>
+        <source>a horizon takes at most 360 points</source>
+        <translation>un horizon compte au plus 360 points</translation>
     </message>
 </context>
 <context>
@@ -574,6 +832,61 @@
     </message>
 </context>
 <context>
+    <name>positions</name>
+    <message>
+        <source>Halt: the motor stops at once</source>
+        <translation>Arrêt&#xa0;: le moteur s&apos;arrête aussitôt</translation>
+    </message>
+    <message>
+        <source>Limits off: the motor may turn to its end stops</source>
+        <translation>Limites désactivées&#xa0;: le moteur peut tourner jusqu&apos;à ses butées</translation>
+    </message>
+    <message>
+        <source>Go to %1, the east soft limit</source>
+        <translation>Aller à %1, la limite logicielle côté est</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands</source>
+        <translation>Fixer la limite est du moteur là où il se trouve</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands (the eastern sky, south of the equator)</source>
+        <translation>Fixer la limite ouest du moteur là où il se trouve (le ciel est, au sud de l&apos;équateur)</translation>
+    </message>
+    <message>
+        <source>Go to %1, the west soft limit</source>
+        <translation>Aller à %1, la limite logicielle côté ouest</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands</source>
+        <translation>Fixer la limite ouest du moteur là où il se trouve</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands (the western sky, south of the equator)</source>
+        <translation>Fixer la limite est du moteur là où il se trouve (le ciel ouest, au sud de l&apos;équateur)</translation>
+    </message>
+    <message>
+        <source>Limits on: the motor stays between the two limits from now on</source>
+        <translation>Limites activées&#xa0;: le moteur reste désormais entre les deux limites</translation>
+    </message>
+    <message>
+        <source>Go to %1 for %2</source>
+        <translation>Aller à %1 pour %2</translation>
+    </message>
+    <message>
+        <source>Store this position as slot %1 (%2)</source>
+        <translation>Mémoriser cette position comme emplacement %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Go to slot %1 (%2)</source>
+        <translation>Aller à l&apos;emplacement %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Recalculate: once slot %1 (%2) is peaked again and stored, every other stored position moves by as much</source>
+        <translation>Recalculer&#xa0;: une fois l&apos;emplacement %1 (%2) de nouveau réglé au maximum et mémorisé, toutes les autres positions mémorisées se décalent d&apos;autant</translation>
+    </message>
+</context>
+<context>
     <name>setup</name>
     <message>
         <source>it ends early</source>
@@ -604,8 +917,8 @@
         <translation>altitude</translation>
     </message>
     <message>
-        <source>the dish extension is damaged: %1</source>
-        <translation>l&apos;extension de la parabole est endommagée : %1</translation>
+        <source>the set-up&apos;s extension is damaged: %1</source>
+        <translation>l&apos;extension de la configuration est endommagée : %1</translation>
     </message>
     <message>
         <source>a record does not read</source>
@@ -620,8 +933,8 @@
         <translation>le bras de la source n&apos;est ni sous ni au-dessus de la parabole</translation>
     </message>
     <message>
-        <source>the dish extension is of a later version (%1)</source>
-        <translation>l&apos;extension de la parabole vient d&apos;une version plus récente (%1)</translation>
+        <source>the set-up&apos;s extension is of a later version (%1)</source>
+        <translation>l&apos;extension de la configuration vient d&apos;une version plus récente (%1)</translation>
     </message>
     <message>
         <source>its version is unknown</source>
@@ -634,6 +947,18 @@
     <message>
         <source>its check does not match</source>
         <translation>sa somme de contrôle ne correspond pas</translation>
+    </message>
+    <message>
+        <source>horizon mask</source>
+        <translation>masque d&apos;horizon</translation>
+    </message>
+    <message>
+        <source>motor&apos;s range</source>
+        <translation>course du moteur</translation>
+    </message>
+    <message>
+        <source>dish diameter</source>
+        <translation>diamètre de la parabole</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1298,14 @@
     <message>
         <source>At the dish</source>
         <translation>À la parabole</translation>
+    </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>Ouvrir dans le navigateur la page de terrain, Zenbelts pour un téléphone à la parabole</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Page de terrain</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1832,120 @@
     </message>
 </context>
 <context>
+    <name>zenbelts::CHorizonPage</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Azimut</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Élévation</translation>
+    </message>
+    <message>
+        <source>True bearing, clockwise from north</source>
+        <translation>Relèvement vrai, dans le sens horaire depuis le nord</translation>
+    </message>
+    <message>
+        <source>The lowest elevation the dish sees past at that bearing; straight lines join the points</source>
+        <translation>L&apos;élévation la plus basse que la parabole voit en passant au-dessus dans cette direction&#xa0;; des lignes droites relient les points</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 360, clockwise from true north</source>
+        <translation>Degrés de 0 à 360, dans le sens horaire depuis le nord vrai</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 90</source>
+        <translation>Degrés de 0 à 90</translation>
+    </message>
+    <message>
+        <source>How far the motor turns from its zero, 0 to 90 degrees</source>
+        <translation>Jusqu&apos;où le moteur tourne depuis son zéro, de 0 à 90 degrés</translation>
+    </message>
+    <message>
+        <source>Obstacles</source>
+        <translation>Obstacles</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth:</source>
+        <translation>A&amp;zimut :</translation>
+    </message>
+    <message>
+        <source>E&amp;levation:</source>
+        <translation>É&amp;lévation :</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>Motor and dish</source>
+        <translation>Moteur et parabole</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;east to:</source>
+        <translation>Le moteur tourne à l&apos;&amp;est jusqu&apos;à :</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;west to:</source>
+        <translation>Le moteur tourne à l&apos;&amp;ouest jusqu&apos;à :</translation>
+    </message>
+    <message>
+        <source>Dish &amp;diameter (cm):</source>
+        <translation>&amp;Diamètre de la parabole (cm) :</translation>
+    </message>
+    <message>
+        <source>A satellite is in reach when it stands above the horizon by half the dish&apos;s beam and the motor turns that far.</source>
+        <translation>Un satellite est à portée s&apos;il dépasse l&apos;horizon d&apos;une demi-largeur du faisceau de la parabole et si le moteur tourne jusque-là.</translation>
+    </message>
+    <message>
+        <source>The azimuth must be a number of degrees from 0 to 360.</source>
+        <translation>L&apos;azimut doit être un nombre de degrés de 0 à 360.</translation>
+    </message>
+    <message>
+        <source>The elevation must be a number of degrees from 0 to 90.</source>
+        <translation>L&apos;élévation doit être un nombre de degrés de 0 à 90.</translation>
+    </message>
+    <message>
+        <source>Import the horizon</source>
+        <translation>Importer l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>Horizon (*.csv);;All files (*)</source>
+        <translation>Horizon (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Impossible d&apos;importer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Export the horizon</source>
+        <translation>Exporter l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>Impossible d&apos;exporter %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CHorizonSketch</name>
+    <message>
+        <source>The sky from the dish as on a map, north up: the horizon at the rim, straight up at the centre; shaded what the horizon hides, the arc in pink, the chosen satellites as dots</source>
+        <translation>Le ciel vu de la parabole comme sur une carte, nord en haut&#xa0;: l&apos;horizon au bord, le zénith au centre&#xa0;; en grisé ce que l&apos;horizon cache, l&apos;arc en rose, les satellites choisis en points</translation>
+    </message>
+</context>
+<context>
     <name>zenbelts::CMainFrame</name>
     <message>
         <source>&amp;New</source>
@@ -1672,6 +2119,22 @@
         <source>&amp;At the dish...</source>
         <translation>À la &amp;parabole...</translation>
     </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>Page de &amp;terrain...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Page de terrain</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>Aucun navigateur n&apos;a pu être lancé pour ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>La page de terrain n&apos;est pas installée avec ce Zenbelts.</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CMissTable</name>
@@ -1755,6 +2218,18 @@
         <source>Receiver miss</source>
         <translation>Écart récepteur</translation>
     </message>
+    <message>
+        <source>Hidden by the horizon: too low over the obstacles there for the dish&apos;s beam</source>
+        <translation>Caché par l&apos;horizon&#xa0;: trop bas au-dessus des obstacles de ce côté pour le faisceau de la parabole</translation>
+    </message>
+    <message>
+        <source>Below the horizon</source>
+        <translation>Sous l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>Beyond the motor&apos;s limit: the motor does not turn that far</source>
+        <translation>Au-delà de la limite du moteur&#xa0;: le moteur ne tourne pas si loin</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CNumericEdit</name>
@@ -1780,6 +2255,10 @@
     <message>
         <source>Satellites</source>
         <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>Horizon</translation>
     </message>
 </context>
 <context>
@@ -1817,12 +2296,124 @@
         <translation>Moteur</translation>
     </message>
     <message>
-        <source>Receiver miss</source>
-        <translation>Écart récepteur</translation>
-    </message>
-    <message>
         <source>GotoX</source>
         <translation>GotoX</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Récepteur</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Octets</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Ce qu&apos;elle fait</translation>
+    </message>
+    <message>
+        <source>The number the receiver stores the position under; 0 is the motor&apos;s reference</source>
+        <translation>Le numéro sous lequel le récepteur mémorise la position&#xa0;; 0 est la référence du moteur</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s orbital position</source>
+        <translation>Position orbitale du satellite</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s name in the list</source>
+        <translation>Nom du satellite dans la liste</translation>
+    </message>
+    <message>
+        <source>The motor angle the set-up needs, east or west of the motor&apos;s zero</source>
+        <translation>L&apos;angle du moteur dont la configuration a besoin, à l&apos;est ou à l&apos;ouest du zéro du moteur</translation>
+    </message>
+    <message>
+        <source>The motor angle a receiver computes by itself for the true site</source>
+        <translation>L&apos;angle du moteur qu&apos;un récepteur calcule lui-même pour l&apos;emplacement réel</translation>
+    </message>
+    <message>
+        <source>Seconds the motor takes from the slot before, the first from its zero</source>
+        <translation>Secondes que met le moteur depuis l&apos;emplacement précédent, le premier depuis son zéro</translation>
+    </message>
+    <message>
+        <source>The DiSEqC command that turns the motor to this angle</source>
+        <translation>La commande DiSEqC qui tourne le moteur vers cet angle</translation>
+    </message>
+    <message>
+        <source>How far past the outermost satellite each soft limit lies, 0 to 30 degrees</source>
+        <translation>À quelle distance au-delà du satellite le plus extérieur se trouve chaque limite logicielle, de 0 à 30 degrés</translation>
+    </message>
+    <message>
+        <source>How many degrees a second the motor turns, as its maker gives it</source>
+        <translation>Combien de degrés par seconde tourne le moteur, selon son fabricant</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exporter en CSV...</translation>
+    </message>
+    <message>
+        <source>Soft limit &amp;margin (degrees):</source>
+        <translation>&amp;Marge des limites logicielles (degrés) :</translation>
+    </message>
+    <message>
+        <source>Motor &amp;speed (degrees a second):</source>
+        <translation>&amp;Vitesse du moteur (degrés par seconde) :</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.2 commands for a receiver that sends them raw, in order:</source>
+        <translation>Commandes DiSEqC 1.2 pour un récepteur qui les envoie brutes, dans l&apos;ordre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>No chosen satellite is in reach: nothing to store, no limits to set.</source>
+        <translation>Aucun satellite choisi n&apos;est à portée&#xa0;: rien à mémoriser, aucune limite à fixer.</translation>
+    </message>
+    <message>
+        <source>Soft limits: east %1, west %2, %3 past the outermost slots where the horizon and the motor allow.</source>
+        <translation>Limites logicielles&#xa0;: est %1, ouest %2, %3 au-delà des emplacements extrêmes, là où l&apos;horizon et le moteur le permettent.</translation>
+    </message>
+    <message>
+        <source>%1, hidden by the horizon</source>
+        <translation>%1, caché par l&apos;horizon</translation>
+    </message>
+    <message>
+        <source>%1, beyond the motor&apos;s limit</source>
+        <translation>%1, au-delà de la limite du moteur</translation>
+    </message>
+    <message>
+        <source>%1, no slot left</source>
+        <translation>%1, plus d&apos;emplacement libre</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Laissés de côté&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>&#xa0;; </translation>
+    </message>
+    <message>
+        <source>Export the positions</source>
+        <translation>Exporter les positions</translation>
+    </message>
+    <message>
+        <source>Positions (*.csv);;All files (*)</source>
+        <translation>Positions (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>Impossible d&apos;exporter %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -117,6 +117,213 @@
     </message>
 </context>
 <context>
+    <name>FieldPage</name>
+    <message>
+        <source>Open…</source>
+        <translation>Открыть…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>New at a site…</source>
+        <translation>Новая для места…</translation>
+    </message>
+    <message>
+        <source>Satellite list…</source>
+        <translation>Список спутников…</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Широта</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Долгота</translation>
+    </message>
+    <message>
+        <source>Altitude (m)</source>
+        <translation>Высота (м)</translation>
+    </message>
+    <message>
+        <source>Start here</source>
+        <translation>Начать здесь</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>The arc</source>
+        <translation>Дуга</translation>
+    </message>
+    <message>
+        <source>Field assistant</source>
+        <translation>Помощник на месте</translation>
+    </message>
+    <message>
+        <source>At the dish</source>
+        <translation>У антенны</translation>
+    </message>
+    <message>
+        <source>At the dish, turn the motor to a satellite, peak its signal, and type the motor angle the receiver shows; where tilting the dish up (+) or down (-) helped, by how much.</source>
+        <translation>У антенны поверните мотор на спутник, найдите максимум сигнала и введите угол мотора, который показывает ресивер; если помог наклон антенны вверх (+) или вниз (-), укажите на сколько.</translation>
+    </message>
+    <message>
+        <source>Third column</source>
+        <translation>Третий столбец</translation>
+    </message>
+    <message>
+        <source>Offset (°)</source>
+        <translation>Смещение (°)</translation>
+    </message>
+    <message>
+        <source>Face tilt (°)</source>
+        <translation>Наклон плоскости (°)</translation>
+    </message>
+    <message>
+        <source>Motor angle</source>
+        <translation>Угол мотора</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Добавить строку</translation>
+    </message>
+    <message>
+        <source>Remove the row</source>
+        <translation>Удалить строку</translation>
+    </message>
+    <message>
+        <source>As set up</source>
+        <translation>Как настроено</translation>
+    </message>
+    <message>
+        <source>Instruments</source>
+        <translation>Приборы</translation>
+    </message>
+    <message>
+        <source>Use the phone&apos;s sensors</source>
+        <translation>Датчики телефона</translation>
+    </message>
+    <message>
+        <source>Zero on a level surface</source>
+        <translation>Обнулить на ровной поверхности</translation>
+    </message>
+    <message>
+        <source>Phone along the motor axis</source>
+        <translation>Телефон вдоль оси мотора</translation>
+    </message>
+    <message>
+        <source>Phone on the dish&apos;s face</source>
+        <translation>Телефон на плоскости антенны</translation>
+    </message>
+    <message>
+        <source>Compass heading of the phone&apos;s top</source>
+        <translation>Курс по компасу верха телефона</translation>
+    </message>
+    <message>
+        <source>should read %1 (%2 off)</source>
+        <translation>должно быть %1 (отклонение %2)</translation>
+    </message>
+    <message>
+        <source>at the motor&apos;s zero %1 (%2 off)</source>
+        <translation>при нуле мотора %1 (отклонение %2)</translation>
+    </message>
+    <message>
+        <source>%1 true, with the declination %2</source>
+        <translation>%1 истинный, со склонением %2</translation>
+    </message>
+    <message>
+        <source>Lay the phone along the motor axis, its top towards the raised end, or flat on the dish&apos;s face, its screen outwards. Zero it first on a level surface.</source>
+        <translation>Положите телефон вдоль оси мотора верхом к поднятому концу или плашмя на плоскость антенны экраном наружу. Сначала обнулите его на ровной поверхности.</translation>
+    </message>
+    <message>
+        <source>Zeroed on a level surface.</source>
+        <translation>Обнулено на ровной поверхности.</translation>
+    </message>
+    <message>
+        <source>This browser gives no orientation sensor here: the readings below still hold.</source>
+        <translation>Этот браузер не даёт здесь датчика ориентации: показания ниже остаются в силе.</translation>
+    </message>
+    <message>
+        <source>The sensors were refused: allow motion and orientation for this page in the browser&apos;s settings. The readings below still hold.</source>
+        <translation>Доступ к датчикам отклонён: разрешите движение и ориентацию для этой страницы в настройках браузера. Показания ниже остаются в силе.</translation>
+    </message>
+    <message>
+        <source>The sensors need a secure page (https or a file): the readings below still hold.</source>
+        <translation>Датчикам нужна защищённая страница (https или файл): показания ниже остаются в силе.</translation>
+    </message>
+    <message>
+        <source>Waiting for the sensors… move the phone a little.</source>
+        <translation>Ожидание датчиков… слегка пошевелите телефон.</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Сохранено как %1.</translation>
+    </message>
+    <message>
+        <source>List: %1 satellites.</source>
+        <translation>Список: спутников — %1.</translation>
+    </message>
+    <message>
+        <source>Measure next: %1 (added as a row).</source>
+        <translation>Измерьте следующим: %1 (добавлено строкой).</translation>
+    </message>
+    <message>
+        <source>Lay the phone flat on a level surface, then zero.</source>
+        <translation>Положите телефон на ровную поверхность, затем обнулите.</translation>
+    </message>
+    <message>
+        <source>Nothing observed yet, and no satellite of the list is up and within the motor&apos;s reach.</source>
+        <translation>Пока ничего не наблюдалось, и ни один спутник списка не виден и не доступен мотору.</translation>
+    </message>
+    <message>
+        <source>it is far larger than a set-up</source>
+        <translation>он намного больше файла настройки</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>Не удаётся открыть %1: %2</translation>
+    </message>
+    <message>
+        <source>The list %1 cannot be used: %2</source>
+        <translation>Список %1 нельзя использовать: %2</translation>
+    </message>
+    <message>
+        <source>it is larger than 8 MiB</source>
+        <translation>он больше 8 МиБ</translation>
+    </message>
+    <message>
+        <source>it lists channels, not satellites</source>
+        <translation>в нём каналы, а не спутники</translation>
+    </message>
+    <message>
+        <source>%1 is not a number of degrees</source>
+        <translation>%1 — не число градусов</translation>
+    </message>
+    <message>
+        <source>The altitude is whole metres from %1 to %2</source>
+        <translation>Высота — целые метры от %1 до %2</translation>
+    </message>
+    <message>
+        <source>The latitude lies from 90°S to 90°N</source>
+        <translation>Широта лежит от 90°S до 90°N</translation>
+    </message>
+    <message>
+        <source>The longitude lies from 180°W to 180°E</source>
+        <translation>Долгота лежит от 180°W до 180°E</translation>
+    </message>
+    <message>
+        <source>The date is of the form YYYY-MM-DD, from 1900 to 2199</source>
+        <translation>Дата в виде ГГГГ-ММ-ДД, с 1900 по 2199 год</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>он больше 1 МиБ</translation>
+    </message>
+</context>
+<context>
     <name>ImportProgress</name>
     <message>
         <source>Reading receiver files...</source>
@@ -191,6 +398,34 @@
     <message>
         <source>it must lie in %1..%2 tenths (0 for prime focus)</source>
         <translation>значение должно быть в пределах %1..%2 десятых (0 для прямофокусной антенны)</translation>
+    </message>
+    <message>
+        <source>the horizon takes at most %1 points</source>
+        <translation>горизонт содержит не более %1 точек</translation>
+    </message>
+    <message>
+        <source>an azimuth must lie in 0..3599 tenths</source>
+        <translation>азимут должен быть в пределах 0..3599 десятых</translation>
+    </message>
+    <message>
+        <source>an elevation must lie in 0..%1 tenths</source>
+        <translation>элевация должна быть в пределах 0..%1 десятых</translation>
+    </message>
+    <message>
+        <source>the azimuth %1 is given twice</source>
+        <translation>азимут %1 указан дважды</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 tenths</source>
+        <translation>значение должно быть в пределах %1..%2 десятых</translation>
+    </message>
+    <message>
+        <source>it must lie in %1..%2 centimetres</source>
+        <translation>значение должно быть в пределах %1..%2 сантиметров</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not AZIMUTH:ELEVATION in whole tenths</source>
+        <translation>«%1» — не АЗИМУТ:ЭЛЕВАЦИЯ в целых десятых</translation>
     </message>
 </context>
 <context>
@@ -338,6 +573,29 @@
     <message>
         <source>Nothing observed yet. Measure these first, each its motor angle and offset: %1. The worst uncertainty would then be %2 (1σ).</source>
         <translation>Замеров пока нет. Сначала замерьте эти спутники, у каждого угол мотора и смещение: %1. Наибольшая неопределённость тогда составит %2 (1σ).</translation>
+    </message>
+</context>
+<context>
+    <name>horizon</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>строка %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not azimuth,elevation</source>
+        <translation>это не азимут,элевация</translation>
+    </message>
+    <message>
+        <source>the azimuth is not a number of degrees from 0 to 360</source>
+        <translation>азимут — не число градусов от 0 до 360</translation>
+    </message>
+    <message>
+        <source>the elevation is not a number of degrees from 0 to 90</source>
+        <translation>элевация — не число градусов от 0 до 90</translation>
+    </message>
+    <message>
+        <source>a horizon takes at most 360 points</source>
+        <translation>горизонт содержит не более 360 точек</translation>
     </message>
 </context>
 <context>
@@ -574,6 +832,61 @@
     </message>
 </context>
 <context>
+    <name>positions</name>
+    <message>
+        <source>Halt: the motor stops at once</source>
+        <translation>Стоп: мотор сразу останавливается</translation>
+    </message>
+    <message>
+        <source>Limits off: the motor may turn to its end stops</source>
+        <translation>Пределы выключены: мотор может поворачиваться до упоров</translation>
+    </message>
+    <message>
+        <source>Go to %1, the east soft limit</source>
+        <translation>Перейти к %1 — восточный программный предел</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands</source>
+        <translation>Установить восточный предел мотора в текущем положении</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands (the eastern sky, south of the equator)</source>
+        <translation>Установить западный предел мотора в текущем положении (восточная часть неба к югу от экватора)</translation>
+    </message>
+    <message>
+        <source>Go to %1, the west soft limit</source>
+        <translation>Перейти к %1 — западный программный предел</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s west limit where it stands</source>
+        <translation>Установить западный предел мотора в текущем положении</translation>
+    </message>
+    <message>
+        <source>Set the motor&apos;s east limit where it stands (the western sky, south of the equator)</source>
+        <translation>Установить восточный предел мотора в текущем положении (западная часть неба к югу от экватора)</translation>
+    </message>
+    <message>
+        <source>Limits on: the motor stays between the two limits from now on</source>
+        <translation>Пределы включены: теперь мотор остаётся между двумя пределами</translation>
+    </message>
+    <message>
+        <source>Go to %1 for %2</source>
+        <translation>Перейти к %1 для %2</translation>
+    </message>
+    <message>
+        <source>Store this position as slot %1 (%2)</source>
+        <translation>Запомнить это положение как ячейку %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Go to slot %1 (%2)</source>
+        <translation>Перейти к ячейке %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Recalculate: once slot %1 (%2) is peaked again and stored, every other stored position moves by as much</source>
+        <translation>Пересчитать: когда ячейка %1 (%2) снова настроена по максимуму и сохранена, все остальные сохранённые положения сдвигаются на столько же</translation>
+    </message>
+</context>
+<context>
     <name>setup</name>
     <message>
         <source>it ends early</source>
@@ -604,8 +917,8 @@
         <translation>высота</translation>
     </message>
     <message>
-        <source>the dish extension is damaged: %1</source>
-        <translation>расширение с данными антенны повреждено: %1</translation>
+        <source>the set-up&apos;s extension is damaged: %1</source>
+        <translation>расширение файла настройки повреждено: %1</translation>
     </message>
     <message>
         <source>a record does not read</source>
@@ -620,8 +933,8 @@
         <translation>кронштейн облучателя ни под антенной, ни над ней</translation>
     </message>
     <message>
-        <source>the dish extension is of a later version (%1)</source>
-        <translation>расширение с данными антенны более новой версии (%1)</translation>
+        <source>the set-up&apos;s extension is of a later version (%1)</source>
+        <translation>расширение файла настройки более новой версии (%1)</translation>
     </message>
     <message>
         <source>its version is unknown</source>
@@ -634,6 +947,18 @@
     <message>
         <source>its check does not match</source>
         <translation>его контрольная сумма не совпадает</translation>
+    </message>
+    <message>
+        <source>horizon mask</source>
+        <translation>маска горизонта</translation>
+    </message>
+    <message>
+        <source>motor&apos;s range</source>
+        <translation>диапазон мотора</translation>
+    </message>
+    <message>
+        <source>dish diameter</source>
+        <translation>диаметр антенны</translation>
     </message>
 </context>
 <context>
@@ -973,6 +1298,14 @@
     <message>
         <source>At the dish</source>
         <translation>У антенны</translation>
+    </message>
+    <message>
+        <source>Open the field page, Zenbelts for a phone at the dish, in the browser</source>
+        <translation>Открыть в браузере полевую страницу — Zenbelts для телефона у антенны</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Полевая страница</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1832,120 @@
     </message>
 </context>
 <context>
+    <name>zenbelts::CHorizonPage</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>Azimuth</source>
+        <translation>Азимут</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Элевация</translation>
+    </message>
+    <message>
+        <source>True bearing, clockwise from north</source>
+        <translation>Истинный азимут, по часовой стрелке от севера</translation>
+    </message>
+    <message>
+        <source>The lowest elevation the dish sees past at that bearing; straight lines join the points</source>
+        <translation>Наименьшая элевация, поверх которой антенна видит в этом направлении; точки соединяются прямыми</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 360, clockwise from true north</source>
+        <translation>Градусы от 0 до 360 по часовой стрелке от истинного севера</translation>
+    </message>
+    <message>
+        <source>Degrees from 0 to 90</source>
+        <translation>Градусы от 0 до 90</translation>
+    </message>
+    <message>
+        <source>How far the motor turns from its zero, 0 to 90 degrees</source>
+        <translation>Насколько мотор поворачивается от нуля, от 0 до 90 градусов</translation>
+    </message>
+    <message>
+        <source>Obstacles</source>
+        <translation>Препятствия</translation>
+    </message>
+    <message>
+        <source>A&amp;zimuth:</source>
+        <translation>&amp;Азимут:</translation>
+    </message>
+    <message>
+        <source>E&amp;levation:</source>
+        <translation>&amp;Элевация:</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Импорт...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>Э&amp;кспорт...</translation>
+    </message>
+    <message>
+        <source>Motor and dish</source>
+        <translation>Мотор и антенна</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;east to:</source>
+        <translation>Мотор поворачивает на &amp;восток до:</translation>
+    </message>
+    <message>
+        <source>Motor turns &amp;west to:</source>
+        <translation>Мотор поворачивает на &amp;запад до:</translation>
+    </message>
+    <message>
+        <source>Dish &amp;diameter (cm):</source>
+        <translation>Диа&amp;метр антенны (см):</translation>
+    </message>
+    <message>
+        <source>A satellite is in reach when it stands above the horizon by half the dish&apos;s beam and the motor turns that far.</source>
+        <translation>Спутник доступен, если он выше горизонта на половину ширины луча антенны и мотор поворачивается так далеко.</translation>
+    </message>
+    <message>
+        <source>The azimuth must be a number of degrees from 0 to 360.</source>
+        <translation>Азимут должен быть числом градусов от 0 до 360.</translation>
+    </message>
+    <message>
+        <source>The elevation must be a number of degrees from 0 to 90.</source>
+        <translation>Элевация должна быть числом градусов от 0 до 90.</translation>
+    </message>
+    <message>
+        <source>Import the horizon</source>
+        <translation>Импорт горизонта</translation>
+    </message>
+    <message>
+        <source>Horizon (*.csv);;All files (*)</source>
+        <translation>Горизонт (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: %2</source>
+        <translation>Не удаётся импортировать %1: %2</translation>
+    </message>
+    <message>
+        <source>Export the horizon</source>
+        <translation>Экспорт горизонта</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>Не удаётся экспортировать %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>zenbelts::CHorizonSketch</name>
+    <message>
+        <source>The sky from the dish as on a map, north up: the horizon at the rim, straight up at the centre; shaded what the horizon hides, the arc in pink, the chosen satellites as dots</source>
+        <translation>Небо от антенны как на карте, север вверху: горизонт по краю, зенит в центре; затенено то, что скрывает горизонт, дуга розовым, выбранные спутники точками</translation>
+    </message>
+</context>
+<context>
     <name>zenbelts::CMainFrame</name>
     <message>
         <source>&amp;New</source>
@@ -1672,6 +2119,22 @@
         <source>&amp;At the dish...</source>
         <translation>У &amp;антенны...</translation>
     </message>
+    <message>
+        <source>&amp;Field page...</source>
+        <translation>&amp;Полевая страница...</translation>
+    </message>
+    <message>
+        <source>Field page</source>
+        <translation>Полевая страница</translation>
+    </message>
+    <message>
+        <source>No browser could be started to open %1.</source>
+        <translation>Не удалось запустить браузер, чтобы открыть %1.</translation>
+    </message>
+    <message>
+        <source>The field page is not installed with this Zenbelts.</source>
+        <translation>Полевая страница не установлена с этим Zenbelts.</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CMissTable</name>
@@ -1755,6 +2218,18 @@
         <source>Receiver miss</source>
         <translation>Отклонение ресивера</translation>
     </message>
+    <message>
+        <source>Hidden by the horizon: too low over the obstacles there for the dish&apos;s beam</source>
+        <translation>Скрыт горизонтом: слишком низко над препятствиями в этом направлении для луча антенны</translation>
+    </message>
+    <message>
+        <source>Below the horizon</source>
+        <translation>Ниже горизонта</translation>
+    </message>
+    <message>
+        <source>Beyond the motor&apos;s limit: the motor does not turn that far</source>
+        <translation>За пределом мотора: мотор не поворачивается так далеко</translation>
+    </message>
 </context>
 <context>
     <name>zenbelts::CNumericEdit</name>
@@ -1780,6 +2255,10 @@
     <message>
         <source>Satellites</source>
         <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>Горизонт</translation>
     </message>
 </context>
 <context>
@@ -1817,12 +2296,124 @@
         <translation>Мотор</translation>
     </message>
     <message>
-        <source>Receiver miss</source>
-        <translation>Отклонение ресивера</translation>
-    </message>
-    <message>
         <source>GotoX</source>
         <translation>GotoX</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Ячейка</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>Ресивер</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Байты</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Что делает</translation>
+    </message>
+    <message>
+        <source>The number the receiver stores the position under; 0 is the motor&apos;s reference</source>
+        <translation>Номер, под которым ресивер сохраняет положение; 0 — опорное положение мотора</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s orbital position</source>
+        <translation>Орбитальная позиция спутника</translation>
+    </message>
+    <message>
+        <source>The satellite&apos;s name in the list</source>
+        <translation>Название спутника в списке</translation>
+    </message>
+    <message>
+        <source>The motor angle the set-up needs, east or west of the motor&apos;s zero</source>
+        <translation>Угол мотора, нужный установке, к востоку или западу от нуля мотора</translation>
+    </message>
+    <message>
+        <source>The motor angle a receiver computes by itself for the true site</source>
+        <translation>Угол мотора, который ресивер сам вычисляет для истинного места</translation>
+    </message>
+    <message>
+        <source>Seconds the motor takes from the slot before, the first from its zero</source>
+        <translation>Секунды, за которые мотор доходит от предыдущей ячейки, первая — от нуля</translation>
+    </message>
+    <message>
+        <source>The DiSEqC command that turns the motor to this angle</source>
+        <translation>Команда DiSEqC, поворачивающая мотор на этот угол</translation>
+    </message>
+    <message>
+        <source>How far past the outermost satellite each soft limit lies, 0 to 30 degrees</source>
+        <translation>Насколько дальше крайнего спутника лежит каждый программный предел, от 0 до 30 градусов</translation>
+    </message>
+    <message>
+        <source>How many degrees a second the motor turns, as its maker gives it</source>
+        <translation>Сколько градусов в секунду поворачивается мотор, по данным производителя</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Экспорт CSV...</translation>
+    </message>
+    <message>
+        <source>Soft limit &amp;margin (degrees):</source>
+        <translation>&amp;Запас программных пределов (градусы):</translation>
+    </message>
+    <message>
+        <source>Motor &amp;speed (degrees a second):</source>
+        <translation>&amp;Скорость мотора (градусов в секунду):</translation>
+    </message>
+    <message>
+        <source>DiSEqC 1.2 commands for a receiver that sends them raw, in order:</source>
+        <translation>Команды DiSEqC 1.2 для ресивера, отправляющего их как есть, по порядку:</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 с</translation>
+    </message>
+    <message>
+        <source>No chosen satellite is in reach: nothing to store, no limits to set.</source>
+        <translation>Ни один выбранный спутник не доступен: нечего сохранять, пределы не задаются.</translation>
+    </message>
+    <message>
+        <source>Soft limits: east %1, west %2, %3 past the outermost slots where the horizon and the motor allow.</source>
+        <translation>Программные пределы: восток %1, запад %2, на %3 дальше крайних ячеек, насколько позволяют горизонт и мотор.</translation>
+    </message>
+    <message>
+        <source>%1, hidden by the horizon</source>
+        <translation>%1 — скрыт горизонтом</translation>
+    </message>
+    <message>
+        <source>%1, beyond the motor&apos;s limit</source>
+        <translation>%1 — за пределом мотора</translation>
+    </message>
+    <message>
+        <source>%1, no slot left</source>
+        <translation>%1 — свободных ячеек нет</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Пропущены: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Export the positions</source>
+        <translation>Экспорт положений</translation>
+    </message>
+    <message>
+        <source>Positions (*.csv);;All files (*)</source>
+        <translation>Положения (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Cannot export %1: %2</source>
+        <translation>Не удаётся экспортировать %1: %2</translation>
     </message>
 </context>
 <context>

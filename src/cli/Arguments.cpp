@@ -1,7 +1,11 @@
 #include "cli/Arguments.h"
 
 #include "io/FileAccess.h"
+#include "text/Numbers.h"
 #include "text/NumericText.h"
+
+#include <cmath>
+#include <cstdio>
 
 namespace zenbelts::cli {
 
@@ -62,6 +66,18 @@ int ParseOption(const std::string& option, const std::string& text, int lo, int 
     if (value < lo || value > hi)
         Fail("zenbelts-cli: " + option + " " + Shown(text) + " is refused: it must lie in "
              + std::to_string(lo) + ".." + std::to_string(hi));
+    return value;
+}
+
+double ParseDegrees(const std::string& option, std::string_view text, bool zero, double most)
+{
+    double value = 0.0;
+    const NumberReading read = ReadNumber(text, value);
+    if (text.empty() || read.ec != std::errc() || read.length != text.size() || !std::isfinite(value)
+        || value < 0.0 || (value == 0.0 && !zero) || value > most) {
+        Fail(option + ": " + Shown(std::string(text)) + " is not a number of degrees "
+             + (zero ? "from 0" : "above 0") + " to " + FormatShortest(most));
+    }
     return value;
 }
 

@@ -43,6 +43,10 @@ private:
 // A whole number within lo..hi, or a failure naming the option.
 int ParseOption(const std::string& option, const std::string& text, int lo, int hi);
 
+// Degrees as a plain decimal number, more than 0 (or 0 where allowed) and at
+// most most, or a failure naming the option.
+double ParseDegrees(const std::string& option, std::string_view text, bool zero, double most);
+
 struct PixelSize {
     int width, height;
 };

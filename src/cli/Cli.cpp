@@ -4,7 +4,7 @@
 #include "cli/Arguments.h"
 #include "cli/CommandFiles.h"
 #include "cli/DiagnoseCommand.h"
-#include "cli/Json.h"
+#include "cli/PositionsCommand.h"
 #include "cli/ReceiverCommands.h"
 #include "cli/SiteCommand.h"
 #include "cli/TextOut.h"
@@ -21,6 +21,8 @@
 
 #include "paint/ArcPlotOutput.h"
 #include "plot/ArcTable.h"
+#include "report/Json.h"
+#include "report/Reports.h"
 #include "text/TextEncoding.h"
 
 #include <QBuffer>
@@ -30,7 +32,6 @@
 #include <QPdfWriter>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <optional>
 
@@ -188,6 +189,14 @@ void PrintListing(const MountSettings& s, std::ostream& out)
     line("Dish:", s.dishOffset == 0 ? std::string("prime focus")
                                     : "offset " + FormatFixed(s.dishOffset / 10.0, 1) + DegreeSign
                                           + ", feed arm " + (s.feedUp ? "above" : "below") + " the dish");
+    line("Dish diameter:", std::to_string(s.dishDiameter) + " cm");
+    line("Motor limits:",
+         FormatTenths(s.motorEast, 'E', 'W') + " .. " + FormatTenths(-s.motorWest, 'E', 'W'));
+    std::string horizon;
+    for (const HorizonPoint& p : s.horizon)
+        horizon += (horizon.empty() ? "" : ", ") + FormatFixed(p.azimuth / 10.0, 1) + DegreeSign + " "
+                   + FormatFixed(p.elevation / 10.0, 1) + DegreeSign;
+    line("Horizon:", horizon.empty() ? std::string("flat") : horizon);
     line("Auto declination:", s.autoDeclination ? "on" : "off");
     line("Lock satellites:", s.lockSatellites ? "on" : "off");
     std::string chosen;
@@ -311,18 +320,7 @@ int CommandArc(Arguments args, const fs::path& defaultSats, std::ostream& out)
     const MountSettings settings = ReadSettingsFile(OneFile(args, "arc"));
     const std::vector<ArcRow> rows = ComputeArcTable(settings, catalogue);
     if (json) {
-        out << "[";
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const ArcRow& r = rows[i];
-            out << (i ? ",\n " : "\n ") << "{\"position\": " << r.position
-                << ", \"label\": " << JsonString(r.label) << ", \"name\": " << JsonString(r.name)
-                << ", \"chosen\": " << (r.chosen ? "true" : "false")
-                << ", \"motorAngle\": " << FormatShortest(r.motorAngle)
-                << ", \"offset\": " << FormatShortest(r.offset)
-                << ", \"elevation\": " << FormatShortest(r.elevation) << ReceiverJsonFields(settings, r)
-                << "}";
-        }
-        out << (rows.empty() ? "]\n" : "\n]\n");
+        out << ArcJson(settings, rows);
         return ExitOk;
     }
     out << "Pos   Label     Chosen  Motor   Offset  Elevation  " << ReceiverColumnHeadings << "Name\n";
@@ -359,12 +357,12 @@ int CommandOptimise(Arguments args, const fs::path& defaultSats, std::ostream& o
     MountSettings settings = ReadSettingsFile(input);
     const OptimiseResult r = OptimiseMount(settings, catalogue, ring);
     if (!r.optimised)
-        Fail(Shown(input) + ": nothing to optimise: fewer than two points of the arc stand "
+        Fail(Shown(input) + ": nothing to optimise: fewer than two points of the arc in reach stand "
              + MinimumElevationText + " above the horizon");
     WriteSettingsFile(output.value_or(input), settings);
 
     out << "Optimised over " << r.targets << (r.ring ? " points of the ring" : " chosen satellites")
-        << " at least " << MinimumElevationText << " above the horizon.\n";
+        << " in reach at least " << MinimumElevationText << " above the horizon.\n";
     const auto line = [&out](const char* when, int elevation, int declination, const WorstMiss& worst) {
         out << when << "motor elevation " << FormatTenths(elevation, 'N', 'S') << ", declination "
             << FormatTenths(declination, 'N', 'S') << ", worst miss " << FormatFixed(worst.degrees, 3) << "° "
@@ -418,6 +416,8 @@ int RunCli(const std::vector<std::string>& args, const fs::path& defaultSats, st
             return CommandDiagnose(rest, defaultSats, out);
         if (command == "site")
             return CommandSite(rest, out);
+        if (command == "positions")
+            return CommandPositions(rest, defaultSats, out);
         FailUsage("unknown command '" + Shown(command) + "'");
     } catch (const Failure& failure) {
         err << failure.message << '\n';

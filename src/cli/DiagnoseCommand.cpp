@@ -2,14 +2,13 @@
 
 #include "cli/Cli.h"
 #include "cli/CommandFiles.h"
-#include "cli/Json.h"
 #include "cli/TextOut.h"
 #include "model/Diagnose.h"
 #include "model/Observations.h"
+#include "report/Reports.h"
 #include "text/AngleText.h"
 #include "text/Numbers.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -30,18 +29,6 @@ std::vector<Observation> ReadObservationsFile(const std::string& path, const Mou
     } catch (const ObservationsError& e) {
         Fail(Shown(path) + ": " + e.what());
     }
-}
-
-// Degrees as a plain decimal number, more than 0 (or 0 where allowed) and at most most.
-double ParseDegrees(const std::string& option, std::string_view text, bool zero, double most)
-{
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || !std::isfinite(value)
-        || value < 0.0 || (value == 0.0 && !zero) || value > most)
-        Fail(option + ": " + Shown(std::string(text)) + " is not a number of degrees "
-             + (zero ? "from 0" : "above 0") + " to " + FormatShortest(most));
-    return value;
 }
 
 // MOTOR[,OFFSET]; the offset in the usual ratio when not given.
@@ -82,17 +69,6 @@ std::string Wrapped(const std::string& text, std::size_t width, const std::strin
     if (!line.empty())
         out.append(out.empty() ? first : rest).append(line).push_back('\n');
     return out;
-}
-
-std::string Sentences(const std::vector<Message>& sentences)
-{
-    std::string text;
-    for (const Message& m : sentences) {
-        if (!text.empty())
-            text.push_back(' ');
-        text.append(m.English());
-    }
-    return text;
 }
 
 // A change in tenths as a turn the panel's way: "1.2°W"; "none" for 0.
@@ -158,70 +134,11 @@ void PrintReport(const std::string& file, const std::string& observationsFile, c
         out << Wrapped(t.text.English(), 74, "  ", "    ");
 }
 
-std::string TenthsObject(const std::array<int, 6>& values)
-{
-    std::string json = "{";
-    for (std::size_t i = 0; i < Adjustments.size(); ++i)
-        json += (i ? ", " : "") + JsonString(Adjustments[i].name) + ": " + std::to_string(values[i]);
-    return json + "}";
-}
-
-std::string JsonNumber(const std::optional<double>& value)
-{
-    return value ? FormatShortest(*value) : "null";
-}
-
-void PrintJson(const Diagnosis& d, std::ostream& out)
-{
-    out << "{\"adjustments\": " << TenthsObject(d.fitted) << ",\n \"changes\": " << TenthsObject(d.change)
-        << ",\n \"autoDeclination\": " << (d.autoDeclination ? "true" : "false")
-        << ",\n \"rmsBefore\": " << JsonNumber(d.rmsBefore) << ",\n \"rmsAfter\": " << JsonNumber(d.rmsAfter)
-        << ",\n \"residuals\": [";
-    for (std::size_t i = 0; i < d.residuals.size(); ++i) {
-        const ObservationResidual& r = d.residuals[i];
-        out << (i ? ",\n  " : "\n  ") << "{\"position\": " << r.position
-            << ", \"motorAngle\": " << JsonNumber(r.motorAfter)
-            << ", \"offset\": " << JsonNumber(r.offsetAfter) << "}";
-    }
-    out << "],\n \"unresolved\": [";
-    for (std::size_t i = 0; i < d.unresolved.size(); ++i)
-        out << (i ? ", " : "") << JsonString(d.unresolved[i]);
-    const char* source = d.precisionSource == PrecisionSource::Stated      ? "stated"
-                         : d.precisionSource == PrecisionSource::Estimated ? "estimated"
-                                                                           : "assumed";
-    out << "],\n \"precision\": {\"motor\": " << JsonNumber(d.precision.motor)
-        << ", \"offset\": " << JsonNumber(d.precision.offset) << ", \"source\": " << JsonString(source)
-        << "},\n \"uncertainty\": {\"worstMotor\": " << JsonNumber(d.worstMotor)
-        << ", \"worstOffset\": " << JsonNumber(d.worstOffset) << "},\n \"predicted\": [";
-    for (std::size_t i = 0; i < d.predicted.size(); ++i) {
-        const PredictedSatellite& p = d.predicted[i];
-        out << (i ? ",\n  " : "\n  ") << "{\"position\": " << p.position
-            << ", \"motorAngle\": " << JsonNumber(p.motorAngle) << ", \"offset\": " << JsonNumber(p.offset)
-            << ", \"motorSigma\": " << JsonNumber(p.motorSigma)
-            << ", \"offsetSigma\": " << JsonNumber(p.offsetSigma) << "}";
-    }
-    out << "],\n \"warning\": " << (d.warning ? JsonString(d.warning->English()) : "null")
-        << ",\n \"next\": ";
-    if (d.next.empty())
-        out << "null";
-    else
-        out << "{\"position\": " << d.next.front().position
-            << ", \"worstAfter\": " << JsonNumber(d.next.front().worstAfter) << "}";
-    out << ",\n \"explanation\": " << JsonString(Sentences(d.explanation)) << ",\n \"advice\": [";
-    for (std::size_t i = 0; i < d.advice.size(); ++i)
-        out << (i ? ", " : "") << JsonString(d.advice[i].text.English());
-    out << "]}\n";
-}
-
 // Nothing observed yet: what to observe first.
 void PrintFirst(const FirstObservations& first, bool json, std::ostream& out)
 {
     if (json) {
-        out << "{\"first\": [";
-        for (std::size_t i = 0; i < first.positions.size(); ++i)
-            out << (i ? ", " : "") << first.positions[i];
-        out << "], \"worstAfter\": " << (first.positions.empty() ? "null" : JsonNumber(first.worstAfter))
-            << "}\n";
+        out << FirstObservationsJson(first);
         return;
     }
     out << Wrapped(first.positions.empty() ? "Nothing observed yet, and no satellite of the list is up and "
@@ -267,7 +184,7 @@ int CommandDiagnose(Arguments args, const std::filesystem::path& defaultSats, st
         WriteSettingsFile(*output, FittedSettings(settings, diagnosis));
 
     if (json) {
-        PrintJson(diagnosis, out);
+        out << DiagnoseJson(diagnosis);
         return ExitOk;
     }
     PrintReport(input, observed, settings, diagnosis, out);

@@ -74,7 +74,7 @@ int CommandImport(Arguments args, std::ostream& err)
     const ImportResult result = ReadSources(sources, format, ReceiverSourceUse::SatelliteList);
     const std::string text = WriteSatelliteList(result.satellites);
     Message error;
-    if (!WriteFileSafely(*output, std::vector<std::uint8_t>(text.begin(), text.end()), error))
+    if (!WriteTextFileSafely(*output, text, error))
         Fail(Shown(*output) + ": " + error.English());
     err << CountsText(result) << ": " << Count(result.satellites.size(), "satellite", "satellites") << "\n";
     return ExitOk;
@@ -146,13 +146,6 @@ bool ReadReceiverCatalogue(const std::string& path, SatelliteCatalogue& catalogu
     if (!read)
         Fail(Shown(path) + ": " + SatelliteListLoadError + ": " + read.reason.English());
     return true;
-}
-
-std::string ReceiverJsonFields(const MountSettings& settings, const ArcRow& row)
-{
-    const double receiver = ReceiverMotorAngleAt(settings, row.position);
-    return ", \"receiverAngle\": " + FormatShortest(receiver) + ", \"receiverMiss\": "
-           + FormatShortest(row.motorAngle - receiver) + ", \"gotoX\": \"" + GotoXText(row.motorAngle) + "\"";
 }
 
 std::string ReceiverColumns(const MountSettings& settings, const ArcRow& row)

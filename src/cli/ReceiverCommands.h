@@ -27,9 +27,7 @@ int CommandUsals(Arguments args, const std::filesystem::path& defaultSats, std::
 // read as the program's own list. Fails when it is one but gives no list.
 bool ReadReceiverCatalogue(const std::string& path, SatelliteCatalogue& catalogue);
 
-// The receiver's fields of an arc row: in JSON (each after ", ") and as
-// the text listing's columns.
-std::string ReceiverJsonFields(const MountSettings& settings, const ArcRow& row);
+// The receiver's fields of an arc row as the text listing's columns.
 std::string ReceiverColumns(const MountSettings& settings, const ArcRow& row);
 inline constexpr const char* ReceiverColumnHeadings = "Receiver  R.miss  ";
 inline constexpr const char* ReceiverColumnNotes

@@ -2,9 +2,9 @@
 
 #include "cli/Cli.h"
 #include "cli/CommandFiles.h"
-#include "cli/Json.h"
 #include "cli/TextOut.h"
 #include "model/AtTheDish.h"
+#include "report/Reports.h"
 #include "text/AngleText.h"
 #include "text/Numbers.h"
 
@@ -67,45 +67,6 @@ std::string DishText(const MountSettings& s)
         return "prime focus";
     return "offset " + Degrees(s.dishOffset / 10.0) + ", feed arm " + (s.feedUp ? "above" : "below")
            + " the dish";
-}
-
-std::string JsonNumber(double value)
-{
-    return FormatShortest(value);
-}
-
-void PrintJson(const MountSettings& s, const AtTheDishReport& r, std::ostream& out)
-{
-    out << "{\"date\": " << JsonString(FormatIsoDate(r.date))
-        << ", \"magneticDeclination\": " << JsonNumber(r.magneticDeclination)
-        << ", \"magneticModelValid\": " << (r.magneticModelCovers ? "true" : "false")
-        << ", \"trueSouthBearing\": " << JsonNumber(r.trueSouthBearing)
-        << ", \"axisElevation\": " << JsonNumber(r.mount.axisElevation)
-        << ", \"axisAzimuth\": " << JsonNumber(r.mount.axisAzimuth)
-        << ", \"motorScale\": {\"axisElevation\": " << JsonNumber(r.mount.scaleAxisElevation)
-        << ", \"latitude\": " << JsonNumber(r.mount.scaleLatitude) << "}"
-        << ", \"clampAngle\": " << JsonNumber(r.mount.clampAngle) << ", \"dishOffset\": " << s.dishOffset
-        << ", \"feedUp\": " << s.feedUp
-        << ",\n \"motorZero\": {\"beamElevation\": " << JsonNumber(r.motorZero.beamBearing.elevation)
-        << ", \"beamAzimuth\": " << JsonNumber(r.motorZero.beamBearing.azimuth)
-        << ", \"compassBearing\": " << JsonNumber(r.motorZeroCompassBearing)
-        << ", \"faceTilt\": " << JsonNumber(r.motorZero.faceTilt) << "}"
-        << ",\n \"sun\": {\"transit\": " << JsonString(FormatIsoUtc(r.transit))
-        << ", \"transitElevation\": " << JsonNumber(r.transitSun.ElevationDegrees())
-        << ", \"transitAzimuth\": " << JsonNumber(r.transitSun.azimuthDegrees) << "},\n \"satellites\": [";
-    for (std::size_t i = 0; i < r.satellites.size(); ++i) {
-        const SatelliteAtTheDish& sat = r.satellites[i];
-        out << (i ? ",\n  " : "\n  ") << "{\"position\": " << sat.position
-            << ", \"label\": " << JsonString(FormatSatelliteLabel(sat.position))
-            << ", \"azimuth\": " << JsonNumber(sat.satellite.azimuth)
-            << ", \"compassBearing\": " << JsonNumber(sat.compassBearing)
-            << ", \"elevation\": " << JsonNumber(sat.satellite.elevation)
-            << ", \"motorAngle\": " << JsonNumber(sat.motorAngle)
-            << ", \"faceTilt\": " << JsonNumber(sat.faceTilt)
-            << ", \"sunTime\": " << (sat.sun ? JsonString(FormatIsoUtc(sat.sun->unixSeconds)) : "null")
-            << ", \"sunElevation\": " << (sat.sun ? JsonNumber(sat.sun->elevationDegrees) : "null") << "}";
-    }
-    out << (r.satellites.empty() ? "]}\n" : "\n ]}\n");
 }
 
 void PrintText(const std::string& input, const MountSettings& s, const AtTheDishReport& r, std::ostream& out)
@@ -181,7 +142,7 @@ int CommandSite(Arguments args, std::ostream& out)
     const MountSettings settings = ReadSettingsFile(files[0]);
     const AtTheDishReport report = ReportAtTheDish(settings, date);
     if (json)
-        PrintJson(settings, report, out);
+        out << SiteJson(settings, report);
     else
         PrintText(files[0], settings, report, out);
     return ExitOk;

@@ -33,16 +33,6 @@
 
 namespace zenbelts {
 
-DeviceMetrics StandardScreenMetrics()
-{
-    DeviceMetrics m{};
-    m.logPixelsX = m.logPixelsY = 96;
-    m.screenLogPixelsX = m.screenLogPixelsY = 96;
-    m.screenHorzSize = m.screenVertSize = 2646;  // millimetres for 10000 pixels
-    m.screenHorzRes = m.screenVertRes = 10000;
-    return m;
-}
-
 DeviceMetrics ScreenMetricsOf(const QScreen* screen)
 {
     DeviceMetrics m = StandardScreenMetrics();

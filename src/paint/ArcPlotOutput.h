@@ -14,9 +14,6 @@ class QScreen;
 
 namespace zenbelts {
 
-// The screen the tool draws for when there is none: 96 dpi, 0.2646 mm a pixel.
-DeviceMetrics StandardScreenMetrics();
-
 // A real screen's metrics; the standard screen's where it reports no size.
 DeviceMetrics ScreenMetricsOf(const QScreen* screen);
 

@@ -157,6 +157,20 @@ void QPainterSurface::FillEllipse(const Rect& box)
     painter_.setBrush(Qt::NoBrush);
 }
 
+void QPainterSurface::FillPolygon(const std::vector<Point>& corners, Rgb colour)
+{
+    FlushCurves();
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(corners.size()));
+    for (const Point& c : corners)
+        polygon.append(ToQPoint(c));
+    painter_.save();
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(ToQColor(colour));
+    painter_.drawPolygon(polygon);
+    painter_.restore();
+}
+
 void QPainterSurface::SetPixel(Point p, Rgb colour)
 {
     FlushCurves();

@@ -27,6 +27,7 @@ public:
     void DrawArc(Point centre, int radius, float startDegrees, float sweepDegrees) override;
     void DrawBezier(const Point (&p)[4]) override;
     void FillEllipse(const Rect& box) override;
+    void FillPolygon(const std::vector<Point>& corners, Rgb colour) override;
     void SetPixel(Point p, Rgb colour) override;
     void DrawText(Point topLeft, std::string_view text) override;
     int TextWidth(std::string_view text) override;

@@ -42,6 +42,18 @@ std::string RandomAssignment(std::mt19937& rng, const MountSettings& s)
         return std::string(location[which]) + "=" + std::to_string(value);
     }
     case 6:
+        if (rng() % 2) {
+            static const char* reach[] = {"motorEast", "motorWest", "dishDiameter"};
+            return std::string(reach[pick(0, 2)]) + "=" + std::to_string(pick(-10, 910));
+        }
+        if (rng() % 2) {
+            // Azimuths may repeat and elevations stray: some are refused.
+            std::string horizon = "horizon=";
+            for (int n = pick(0, 4); n > 0; --n)
+                horizon += std::to_string(pick(0, 3600)) + ":" + std::to_string(pick(-1, 901))
+                           + (n > 1 ? "," : "");
+            return horizon;
+        }
         return "lockSatellites=" + std::to_string(pick(0, 1));
     default:
         return std::string(rng() % 2 ? "chosen+=" : "chosen-=") + std::to_string(pick(0, 3599));

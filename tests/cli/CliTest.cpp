@@ -107,6 +107,24 @@ TEST_F(Cli, SetLocationRelocates)
     EXPECT_EQ(s.declination, -71);
 }
 
+TEST_F(Cli, SetAndShowTheHorizonTheMotorsLimitsAndTheDishsSize)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    ASSERT_EQ(Run({"set", Path("a.zb"), "horizon=2100:300,1800:150", "motorEast=650", "motorWest=700",
+                   "dishDiameter=120"}),
+              ExitOk)
+        << err_.str();
+    ASSERT_EQ(Run({"show", "--json", Path("a.zb")}), ExitOk);
+    EXPECT_THAT(out_.str(), HasSubstr("\"motorEast\": 650, \"motorWest\": 700, \"dishDiameter\": 120"));
+    EXPECT_THAT(out_.str(), HasSubstr("\"horizon\": [[1800, 150], [2100, 300]]")) << "by azimuth";
+    // Flat again, and the default limits and size: the file of old.
+    ASSERT_EQ(Run({"set", Path("a.zb"), "horizon=", "motorEast=750", "motorWest=750", "dishDiameter=80"}),
+              ExitOk);
+    EXPECT_EQ(Bytes("a.zb").size(), 544u);
+    ASSERT_EQ(Run({"set", Path("a.zb"), "horizon=900:0,2700:0"}), ExitOk);
+    EXPECT_EQ(Bytes("a.zb").size(), 544u) << "a mask at 0 all round is the flat horizon";
+}
+
 TEST_F(Cli, RefusedAssignmentsWriteNothing)
 {
     ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
@@ -126,6 +144,12 @@ TEST_F(Cli, RefusedAssignmentsWriteNothing)
         {"declinationAuto=3", "computed"},
         {"colour=3", "unknown name"},
         {"poleNS", "NAME=VALUE"},
+        {"horizon=1800:150,2100", "\"2100\" is not AZIMUTH:ELEVATION"},
+        {"horizon=3600:10", "0..3599"},
+        {"horizon=100:901", "0..900"},
+        {"horizon=100:10,100:20", "the azimuth 100 is given twice"},
+        {"motorEast=901", "0..900 tenths"},
+        {"dishDiameter=19", "20..600 centimetres"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Run({"set", Path("a.zb"), "poleNS=10", c.assignment}), ExitFailure) << c.assignment;
@@ -256,6 +280,8 @@ TEST_F(Cli, ArcListsEveryEntryWithItsAngles)
 TEST_F(Cli, OptimiseWritesTheBetterMountAndReportsBeforeAndAfter)
 {
     ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    // The whole visible ring, the motor's limits aside.
+    ASSERT_EQ(Run({"set", Path("a.zb"), "motorEast=900", "motorWest=900"}), ExitOk) << err_.str();
     ASSERT_EQ(Run({"optimise", Path("a.zb"), "--ring", "-o", Path("b.zb")}), ExitOk) << err_.str();
     EXPECT_THAT(
         out_.str(),

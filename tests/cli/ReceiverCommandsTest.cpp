@@ -3,6 +3,7 @@
 #include "cli/Cli.h"
 #include "cli/CliFixture.h"
 #include "model/MountSettings.h"
+#include "model/Reach.h"
 #include "model/Receiver.h"
 #include "model/SettingsArchive.h"
 #include "plot/ArcTable.h"
@@ -407,6 +408,59 @@ TEST_F(ReceiverCommands, UsalsFindsTheSiteToEnter)
 
     EXPECT_EQ(Run({"usals"}), ExitFailure);
     EXPECT_THAT(err_.str(), HasSubstr("usals takes one file"));
+}
+
+// A chimney over 19.2°E, every satellite of the list chosen.
+TEST_F(ReceiverCommands, PositionsGiveTheSlotsTheLimitsAndTheCommands)
+{
+    ASSERT_EQ(Run({"new", "-o", Path("a.zb")}), ExitOk);
+    std::vector<std::string> set{"set", Path("a.zb")};
+    for (int p : {130, 192, 770, 1800, 3550})
+        set.push_back("chosen+=" + std::to_string(p));
+    const int azimuth = static_cast<int>(std::lround(RingBearing(Read("a.zb"), 19.2).azimuth * 10));
+    set.push_back("horizon=" + std::to_string(azimuth - 30) + ":0," + std::to_string(azimuth) + ":450,"
+                  + std::to_string(azimuth + 30) + ":0");
+    ASSERT_EQ(Run(set), ExitOk) << err_.str();
+
+    ASSERT_EQ(Run({"arc", "--json", Path("a.zb")}), ExitOk);
+    EXPECT_THAT(out_.str(), HasSubstr("\"label\": \"19.2\u00b0E\", \"name\": \"Astra\", \"chosen\": true"));
+    EXPECT_EQ(std::regex_search(out_.str(), std::regex("\"name\": \"Astra\"[^}]*\"reachable\": false, "
+                                                       "\"hiddenBy\": \"horizon\"")),
+              true)
+        << out_.str();
+    EXPECT_TRUE(std::regex_search(out_.str(), std::regex("\"name\": \"Hot\"[^}]*\"reachable\": true, "
+                                                         "\"hiddenBy\": null")));
+
+    ASSERT_EQ(Run({"positions", "--json", "--margin", "1.5", Path("a.zb")}), ExitOk) << err_.str();
+    const std::string json = out_.str();
+    // 77.0°E overhead at motor 0, 13.0°E west of it; 0.0° is too low for
+    // the motor's 75 degrees, 19.2°E behind the chimney, the others down.
+    EXPECT_THAT(json,
+                HasSubstr("{\"slot\": 1, \"position\": 770, \"label\": \"77.0\u00b0E\", \"name\": \"Here\", "
+                          "\"motorAngle\": "));
+    EXPECT_THAT(json, HasSubstr("\"gotoX\": \"E0 31 6E D0 00\", \"receiverAngle\": 0, \"turnSeconds\": "));
+    EXPECT_THAT(json, HasSubstr("{\"slot\": 2, \"position\": 130,"));
+    EXPECT_THAT(json, HasSubstr("{\"position\": 192, \"hiddenBy\": \"horizon\"}"));
+    EXPECT_THAT(json, HasSubstr("{\"position\": 1800, \"hiddenBy\": \"horizon\"}"));
+    EXPECT_THAT(json, HasSubstr("{\"east\": 1.50000000000"));
+    EXPECT_THAT(
+        json,
+        HasSubstr("{\"bytes\": \"E0 31 6A 02\", \"what\": \"Store this position as slot 2 (13.0\u00b0E)\"}"));
+
+    ASSERT_EQ(Run({"positions", Path("a.zb")}), ExitOk);
+    EXPECT_THAT(
+        out_.str(),
+        HasSubstr("1     77.0\u00b0E     0.0\u00b0E    0.0\u00b0E     0.0 s    E0 31 6E D0 00  Here\n"));
+    EXPECT_THAT(out_.str(), HasSubstr("19.2\u00b0E (hidden by the horizon)"));
+    EXPECT_THAT(out_.str(), HasSubstr("E0 31 63        Limits off"));
+
+    ASSERT_EQ(Run({"positions", "--csv", Path("a.zb")}), ExitOk);
+    EXPECT_THAT(out_.str(), HasSubstr("1,77.0E,Here,0.00,E0 31 6E D0 00,0.00,0.0\n"));
+
+    EXPECT_EQ(Run({"positions", "--margin", "31", Path("a.zb")}), ExitFailure);
+    EXPECT_THAT(err_.str(), HasSubstr("--margin: 31 is not a number of degrees from 0 to 30"));
+    EXPECT_EQ(Run({"positions", "--speed", "0", Path("a.zb")}), ExitFailure);
+    EXPECT_EQ(Run({"positions", "--json", "--csv", Path("a.zb")}), ExitFailure);
 }
 
 }  // namespace

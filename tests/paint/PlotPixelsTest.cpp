@@ -58,6 +58,17 @@ public:
     {
         painter_.drawEllipse(QRect(box.left, box.top, box.Width() - 1, box.Height() - 1));
     }
+    void FillPolygon(const std::vector<Point>& corners, Rgb colour) override
+    {
+        QPolygon polygon;
+        for (const Point& c : corners)
+            polygon << QPoint(c.x, c.y);
+        painter_.save();
+        painter_.setPen(Qt::NoPen);
+        painter_.setBrush(QColor(colour.r, colour.g, colour.b));
+        painter_.drawPolygon(polygon);
+        painter_.restore();
+    }
     void SetPixel(Point p, Rgb colour) override
     {
         painter_.fillRect(QRect(p.x, p.y, 1, 1), QColor(colour.r, colour.g, colour.b));
@@ -134,6 +145,7 @@ struct Case {
     bool allChosen;
     bool locked;
     QSize size;
+    bool chimney = false;  // a mask hiding part of the arc
 };
 
 TEST(PlotPixels, SameAsOneStrokePerSegmentAndTextShapedEachTime)
@@ -154,6 +166,8 @@ TEST(PlotPixels, SameAsOneStrokePerSegmentAndTextShapedEachTime)
         {"far south west locked", false, -4500, -4200, true, true, {800, 600}},
         {"busy list locked", true, 0, 0, true, true, {1920, 1080}},
         {"tiny window", false, 0, 0, true, true, {40, 30}},
+        {"factory behind a chimney", false, 0, 0, true, false, {600, 400}, true},
+        {"south locked behind a chimney", false, -2030, 9070, true, true, {1200, 700}, true},
     };
     for (const Case& c : cases) {
         const SatelliteCatalogue& catalogue = c.fullList ? full : shipped;
@@ -169,6 +183,8 @@ TEST(PlotPixels, SameAsOneStrokePerSegmentAndTextShapedEachTime)
                 s.chosenSatellites.Set(e.position);
         }
         s.lockSatellites = c.locked ? 1 : 0;
+        if (c.chimney)
+            s.horizon = {{300, 0}, {2000, 0}, {2050, 250}, {2300, 250}, {2350, 0}};
         const QImage reference = Drawn<ReferenceSurface>(s, catalogue, c.size);
         // Twice: the second drawing takes its labels from the cache.
         for (int round = 0; round < 2; ++round) {

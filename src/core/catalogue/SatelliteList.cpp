@@ -137,6 +137,16 @@ std::vector<std::filesystem::path> SatelliteListPlaces(const std::filesystem::pa
     return places;
 }
 
+std::vector<std::filesystem::path> FieldPagePlaces(const std::filesystem::path& executableDir,
+                                                   std::string_view dataDirs)
+{
+    std::vector<std::filesystem::path> places{
+        (executableDir / ".." / "web" / "zenbelts-field.html").lexically_normal()};
+    for (const std::filesystem::path& list : SatelliteListPlaces(executableDir, dataDirs))
+        places.push_back(list.parent_path() / "web" / "zenbelts-field.html");
+    return places;
+}
+
 std::filesystem::path FindSatelliteList(const std::filesystem::path& executableDir, std::string_view dataDirs,
                                         const std::filesystem::path& userList)
 {

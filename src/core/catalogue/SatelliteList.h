@@ -53,6 +53,12 @@ inline constexpr const char* DefaultDataDirs = "/usr/local/share:/usr/share";
 std::vector<std::filesystem::path> SatelliteListPlaces(const std::filesystem::path& executableDir,
                                                        std::string_view dataDirs);
 
+// The places of the field page's single file (scripts/web), in the order
+// they are tried: in a build tree beside bin/ (web/), then web/ beside each
+// place of the shipped list.
+std::vector<std::filesystem::path> FieldPagePlaces(const std::filesystem::path& executableDir,
+                                                   std::string_view dataDirs);
+
 // The user's own list when it exists, else the first place of
 // SatelliteListPlaces that holds a list; the first place when none does, so
 // that the message names it.

@@ -45,6 +45,11 @@ bool ReadRegularFile(const std::filesystem::path& path, std::size_t maxBytes,
 // with the error in plain words ("cannot write it: ...") and leaves any old
 // file as it was.
 bool WriteFileSafely(const std::filesystem::path& path, std::span<const std::uint8_t> bytes, Message& error);
+// The same for text.
+inline bool WriteTextFileSafely(const std::filesystem::path& path, std::string_view text, Message& error)
+{
+    return WriteFileSafely(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, error);
+}
 
 // A size in words: "8 MiB", "64 KiB", "100 bytes".
 Message SizeText(std::size_t bytes);

@@ -1,5 +1,6 @@
 #include "model/Diagnose.h"
 
+#include "model/Reach.h"
 #include "text/Numbers.h"
 
 #include "geometry/Geodesy.h"
@@ -821,6 +822,7 @@ std::vector<Candidate> Candidates(const MountSettings& s, const SatelliteCatalog
 {
     std::vector<Candidate> candidates;
     double motor[Count], offset[Count];
+    const ReachJudge reach(s);
     for (const SatelliteEntry& e : catalogue) {
         const double elevation = Elevation(s, e.position);
         if (elevation < MinimumElevationDegrees / RadiansToDegrees)
@@ -828,9 +830,11 @@ std::vector<Candidate> Candidates(const MountSettings& s, const SatelliteCatalog
         if (std::any_of(observations.begin(), observations.end(),
                         [&](const Observation& o) { return o.position == e.position; }))
             continue;
+        // Where the mount as it stands turns to it: behind the mask or past
+        // the motor's limits it cannot be peaked.
         double angle, tilt;
         mount.Angles(e.position, angle, tilt);
-        if (std::fabs(angle) * RadiansToDegrees > MotorReachDegrees)
+        if (!reach.Of(e.position, angle * RadiansToDegrees, BandOfName(e.name)).Reachable())
             continue;
         at.Rows(e.position, motor, offset);
         Candidate c{e.position, elevation, Eigen::MatrixXd(offsets ? 2 : 1, Count)};
@@ -1324,15 +1328,15 @@ void Judge(const MountSettings& s, const SatelliteCatalogue& catalogue,
             {Label(d.next.front().position), Degrees(worst), Degrees(d.next.front().worstAfter)});
 }
 
-// The satellite of the list at least 5° up nearest due south (due north
-// south of the equator).
+// The satellite of the list at least 5° up and in reach nearest due south
+// (due north south of the equator).
 std::optional<int> NearestSouth(const MountSettings& s, const SatelliteCatalogue& catalogue)
 {
     std::optional<int> south;
     double nearest = 360.0;
     for (const SatelliteEntry& e : catalogue) {
         const double east = std::fabs(std::remainder(e.position / 10.0 - s.longitude / 60.0, 360.0));
-        if (east < nearest && HighEnough(s, e.position, MinimumElevationDegrees)) {
+        if (east < nearest && HighEnough(s, e.position, MinimumElevationDegrees) && Reachable(s, e)) {
             nearest = east;
             south = e.position;
         }

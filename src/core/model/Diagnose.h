@@ -77,8 +77,9 @@ inline constexpr double DefaultPriorDegrees = 1.5;
 // beam width of an 80 cm dish in the Ku band (about 2°), where the signal
 // drops by a tenth of a decibel.
 inline constexpr double SureDegrees = 0.2;
-// How far the motor turns either way from its zero.
-inline constexpr double MotorReachDegrees = 75.0;
+// How far the motor turns either way from its zero where the set-up says
+// nothing else (its motorEast and motorWest limit the candidates).
+inline constexpr double MotorReachDegrees = DefaultMotorLimit / 10.0;
 
 struct DiagnoseOptions {
     // As the user states it; otherwise estimated from the residuals, starting

@@ -62,7 +62,8 @@ const std::array<IntegerField, 25> IntegerFields = {{
     ZB_FIELD(declinationMax),
     ZB_FIELD(autoDeclination), ZB_FIELD(lockSatellites),
 }};
-const std::array<IntegerField, 2> ExtensionFields = {{ZB_FIELD(dishOffset), ZB_FIELD(feedUp)}};
+const std::array<IntegerField, 5> ExtensionFields = {{ZB_FIELD(dishOffset), ZB_FIELD(feedUp),
+    ZB_FIELD(motorEast), ZB_FIELD(motorWest), ZB_FIELD(dishDiameter)}};
 #undef ZB_FIELD
 // clang-format on
 
@@ -84,12 +85,34 @@ bool HasValidInputs(const MountSettings& s)
         if (!a.LimitsValid(s) || v < a.Lower(s) || v > a.Upper(s))
             return false;
     }
-    return (s.autoDeclination == 0 || s.declination == s.declinationAuto) && HasValidDish(s);
+    return (s.autoDeclination == 0 || s.declination == s.declinationAuto) && HasValidDish(s)
+           && HasValidReach(s);
 }
 
 bool HasValidDish(const MountSettings& s)
 {
     return s.dishOffset >= 0 && s.dishOffset <= DishOffsetMax && (s.feedUp == 0 || s.feedUp == 1);
+}
+
+bool IsValidHorizon(const std::vector<HorizonPoint>& horizon)
+{
+    if (horizon.size() > static_cast<std::size_t>(HorizonPointsMax))
+        return false;
+    int previous = -1;
+    for (const HorizonPoint& p : horizon) {
+        if (p.azimuth <= previous || p.azimuth >= 3600 || p.elevation < 0
+            || p.elevation > HorizonElevationMax)
+            return false;
+        previous = p.azimuth;
+    }
+    return true;
+}
+
+bool HasValidReach(const MountSettings& s)
+{
+    return IsValidHorizon(s.horizon) && s.motorEast >= 0 && s.motorEast <= MotorLimitMax && s.motorWest >= 0
+           && s.motorWest <= MotorLimitMax && s.dishDiameter >= DishDiameterMin
+           && s.dishDiameter <= DishDiameterMax;
 }
 
 namespace {
@@ -151,6 +174,9 @@ void MountSettings::LoadFactoryDefaults(const SatelliteCatalogue& catalogue)
     poleNS = poleEW = motorAzimuth = dishAzimuth = 0;
     autoDeclination = 1;
     dishOffset = feedUp = 0;
+    horizon.clear();
+    motorEast = motorWest = DefaultMotorLimit;
+    dishDiameter = DefaultDishDiameter;
     Recalculate(true);
     chosenSatellites.ChooseEveryTenth(catalogue);
 }

@@ -5,11 +5,27 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace zenbelts {
 
 class SettingsReader;
 class SettingsWriter;
+
+inline constexpr int DefaultMotorLimit = 750;   // tenths, either way
+inline constexpr int MotorLimitMax = 900;       // tenths: a quarter turn
+inline constexpr int DefaultDishDiameter = 80;  // centimetres
+inline constexpr int DishDiameterMin = 20, DishDiameterMax = 600;
+inline constexpr int HorizonPointsMax = 360;
+inline constexpr int HorizonElevationMax = 900;  // tenths
+
+// One point of the horizon mask: the lowest usable elevation at an azimuth,
+// tenths of a degree, azimuth clockwise from true north.
+struct HorizonPoint {
+    std::int32_t azimuth = 0;    // 0..3599
+    std::int32_t elevation = 0;  // 0..900
+    bool operator==(const HorizonPoint&) const = default;
+};
 
 // One mount set-up: location, the five adjustments and the declination with
 // their limits, the automatic values, two flags, the chosen satellites and the
@@ -45,8 +61,15 @@ struct MountSettings {
     // The dish on the motor, kept in the extension after the 544 bytes.
     std::int32_t dishOffset = 0;  // tenths, the maker's offset angle; 0 for prime focus
     std::int32_t feedUp = 0;      // 1 when the feed arm stands above the dish
-    Matrix4 siteFrame{};          // derived
-    Matrix4 mountFrame{};         // derived
+    // What the dish can reach, kept in the extension too: the horizon mask
+    // (by ascending azimuth; empty for a flat horizon at 0 degrees), the
+    // motor's hard limits either way and the dish's diameter.
+    std::vector<HorizonPoint> horizon;
+    std::int32_t motorEast = DefaultMotorLimit;       // tenths, how far the motor turns east of its zero
+    std::int32_t motorWest = DefaultMotorLimit;       // tenths, and west
+    std::int32_t dishDiameter = DefaultDishDiameter;  // centimetres
+    Matrix4 siteFrame{};                              // derived
+    Matrix4 mountFrame{};                             // derived
 
     // relocate: the location is new, so rebuild the site frame and return every
     // adjustment to its default (the value nearest 0 its limits allow).
@@ -117,7 +140,7 @@ struct IntegerField {
 };
 extern const std::array<IntegerField, 25> IntegerFields;
 // The fields of the extension after the record, each 0 when absent.
-extern const std::array<IntegerField, 2> ExtensionFields;
+extern const std::array<IntegerField, 5> ExtensionFields;
 
 // The automatic declination of a mount frame at a latitude (arc-minutes), tenths.
 int AutomaticDeclination(const Matrix4& mountFrame, std::int32_t latitude);
@@ -125,6 +148,10 @@ int AutomaticDeclination(const Matrix4& mountFrame, std::int32_t latitude);
 // Invariants of a record that is shown or stored (the derived fields aside).
 bool HasValidInputs(const MountSettings& s);
 bool HasValidDish(const MountSettings& s);
+// The horizon mask (points by strictly ascending azimuth, each in range, at
+// most HorizonPointsMax), the motor's limits and the diameter in range.
+bool HasValidReach(const MountSettings& s);
+bool IsValidHorizon(const std::vector<HorizonPoint>& horizon);
 
 // Takes over a working copy confirmed in the Properties dialog: copies it,
 // pulls each adjustment inside its limits and recalculates, relocating when

@@ -7,7 +7,6 @@
 #include "text/OrbitalPosition.h"
 #include "text/TextEncoding.h"
 
-#include <charconv>
 #include <cmath>
 #include <iterator>
 
@@ -53,8 +52,8 @@ std::optional<double> ParseNumber(std::string_view s)
     if (s.empty() || !(IsDigit(s.front()) || s.front() == '-' || s.front() == '.'))
         return std::nullopt;  // also keeps "inf" and "nan" out
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
+    const NumberReading read = ReadNumber(s, value);
+    if (read.ec != std::errc() || read.length != s.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

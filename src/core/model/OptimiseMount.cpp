@@ -2,6 +2,7 @@
 
 #include "geometry/Geodesy.h"
 #include "geometry/MountModel.h"
+#include "model/Reach.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,7 +24,7 @@ bool HighEnough(const MountSettings& s, int position)
            >= MinimumElevation;
 }
 
-struct Direction {
+struct UnitVector {
     double x, y, z;
 };
 
@@ -32,10 +33,21 @@ struct Direction {
 std::vector<ArcTarget> OptimisationTargets(const MountSettings& s, const SatelliteCatalogue& catalogue,
                                            bool ringOnly)
 {
+    // Only what the dish can reach counts: a satellite behind the chimney or
+    // past the motor's limit is no target.
+    Matrix4 view;
+    MatrixAdjugate(s.mountFrame, view);
+    const ReachJudge reach(s);
+    const auto reachable = [&](int position, Band band) {
+        return reach
+            .Of(position, MountAngles(view, s.latitude, s.declination, position).a * RadiansToDegrees, band)
+            .Reachable();
+    };
     std::vector<ArcTarget> targets;
     if (!ringOnly) {
         for (const SatelliteEntry& e : catalogue) {
-            if (s.chosenSatellites.Test(e.position) && HighEnough(s, e.position))
+            if (s.chosenSatellites.Test(e.position) && HighEnough(s, e.position)
+                && reachable(e.position, BandOfName(e.name)))
                 targets.push_back({e.position, true});
         }
         if (targets.size() >= 2)
@@ -43,7 +55,7 @@ std::vector<ArcTarget> OptimisationTargets(const MountSettings& s, const Satelli
         targets.clear();
     }
     for (int position = 0; position < PositionCount; position += 5) {
-        if (HighEnough(s, position))
+        if (HighEnough(s, position) && reachable(position, Band::Ku))
             targets.push_back({position, false});
     }
     return targets;
@@ -83,7 +95,7 @@ OptimiseResult OptimiseMount(MountSettings& s, const SatelliteCatalogue& catalog
     // about the observer, so a target's elevation out of the motor plane is
     // asin of the motor axis' component along its direction.
     const double ox = s.siteFrame.at(0, 3), oy = s.siteFrame.at(1, 3), oz = s.siteFrame.at(2, 3);
-    std::vector<Direction> directions;
+    std::vector<UnitVector> directions;
     directions.reserve(targets.size());
     for (const ArcTarget& t : targets) {
         const Vector4& p = RingPointAtTenths(t.position);
@@ -114,7 +126,7 @@ OptimiseResult OptimiseMount(MountSettings& s, const SatelliteCatalogue& catalog
                         s.dishAzimuth * TenthsToRadians, c.frame);
         const double zx = c.frame.at(0, 2), zy = c.frame.at(1, 2), zz = c.frame.at(2, 2);
         double high = -2.0, low = 2.0;
-        for (const Direction& d : directions) {
+        for (const UnitVector& d : directions) {
             const double dot = zx * d.x + zy * d.y + zz * d.z;
             high = std::max(high, dot);
             low = std::min(low, dot);

@@ -21,8 +21,9 @@ struct ArcTarget {
     bool satellite;
 };
 
-// The chosen catalogue entries at least 5° above the horizon; when fewer than
-// two qualify (or ringOnly), the ring in 0.5° steps at least 5° up.
+// The chosen catalogue entries at least 5° above the horizon that the dish
+// can reach (Reach.h); when fewer than two qualify (or ringOnly), the
+// reachable ring in 0.5° steps at least 5° up.
 std::vector<ArcTarget> OptimisationTargets(const MountSettings& settings, const SatelliteCatalogue& catalogue,
                                            bool ringOnly = false);
 

@@ -108,9 +108,8 @@ std::array<std::uint8_t, 5> GotoXBytes(double motorAngleDegrees)
     return {0xE0, 0x31, 0x6E, static_cast<std::uint8_t>(value >> 8), static_cast<std::uint8_t>(value & 0xFF)};
 }
 
-std::string GotoXText(double motorAngleDegrees)
+std::string CommandBytesText(std::span<const std::uint8_t> bytes)
 {
-    const std::array<std::uint8_t, 5> bytes = GotoXBytes(motorAngleDegrees);
     std::string text;
     char hex[4];
     for (std::uint8_t b : bytes) {
@@ -120,6 +119,11 @@ std::string GotoXText(double motorAngleDegrees)
         text += hex;
     }
     return text;
+}
+
+std::string GotoXText(double motorAngleDegrees)
+{
+    return CommandBytesText(GotoXBytes(motorAngleDegrees));
 }
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,9 @@ double ReceiverMotorAngleAt(const MountSettings& settings, int position);
 std::array<std::uint8_t, 5> GotoXBytes(double motorAngleDegrees);
 // The same as "E0 31 6E E1 9B".
 std::string GotoXText(double motorAngleDegrees);
+
+// A positioner command's bytes as they are written down: "E0 31 6A 01".
+std::string CommandBytesText(std::span<const std::uint8_t> bytes);
 
 // How far from the true site the entered one may lie, in tenths of a degree
 // of latitude and of longitude.

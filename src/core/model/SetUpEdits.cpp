@@ -2,6 +2,7 @@
 
 #include "text/NumericText.h"
 
+#include <algorithm>
 #include <string>
 
 namespace zenbelts {
@@ -127,6 +128,72 @@ EditOutcome SetFeedUp(MountSettings& s, bool up)
     return {};
 }
 
+EditOutcome SetHorizon(MountSettings& s, std::vector<HorizonPoint> points)
+{
+    if (points.size() > static_cast<std::size_t>(HorizonPointsMax))
+        return Refused(ZB_TEXT("SetUpEdit", "the horizon takes at most %1 points"),
+                       {Message::Number(HorizonPointsMax)});
+    for (const HorizonPoint& p : points) {
+        if (p.azimuth < 0 || p.azimuth > 3599)
+            return Refused(ZB_TEXT("SetUpEdit", "an azimuth must lie in 0..3599 tenths"));
+        if (p.elevation < 0 || p.elevation > HorizonElevationMax)
+            return Refused(ZB_TEXT("SetUpEdit", "an elevation must lie in 0..%1 tenths"),
+                           {Message::Number(HorizonElevationMax)});
+    }
+    std::stable_sort(points.begin(), points.end(),
+                     [](const HorizonPoint& a, const HorizonPoint& b) { return a.azimuth < b.azimuth; });
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        if (points[i].azimuth == points[i - 1].azimuth)
+            return Refused(ZB_TEXT("SetUpEdit", "the azimuth %1 is given twice"),
+                           {Message::Number(points[i].azimuth)});
+    }
+    // The flat horizon has one form, so that it writes no record.
+    if (std::all_of(points.begin(), points.end(), [](const HorizonPoint& p) { return p.elevation == 0; }))
+        points.clear();
+    s.horizon = std::move(points);
+    return {};
+}
+
+EditOutcome SetMotorLimit(MountSettings& s, bool east, int tenths)
+{
+    if (tenths < 0 || tenths > MotorLimitMax)
+        return OutOfRange(ZB_TEXT("SetUpEdit", "it must lie in %1..%2 tenths"), 0, MotorLimitMax);
+    (east ? s.motorEast : s.motorWest) = tenths;
+    return {};
+}
+
+EditOutcome SetDishDiameter(MountSettings& s, int centimetres)
+{
+    if (centimetres < DishDiameterMin || centimetres > DishDiameterMax)
+        return OutOfRange(ZB_TEXT("SetUpEdit", "it must lie in %1..%2 centimetres"), DishDiameterMin,
+                          DishDiameterMax);
+    s.dishDiameter = centimetres;
+    return {};
+}
+
+EditOutcome ParseHorizon(std::string_view text, std::vector<HorizonPoint>& points)
+{
+    points.clear();
+    if (text.empty())
+        return {};
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const std::string_view pair = text.substr(start, comma - start);
+        const std::size_t colon = pair.find(':');
+        HorizonPoint p;
+        if (colon == std::string_view::npos || !numeric::ParseWholeNumber(pair.substr(0, colon), p.azimuth)
+            || !numeric::ParseWholeNumber(pair.substr(colon + 1), p.elevation))
+            return Refused(ZB_TEXT("SetUpEdit", "\"%1\" is not AZIMUTH:ELEVATION in whole tenths"),
+                           {Message::Literal(std::string(pair))});
+        points.push_back(p);
+        if (points.size() > static_cast<std::size_t>(HorizonPointsMax))
+            return Refused(ZB_TEXT("SetUpEdit", "the horizon takes at most %1 points"),
+                           {Message::Number(HorizonPointsMax)});
+        start = comma + 1;
+    }
+    return {};
+}
+
 namespace {
 
 EditOutcome Apply(MountSettings& s, std::string_view name, std::string_view op, int value)
@@ -154,6 +221,10 @@ EditOutcome Apply(MountSettings& s, std::string_view name, std::string_view op, 
     }
     if (name == "dishOffset")
         return SetDishOffset(s, value);
+    if (name == "motorEast" || name == "motorWest")
+        return SetMotorLimit(s, name == "motorEast", value);
+    if (name == "dishDiameter")
+        return SetDishDiameter(s, value);
     for (const AdjustmentInfo& a : Adjustments) {
         if (name == a.name)
             return SetAdjustment(s, a.id, value);
@@ -172,6 +243,11 @@ EditOutcome ApplyAssignment(MountSettings& s, std::string_view assignment)
     const std::size_t eq = assignment.find('=');
     if (eq == std::string_view::npos || eq == 0)
         return Refused(ZB_TEXT("SetUpEdit", "not of the form NAME=VALUE"));
+    if (assignment.substr(0, eq) == "horizon") {
+        std::vector<HorizonPoint> points;
+        const EditOutcome read = ParseHorizon(assignment.substr(eq + 1), points);
+        return read ? SetHorizon(s, std::move(points)) : read;
+    }
     std::size_t nameEnd = eq;
     if (assignment[eq - 1] == '+' || assignment[eq - 1] == '-')
         --nameEnd;

@@ -4,6 +4,7 @@
 #include "text/Message.h"
 
 #include <string_view>
+#include <vector>
 
 // The rules of changing a set-up, for every front end: the program's panel
 // and Properties, the tool's set and the page. A refused change leaves the
@@ -35,14 +36,20 @@ EditOutcome ChooseSatellite(MountSettings& s, int position, bool chosen);
 // The dish in hand, as a confirmed Properties dialog: the mount stays as it is.
 EditOutcome SetDishOffset(MountSettings& s, int tenths);
 EditOutcome SetFeedUp(MountSettings& s, bool up);
-// The dish in hand, as a confirmed Properties dialog: the mount stays as it is.
-EditOutcome SetDishOffset(MountSettings& s, int tenths);
-EditOutcome SetFeedUp(MountSettings& s, bool up);
+// What the dish can reach, as a confirmed Properties dialog: the mount stays.
+// The horizon mask's points in any order (sorted here); a mask whose points
+// all lie at 0 is the flat horizon.
+EditOutcome SetHorizon(MountSettings& s, std::vector<HorizonPoint> points);
+EditOutcome SetMotorLimit(MountSettings& s, bool east, int tenths);
+EditOutcome SetDishDiameter(MountSettings& s, int centimetres);
+// "1800:150,2100:300": azimuth:elevation pairs in tenths, comma-separated;
+// empty for the flat horizon. Refused with why when a pair does not read.
+EditOutcome ParseHorizon(std::string_view text, std::vector<HorizonPoint>& points);
 // A working copy confirmed in Properties taken over (ApplyConfirmedProperties).
 EditOutcome ApplyProperties(MountSettings& target, const MountSettings& working);
 
 // "NAME=VALUE" by the record's field names, or "chosen+=POS" and
-// "chosen-=POS"; values are plain whole numbers.
+// "chosen-=POS"; values are plain whole numbers but horizon's (ParseHorizon).
 EditOutcome ApplyAssignment(MountSettings& s, std::string_view assignment);
 
 // Whether two set-ups stand at different places.

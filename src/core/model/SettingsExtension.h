@@ -20,8 +20,14 @@
 //
 //   "DISH"   8 bytes: the offset in tenths (0..450, 0 for prime focus) and
 //            the feed arm (0 below the dish, 1 above)
+//   "HRZN"   8 bytes a point of the horizon mask, by ascending azimuth:
+//            azimuth (0..3599) and elevation (0..900), tenths; at most 360
+//   "MOTR"   8 bytes: the motor's limits east and west, tenths (0..900)
+//   "DIAM"   4 bytes: the dish's diameter in centimetres (20..600)
 //
-// A set-up whose extension holds only defaults writes none: 544 bytes as ever.
+// Each record is written only where it differs from the default (prime
+// focus, a flat horizon, 75 degrees either way, 80 cm), so a set-up that
+// holds only defaults writes none: 544 bytes as ever.
 
 namespace zenbelts {
 
@@ -37,7 +43,7 @@ std::vector<std::uint8_t> StoreExtension(const MountSettings& settings);
 
 // Reads what follows the 544 bytes into settings. Bytes that do not begin as
 // an extension are left alone, as readers always have; an extension that
-// does not read whole throws ArchiveError ("the dish extension is damaged").
+// does not read whole throws ArchiveError ("the set-up's extension is damaged").
 void LoadExtension(std::span<const std::uint8_t> rest, MountSettings& settings);
 
 // CRC-32 as zlib and PNG compute it.

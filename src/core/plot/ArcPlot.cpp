@@ -1,6 +1,7 @@
 #include "plot/ArcPlot.h"
 
 #include "geometry/MountModel.h"
+#include "model/Reach.h"
 #include "plot/PageLayout.h"
 #include "text/AngleText.h"
 
@@ -50,6 +51,16 @@ Point ProjectPoint(const PlotProjection& p, double a, double b)
             static_cast<int>(p.centreY + 0.5 - r * std::cos(theta))};
 }
 
+DeviceMetrics StandardScreenMetrics()
+{
+    DeviceMetrics m{};
+    m.logPixelsX = m.logPixelsY = 96;
+    m.screenLogPixelsX = m.screenLogPixelsY = 96;
+    m.screenHorzSize = m.screenVertSize = 2646;  // millimetres for 10000 pixels
+    m.screenHorzRes = m.screenVertRes = 10000;
+    return m;
+}
+
 DrawingObjects ScreenDrawingObjects(int screenLogPixelsY)
 {
     return {{"Arial", MulDiv(8, screenLogPixelsY, 72)}, {1, {192, 192, 192}}, {3, {255, 192, 192}}};
@@ -73,6 +84,54 @@ ArcAngles ArcAnglesOf(const PlotProjection& p)
 {
     return {static_cast<float>(p.halfAngle * -1 * RadiansToDegrees + 90),
             static_cast<float>(p.halfAngle * 114.59155902616465)};
+}
+
+// What the horizon mask hides, under everything else.
+constexpr Rgb MaskShade{228, 228, 228};
+
+// Each stretch of the arc the mask hides as a wedge across the plot between
+// the motor angles of its ends, where the satellites there are drawn in
+// either presentation. A flat horizon hides nothing of its own: nothing to
+// work out, the plot as ever.
+void DrawMaskShade(DrawingSurface& surface, const PlotProjection& p, const Rect& plot, const MountSettings& s,
+                   const Matrix4& view)
+{
+    if (IsFlatHorizon(s.horizon))
+        return;
+    const std::vector<RingStretch> stretches = StretchesHiddenByMask(s);
+    if (stretches.empty())
+        return;
+    const auto motorAngle = [&](int tenths) {
+        return MountAngles(view, s.latitude, s.declination, ((tenths % 3600) + 3600) % 3600).a;
+    };
+    // Radii from the centre below the plot that span all of it.
+    const double cx = p.centreX, cy = p.centreY;
+    const double inner = std::max(0.0, cy - plot.bottom - 2.0);
+    const double outer
+        = std::hypot(std::max(std::fabs(plot.left - cx), std::fabs(plot.right - cx)), cy - plot.top) + 2.0;
+    const auto at = [&](double theta, double r) {
+        return Point{static_cast<int>(cx + 0.5 - r * std::sin(theta)),
+                     static_cast<int>(cy + 0.5 - r * std::cos(theta))};
+    };
+    constexpr double Step
+        = 0.5 / RadiansToDegrees;  // of the polygon's arcs: well under a pixel off the circle
+    for (const RingStretch& stretch : stretches) {
+        // Halfway to the unhidden neighbours either side.
+        double a0 = (motorAngle(stretch.from - 1) + motorAngle(stretch.from)) / 2;
+        double a1 = (motorAngle(stretch.to - 1) + motorAngle(stretch.to)) / 2;
+        a0 = std::clamp(a0, -HalfPi, HalfPi);
+        a1 = std::clamp(a1, -HalfPi, HalfPi);
+        const double t0 = std::min(a0, a1) * 0.6366197723675814 * p.halfAngle;
+        const double t1 = std::max(a0, a1) * 0.6366197723675814 * p.halfAngle;
+        const int steps = std::max(1, static_cast<int>(std::ceil((t1 - t0) / Step)));
+        std::vector<Point> corners;
+        corners.reserve(2 * static_cast<std::size_t>(steps) + 2);
+        for (int i = 0; i <= steps; ++i)
+            corners.push_back(at(t0 + (t1 - t0) * i / steps, outer));
+        for (int i = steps; i >= 0; --i)
+            corners.push_back(at(t0 + (t1 - t0) * i / steps, inner));
+        surface.FillPolygon(corners, MaskShade);
+    }
 }
 
 void DrawGrid(DrawingSurface& surface, const PlotProjection& p, const PenSpec& pen)
@@ -279,10 +338,11 @@ void DrawArcPlot(DrawingSurface& surface, const ArcPlotRequest& request)
     const DrawingObjects objects
         = request.printing ? PrintDrawingObjects(dm.logPixelsX, dm.screenLogPixelsX) : request.screenObjects;
     const PlotProjection projection = ComputeProjection(plot);
-    DrawGrid(surface, projection, objects.gridPen);
-
     Matrix4 view;
     MatrixAdjugate(request.settings.mountFrame, view);
+    DrawMaskShade(surface, projection, plot, request.settings, view);
+    DrawGrid(surface, projection, objects.gridPen);
+
     DrawBeam(surface, projection, objects.highlightPen, request.settings, view);
     DrawSatellites(surface, projection, request, objects.labelFont, view);
     surface.ClearClip();

@@ -34,6 +34,9 @@ PlotProjection ComputeProjection(const Rect& plot);
 // a: motor angle, b: offset, both radians.
 Point ProjectPoint(const PlotProjection& projection, double a, double b);
 
+// The screen the tool and the page draw for: 96 dpi, 0.2646 mm a pixel.
+DeviceMetrics StandardScreenMetrics();
+
 // The label font and the two pens.
 struct DrawingObjects {
     FontSpec labelFont;

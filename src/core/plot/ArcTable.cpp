@@ -15,23 +15,38 @@
 
 namespace zenbelts {
 
-std::vector<ArcRow> ComputeArcTable(const MountSettings& s, const SatelliteCatalogue& catalogue)
+namespace {
+
+// chosenOnly: the rows of the chosen satellites alone, as the table of misses needs.
+std::vector<ArcRow> ArcRows(const MountSettings& s, const SatelliteCatalogue& catalogue, bool chosenOnly)
 {
     Matrix4 view;
     MatrixAdjugate(s.mountFrame, view);
     const double latitude = s.latitude * ArcMinutesToRadians;
     const double longitude = s.longitude * ArcMinutesToRadians;
 
+    const ReachJudge reach(s);
     std::vector<ArcRow> rows;
     rows.reserve(catalogue.size());
     for (const SatelliteEntry& e : catalogue) {
+        if (chosenOnly && !s.chosenSatellites.Test(e.position))
+            continue;
         const MountAngle m = MountAngles(view, s.latitude, s.declination, e.position);
+        const double motorAngle = m.a * RadiansToDegrees;
         rows.push_back({e.position, FormatSatelliteLabel(e.position), SatelliteNameToUtf8(e.name),
-                        s.chosenSatellites.Test(e.position), m.a * RadiansToDegrees, m.b * RadiansToDegrees,
+                        s.chosenSatellites.Test(e.position), motorAngle, m.b * RadiansToDegrees,
                         ElevationAboveHorizon(latitude, longitude, s.altitude, RingPointAtTenths(e.position))
-                            * RadiansToDegrees});
+                            * RadiansToDegrees,
+                        reach.Of(e.position, motorAngle, BandOfName(e.name)).hiddenBy});
     }
     return rows;
+}
+
+}  // namespace
+
+std::vector<ArcRow> ComputeArcTable(const MountSettings& s, const SatelliteCatalogue& catalogue)
+{
+    return ArcRows(s, catalogue, false);
 }
 
 }  // namespace zenbelts
@@ -44,9 +59,7 @@ std::vector<MissRow> ComputeMissTable(const MountSettings& s, const SatelliteCat
 {
     std::vector<MissRow> rows;
     const MissRow* worst = nullptr;
-    for (const ArcRow& r : ComputeArcTable(s, catalogue)) {
-        if (!r.chosen)
-            continue;
+    for (const ArcRow& r : ArcRows(s, catalogue, true)) {
         // The mount's y axis is east in the north, west elsewhere.
         int tenths = RoundToTenths(r.motorAngle / RadiansToDegrees);
         const double receiver = ReceiverMotorAngleAt(s, r.position);
@@ -72,11 +85,13 @@ std::vector<MissRow> ComputeMissTable(const MountSettings& s, const SatelliteCat
                     r.elevation,
                     receiver,
                     FormatTenths(receiverTenths, 'E', 'W'),
-                    FormatSignedDegrees(receiverMiss, 2) + DegreeSign};
+                    FormatSignedDegrees(receiverMiss, 2) + DegreeSign,
+                    r.hiddenBy};
         rows.push_back(row);
     }
+    // The worst miss of those the dish can reach.
     for (const MissRow& row : rows) {
-        if (row.visible && (!worst || row.missDegrees > worst->missDegrees))
+        if (row.Reachable() && (!worst || row.missDegrees > worst->missDegrees))
             worst = &row;
     }
     if (worst)

@@ -2,6 +2,7 @@
 
 #include "catalogue/SatelliteCatalogue.h"
 #include "model/MountSettings.h"
+#include "model/Reach.h"
 #include "text/Translatable.h"
 
 #include <string>
@@ -18,6 +19,8 @@ struct ArcRow {
     double motorAngle;  // degrees about the motor axis, as plotted (left positive)
     double offset;      // degrees by which the beam misses the satellite
     double elevation;   // degrees above the observer's horizon
+    // What keeps the dish from it (Reach.h), in the band its name gives.
+    HiddenBy hiddenBy = HiddenBy::None;
 };
 
 std::vector<ArcRow> ComputeArcTable(const MountSettings& settings, const SatelliteCatalogue& catalogue);
@@ -32,7 +35,7 @@ struct MissRow {
     std::string elevation;  // 40.0°
     double missDegrees;     // |offset|
     bool visible;           // above the horizon
-    bool worst;             // the largest miss of the visible rows
+    bool worst;             // the largest miss of the reachable rows
     // The numbers behind the texts, as ArcRow has them.
     double motorAngle = 0.0;
     double offset = 0.0;  // positive: the satellite lies above the beam
@@ -42,6 +45,9 @@ struct MissRow {
     double receiverAngle = 0.0;
     std::string receiver;      // 25.4°E, the way the motor column writes it
     std::string receiverMiss;  // +0.83°: the motor column less the receiver column
+    // Hidden by the horizon mask, or beyond the motor's limits.
+    HiddenBy hiddenBy = HiddenBy::None;
+    bool Reachable() const { return hiddenBy == HiddenBy::None; }
 };
 
 std::vector<MissRow> ComputeMissTable(const MountSettings& settings, const SatelliteCatalogue& catalogue);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The small set of drawing operations the arc plot needs, in device units.
 // Windows, images, paper, files and the browser's canvas implement it; the
@@ -58,6 +59,9 @@ public:
     // Filled dark grey and outlined with the pen; the box excludes its right
     // and bottom edges.
     virtual void FillEllipse(const Rect& box) = 0;
+    // Filled with a colour, no outline, whatever the pen; the corners in
+    // order, the last joined to the first.
+    virtual void FillPolygon(const std::vector<Point>& corners, Rgb colour) = 0;
     virtual void SetPixel(Point p, Rgb colour) = 0;
     // Black whatever the pen, its top-left corner at p, on a transparent
     // background. UTF-8.

@@ -1,6 +1,7 @@
 #include "text/NumericText.h"
 
 #include "text/AngleText.h"
+#include "text/Numbers.h"
 
 #include <charconv>
 #include <climits>
@@ -137,7 +138,10 @@ int ParseTenths(std::string_view text, std::size_t* end)
     double number = 0.0;
     const char* first = text.data() + i;
     const char* last = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(first, last, number, std::chars_format::general);
+    const NumberReading read
+        = ReadNumber(std::string_view(first, static_cast<std::size_t>(last - first)), number);
+    const std::errc ec = read.ec;
+    const char* ptr = first + read.length;
     if (ptr == first || (ec != std::errc() && ec != std::errc::result_out_of_range)) {
         if (end)
             *end = 0;

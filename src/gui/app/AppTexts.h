@@ -102,6 +102,9 @@ inline constexpr Prompt ReceiverSettings{
 inline constexpr Prompt AtTheDish{
     QT_TRANSLATE_NOOP("texts", "Show what every scale, the compass and the sun tell at the dish, to print"),
     QT_TRANSLATE_NOOP("texts", "At the dish")};
+inline constexpr Prompt FieldPage{
+    QT_TRANSLATE_NOOP("texts", "Open the field page, Zenbelts for a phone at the dish, in the browser"),
+    QT_TRANSLATE_NOOP("texts", "Field page")};
 inline constexpr Prompt About{
     QT_TRANSLATE_NOOP("texts", "Display program information, version number and copyright"),
     QT_TRANSLATE_NOOP("texts", "About")};

@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "app/ZenbeltsApp.h"
+#include "catalogue/SatelliteList.h"
 #include "controls/AdjustmentBar.h"
 #include "controls/LastFolder.h"
 #include "dialogs/AtTheDishDialog.h"
@@ -21,6 +22,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -44,6 +46,7 @@
 #include <QToolBar>
 #include <QUndoGroup>
 #include <QUndoStack>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -266,6 +269,7 @@ void CMainFrame::CreateActions()
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
+    a.helpFieldPage = make(tr("&Field page..."), texts::FieldPage, &CMainFrame::OnFieldPage);
     a.helpAbout
         = make(tr("&About Zenbelts..."), texts::About, &CMainFrame::OnAbout, {}, Icon("help-about", "about"));
 
@@ -311,7 +315,7 @@ void CMainFrame::CreateMenus()
     FillWindowMenu();
 
     helpMenu_ = menuBar()->addMenu(tr("&Help"));
-    helpMenu_->addAction(a.helpAbout);
+    helpMenu_->addActions({a.helpFieldPage, a.helpAbout});
 }
 
 void CMainFrame::FillWindowMenu()
@@ -941,6 +945,26 @@ void CMainFrame::MoveFocusToPane(int step)
         }
         return;
     }
+}
+
+void CMainFrame::OnFieldPage()
+{
+    // The single file: it opens from disk in any browser, with no server.
+    const std::filesystem::path dir(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+    const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+    for (const std::filesystem::path& place : FieldPagePlaces(dir, dataDirs.toStdString())) {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(place, ec))
+            continue;
+        const QString path = QFile::decodeName(QByteArray::fromStdString(place.string()));
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+            QMessageBox::warning(
+                this, tr("Field page"),
+                tr("No browser could be started to open %1.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    QMessageBox::information(this, tr("Field page"),
+                             tr("The field page is not installed with this Zenbelts."));
 }
 
 void CMainFrame::OnAbout()

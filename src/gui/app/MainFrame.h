@@ -60,6 +60,7 @@ public:
         // Keyboard only: the next and previous window, closing the active one,
         // and the focus to the next or previous part of the main window.
         QAction *windowNext, *windowPrevious, *windowCloseActive, *paneNext, *panePrevious;
+        QAction* helpFieldPage;
         QAction* helpAbout;
         QList<QAction*> recentFiles;  // shown in place of recentNone when there are any
         QAction* recentNone;
@@ -148,6 +149,7 @@ private:
     void OnEditDiagnose();
     void OnWindowNew();
     void OnWindowArrangeIcons();
+    void OnFieldPage();
     void OnAbout();
     // The focus to the next part (step 1) or the one before (-1): the active
     // document window, the adjustment panel, the table of misses.

@@ -164,9 +164,7 @@ bool CZenbeltsApp::TakeSatelliteList(const PendingSatelliteList& list, QString& 
             return false;
         }
         Message why;
-        if (!WriteFileSafely(
-                FileSystemPath(own),
-                std::span(reinterpret_cast<const std::uint8_t*>(list.text.data()), list.text.size()), why)) {
+        if (!WriteTextFileSafely(FileSystemPath(own), list.text, why)) {
             error = tr("Cannot save your list %1: %2").arg(PrintableName(own), CoreText(why));
             return false;
         }
@@ -351,8 +349,7 @@ bool CZenbeltsApp::ExportObservations(CZenbeltsDoc& doc)
     LastFolder::Remember(path);
     const std::string text = WriteObservations(doc.Notes().observations);
     Message why;
-    if (!WriteFileSafely(FileSystemPath(path),
-                         std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), why)) {
+    if (!WriteTextFileSafely(FileSystemPath(path), text, why)) {
         ReportError(
             texts::Tr(texts::SaveFailed).arg(PrintableName(QFileInfo(path).fileName()), CoreText(why)));
         return false;

@@ -621,8 +621,7 @@ bool CDiagnoseDialog::ExportTo(const QString& path, QString& error)
         return false;
     const std::string text = WriteObservations(typed);
     Message why;
-    if (!WriteFileSafely(FileSystemPath(path),
-                         std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()), why)) {
+    if (!WriteTextFileSafely(FileSystemPath(path), text, why)) {
         error = CoreText(why);
         return false;
     }

@@ -3,6 +3,7 @@
 #include "controls/NumericEdit.h"
 
 #include "dialogs/GeneralPage.h"
+#include "dialogs/HorizonPage.h"
 #include "dialogs/SatellitesPage.h"
 
 #include <QDialogButtonBox>
@@ -18,7 +19,7 @@ namespace zenbelts {
 CPropertiesDialog::CPropertiesDialog(const SatelliteCatalogue& catalogue, MountSettings& working,
                                      QWidget* parent)
     : QDialog(parent), working_(working), tabs_(new QTabWidget(this)), general_(new CGeneralPage),
-      satellites_(new CSatellitesPage(catalogue, working))
+      satellites_(new CSatellitesPage(catalogue, working)), horizon_(new CHorizonPage)
 {
     setWindowTitle(tr("Properties"));
     general_->Load(working);
@@ -26,6 +27,8 @@ CPropertiesDialog::CPropertiesDialog(const SatelliteCatalogue& catalogue, MountS
     satellites_->setFocusProxy(satellites_->Filter());
     tabs_->addTab(general_, tr("General"));
     tabs_->addTab(satellites_, tr("Satellites"));
+    horizon_->Load(working);
+    tabs_->addTab(horizon_, tr("Horizon"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
@@ -71,6 +74,7 @@ void CPropertiesDialog::accept()
         return;
     }
     general_->Store(working_);
+    horizon_->Store(working_);
     // Chosen positions the list lacks are dropped only by a page the user saw.
     if (satellitesShown_)
         satellites_->Store(working_);

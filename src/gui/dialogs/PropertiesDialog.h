@@ -10,6 +10,7 @@ class QTabWidget;
 namespace zenbelts {
 
 class CGeneralPage;
+class CHorizonPage;
 class CSatellitesPage;
 class SatelliteListKeeper;
 
@@ -23,6 +24,7 @@ public:
 
     CGeneralPage* GeneralPage() const { return general_; }
     CSatellitesPage* SatellitesPage() const { return satellites_; }
+    CHorizonPage* HorizonPage() const { return horizon_; }
     QTabWidget* Tabs() const { return tabs_; }
 
     void accept() override;
@@ -32,6 +34,7 @@ private:
     QTabWidget* tabs_;
     CGeneralPage* general_;
     CSatellitesPage* satellites_;
+    CHorizonPage* horizon_;
     bool satellitesShown_ = false;
 };
 

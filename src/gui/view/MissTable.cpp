@@ -187,7 +187,8 @@ void MissTableModel::SetRows(std::vector<MissRow> rows)
         MissRow& old = rows_[static_cast<std::size_t>(i)];
         MissRow& now = rows[static_cast<std::size_t>(i)];
         // A change of look (bold, greyed) touches the whole row.
-        const bool look = old.worst != now.worst || old.visible != now.visible;
+        const bool look
+            = old.worst != now.worst || old.visible != now.visible || old.hiddenBy != now.hiddenBy;
         const auto oldCells = Cells(old), newCells = Cells(now);
         int changedLeft = look ? 0 : ColumnCount, changedRight = look ? ColumnCount - 1 : -1;
         for (int c = 0; c < ColumnCount; ++c) {
@@ -254,9 +255,18 @@ QVariant MissTableModel::data(const QModelIndex& index, int role) const
     case Qt::FontRole:
         return r.worst ? QVariant(bold_) : QVariant();
     case Qt::ForegroundRole:
-        // Below the horizon: greyed.
-        return r.visible ? QVariant()
-                         : QVariant(QApplication::palette().brush(QPalette::Disabled, QPalette::Text));
+        // Out of the dish's reach (below the horizon among them): greyed.
+        return r.Reachable() ? QVariant()
+                             : QVariant(QApplication::palette().brush(QPalette::Disabled, QPalette::Text));
+    case Qt::ToolTipRole:
+        if (r.hiddenBy == HiddenBy::Horizon)
+            return r.visible
+                       ? CMissTable::tr("Hidden by the horizon: too low over the obstacles there for the "
+                                        "dish's beam")
+                       : CMissTable::tr("Below the horizon");
+        if (r.hiddenBy == HiddenBy::Motor)
+            return CMissTable::tr("Beyond the motor's limit: the motor does not turn that far");
+        return {};
     default:
         return {};
     }

@@ -50,6 +50,8 @@ TEST_P(Optimise, FindsTheBruteForceOptimum)
     const Case& c = GetParam();
     const SatelliteCatalogue catalogue = EveryDegree();
     MountSettings s = At(c.latitude, c.longitude, catalogue);
+    // The whole visible arc: the motor's limits aside.
+    s.motorEast = s.motorWest = MotorLimitMax;
     if (!c.ring) {
         for (const SatelliteEntry& e : catalogue)
             s.chosenSatellites.Set(e.position);

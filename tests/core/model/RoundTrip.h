@@ -33,6 +33,9 @@ inline testing::AssertionResult StoresAndLoadsTheSame(const MountSettings& s)
         };
         compare(IntegerFields);
         compare(ExtensionFields);
+        if (loaded.horizon != s.horizon)
+            fields += " horizon (" + std::to_string(s.horizon.size()) + " points->"
+                      + std::to_string(loaded.horizon.size()) + ")";
         return testing::AssertionFailure()
                << "it loads back different:" << (fields.empty() ? " (frames or choice)" : fields);
     }

@@ -86,6 +86,43 @@ TEST(SettingsExtension, DishesStoreAndLoadTheSame)
             EXPECT_TRUE(StoresAndLoadsTheSame(WithDish(offset, feedUp))) << offset << " " << feedUp;
 }
 
+MountSettings WithReach()
+{
+    MountSettings s = WithDish(0, 0);
+    s.horizon = {{1400, 0}, {1500, 350}, {3599, 900}};
+    s.motorEast = 650;
+    s.dishDiameter = 120;
+    return s;
+}
+
+TEST(SettingsExtension, ReachFollowsInTheDocumentedLayoutOnlyWhereItIsNotTheDefault)
+{
+    MountSettings defaults = WithDish(0, 0);
+    EXPECT_EQ(defaults.motorEast, 750);
+    EXPECT_EQ(defaults.dishDiameter, 80);
+    EXPECT_TRUE(defaults.horizon.empty());
+
+    const Bytes b = StoreSettings(WithReach());
+    ASSERT_EQ(b.size(), 544u + 16 + (8 + 24) + (8 + 8) + (8 + 4));
+    EXPECT_EQ(std::string(b.begin() + 556, b.begin() + 560), "HRZN");
+    EXPECT_EQ(Get32(b, 560), 24u);
+    EXPECT_EQ(Get32(b, 564), 1400u);
+    EXPECT_EQ(Get32(b, 572), 1500u);
+    EXPECT_EQ(Get32(b, 576), 350u);
+    EXPECT_EQ(Get32(b, 584), 900u);
+    EXPECT_EQ(std::string(b.begin() + 588, b.begin() + 592), "MOTR");
+    EXPECT_EQ(Get32(b, 596), 650u);
+    EXPECT_EQ(Get32(b, 600), 750u);
+    EXPECT_EQ(std::string(b.begin() + 604, b.begin() + 608), "DIAM");
+    EXPECT_EQ(Get32(b, 612), 120u);
+    EXPECT_TRUE(StoresAndLoadsTheSame(WithReach()));
+
+    MountSettings westOnly = defaults;
+    westOnly.motorWest = 0;
+    EXPECT_EQ(StoreSettings(westOnly).size(), 544u + 16 + 16) << "one record for the motor alone";
+    EXPECT_TRUE(StoresAndLoadsTheSame(westOnly));
+}
+
 TEST(SettingsExtension, AReaderOfTheRecordAloneSeesTheSameSetUp)
 {
     const MountSettings dish = WithDish(300, 0);
@@ -98,8 +135,8 @@ TEST(SettingsExtension, AReaderOfTheRecordAloneSeesTheSameSetUp)
 TEST(SettingsExtension, RecordsOfLaterVersionsAreSkipped)
 {
     Bytes b = StoreSettings(WithDish(220, 0));
-    // A horizon record of some later version before the dish.
-    const Bytes horizon = {'H', 'R', 'Z', 'N', 6, 0, 0, 0, 1, 2, 3, 4, 5, 6};
+    // A record of some later version before the dish.
+    const Bytes horizon = {'L', 'A', 'T', 'R', 6, 0, 0, 0, 1, 2, 3, 4, 5, 6};
     b.insert(b.begin() + 556, horizon.begin(), horizon.end());
     Put32(b, 552, 16 + horizon.size());
     Reseal(b);
@@ -166,6 +203,36 @@ TEST(SettingsExtension, ADamagedExtensionIsRefusedWithItsCause)
         {"a later version", changed([](Bytes& b) { Put32(b, 548, 2); }), "of a later version (2)"},
     };
     for (const auto& c : cases)
+        EXPECT_THAT(Refusal(c.bytes), HasSubstr(c.says)) << c.what;
+
+    const Bytes reach = StoreSettings(WithReach());
+    const auto reachChanged = [&](auto change) {
+        Bytes b = reach;
+        change(b);
+        Reseal(b);
+        return b;
+    };
+    const struct {
+        const char* what;
+        Bytes bytes;
+        const char* says;
+    } reachCases[] = {
+        {"a horizon point cut short", reachChanged([](Bytes& b) { Put32(b, 560, 20); }),
+         "a record does not read"},
+        {"azimuths out of order", reachChanged([](Bytes& b) { Put32(b, 572, 1300); }),
+         "the horizon mask is out of range"},
+        {"an azimuth of 360 degrees", reachChanged([](Bytes& b) { Put32(b, 580, 3600); }),
+         "the horizon mask is out of range"},
+        {"an elevation past the zenith", reachChanged([](Bytes& b) { Put32(b, 584, 901); }),
+         "the horizon mask is out of range"},
+        {"a negative elevation", reachChanged([](Bytes& b) { Put32(b, 568, 0xFFFFFFFF); }),
+         "the horizon mask is out of range"},
+        {"a motor past a quarter turn", reachChanged([](Bytes& b) { Put32(b, 600, 901); }),
+         "the motor's range is out of range"},
+        {"a dish of 10 cm", reachChanged([](Bytes& b) { Put32(b, 612, 10); }),
+         "the dish diameter is out of range"},
+    };
+    for (const auto& c : reachCases)
         EXPECT_THAT(Refusal(c.bytes), HasSubstr(c.says)) << c.what;
 
     Bytes twice = good;

@@ -79,8 +79,20 @@ const char* Step(std::mt19937& rng, MountSettings& s, const SatelliteCatalogue& 
     case 7:
         s.ResetAdjustments();
         return "Set defaults";
-    case 8: {  // Properties: the dish, often back to prime focus
+    case 8: {  // Properties: the dish, often back to prime focus; or what it can reach
         MountSettings working = s;
+        if (rng() % 2) {
+            working.horizon.clear();
+            for (int azimuth = Uniform(rng, 0, 400); azimuth < 3600 && rng() % 8;
+                 azimuth += Uniform(rng, 1, 600))
+                working.horizon.push_back({azimuth, Uniform(rng, 0, HorizonElevationMax)});
+            working.motorEast = Uniform(rng, 0, MotorLimitMax);
+            working.motorWest = rng() % 2 ? DefaultMotorLimit : Uniform(rng, 0, MotorLimitMax);
+            working.dishDiameter
+                = rng() % 2 ? DefaultDishDiameter : Uniform(rng, DishDiameterMin, DishDiameterMax);
+            ApplyConfirmedProperties(s, working);
+            return "reach";
+        }
         working.dishOffset = rng() % 3 == 0 ? 0 : Uniform(rng, 0, DishOffsetMax);
         working.feedUp = static_cast<std::int32_t>(rng() % 2);
         ApplyConfirmedProperties(s, working);

@@ -1,4 +1,6 @@
 #include "plot/ArcPlot.h"
+
+#include "model/Reach.h"
 #include "plot/RecordingSurface.h"
 
 #include <gtest/gtest.h>
@@ -308,6 +310,43 @@ TEST(MulDiv, RoundsToNearest)
     EXPECT_EQ(MulDiv(-3, 1, 2), -2);
     EXPECT_EQ(MulDiv(1, 1, 0), -1);
     EXPECT_EQ(MulDiv(2000000000, 3, 4), 1500000000);
+}
+
+// Whether a point lies inside a polygon (even-odd rule).
+bool Inside(const std::vector<Point>& corners, Point p)
+{
+    bool inside = false;
+    for (std::size_t i = 0, j = corners.size() - 1; i < corners.size(); j = i++) {
+        const Point a = corners[i], b = corners[j];
+        if ((a.y > p.y) != (b.y > p.y) && p.x < (b.x - a.x) * double(p.y - a.y) / (b.y - a.y) + a.x)
+            inside = !inside;
+    }
+    return inside;
+}
+
+// A chimney over 13.0°E seen from 43°20'N, 77°00'E: its mark lies in the
+// shade, drawn before anything else; 19.2°E, clear of it, does not.
+TEST(ArcPlot, TheMaskShadesWhatItHidesUnderEverythingElse)
+{
+    const SatelliteCatalogue c = Catalogue({130, 192, 770});
+    MountSettings s;
+    s.LoadFactoryDefaults(c);
+    for (const SatelliteEntry& e : c)
+        s.chosenSatellites.Set(e.position);
+    EXPECT_TRUE(Draw(s, c, 600, 400).polygons.empty()) << "a flat horizon shades nothing";
+
+    const int azimuth = static_cast<int>(std::lround(RingBearing(s, 13.0).azimuth * 10));
+    s.horizon = {{azimuth - 20, 0}, {azimuth - 10, 300}, {azimuth + 10, 300}, {azimuth + 20, 0}};
+    for (int locked : {0, 1}) {
+        s.lockSatellites = locked;
+        const RecordingSurface r = Draw(s, c, 600, 400);
+        ASSERT_EQ(r.polygons.size(), 1u) << locked;
+        EXPECT_EQ(r.calls.front(), "FillPolygon");
+        const std::vector<Point>& shade = r.polygons.front().corners;
+        EXPECT_TRUE(Inside(shade, MarkOf(r, 0, true))) << "13.0°E, locked " << locked;
+        EXPECT_FALSE(Inside(shade, MarkOf(r, 1, true))) << "19.2°E, locked " << locked;
+        EXPECT_FALSE(Inside(shade, MarkOf(r, 2, true))) << "77.0°E, locked " << locked;
+    }
 }
 
 }  // namespace

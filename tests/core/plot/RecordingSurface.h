@@ -39,6 +39,10 @@ public:
     struct Bezier {
         Point p[4];
     };
+    struct Polygon {
+        std::vector<Point> corners;
+        Rgb colour;
+    };
 
     void DrawLine(Point from, Point to) override
     {
@@ -59,6 +63,11 @@ public:
     {
         ellipses.push_back(box);
         calls.push_back("FillEllipse");
+    }
+    void FillPolygon(const std::vector<Point>& corners, Rgb colour) override
+    {
+        polygons.push_back({corners, colour});
+        calls.push_back("FillPolygon");
     }
     void SetPixel(Point p, Rgb colour) override
     {
@@ -94,6 +103,7 @@ public:
     std::vector<Arc> arcs;
     std::vector<Bezier> beziers;
     std::vector<Rect> ellipses;
+    std::vector<Polygon> polygons;
     std::vector<Pixel> pixels;
     std::vector<Text> texts;
     std::vector<PenSpec> pens;

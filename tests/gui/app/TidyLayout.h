@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -27,8 +28,8 @@ inline QString Describe(const QWidget* w)
         .arg(QString::fromLatin1(w->metaObject()->className()), text, w->objectName());
 }
 
-// The controls a user sees in a panel or page: not the parts inside a field
-// or a combo box, nor the group boxes that frame them.
+// The controls a user sees in a panel or page: not the parts inside a field,
+// a combo box or a table, nor the group boxes that frame them.
 inline QList<QWidget*> Controls(QWidget* root)
 {
     QList<QWidget*> controls;
@@ -37,7 +38,8 @@ inline QList<QWidget*> Controls(QWidget* root)
             continue;
         bool inner = false;
         for (QWidget* p = w->parentWidget(); p && p != root; p = p->parentWidget())
-            inner = inner || qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<QComboBox*>(p);
+            inner = inner || qobject_cast<QAbstractSpinBox*>(p) || qobject_cast<QComboBox*>(p)
+                    || qobject_cast<QAbstractScrollArea*>(p);
         if (!inner
             && (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)
                 || qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w)

@@ -13,13 +13,16 @@
 #include "dialogs/AtTheDishDialog.h"
 #include "dialogs/DiagnoseDialog.h"
 #include "dialogs/GeneralPage.h"
+#include "dialogs/HorizonPage.h"
 #include "dialogs/PropertiesDialog.h"
 #include "dialogs/ReceiverDialog.h"
 #include "document/CoreTexts.h"
 #include "io/FileAccess.h"
 #include "model/Diagnose.h"
+#include "model/HorizonCsv.h"
 #include "model/MountSettings.h"
 #include "model/Observations.h"
+#include "model/SetUpEdits.h"
 #include "model/SettingsArchive.h"
 #include "plot/PageLayout.h"
 #include "plot/RecordingSurface.h"
@@ -177,6 +180,25 @@ TEST_P(Translation, MenusPanelAndPropertiesFitAndMnemonicsDoNotClash)
     dialog.show();
     QApplication::processEvents();
     ExpectTidy(dialog.GeneralPage(), QStringLiteral("General page"));
+    dialog.Tabs()->setCurrentWidget(dialog.HorizonPage());
+    QApplication::processEvents();
+    ExpectTidy(dialog.HorizonPage(), QStringLiteral("Horizon page"));
+    std::map<QChar, QString> letters;
+    QStringList texts;
+    for (QLabel* label : dialog.HorizonPage()->findChildren<QLabel*>())
+        if (label->buddy())
+            texts << label->text();
+    for (QAbstractButton* button : dialog.HorizonPage()->findChildren<QAbstractButton*>())
+        texts << button->text();
+    for (const QString& text : texts) {
+        const QChar letter = Mnemonic(text);
+        if (letter.isNull())
+            continue;
+        const auto [it, fresh] = letters.emplace(letter, text);
+        EXPECT_TRUE(fresh) << "Horizon page: " << text.toStdString() << " clashes with "
+                           << it->second.toStdString();
+    }
+    EXPECT_GE(letters.size(), 9u);
     EXPECT_LE(dialog.width(), screen.width());
     EXPECT_LE(dialog.height(), screen.height());
 }
@@ -272,6 +294,16 @@ std::vector<std::pair<std::string, zenbelts::Message>> CoreRefusals(const std::f
     refusedSetUp("set-up latitude", bytes);
 
     try {
+        ParseHorizonCsv("azimuth,elevation\n180,x\n");
+    } catch (const HorizonCsvError& e) {
+        found.emplace_back("horizon file", e.message());
+    }
+    MountSettings masked;
+    std::vector<HorizonPoint> twice = {{100, 10}, {100, 20}};
+    if (const EditOutcome o = SetHorizon(masked, twice); !o)
+        found.emplace_back("horizon twice", o.refusal);
+
+    try {
         ParseObservations("position,motorAngle,offset\n19.2E,x\n");
     } catch (const ObservationsError& e) {
         found.emplace_back("observations", e.message());
@@ -322,7 +354,7 @@ TEST_P(Translation, TheCoreRefusalsComeWholeInTheLanguage)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const auto refusals = CoreRefusals(QFile::encodeName(folder.path()).toStdString());
-    ASSERT_EQ(refusals.size(), 9u) << "each case is refused";
+    ASSERT_EQ(refusals.size(), 11u) << "each case is refused";
     for (const auto& [name, message] : refusals) {
         QList<QPair<QString, QString>> marked;
         CollectMarked(message, marked);

@@ -68,14 +68,15 @@ const CGeneralPage::LimitRow& Row(CPropertiesDialog& d, int adjustment)
     return d.GeneralPage()->Limits()[adjustment];
 }
 
-TEST(PropertiesDialog, OpensOnGeneralWithBothPagesInOrder)
+TEST(PropertiesDialog, OpensOnGeneralWithEveryPageInOrder)
 {
     MountSettings s = Factory();
     CPropertiesDialog dialog(NoSatellites(), s);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Properties"));
-    ASSERT_EQ(dialog.Tabs()->count(), 2);
+    ASSERT_EQ(dialog.Tabs()->count(), 3);
     EXPECT_EQ(dialog.Tabs()->tabText(0), QStringLiteral("General"));
     EXPECT_EQ(dialog.Tabs()->tabText(1), QStringLiteral("Satellites"));
+    EXPECT_EQ(dialog.Tabs()->tabText(2), QStringLiteral("Horizon"));
     EXPECT_EQ(dialog.Tabs()->currentIndex(), 0);
 }
 

@@ -1,6 +1,8 @@
 #include "dialogs/ReceiverDialog.h"
 #include "app/AppFixture.h"
+#include "model/Reach.h"
 #include "model/Receiver.h"
+#include "model/StoredPositions.h"
 #include "plot/ArcTable.h"
 #include "text/AngleText.h"
 
@@ -8,10 +10,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace zenbelts::testing_support {
@@ -35,7 +40,7 @@ MountSettings ChoosingAll(const SatelliteCatalogue& c)
     return s;
 }
 
-TEST(ReceiverDialog, ShowsTheSiteTheGainAndTheCommandOfEveryChosenSatellite)
+TEST(ReceiverDialog, ShowsTheSiteTheGainAndThePositionsToStoreEastToWest)
 {
     const SatelliteCatalogue c = Catalogue();
     MountSettings s = ChoosingAll(c);
@@ -43,7 +48,9 @@ TEST(ReceiverDialog, ShowsTheSiteTheGainAndTheCommandOfEveryChosenSatellite)
     const UsalsSite site = FindUsalsSite(s, c);
     ASSERT_GE(site.targets, 2);
 
-    const CReceiverDialog dialog(s, c);
+    CReceiverDialog dialog(s, c);
+    dialog.show();
+    QApplication::processEvents();
     const std::string where
         = FormatTenths(site.latitude, 'N', 'S') + ", " + FormatTenths(site.longitude, 'E', 'W');
     EXPECT_EQ(dialog.SiteLabel()->text().toStdString(), "Site to enter into the receiver: " + where);
@@ -53,47 +60,79 @@ TEST(ReceiverDialog, ShowsTheSiteTheGainAndTheCommandOfEveryChosenSatellite)
     EXPECT_THAT(gain, testing::HasSubstr(QString::number(site.worstAfter, 'f', 3).toStdString()
                                          + "\u00b0 with this one"));
 
-    std::vector<ArcRow> chosen;
-    for (const ArcRow& r : ComputeArcTable(s, c)) {
-        if (r.chosen)
-            chosen.push_back(r);
-    }
+    // The chosen satellites, east to west: 130.0°E first from 77.0°E.
+    const PositionsTable positions = ComputePositions(s, c);
     const QTableWidget* table = dialog.Table();
-    ASSERT_EQ(table->rowCount(), static_cast<int>(chosen.size()));
-    const QStringList csv = dialog.CsvText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(csv.size(), table->rowCount() + 1);
-    EXPECT_EQ(csv[0], QStringLiteral("Position,Satellite,Name,Motor,Receiver miss,GotoX"));
+    ASSERT_EQ(table->rowCount(), 6);
+    ASSERT_EQ(positions.stored.size(), 6u);
+    const char* order[]
+        = {"130.0\u00b0E", "110.0\u00b0E", "100.0\u00b0E", "90.0\u00b0E", "70.0\u00b0E", "50.0\u00b0E"};
     for (int i = 0; i < table->rowCount(); ++i) {
-        const ArcRow& r = chosen[static_cast<std::size_t>(i)];
-        const std::string what = r.label;
-        EXPECT_EQ(table->item(i, 0)->text().toStdString(), r.label) << what;
-        EXPECT_EQ(table->item(i, 4)->text().toStdString(), GotoXText(r.motorAngle)) << what;
-        // The motor's way as the table of misses gives it, in the north east for positive angles.
-        EXPECT_EQ(table->item(i, 2)->text().toStdString(),
-                  FormatTenths(static_cast<int>(std::lround(r.motorAngle * 10)), 'E', 'W'))
-            << what;
-        const double miss
-            = r.motorAngle
-              - ReceiverMotorAngle(true, ReceiverHourAngleTenths(site.latitude, site.longitude, r.position));
-        EXPECT_NEAR(table->item(i, 3)->text().remove(QString::fromUtf8(DegreeSign)).toDouble(), miss, 0.0005)
-            << what;
-        EXPECT_TRUE(
-            csv[i + 1].contains(QStringLiteral(",%1,%2,").arg(r.motorAngle, 0, 'f', 2).arg(miss, 0, 'f', 4)))
-            << what;
-        if (r.elevation >= 5) {
-            EXPECT_LE(std::fabs(miss), site.worstAfter + 0.005) << what;
-        }
-        EXPECT_TRUE(csv[i + 1].startsWith(QStringLiteral("%1,").arg(r.position, 4, 10, QLatin1Char('0'))))
-            << what;
-        EXPECT_TRUE(
-            csv[i + 1].endsWith(QString::fromStdString(std::string(",").append(GotoXText(r.motorAngle)))))
-            << what;
+        const PositionSlot& slot = positions.stored[static_cast<std::size_t>(i)];
+        EXPECT_EQ(table->item(i, 0)->text(), QString::number(i + 1));
+        EXPECT_EQ(table->item(i, 1)->text().toStdString(), order[i]);
+        EXPECT_EQ(table->item(i, 3)->text().toStdString(),
+                  FormatTenths(static_cast<int>(std::lround(slot.motorAngle * 10)), 'E', 'W'));
+        EXPECT_EQ(table->item(i, 6)->text().toStdString(), GotoXText(slot.motorAngle))
+            << "a northern mount turns as its angles read";
     }
-    EXPECT_TRUE(dialog.CsvText().contains(QStringLiteral(",\"Comma, \"\"quoted\"\"\",")));
+    EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("S1300"));
+    EXPECT_THAT(dialog.LimitsLabel()->text().toStdString(),
+                testing::HasSubstr(
+                    "east " + FormatTenths(static_cast<int>(std::lround(*positions.east * 10)), 'E', 'W')));
+    EXPECT_FALSE(dialog.LeftOutLabel()->isVisible());
 
+    // Every command, in order, with what it does.
+    const std::vector<PositionerCommand> commands = PositionerCommands(s, positions);
+    ASSERT_EQ(dialog.Commands()->rowCount(), static_cast<int>(commands.size()));
+    EXPECT_EQ(dialog.Commands()->item(1, 0)->text(), QStringLiteral("E0 31 63"));
+    EXPECT_TRUE(dialog.Commands()->item(1, 1)->text().startsWith(QStringLiteral("Limits off")));
+
+    EXPECT_EQ(dialog.CsvText().toStdString(), PositionsCsv(positions));
+    EXPECT_TRUE(dialog.CsvText().contains(QStringLiteral(",\"Comma, \"\"quoted\"\"\",")));
     QGuiApplication::clipboard()->clear();
     dialog.CopyButton()->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), dialog.CsvText());
+    QTemporaryDir dir;
+    QString error;
+    ASSERT_TRUE(dialog.ExportTo(dir.filePath(QStringLiteral("p.csv")), error)) << error.toStdString();
+    QFile file(dir.filePath(QStringLiteral("p.csv")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()), dialog.CsvText());
+}
+
+// The margin in the user's words; a motor's limit and a chimney leave
+// satellites out, each said why.
+TEST(ReceiverDialog, TheMarginFollowsWhatIsTypedAndWhatIsLeftOutSaysWhy)
+{
+    const SatelliteCatalogue c = Catalogue();
+    MountSettings s = ChoosingAll(c);
+    s.motorEast = 400;  // 130.0°E lies some 50 degrees east
+    const int azimuth = static_cast<int>(std::lround(RingBearing(s, 90.0).azimuth * 10));
+    s.horizon = {{azimuth - 30, 0}, {azimuth, 500}, {azimuth + 30, 0}};
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    {
+        CReceiverDialog dialog(s, c);
+        dialog.show();
+        QApplication::processEvents();
+        EXPECT_EQ(dialog.Margin()->text(), QStringLiteral("2,0"));
+        const double east = *dialog.Positions().east;
+        dialog.Margin()->setText(QStringLiteral("0,5"));
+        emit dialog.Margin()->editingFinished();
+        EXPECT_EQ(dialog.Positions().margin, 0.5);
+        EXPECT_LT(*dialog.Positions().east, east);
+        dialog.Margin()->setText(QStringLiteral("31"));
+        emit dialog.Margin()->editingFinished();
+        EXPECT_EQ(dialog.Positions().margin, 0.5) << "out of range: the margin stays";
+        EXPECT_EQ(dialog.Margin()->text(), QStringLiteral("0,5"));
+        QApplication::processEvents();
+        ASSERT_TRUE(dialog.LeftOutLabel()->isVisible());
+        const std::string left = dialog.LeftOutLabel()->text().toStdString();
+        EXPECT_THAT(left, testing::HasSubstr("90.0\u00b0E, hidden by the horizon"));
+        EXPECT_THAT(left, testing::HasSubstr("130.0\u00b0E, beyond the motor's limit"));
+    }
+    QLocale::setDefault(before);
 }
 
 TEST(ReceiverDialog, WithTooFewSatellitesUpItKeepsTheTrueSite)
@@ -107,6 +146,7 @@ TEST(ReceiverDialog, WithTooFewSatellitesUpItKeepsTheTrueSite)
               QStringLiteral("Site to enter into the receiver: 43.3\u00b0N, 77.0\u00b0E"));
     EXPECT_TRUE(dialog.GainLabel()->text().startsWith(QStringLiteral("Fewer than two chosen satellites")));
     EXPECT_EQ(dialog.Table()->rowCount(), 1);
+    EXPECT_EQ(dialog.Table()->item(0, 1)->text(), QStringLiteral("70.0\u00b0E"));
 }
 
 class ReceiverCommand : public AppFixture {};

@@ -13,6 +13,7 @@ namespace {
 MissRow Row(int position, const std::string& miss, bool worst = false, bool visible = true,
             const std::string& receiverMiss = "+0.10\u00b0")
 {
+    // As the core makes them: below the horizon is out of reach.
     return {.position = position,
             .label = std::to_string(position),
             .name = "Name " + std::to_string(position),
@@ -23,7 +24,8 @@ MissRow Row(int position, const std::string& miss, bool worst = false, bool visi
             .visible = visible,
             .worst = worst,
             .receiver = "0.9\u00b0E",
-            .receiverMiss = receiverMiss};
+            .receiverMiss = receiverMiss,
+            .hiddenBy = visible ? HiddenBy::None : HiddenBy::Horizon};
 }
 
 // Each dataChanged as "row,column-row,column".
@@ -102,7 +104,7 @@ TEST(MissTableModel, ReportsOnlyTheCellsThatChanged)
             EXPECT_EQ(model.index(r, 1).data().toString().toStdString(), want.name) << c.name << " row " << r;
             EXPECT_EQ(model.index(r, 0).data(Qt::FontRole).value<QFont>().bold(), want.worst)
                 << c.name << " row " << r;
-            EXPECT_EQ(model.index(r, 2).data(Qt::ForegroundRole).isValid(), !want.visible)
+            EXPECT_EQ(model.index(r, 2).data(Qt::ForegroundRole).isValid(), !want.Reachable())
                 << c.name << " row " << r;
         }
     }
@@ -119,6 +121,40 @@ TEST(MissTableModel, NamesLeftNumbersRightAndHeadings)
                   MissTableHeadings[column]);
     }
     EXPECT_FALSE(model.index(0, MissTableModel::ColumnCount).isValid());
+}
+
+// Out of reach, up or not: greyed, and the row says why when pointed at.
+TEST(MissTableModel, RowsOutOfReachAreGreyedAndSayWhy)
+{
+    MissRow behind = Row(1, "a"), past = Row(2, "b"), below = Row(3, "c", false, false), free = Row(4, "d");
+    behind.hiddenBy = HiddenBy::Horizon;
+    past.hiddenBy = HiddenBy::Motor;
+    MissTableModel model;
+    model.SetRows({behind, past, below, free});
+    const struct {
+        int row;
+        const char* says;
+    } cases[] = {{0, "Hidden by the horizon"}, {1, "Beyond the motor's limit"}, {2, "Below the horizon"}};
+    for (const auto& c : cases) {
+        for (int column : {0, 3}) {
+            EXPECT_TRUE(model.index(c.row, column).data(Qt::ForegroundRole).isValid()) << c.row;
+            EXPECT_TRUE(model.index(c.row, column)
+                            .data(Qt::ToolTipRole)
+                            .toString()
+                            .startsWith(QString::fromUtf8(c.says)))
+                << c.row;
+        }
+    }
+    EXPECT_FALSE(model.index(3, 0).data(Qt::ForegroundRole).isValid());
+    EXPECT_FALSE(model.index(3, 0).data(Qt::ToolTipRole).isValid());
+
+    // Hidden by a change of the mask alone: the row's look changes whole.
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    free.hiddenBy = HiddenBy::Horizon;
+    model.SetRows({behind, past, below, free});
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed[0][0].value<QModelIndex>().column(), 0);
+    EXPECT_EQ(changed[0][1].value<QModelIndex>().column(), MissTableModel::ColumnCount - 1);
 }
 
 TEST(MissTableModel, HeadingsSayWhatEachColumnMeans)
