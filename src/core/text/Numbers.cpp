@@ -60,8 +60,12 @@ std::string FormatShortest(double value)
     const int count = static_cast<int>(digits.size());
 
     std::string scientific = digits.substr(0, 1);
-    if (count > 1)
-        scientific += "." + digits.substr(1);
+    if (count > 1) {
+        // Appended piece by piece: GCC 12 wrongly warns (-Wrestrict) when a
+        // literal is put in front of a string.
+        scientific += '.';
+        scientific.append(digits, 1);
+    }
     const int magnitude = exponent < 0 ? -exponent : exponent;
     scientific += exponent < 0 ? "e-" : "e+";
     if (magnitude < 10)

@@ -51,8 +51,9 @@ TEST(Reach, TheArcEndsAgreeWithTheReceiversFormulaWithinTheEarthsFlattening)
                 EXPECT_NEAR(std::cos(*end / DegreesPerRadian) * std::cos(phi), 0.1513, 0.00055)
                     << sign * degrees << (east ? " east" : " west");
                 // In degrees that stays small while the arc is long.
-                if (degrees <= 70)
+                if (degrees <= 70) {
                     EXPECT_NEAR(*end, formula, 0.1) << sign * degrees;
+                }
                 worstDegrees = std::max(worstDegrees, std::fabs(*end - formula));
             }
         }
@@ -217,10 +218,11 @@ TEST(Reach, AHiddenSatelliteIsNeverOffered)
         return l.position == hidden && l.hiddenBy == HiddenBy::Horizon;
     }));
     for (const MissRow& row : ComputeMissTable(s, catalogue)) {
-        if (row.position == hidden)
+        if (row.position == hidden) {
             EXPECT_EQ(row.hiddenBy, HiddenBy::Horizon);
-        else if (row.elevationDegrees > 5.0 && std::fabs(row.motorAngle) < 70.0)
+        } else if (row.elevationDegrees > 5.0 && std::fabs(row.motorAngle) < 70.0) {
             EXPECT_TRUE(row.Reachable()) << row.label;
+        }
     }
 }
 

@@ -18,7 +18,7 @@ SatelliteCatalogue Satellites()
 {
     SatelliteCatalogue c;
     for (int p : {130, 192, 282, 390, 3300, 3550, 3592})
-        c.InsertOrRename(p, "S" + std::to_string(p));
+        c.InsertOrRename(p, std::string("S").append(std::to_string(p)));
     return c;
 }
 
@@ -68,8 +68,9 @@ TEST(StoredPositions, SlotsRunEastToWestWithTheirAnglesAndTurns)
         for (std::size_t i = 0; i < t.stored.size(); ++i) {
             const PositionSlot& slot = t.stored[i];
             EXPECT_EQ(slot.slot, static_cast<int>(i) + 1);
-            if (i > 0)
+            if (i > 0) {
                 EXPECT_LT(slot.motorAngle, t.stored[i - 1].motorAngle) << "east to west";
+            }
             // East of the site the motor turns east in either hemisphere.
             EXPECT_EQ(slot.motorAngle > 0, std::remainder(slot.position / 10.0 + 10.0, 360.0) > 0)
                 << latitude << " " << slot.position;
