@@ -149,7 +149,7 @@ TEST(SatelliteList, LinesPastTheLimitRefuseTheList)
 
 std::string EntryLine(int position, const std::string& name)
 {
-    char digits[8];
+    char digits[16];  // room for any int, which GCC checks under -O2
     std::snprintf(digits, sizeof digits, "%04d", position);
     return digits + ("=" + name) + "\n";
 }
