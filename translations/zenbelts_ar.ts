@@ -759,6 +759,14 @@
         <source>Zenbelt document</source>
         <translation>مستند Zenbelt</translation>
     </message>
+    <message>
+        <source>What the dish can reach past a horizon mask and the motor&apos;s limits, and the positions to store in a receiver</source>
+        <translation>ما يمكن أن يبلغه الطبق فوق قناع الأفق وضمن حدود المحرك، والمواضع التي تُحفظ في جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>A page for the phone in your hand at the dish, which works offline</source>
+        <translation>صفحة للهاتف الذي في يدك عند الطبق، تعمل دون اتصال بالشبكة</translation>
+    </message>
 </context>
 <context>
     <name>observations</name>

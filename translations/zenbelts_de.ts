@@ -759,6 +759,14 @@
         <source>Zenbelt document</source>
         <translation>Zenbelt-Dokument</translation>
     </message>
+    <message>
+        <source>What the dish can reach past a horizon mask and the motor&apos;s limits, and the positions to store in a receiver</source>
+        <translation>Was die Schüssel über eine Horizontmaske hinweg und innerhalb der Grenzen des Motors erreicht, und die Positionen zum Speichern im Receiver</translation>
+    </message>
+    <message>
+        <source>A page for the phone in your hand at the dish, which works offline</source>
+        <translation>Eine Seite für das Telefon in Ihrer Hand an der Schüssel, die auch offline funktioniert</translation>
+    </message>
 </context>
 <context>
     <name>observations</name>

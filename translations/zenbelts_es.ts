@@ -759,6 +759,14 @@
         <source>Zenbelt document</source>
         <translation>Documento Zenbelt</translation>
     </message>
+    <message>
+        <source>What the dish can reach past a horizon mask and the motor&apos;s limits, and the positions to store in a receiver</source>
+        <translation>Lo que la antena alcanza por encima de una máscara de horizonte y dentro de los límites del motor, y las posiciones que guardar en un receptor</translation>
+    </message>
+    <message>
+        <source>A page for the phone in your hand at the dish, which works offline</source>
+        <translation>Una página para el teléfono que lleva en la mano junto a la antena, que funciona sin conexión</translation>
+    </message>
 </context>
 <context>
     <name>observations</name>

@@ -759,6 +759,14 @@
         <source>Zenbelt document</source>
         <translation>Document Zenbelt</translation>
     </message>
+    <message>
+        <source>What the dish can reach past a horizon mask and the motor&apos;s limits, and the positions to store in a receiver</source>
+        <translation>Ce que la parabole peut atteindre au-delà d&apos;un masque d&apos;horizon et dans les limites du moteur, et les positions à enregistrer dans un récepteur</translation>
+    </message>
+    <message>
+        <source>A page for the phone in your hand at the dish, which works offline</source>
+        <translation>Une page pour le téléphone que vous tenez près de la parabole, qui fonctionne hors ligne</translation>
+    </message>
 </context>
 <context>
     <name>observations</name>

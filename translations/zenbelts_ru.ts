@@ -759,6 +759,14 @@
         <source>Zenbelt document</source>
         <translation>Документ Zenbelt</translation>
     </message>
+    <message>
+        <source>What the dish can reach past a horizon mask and the motor&apos;s limits, and the positions to store in a receiver</source>
+        <translation>Что антенна достаёт поверх маски горизонта и в пределах хода мотора, и позиции для сохранения в ресивере</translation>
+    </message>
+    <message>
+        <source>A page for the phone in your hand at the dish, which works offline</source>
+        <translation>Страница для телефона в вашей руке у антенны, работающая без сети</translation>
+    </message>
 </context>
 <context>
     <name>observations</name>
