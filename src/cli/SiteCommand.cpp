@@ -108,7 +108,7 @@ void PrintText(const std::string& input, const MountSettings& s, const AtTheDish
     for (const SatelliteAtTheDish& sat : r.satellites) {
         out << Padded(FormatSatelliteLabel(sat.position), 11) << Padded(Degrees(sat.satellite.azimuth), 9)
             << Padded(Degrees(sat.compassBearing), 9) << Padded(Degrees(sat.satellite.elevation), 11)
-            << Padded(Hemisphere(r.southern ? -sat.motorAngle : sat.motorAngle, 'E', 'W'), 9)
+            << Padded(Hemisphere(sat.motorAngleEast, 'E', 'W'), 9)
             << Padded(FormatSignedDegrees(sat.faceTilt, 1), 8);
         if (sat.sun)
             out << Times(sat.sun->unixSeconds) << ", " << Degrees(sat.sun->elevationDegrees) << " up";

@@ -511,7 +511,7 @@ std::string FieldSession::DishView(const std::string& date)
                 + Field("label", Quoted(Isolated(FormatSatelliteLabel(s.position))), true)
                 + Field("azimuth", deg(s.satellite.azimuth)) + Field("compass", deg(s.compassBearing))
                 + Field("elevation", deg(s.satellite.elevation))
-                + Field("motor", hemi(r.southern ? -s.motorAngle : s.motorAngle, 'E', 'W'))
+                + Field("motor", hemi(s.motorAngleEast, 'E', 'W'))
                 + Field("face", Quoted(Isolated(FormatSignedDegrees(s.faceTilt, 1))))
                 + Field("sun", s.sun ? "{" + Field("time", times(s.sun->unixSeconds), true)
                                            + Field("elevation", deg(s.sun->elevationDegrees)) + "}"

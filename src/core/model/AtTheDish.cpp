@@ -2,6 +2,7 @@
 
 #include "geometry/Geodesy.h"
 #include "geometry/MountModel.h"
+#include "model/Reach.h"
 #include "sky/MagneticModel.h"
 
 #include <cmath>
@@ -54,6 +55,7 @@ AtTheDishReport ReportAtTheDish(const MountSettings& s, const CivilDate& date)
         sat.satellite = BearingOf(axes, d);
         sat.compassBearing = CompassBearing(sat.satellite.azimuth, r.magneticDeclination);
         sat.motorAngle = MountAngles(view, s.latitude, s.declination, p).a * RadiansToDegrees;
+        sat.motorAngleEast = MotorAngleEast(s, sat.motorAngle);
         sat.faceTilt = DishAtMotorAngle(s, sat.motorAngle).faceTilt;
         sat.sun = SunAtAzimuth(r.transit - SecondsPerDay / 2, r.transit + SecondsPerDay / 2, site,
                                sat.satellite.azimuth);

@@ -24,6 +24,7 @@ struct SatelliteAtTheDish {
     Bearing satellite;            // where it stands, true azimuth
     double compassBearing = 0.0;  // of that azimuth
     double motorAngle = 0.0;      // as the arc table's: left of the plot positive
+    double motorAngleEast = 0.0;  // the way the motor turns, east positive, as a receiver shows it
     double faceTilt = 0.0;        // with the motor turned to it
     // When the sun stands at the satellite's azimuth, above the horizon.
     std::optional<SunCrossing> sun;

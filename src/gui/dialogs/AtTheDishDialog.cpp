@@ -176,7 +176,7 @@ void CAtTheDishDialog::Refresh()
                                 degrees(s.satellite.azimuth),
                                 degrees(s.compassBearing),
                                 degrees(s.satellite.elevation),
-                                hemisphere(r.southern ? -s.motorAngle : s.motorAngle, 'E', 'W'),
+                                hemisphere(s.motorAngleEast, 'E', 'W'),
                                 Isolated(QString::fromStdString(FormatSignedDegrees(s.faceTilt, 1)), rtl),
                                 sunThere};
         table << tableRow(cells, QStringLiteral("td"));
